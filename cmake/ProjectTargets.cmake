@@ -1,0 +1,32 @@
+# One static library per source folder: every .cpp of the folder.
+# ev_library(name [MOC] DEPENDS ...)
+function(ev_library name)
+  cmake_parse_arguments(ARG "MOC" "" "SOURCES;DEPENDS" ${ARGN})
+  if(NOT ARG_SOURCES)
+    file(GLOB ARG_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  endif()
+  add_library(${name} STATIC ${ARG_SOURCES})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(${name} PUBLIC ${ARG_DEPENDS})
+  if(ARG_MOC)
+    set_target_properties(${name} PROPERTIES AUTOMOC ON)
+  endif()
+endfunction()
+
+# One test program per source folder: every .cpp of the test folder.
+# ev_test(name [MOC] DEPENDS ...)
+function(ev_test name)
+  cmake_parse_arguments(ARG "MOC" "" "SOURCES;DEPENDS" ${ARGN})
+  if(NOT ARG_SOURCES)
+    file(GLOB ARG_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  endif()
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE testsupport ${ARG_DEPENDS})
+  if(ARG_MOC)
+    set_target_properties(${name} PROPERTIES AUTOMOC ON)
+  endif()
+  gtest_discover_tests(${name}
+    DISCOVERY_MODE PRE_TEST
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
+    DISCOVERY_TIMEOUT 60)
+endfunction()

@@ -1,0 +1,401 @@
+#include "platform/database.h"
+
+#include "platform/databaseerror.h"
+#include "platform/fieldvalue.h"
+#include "platform/schemaregistry.h"
+
+#include <QSqlDriver>
+#include <QSqlRecord>
+
+namespace platform {
+
+Database::Database(const QString &alias, const QString &directory, const QString &connectionName,
+                   std::shared_ptr<DatabaseBackend> backend)
+    : m_alias(alias)
+    , m_directory(directory)
+    , m_connectionName(connectionName)
+    , m_backend(std::move(backend))
+{
+}
+
+Database::~Database()
+{
+    close();
+}
+
+void Database::open(bool createIfMissing)
+{
+    if (isOpen())
+        return;
+    m_backend->openConnection(m_connectionName, m_directory, createIfMissing);
+}
+
+void Database::close()
+{
+    m_prepared.clear();
+    if (QSqlDatabase::contains(m_connectionName)) {
+        {
+            QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
+            if (db.isOpen()) {
+                if (m_transactionDepth > 0)
+                    db.exec(QStringLiteral("ROLLBACK"));
+                db.close();
+            }
+        }
+        QSqlDatabase::removeDatabase(m_connectionName);
+    }
+    m_transactionDepth = 0;
+    m_tablesKnown = false;
+    m_tables.clear();
+    m_verified.clear();
+}
+
+bool Database::isOpen() const
+{
+    return QSqlDatabase::contains(m_connectionName) && QSqlDatabase::database(m_connectionName, false).isOpen();
+}
+
+QSqlDatabase Database::connection() const
+{
+    return QSqlDatabase::database(m_connectionName, false);
+}
+
+void Database::raise(const QSqlError &error, const QString &table) const
+{
+    throw DatabaseError(m_backend->translateError(error, table), error.text());
+}
+
+QSqlQuery Database::exec(const QString &sql, const QVariantList &values, const QString &table)
+{
+    QSqlQuery q(connection());
+    q.setForwardOnly(true);
+    if (!q.prepare(sql))
+        raise(q.lastError(), table);
+    for (const auto &v : values)
+        q.addBindValue(v);
+    if (!q.exec())
+        raise(q.lastError(), table);
+    return q;
+}
+
+QSqlQuery &Database::prepared(const QString &sql)
+{
+    auto it = m_prepared.find(sql);
+    if (it == m_prepared.end()) {
+        QSqlQuery q(connection());
+        q.setForwardOnly(true);
+        if (!q.prepare(sql))
+            raise(q.lastError());
+        it = m_prepared.insert(sql, q);
+    }
+    return it.value();
+}
+
+void Database::run(QSqlQuery &query, const QString &table)
+{
+    if (!query.exec())
+        raise(query.lastError(), table);
+}
+
+void Database::invalidateTableCache()
+{
+    m_tablesKnown = false;
+    m_tables.clear();
+}
+
+QStringList Database::tableNames()
+{
+    return m_backend->tableNames(connection());
+}
+
+bool Database::tableExists(const QString &name)
+{
+    if (!m_tablesKnown) {
+        m_tables.clear();
+        for (const auto &t : m_backend->tableNames(connection()))
+            m_tables.insert(t.toLower());
+        m_tablesKnown = true;
+    }
+    return m_tables.contains(TableSchema::tableNameOf(name).toLower());
+}
+
+TableSchema Database::schemaOf(const QString &name)
+{
+    const QString tableName = TableSchema::tableNameOf(name);
+    if (!tableExists(tableName))
+        throw DatabaseError(QStringLiteral("Tabelle %1 nicht gefunden.").arg(name));
+    if (const TableSchema *declared = SchemaRegistry::instance().find(tableName);
+        declared && declared->alias().compare(m_alias, Qt::CaseInsensitive) == 0)
+        return *declared;
+    // Not declared for this alias: take the structure the database holds.
+    TableSchema schema(tableName + QStringLiteral(".DB"), m_alias);
+    for (const auto &f : m_backend->readFields(connection(), tableName))
+        schema.field(f);
+    schema.primaryKey(m_backend->readPrimaryKey(connection(), tableName));
+    for (const auto &index : m_backend->readIndexes(connection(), tableName))
+        schema.addIndex(index);
+    return schema;
+}
+
+void Database::createTable(const TableSchema &schema)
+{
+    Transaction tx(*this);
+    exec(m_backend->createTableSql(schema), {}, schema.tableName());
+    for (const auto &index : schema.indexes())
+        exec(m_backend->createIndexSql(schema, index), {}, schema.tableName());
+    tx.commit();
+    invalidateTableCache();
+    touch(schema.tableName());
+}
+
+void Database::ensureTables(const QVector<TableSchema> &schemas)
+{
+    for (const auto &schema : schemas) {
+        if (!tableExists(schema.tableName()))
+            createTable(schema);
+    }
+}
+
+void Database::dropTable(const QString &name)
+{
+    exec(QStringLiteral("DROP TABLE IF EXISTS %1").arg(quote(TableSchema::tableNameOf(name))));
+    invalidateTableCache();
+    m_verified.remove(TableSchema::tableNameOf(name).toLower());
+    touch(name);
+}
+
+void Database::emptyTable(const QString &name)
+{
+    exec(QStringLiteral("DELETE FROM %1").arg(quote(TableSchema::tableNameOf(name))), {}, name);
+    touch(name);
+}
+
+void Database::verifyStructure(const TableSchema &schema)
+{
+    const QString key = schema.tableName().toLower();
+    if (m_verified.contains(key))
+        return;
+    const QVector<FieldDef> stored = m_backend->readFields(connection(), schema.tableName());
+    QHash<QString, FieldDef> byName;
+    for (const auto &f : stored)
+        byName.insert(f.name.toLower(), f);
+    for (const auto &f : schema.fields()) {
+        auto it = byName.constFind(f.name.toLower());
+        if (it == byName.constEnd())
+            throw DatabaseError(QStringLiteral("Die Tabelle %1 hat nicht die erwartete Struktur: das Feld \"%2\" fehlt. "
+                                               "Bitte führen Sie die Aktualisierung der Tabellen aus.")
+                                    .arg(schema.fileName(), f.name));
+        if (it->type != f.type)
+            throw DatabaseError(QStringLiteral("Die Tabelle %1 hat nicht die erwartete Struktur: das Feld \"%2\" hat den Typ %3 statt %4.")
+                                    .arg(schema.fileName(), f.name, fieldTypeName(it->type), fieldTypeName(f.type)));
+    }
+    m_verified.insert(key);
+}
+
+void Database::addIndex(const QString &table, const IndexDef &index)
+{
+    TableSchema schema = schemaOf(table);
+    exec(m_backend->createIndexSql(schema, index), {}, schema.tableName());
+}
+
+qint64 Database::countRows(const QString &table)
+{
+    QSqlQuery q = exec(QStringLiteral("SELECT COUNT(*) FROM %1").arg(quote(TableSchema::tableNameOf(table))), {}, table);
+    return q.next() ? q.value(0).toLongLong() : 0;
+}
+
+void Database::copyTable(const QString &from, const QString &to)
+{
+    TableSchema source = schemaOf(from);
+    TableSchema target = source;
+    target.setFileName(to);
+    Transaction tx(*this);
+    if (tableExists(to))
+        dropTable(to);
+    exec(m_backend->createTableSql(target), {}, target.tableName());
+    QStringList columns;
+    for (const auto &f : source.fields())
+        columns.append(quote(f.name));
+    exec(QStringLiteral("INSERT INTO %1 (%2) SELECT %2 FROM %3")
+             .arg(quote(target.tableName()), columns.join(QStringLiteral(", ")), quote(source.tableName())),
+         {}, target.tableName());
+    for (const auto &index : target.indexes())
+        exec(m_backend->createIndexSql(target, index), {}, target.tableName());
+    tx.commit();
+    invalidateTableCache();
+    touch(to);
+}
+
+void Database::restructure(const QString &tableName, const TableSchema &wanted)
+{
+    const QString name = TableSchema::tableNameOf(tableName);
+    const QVector<FieldDef> current = m_backend->readFields(connection(), name);
+    if (current.isEmpty())
+        throw DatabaseError(QStringLiteral("Tabelle %1 konnte nicht geöffnet werden.").arg(tableName));
+    TableSchema target = wanted;
+    target.setFileName(name + QStringLiteral(".DB"));
+
+    // Only new fields at the end: add them in place.
+    bool appendOnly = target.fieldCount() >= current.size();
+    for (int i = 0; appendOnly && i < current.size(); ++i) {
+        const FieldDef &a = current.at(i);
+        const FieldDef &b = target.fieldAt(i);
+        appendOnly = a.name.compare(b.name, Qt::CaseInsensitive) == 0 && a.type == b.type
+            && (a.type != FieldType::String || a.size == b.size) && (a.type != FieldType::Bcd || a.size == b.size);
+    }
+
+    Transaction tx(*this);
+    if (appendOnly) {
+        for (int i = current.size(); i < target.fieldCount(); ++i) {
+            const FieldDef &f = target.fieldAt(i);
+            exec(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 %3").arg(quote(name), quote(f.name), m_backend->declaredType(f)), {}, name);
+        }
+    } else {
+        const QString temp = name + QStringLiteral("__neu");
+        TableSchema tempSchema = target;
+        tempSchema.setFileName(temp);
+        exec(QStringLiteral("DROP TABLE IF EXISTS %1").arg(quote(temp)));
+        exec(m_backend->createTableSql(tempSchema), {}, temp);
+
+        // Source column of each target field, by name.
+        QVector<int> sourceOf(target.fieldCount(), -1);
+        for (int t = 0; t < target.fieldCount(); ++t)
+            for (int s = 0; s < current.size(); ++s)
+                if (current.at(s).name.compare(target.fieldAt(t).name, Qt::CaseInsensitive) == 0)
+                    sourceOf[t] = s;
+
+        QStringList sourceColumns;
+        for (const auto &f : current)
+            sourceColumns.append(quote(f.name));
+        QStringList targetColumns, marks;
+        for (const auto &f : target.fields()) {
+            targetColumns.append(quote(f.name));
+            marks.append(QStringLiteral("?"));
+        }
+        QSqlQuery read = exec(QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid").arg(sourceColumns.join(QStringLiteral(", ")), quote(name)), {}, name);
+        QSqlQuery write(connection());
+        if (!write.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                               .arg(quote(temp), targetColumns.join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")))))
+            raise(write.lastError(), name);
+        qint64 row = 0;
+        while (read.next()) {
+            ++row;
+            for (int t = 0; t < target.fieldCount(); ++t) {
+                const FieldDef &tf = target.fieldAt(t);
+                QVariant value;
+                if (sourceOf[t] >= 0) {
+                    const FieldDef &sf = current.at(sourceOf[t]);
+                    const QVariant sourceValue = m_backend->fromStorage(sf.type, read.value(sourceOf[t]));
+                    if (sf.type == tf.type && sf.type != FieldType::String) {
+                        value = sourceValue;
+                    } else {
+                        const QString text = valueToText(sf.type, sourceValue);
+                        bool ok = true;
+                        QString error;
+                        value = textToValue(tf, text, &ok, &error);
+                        if (!ok)
+                            throw DatabaseError(QStringLiteral("Tabelle %1, Datensatz %2, Feld %3: %4 Die Tabelle bleibt unverändert.")
+                                                    .arg(tableName).arg(row).arg(tf.name, error));
+                        if (tf.type == FieldType::String && text.size() > tf.size)
+                            throw DatabaseError(QStringLiteral("Tabelle %1, Datensatz %2, Feld %3: der Text \"%4\" ist länger als %5 Zeichen. "
+                                                               "Die Tabelle bleibt unverändert.")
+                                                    .arg(tableName).arg(row).arg(tf.name, text).arg(tf.size));
+                    }
+                }
+                write.bindValue(t, m_backend->toStorage(tf.type, value));
+            }
+            if (!write.exec())
+                raise(write.lastError(), name);
+        }
+        read.finish();
+        m_prepared.clear();
+        exec(QStringLiteral("DROP TABLE %1").arg(quote(name)), {}, name);
+        exec(QStringLiteral("ALTER TABLE %1 RENAME TO %2").arg(quote(temp), quote(name)), {}, name);
+    }
+    for (const auto &index : target.indexes())
+        exec(m_backend->createIndexSql(target, index), {}, name);
+    tx.commit();
+    m_prepared.clear();
+    invalidateTableCache();
+    m_verified.remove(name.toLower());
+    touch(name);
+}
+
+void Database::transaction()
+{
+    if (m_transactionDepth == 0) {
+        for (auto &q : m_prepared)
+            q.finish();
+        exec(QStringLiteral("BEGIN IMMEDIATE"));
+        m_rollbackOnly = false;
+    }
+    ++m_transactionDepth;
+}
+
+void Database::commit()
+{
+    if (m_transactionDepth <= 0)
+        return;
+    if (--m_transactionDepth == 0) {
+        for (auto &q : m_prepared)
+            q.finish();
+        if (m_rollbackOnly) {
+            exec(QStringLiteral("ROLLBACK"));
+            m_rollbackOnly = false;
+            throw DatabaseError(QStringLiteral("Die Änderungen wurden zurückgenommen."));
+        }
+        exec(QStringLiteral("COMMIT"));
+    }
+}
+
+void Database::rollback()
+{
+    if (m_transactionDepth <= 0)
+        return;
+    if (--m_transactionDepth == 0) {
+        for (auto &q : m_prepared)
+            q.finish();
+        QSqlQuery q(connection());
+        q.exec(QStringLiteral("ROLLBACK"));
+        m_rollbackOnly = false;
+        // Datasets must re-read whatever they hold.
+        ++m_epoch;
+        invalidateTableCache();
+    } else {
+        m_rollbackOnly = true;
+    }
+}
+
+quint64 Database::generation(const QString &table) const
+{
+    return m_generations.value(TableSchema::tableNameOf(table).toLower(), 0) + m_epoch;
+}
+
+void Database::touch(const QString &table)
+{
+    ++m_generations[TableSchema::tableNameOf(table).toLower()];
+}
+
+Transaction::Transaction(Database &db)
+    : m_db(db)
+{
+    m_db.transaction();
+}
+
+Transaction::~Transaction()
+{
+    if (!m_done) {
+        try {
+            m_db.rollback();
+        } catch (...) {
+        }
+    }
+}
+
+void Transaction::commit()
+{
+    m_done = true;
+    m_db.commit();
+}
+
+} // namespace platform

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "platform/tableschema.h"
+
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QString>
+#include <QVariant>
+
+namespace platform {
+
+// Everything that depends on the SQL dialect of the database server lives in
+// a backend: connection set-up, column types, collation, schema reading,
+// value storage and the translation of its error texts. Nothing above the
+// table layer talks SQL dialect.
+class DatabaseBackend
+{
+public:
+    virtual ~DatabaseBackend() = default;
+
+    virtual QString driverName() const = 0;
+    // Opens the connection on a database in the directory; throws DatabaseError.
+    virtual QSqlDatabase openConnection(const QString &connectionName, const QString &directory,
+                                        bool createIfMissing) const = 0;
+    virtual QString databaseFilePath(const QString &directory) const = 0;
+
+    virtual QString quote(const QString &identifier) const = 0;
+    virtual QString rowIdExpression() const = 0;
+    virtual QString collateCaseInsensitive() const = 0;  // appended to an expression
+    virtual QString foldFunction() const = 0;            // case folding function name
+    virtual QString escapeCharacter() const = 0;         // for LIKE patterns
+
+    virtual QString declaredType(const FieldDef &field) const = 0;
+    virtual bool parseDeclaredType(const QString &name, const QString &declared, FieldDef *field) const = 0;
+    virtual QString createTableSql(const TableSchema &schema) const = 0;
+    virtual QString createIndexSql(const TableSchema &schema, const IndexDef &index) const = 0;
+    virtual QString dropIndexSql(const TableSchema &schema, const IndexDef &index) const = 0;
+    virtual QString indexSqlName(const TableSchema &schema, const IndexDef &index) const = 0;
+
+    virtual QStringList tableNames(const QSqlDatabase &db) const = 0;
+    // Reads the fields of an existing table (name, type, size) in column order.
+    virtual QVector<FieldDef> readFields(const QSqlDatabase &db, const QString &table) const = 0;
+    virtual QStringList readIndexNames(const QSqlDatabase &db, const QString &table) const = 0;
+    // Primary key and secondary indexes of an existing table.
+    virtual QStringList readPrimaryKey(const QSqlDatabase &db, const QString &table) const = 0;
+    virtual QVector<IndexDef> readIndexes(const QSqlDatabase &db, const QString &table) const = 0;
+
+    // Values as stored and as the table layer hands them out.
+    virtual QVariant toStorage(FieldType type, const QVariant &value) const = 0;
+    virtual QVariant fromStorage(FieldType type, const QVariant &stored) const = 0;
+
+    // German message for a database error.
+    virtual QString translateError(const QSqlError &error, const QString &table) const = 0;
+    virtual bool isBusyError(const QSqlError &error) const = 0;
+};
+
+} // namespace platform

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "platform/database.h"
+
+#include <QHash>
+#include <QString>
+
+#include <memory>
+
+namespace platform {
+
+// The database aliases of one program run and their connections. The program
+// uses the current session; a test may open a second one on the same
+// directories to play a second user.
+class Session
+{
+public:
+    Session();
+    ~Session();
+    Session(const Session &) = delete;
+    Session &operator=(const Session &) = delete;
+
+    static Session &current();
+    static void setCurrent(Session *session);  // nullptr: back to the default
+
+    void setAliasPath(const QString &alias, const QString &directory);
+    QString aliasPath(const QString &alias) const;
+    bool hasAlias(const QString &alias) const;
+    // The database of an alias, opened on first use. With create, a missing
+    // database file is created.
+    Database &database(const QString &alias, bool create = false);
+    void closeAll();
+    const std::shared_ptr<DatabaseBackend> &backend() const { return m_backend; }
+
+private:
+    QString m_id;
+    std::shared_ptr<DatabaseBackend> m_backend;
+    QHash<QString, QString> m_paths;  // lower-case alias -> directory
+    QHash<QString, std::shared_ptr<Database>> m_databases;
+};
+
+} // namespace platform

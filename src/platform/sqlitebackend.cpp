@@ -1,0 +1,463 @@
+#include "platform/sqlitebackend.h"
+
+#include "platform/databaseerror.h"
+#include "platform/germantext.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSqlDriver>
+#include <QSqlQuery>
+#include <QMap>
+#include <QSqlRecord>
+
+#include <sqlite3.h>
+
+namespace platform {
+
+const QString SqliteBackend::FileName = QStringLiteral("Datenbank.sqlite");
+
+namespace {
+
+bool isAscii(const unsigned char *s, int len)
+{
+    for (int i = 0; i < len; ++i)
+        if (s[i] >= 0x80)
+            return false;
+    return true;
+}
+
+int collateNoCase(void *, int len1, const void *s1, int len2, const void *s2)
+{
+    const auto *a = static_cast<const unsigned char *>(s1);
+    const auto *b = static_cast<const unsigned char *>(s2);
+    if (isAscii(a, len1) && isAscii(b, len2)) {
+        const int n = std::min(len1, len2);
+        for (int i = 0; i < n; ++i) {
+            const int ca = (a[i] >= 'A' && a[i] <= 'Z') ? a[i] + 32 : a[i];
+            const int cb = (b[i] >= 'A' && b[i] <= 'Z') ? b[i] + 32 : b[i];
+            if (ca != cb)
+                return ca < cb ? -1 : 1;
+        }
+        return len1 == len2 ? 0 : (len1 < len2 ? -1 : 1);
+    }
+    const QString qa = QString::fromUtf8(reinterpret_cast<const char *>(a), len1);
+    const QString qb = QString::fromUtf8(reinterpret_cast<const char *>(b), len2);
+    const int r = compareCaseInsensitive(qa, qb);
+    return r < 0 ? -1 : (r > 0 ? 1 : 0);
+}
+
+void textFunction(sqlite3_context *context, int argc, sqlite3_value **argv, QString (*convert)(const QString &))
+{
+    if (argc != 1 || sqlite3_value_type(argv[0]) == SQLITE_NULL) {
+        sqlite3_result_null(context);
+        return;
+    }
+    const auto *text = reinterpret_cast<const char *>(sqlite3_value_text(argv[0]));
+    const int len = sqlite3_value_bytes(argv[0]);
+    const QByteArray converted = convert(QString::fromUtf8(text, len)).toUtf8();
+    sqlite3_result_text(context, converted.constData(), converted.size(), SQLITE_TRANSIENT);
+}
+
+void foldFunction(sqlite3_context *c, int argc, sqlite3_value **argv) { textFunction(c, argc, argv, &foldCase); }
+void upperFunction(sqlite3_context *c, int argc, sqlite3_value **argv) { textFunction(c, argc, argv, &upperCase); }
+
+void registerExtensions(QSqlDatabase &db)
+{
+    const QVariant v = db.driver()->handle();
+    if (!v.isValid() || qstrcmp(v.typeName(), "sqlite3*") != 0)
+        throw DatabaseError(QStringLiteral("Die Datenbankverbindung konnte nicht eingerichtet werden."));
+    sqlite3 *handle = *static_cast<sqlite3 *const *>(v.constData());
+    if (!handle)
+        throw DatabaseError(QStringLiteral("Die Datenbankverbindung konnte nicht eingerichtet werden."));
+    sqlite3_create_collation(handle, "GNOCASE", SQLITE_UTF8, nullptr, &collateNoCase);
+    const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
+    sqlite3_create_function(handle, "gfold", 1, flags, nullptr, &foldFunction, nullptr, nullptr);
+    sqlite3_create_function(handle, "lower", 1, flags, nullptr, &foldFunction, nullptr, nullptr);
+    sqlite3_create_function(handle, "upper", 1, flags, nullptr, &upperFunction, nullptr, nullptr);
+}
+
+void execPragma(QSqlDatabase &db, const QString &sql)
+{
+    QSqlQuery q(db);
+    q.exec(sql);
+}
+
+} // namespace
+
+QString SqliteBackend::databaseFilePath(const QString &directory) const
+{
+    return QDir(directory).filePath(FileName);
+}
+
+QSqlDatabase SqliteBackend::openConnection(const QString &connectionName, const QString &directory,
+                                           bool createIfMissing) const
+{
+    const QFileInfo dirInfo(directory);
+    if (!dirInfo.exists() || !dirInfo.isDir())
+        throw DatabaseError(QStringLiteral("Das Verzeichnis \"%1\" existiert nicht.").arg(QDir::toNativeSeparators(directory)));
+    const QString path = databaseFilePath(directory);
+    const bool exists = QFileInfo::exists(path);
+    if (!exists && !createIfMissing)
+        throw DatabaseError(QStringLiteral("Im Verzeichnis \"%1\" liegt keine Datenbank.").arg(QDir::toNativeSeparators(directory)));
+    if (!exists && !QFileInfo(directory).isWritable())
+        throw DatabaseError(QStringLiteral("Im Verzeichnis \"%1\" kann keine Datenbank angelegt werden: keine Schreibberechtigung.")
+                                .arg(QDir::toNativeSeparators(directory)));
+
+    QSqlDatabase db = QSqlDatabase::addDatabase(driverName(), connectionName);
+    db.setDatabaseName(path);
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000"));
+    if (!db.open()) {
+        const QString message = translateError(db.lastError(), QString());
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(connectionName);
+        throw DatabaseError(message, db.lastError().text());
+    }
+    registerExtensions(db);
+    // A quick read tells a damaged or foreign file at once.
+    QSqlQuery check(db);
+    if (!check.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"))) {
+        const QSqlError error = check.lastError();
+        check = QSqlQuery();
+        db.close();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(connectionName);
+        throw DatabaseError(QStringLiteral("Die Datenbank \"%1\" ist beschädigt oder keine Datenbank dieses Programms.")
+                                .arg(QDir::toNativeSeparators(path)),
+                            error.text());
+    }
+    check.finish();
+    if (QFileInfo(directory).isWritable())
+        execPragma(db, QStringLiteral("PRAGMA journal_mode=WAL"));
+    execPragma(db, QStringLiteral("PRAGMA synchronous=NORMAL"));
+    execPragma(db, QStringLiteral("PRAGMA foreign_keys=OFF"));
+    return db;
+}
+
+QString SqliteBackend::quote(const QString &identifier) const
+{
+    QString id = identifier;
+    id.replace(QLatin1Char('"'), QLatin1String("\"\""));
+    return QLatin1Char('"') + id + QLatin1Char('"');
+}
+
+QString SqliteBackend::declaredType(const FieldDef &field) const
+{
+    switch (field.type) {
+    case FieldType::String: return QStringLiteral("VARCHAR(%1)").arg(field.size);
+    case FieldType::Memo: return QStringLiteral("MEMO TEXT");
+    case FieldType::SmallInt: return QStringLiteral("SMALLINT");
+    case FieldType::Integer: return QStringLiteral("INTEGER");
+    case FieldType::AutoInc: return QStringLiteral("AUTOINC INTEGER");
+    case FieldType::Float: return QStringLiteral("FLOAT");
+    case FieldType::Currency: return QStringLiteral("CURRENCY REAL");
+    case FieldType::Bcd: return QStringLiteral("BCD(%1) REAL").arg(field.size);
+    case FieldType::Date: return QStringLiteral("DATE TEXT");
+    case FieldType::Time: return QStringLiteral("TIME TEXT");
+    case FieldType::DateTime: return QStringLiteral("TIMESTAMP TEXT");
+    case FieldType::Boolean: return QStringLiteral("BOOLEAN INTEGER");
+    case FieldType::Graphic: return QStringLiteral("GRAPHIC BLOB");
+    case FieldType::Blob: return QStringLiteral("BLOB");
+    }
+    return QStringLiteral("TEXT");
+}
+
+bool SqliteBackend::parseDeclaredType(const QString &name, const QString &declared, FieldDef *field) const
+{
+    const QString t = declared.trimmed().toUpper();
+    field->name = name;
+    field->size = 0;
+    static const QRegularExpression varchar(QStringLiteral("^VARCHAR\\((\\d+)\\)$"));
+    static const QRegularExpression bcd(QStringLiteral("^BCD\\((\\d+)\\) REAL$"));
+    if (auto m = varchar.match(t); m.hasMatch()) {
+        field->type = FieldType::String;
+        field->size = m.captured(1).toInt();
+        return true;
+    }
+    if (auto m = bcd.match(t); m.hasMatch()) {
+        field->type = FieldType::Bcd;
+        field->size = m.captured(1).toInt();
+        return true;
+    }
+    static const QHash<QString, FieldType> plain = {
+        {QStringLiteral("MEMO TEXT"), FieldType::Memo},
+        {QStringLiteral("TEXT"), FieldType::Memo},
+        {QStringLiteral("SMALLINT"), FieldType::SmallInt},
+        {QStringLiteral("INTEGER"), FieldType::Integer},
+        {QStringLiteral("AUTOINC INTEGER"), FieldType::AutoInc},
+        {QStringLiteral("FLOAT"), FieldType::Float},
+        {QStringLiteral("REAL"), FieldType::Float},
+        {QStringLiteral("CURRENCY REAL"), FieldType::Currency},
+        {QStringLiteral("DATE TEXT"), FieldType::Date},
+        {QStringLiteral("TIME TEXT"), FieldType::Time},
+        {QStringLiteral("TIMESTAMP TEXT"), FieldType::DateTime},
+        {QStringLiteral("BOOLEAN INTEGER"), FieldType::Boolean},
+        {QStringLiteral("GRAPHIC BLOB"), FieldType::Graphic},
+        {QStringLiteral("BLOB"), FieldType::Blob},
+    };
+    auto it = plain.constFind(t);
+    if (it == plain.constEnd())
+        return false;
+    field->type = it.value();
+    return true;
+}
+
+QString SqliteBackend::createTableSql(const TableSchema &schema) const
+{
+    QStringList columns;
+    const QStringList &key = schema.primaryKeyFields();
+    const bool rowidKey = key.size() == 1 && schema.hasField(key.first())
+        && schema.fieldAt(schema.fieldIndex(key.first())).type == FieldType::Integer;
+    for (const auto &field : schema.fields()) {
+        QString column = quote(field.name) + QLatin1Char(' ') + declaredType(field);
+        if (rowidKey && field.name.compare(key.first(), Qt::CaseInsensitive) == 0)
+            column += QStringLiteral(" PRIMARY KEY");
+        columns.append(column);
+    }
+    if (!key.isEmpty() && !rowidKey) {
+        QStringList quoted;
+        for (const auto &k : key)
+            quoted.append(quote(k));
+        columns.append(QStringLiteral("PRIMARY KEY (%1)").arg(quoted.join(QStringLiteral(", "))));
+    }
+    return QStringLiteral("CREATE TABLE %1 (%2)").arg(quote(schema.tableName()), columns.join(QStringLiteral(", ")));
+}
+
+QString SqliteBackend::indexSqlName(const TableSchema &schema, const IndexDef &index) const
+{
+    return schema.tableName() + QStringLiteral("__") + index.name;
+}
+
+QString SqliteBackend::createIndexSql(const TableSchema &schema, const IndexDef &index) const
+{
+    QStringList parts;
+    for (const auto &f : index.fields) {
+        QString part = quote(f);
+        const int i = schema.fieldIndex(f);
+        if (index.caseInsensitive && i >= 0 && isTextType(schema.fieldAt(i).type))
+            part += collateCaseInsensitive();
+        parts.append(part);
+    }
+    return QStringLiteral("CREATE %1INDEX IF NOT EXISTS %2 ON %3 (%4)")
+        .arg(index.unique ? QStringLiteral("UNIQUE ") : QString(), quote(indexSqlName(schema, index)),
+             quote(schema.tableName()), parts.join(QStringLiteral(", ")));
+}
+
+QString SqliteBackend::dropIndexSql(const TableSchema &schema, const IndexDef &index) const
+{
+    return QStringLiteral("DROP INDEX IF EXISTS %1").arg(quote(indexSqlName(schema, index)));
+}
+
+QStringList SqliteBackend::tableNames(const QSqlDatabase &db) const
+{
+    QStringList names;
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    if (q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite_%'"))) {
+        while (q.next())
+            names.append(q.value(0).toString());
+    }
+    return names;
+}
+
+QVector<FieldDef> SqliteBackend::readFields(const QSqlDatabase &db, const QString &table) const
+{
+    QVector<FieldDef> fields;
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    if (!q.exec(QStringLiteral("PRAGMA table_info(%1)").arg(quote(table))))
+        return fields;
+    while (q.next()) {
+        FieldDef def;
+        if (!parseDeclaredType(q.value(1).toString(), q.value(2).toString(), &def)) {
+            def.name = q.value(1).toString();
+            def.type = FieldType::Memo;
+        }
+        fields.append(def);
+    }
+    return fields;
+}
+
+QStringList SqliteBackend::readIndexNames(const QSqlDatabase &db, const QString &table) const
+{
+    QStringList names;
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'index' AND tbl_name = ? AND sql IS NOT NULL"));
+    q.addBindValue(table);
+    if (q.exec()) {
+        while (q.next())
+            names.append(q.value(0).toString());
+    }
+    return names;
+}
+
+QStringList SqliteBackend::readPrimaryKey(const QSqlDatabase &db, const QString &table) const
+{
+    QMap<int, QString> key;
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    if (q.exec(QStringLiteral("PRAGMA table_info(%1)").arg(quote(table)))) {
+        while (q.next()) {
+            const int pk = q.value(5).toInt();
+            if (pk > 0)
+                key.insert(pk, q.value(1).toString());
+        }
+    }
+    return key.values();
+}
+
+QVector<IndexDef> SqliteBackend::readIndexes(const QSqlDatabase &db, const QString &table) const
+{
+    QVector<IndexDef> indexes;
+    const QString prefix = table + QStringLiteral("__");
+    for (const QString &sqlName : readIndexNames(db, table)) {
+        if (!sqlName.startsWith(prefix, Qt::CaseInsensitive))
+            continue;
+        IndexDef index;
+        index.name = sqlName.mid(prefix.size());
+        QSqlQuery list(db);
+        list.setForwardOnly(true);
+        if (list.exec(QStringLiteral("PRAGMA index_list(%1)").arg(quote(table)))) {
+            while (list.next())
+                if (list.value(1).toString() == sqlName)
+                    index.unique = list.value(2).toInt() != 0;
+        }
+        QSqlQuery info(db);
+        info.setForwardOnly(true);
+        if (info.exec(QStringLiteral("PRAGMA index_xinfo(%1)").arg(quote(sqlName)))) {
+            while (info.next()) {
+                if (info.value(5).toInt() == 0)  // auxiliary column
+                    continue;
+                index.fields.append(info.value(2).toString());
+                if (info.value(4).toString().compare(QLatin1String("GNOCASE"), Qt::CaseInsensitive) == 0)
+                    index.caseInsensitive = true;
+            }
+        }
+        indexes.append(index);
+    }
+    return indexes;
+}
+
+QVariant SqliteBackend::toStorage(FieldType type, const QVariant &value) const
+{
+    if (!value.isValid() || value.isNull())
+        return QVariant(QMetaType::fromType<QString>());
+    switch (type) {
+    case FieldType::String:
+    case FieldType::Memo: {
+        const QString s = value.toString();
+        return s.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(s);
+    }
+    case FieldType::SmallInt:
+    case FieldType::Integer:
+    case FieldType::AutoInc:
+        return QVariant(value.toLongLong());
+    case FieldType::Float:
+    case FieldType::Currency:
+    case FieldType::Bcd:
+        return QVariant(value.toDouble());
+    case FieldType::Date: {
+        const QDate d = value.toDate();
+        return d.isValid() ? QVariant(d.toString(Qt::ISODate)) : QVariant(QMetaType::fromType<QString>());
+    }
+    case FieldType::Time: {
+        const QTime t = value.toTime();
+        return t.isValid() ? QVariant(t.toString(QStringLiteral("hh:mm:ss.zzz"))) : QVariant(QMetaType::fromType<QString>());
+    }
+    case FieldType::DateTime: {
+        const QDateTime dt = value.toDateTime();
+        return dt.isValid() ? QVariant(dt.toString(QStringLiteral("yyyy-MM-ddThh:mm:ss.zzz")))
+                            : QVariant(QMetaType::fromType<QString>());
+    }
+    case FieldType::Boolean:
+        return QVariant(value.toBool() ? 1 : 0);
+    case FieldType::Graphic:
+    case FieldType::Blob: {
+        const QByteArray bytes = value.toByteArray();
+        return bytes.isEmpty() ? QVariant(QMetaType::fromType<QByteArray>()) : QVariant(bytes);
+    }
+    }
+    return value;
+}
+
+QVariant SqliteBackend::fromStorage(FieldType type, const QVariant &stored) const
+{
+    if (!stored.isValid() || stored.isNull())
+        return QVariant();
+    switch (type) {
+    case FieldType::String:
+    case FieldType::Memo:
+        return stored.toString();
+    case FieldType::SmallInt:
+    case FieldType::Integer:
+    case FieldType::AutoInc:
+        return QVariant(static_cast<int>(stored.toLongLong()));
+    case FieldType::Float:
+    case FieldType::Currency:
+    case FieldType::Bcd:
+        return QVariant(stored.toDouble());
+    case FieldType::Date: {
+        const QString s = stored.toString();
+        const QDate d = QDate::fromString(s.left(10), Qt::ISODate);
+        return d.isValid() ? QVariant(d) : QVariant();
+    }
+    case FieldType::Time: {
+        const QString s = stored.toString();
+        QTime t = QTime::fromString(s, QStringLiteral("hh:mm:ss.zzz"));
+        if (!t.isValid())
+            t = QTime::fromString(s, QStringLiteral("hh:mm:ss"));
+        return t.isValid() ? QVariant(t) : QVariant();
+    }
+    case FieldType::DateTime: {
+        const QString s = stored.toString();
+        QDateTime dt = QDateTime::fromString(s, QStringLiteral("yyyy-MM-ddThh:mm:ss.zzz"));
+        if (!dt.isValid())
+            dt = QDateTime::fromString(s, Qt::ISODate);
+        return dt.isValid() ? QVariant(dt) : QVariant();
+    }
+    case FieldType::Boolean:
+        return QVariant(stored.toLongLong() != 0);
+    case FieldType::Graphic:
+    case FieldType::Blob:
+        return QVariant(stored.toByteArray());
+    }
+    return stored;
+}
+
+bool SqliteBackend::isBusyError(const QSqlError &error) const
+{
+    const QString code = error.nativeErrorCode();
+    return code == QLatin1String("5") || code == QLatin1String("6")
+        || error.databaseText().contains(QLatin1String("locked"), Qt::CaseInsensitive);
+}
+
+QString SqliteBackend::translateError(const QSqlError &error, const QString &table) const
+{
+    const QString text = error.databaseText() + QLatin1Char(' ') + error.driverText();
+    const QString tableName = table.isEmpty() ? QString() : table + QStringLiteral(".DB");
+    if (text.contains(QLatin1String("UNIQUE constraint failed"), Qt::CaseInsensitive)
+        || text.contains(QLatin1String("PRIMARY KEY"), Qt::CaseInsensitive))
+        return QStringLiteral("Schlüsselverletzung.");
+    if (isBusyError(error))
+        return QStringLiteral("Die Tabelle %1 wird gerade von einem anderen Benutzer geändert. Bitte versuchen Sie es noch einmal.")
+            .arg(tableName.isEmpty() ? QStringLiteral("der Datenbank") : tableName);
+    if (text.contains(QLatin1String("readonly"), Qt::CaseInsensitive)
+        || text.contains(QLatin1String("read-only"), Qt::CaseInsensitive))
+        return QStringLiteral("Die Datenbank ist schreibgeschützt. Bitte prüfen Sie die Zugriffsrechte des Datenverzeichnisses.");
+    if (text.contains(QLatin1String("malformed"), Qt::CaseInsensitive)
+        || text.contains(QLatin1String("not a database"), Qt::CaseInsensitive)
+        || text.contains(QLatin1String("corrupt"), Qt::CaseInsensitive))
+        return QStringLiteral("Die Datenbank ist beschädigt.");
+    if (text.contains(QLatin1String("no such table"), Qt::CaseInsensitive))
+        return QStringLiteral("Tabelle %1 nicht gefunden.").arg(tableName);
+    if (text.contains(QLatin1String("no such column"), Qt::CaseInsensitive))
+        return QStringLiteral("Feld nicht gefunden: %1").arg(error.databaseText());
+    if (text.contains(QLatin1String("unable to open"), Qt::CaseInsensitive))
+        return QStringLiteral("Die Datenbank kann nicht geöffnet werden.");
+    if (text.contains(QLatin1String("disk"), Qt::CaseInsensitive) && text.contains(QLatin1String("full"), Qt::CaseInsensitive))
+        return QStringLiteral("Der Datenträger ist voll.");
+    return QStringLiteral("Datenbankfehler: %1").arg(error.databaseText().isEmpty() ? error.text() : error.databaseText());
+}
+
+} // namespace platform

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "platform/databasebackend.h"
+
+namespace platform {
+
+// SQLite: one file per database directory, WAL journal, a busy timeout so
+// that users of one data directory wait for each other, and a collation and
+// functions of our own for German case-insensitive text.
+class SqliteBackend : public DatabaseBackend
+{
+public:
+    static const QString FileName;  // the database file inside a directory
+
+    QString driverName() const override { return QStringLiteral("QSQLITE"); }
+    QSqlDatabase openConnection(const QString &connectionName, const QString &directory,
+                                bool createIfMissing) const override;
+    QString databaseFilePath(const QString &directory) const override;
+
+    QString quote(const QString &identifier) const override;
+    QString rowIdExpression() const override { return QStringLiteral("rowid"); }
+    QString collateCaseInsensitive() const override { return QStringLiteral(" COLLATE GNOCASE"); }
+    QString foldFunction() const override { return QStringLiteral("gfold"); }
+    QString escapeCharacter() const override { return QStringLiteral("\\"); }
+
+    QString declaredType(const FieldDef &field) const override;
+    bool parseDeclaredType(const QString &name, const QString &declared, FieldDef *field) const override;
+    QString createTableSql(const TableSchema &schema) const override;
+    QString createIndexSql(const TableSchema &schema, const IndexDef &index) const override;
+    QString dropIndexSql(const TableSchema &schema, const IndexDef &index) const override;
+    QString indexSqlName(const TableSchema &schema, const IndexDef &index) const override;
+
+    QStringList tableNames(const QSqlDatabase &db) const override;
+    QVector<FieldDef> readFields(const QSqlDatabase &db, const QString &table) const override;
+    QStringList readIndexNames(const QSqlDatabase &db, const QString &table) const override;
+    QStringList readPrimaryKey(const QSqlDatabase &db, const QString &table) const override;
+    QVector<IndexDef> readIndexes(const QSqlDatabase &db, const QString &table) const override;
+
+    QVariant toStorage(FieldType type, const QVariant &value) const override;
+    QVariant fromStorage(FieldType type, const QVariant &stored) const override;
+
+    QString translateError(const QSqlError &error, const QString &table) const override;
+    bool isBusyError(const QSqlError &error) const override;
+};
+
+} // namespace platform

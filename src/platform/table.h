@@ -1,0 +1,166 @@
+#pragma once
+
+#include "platform/dataset.h"
+#include "platform/filtercondition.h"
+#include "platform/tableschema.h"
+
+#include <QHash>
+#include <QPointer>
+#include <QSqlQuery>
+#include <QStringList>
+#include <QVariantList>
+
+namespace platform {
+
+class Database;
+class Session;
+
+struct LocateOptions {
+    bool caseInsensitive = false;
+    bool partialKey = false;  // text fields: the value is a prefix
+};
+
+// A table of a database alias as a dataset: ordered by its primary key or a
+// secondary index, narrowed by a key range, a filter or a master record.
+// Only the row ids of the current order are held; records are read in
+// blocks when they are needed.
+class Table : public DataSet
+{
+    Q_OBJECT
+public:
+    explicit Table(QObject *parent = nullptr);
+    Table(const QString &alias, const QString &tableName, QObject *parent = nullptr);
+    ~Table() override;
+
+    void setSession(Session *session);
+    Session &session() const;
+    void setDatabaseName(const QString &alias);
+    const QString &databaseName() const { return m_alias; }
+    void setTableName(const QString &name);
+    const QString &tableName() const { return m_tableName; }
+    Database &database() const;
+    // The declaration of the open table (or of the named one when closed).
+    TableSchema schema() const;
+
+    bool exists() const;
+    void createTable();   // from its declaration
+    void emptyTable();    // deletes all records
+    void deleteTable();
+
+    // Order: "" is the primary key; else a secondary index by name.
+    void setIndexName(const QString &name);
+    const QString &indexName() const { return m_indexName; }
+    // Order by a field list "BelegNr;Pos": the index with these fields, or
+    // simply these fields.
+    void setIndexFieldNames(const QString &fields);
+    QStringList indexFields() const;
+    void addIndex(const QString &name, const QStringList &fields, bool caseInsensitive = false, bool unique = false);
+
+    // Searches on the leading fields of the current order.
+    bool findKey(const QVariantList &values);
+    void findNearest(const QVariantList &values);
+    bool locate(const QString &fields, const QVariantList &values, LocateOptions options = {});
+
+    // Key range on the leading fields of the current order, both ends included.
+    void setRange(const QVariantList &start, const QVariantList &end);
+    void cancelRange();
+    bool hasRange() const { return m_hasRange; }
+
+    // Filters (applied while filtered is on)
+    void setFilter(const QVector<FilterCondition> &conditions);
+    void setFilterText(const QString &text);  // the program's own fixed filters
+    const QVector<FilterCondition> &filter() const { return m_filter; }
+    void setFilterCaseInsensitive(bool on) { m_filterCaseInsensitive = on; }
+    void setFiltered(bool on);
+    bool filtered() const { return m_filtered; }
+    void clearFilter();
+
+    // Master-detail: this table shows only the rows whose detail fields equal
+    // the master's current fields, and a new record takes them over.
+    void setMasterSource(DataSet *master, const QString &masterFields, const QString &detailFields = {});
+    DataSet *masterSource() const { return m_master; }
+
+protected:
+    void openCursor() override;
+    void closeCursor() override;
+    int rowCount() override;
+    qint64 rowIdAt(int position) override;
+    int positionOf(qint64 rowId) override;
+    QVector<QVariant> fetchRow(int position) override;
+    QVector<QVariant> rereadRow(qint64 rowId, bool *found) override;
+    bool fetchEdge(bool last, qint64 *rowId, QVector<QVariant> *values) override;
+    void syncView() override;
+    void initNewRecord(QVector<QVariant> &values) override;
+    qint64 writeRecord(bool inserting, qint64 rowId, QVector<QVariant> &values, const QVector<bool> &changed) override;
+    void removeRecord(qint64 rowId) override;
+    int rowWritten(bool inserting, qint64 rowId, int oldPosition, const QVector<bool> &changed,
+                   const QVector<QVariant> &values) override;
+    void rowRemoved(qint64 rowId, int position) override;
+
+private:
+    struct OrderTerm {
+        int field;
+        bool caseInsensitive;
+    };
+    struct Where {
+        QString text;
+        QVariantList values;
+    };
+
+    void resolveOrder();
+    void invalidateView();
+    void ensureKeys();
+    const Where &viewWhere();
+    QString orderBy(bool descending) const;
+    QString columnExpression(const OrderTerm &term) const;
+    QVariant storageValue(int field, const QVariant &value) const;
+    QString conditionSql(const FilterCondition &condition, QVariantList &values) const;
+    QString keyComparison(const QVariantList &values, const QString &op, QVariantList &bound, int *used) const;
+    QVector<QVariant> readValues(const QSqlQuery &query, int firstColumn) const;
+    bool selectOne(const QString &extraWhere, const QVariantList &extraValues, bool descending, qint64 *rowId,
+                   QVector<QVariant> *values);
+    void positionOn(qint64 rowId, const QVector<QVariant> &values);
+    void reopenAfterViewChange();
+    void keepCurrentAfterOrderChange();
+    void masterRowChanged();
+    QVariantList masterValues() const;
+    bool touchesView(const QVector<bool> &changed) const;
+
+    Session *m_session = nullptr;
+    QString m_alias;
+    QString m_tableName;
+    TableSchema m_schema;
+    Database *m_db = nullptr;
+    QString m_sqlTable;
+    QString m_columns;  // quoted field list in order
+
+    QString m_indexName;
+    QStringList m_indexFieldNames;  // when ordered by a field list
+    QVector<OrderTerm> m_order;
+
+    bool m_hasRange = false;
+    QVariantList m_rangeStart;
+    QVariantList m_rangeEnd;
+    QVector<FilterCondition> m_filter;
+    bool m_filtered = false;
+    bool m_filterCaseInsensitive = false;
+
+    QPointer<DataSet> m_master;
+    QStringList m_masterFields;
+    QStringList m_detailFields;
+    QVariantList m_appliedMasterValues;
+    QMetaObject::Connection m_masterConnection;
+
+    bool m_whereValid = false;
+    Where m_where;
+    QVector<qint64> m_keys;
+    bool m_keysLoaded = false;
+    QHash<qint64, int> m_keyPositions;
+    bool m_keyPositionsValid = false;
+    QHash<qint64, QVector<QVariant>> m_cache;
+    int m_lastFetched = -1;
+    int m_count = -1;
+    quint64 m_seenGeneration = 0;
+};
+
+} // namespace platform

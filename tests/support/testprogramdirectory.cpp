@@ -1,0 +1,65 @@
+#include "support/testprogramdirectory.h"
+
+#include "platform/registry.h"
+#include "platform/schemaregistry.h"
+#include "platform/tableschema.h"
+#include "shell/settings.h"
+
+#include <QDir>
+
+namespace testsupport {
+
+TestProgramDirectory::TestProgramDirectory()
+{
+    QDir root(m_dir.path());
+    root.mkpath(QStringLiteral("Data"));
+    root.mkpath(QStringLiteral("User1"));
+    root.mkpath(QStringLiteral("registry"));
+    shell::setProgramDirectory(path());
+    shell::CurrentDocumentNumber = 1;
+    platform::Registry::setStoreFiles(filePath(QStringLiteral("registry/machine.ini")),
+                                      filePath(QStringLiteral("registry/user.ini")));
+    m_session.setAliasPath(platform::Alias::Data, dataDirectory());
+    m_session.setAliasPath(platform::Alias::User, userDirectory());
+    platform::Session::setCurrent(&m_session);
+    const auto &registry = platform::SchemaRegistry::instance();
+    m_session.database(platform::Alias::Data, true).ensureTables(registry.tables(platform::Alias::Data));
+    m_session.database(platform::Alias::User, true).ensureTables(registry.tables(platform::Alias::User));
+}
+
+TestProgramDirectory::~TestProgramDirectory()
+{
+    m_session.closeAll();
+    platform::Session::setCurrent(nullptr);
+    shell::setProgramDirectory(QString());
+}
+
+QString TestProgramDirectory::path() const
+{
+    return m_dir.path() + QLatin1Char('/');
+}
+
+QString TestProgramDirectory::dataDirectory() const
+{
+    return m_dir.path() + QStringLiteral("/Data");
+}
+
+QString TestProgramDirectory::userDirectory() const
+{
+    return m_dir.path() + QStringLiteral("/User1");
+}
+
+QString TestProgramDirectory::filePath(const QString &name) const
+{
+    return path() + name;
+}
+
+std::unique_ptr<platform::Session> TestProgramDirectory::openSecondSession() const
+{
+    auto session = std::make_unique<platform::Session>();
+    session->setAliasPath(platform::Alias::Data, dataDirectory());
+    session->setAliasPath(platform::Alias::User, userDirectory());
+    return session;
+}
+
+} // namespace testsupport

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "platform/session.h"
+
+#include <QString>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace testsupport {
+
+// A temporary program directory as an installation has it: "Data/" with a
+// fresh database holding every table declared so far, a user directory
+// "User1/" with its own tables, Export.ini beside them, and the registry
+// stores inside. It becomes the program directory and the current session
+// for its lifetime.
+class TestProgramDirectory
+{
+public:
+    TestProgramDirectory();
+    ~TestProgramDirectory();
+
+    QString path() const;                 // with trailing '/'
+    QString dataDirectory() const;        // ".../Data"
+    QString userDirectory() const;        // ".../User1"
+    QString filePath(const QString &name) const;
+    platform::Session &session() { return m_session; }
+
+    // A second user of the same directories (own connections).
+    std::unique_ptr<platform::Session> openSecondSession() const;
+
+private:
+    QTemporaryDir m_dir;
+    platform::Session m_session;
+};
+
+} // namespace testsupport
