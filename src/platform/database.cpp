@@ -127,7 +127,14 @@ TableSchema Database::schemaOf(const QString &name)
     if (const TableSchema *declared = SchemaRegistry::instance().find(tableName);
         declared && declared->alias().compare(m_alias, Qt::CaseInsensitive) == 0)
         return *declared;
-    // Not declared for this alias: take the structure the database holds.
+    return storedSchemaOf(tableName);
+}
+
+TableSchema Database::storedSchemaOf(const QString &name)
+{
+    const QString tableName = TableSchema::tableNameOf(name);
+    if (!tableExists(tableName))
+        throw DatabaseError(QStringLiteral("Tabelle %1 nicht gefunden.").arg(name));
     TableSchema schema(tableName + QStringLiteral(".DB"), m_alias);
     for (const auto &f : m_backend->readFields(connection(), tableName))
         schema.field(f);
@@ -235,8 +242,11 @@ void Database::restructure(const QString &tableName, const TableSchema &wanted)
     TableSchema target = wanted;
     target.setFileName(name + QStringLiteral(".DB"));
 
-    // Only new fields at the end: add them in place.
-    bool appendOnly = target.fieldCount() >= current.size();
+    // Only new fields at the end and the same key: add them in place.
+    const QStringList currentKey = m_backend->readPrimaryKey(connection(), name);
+    bool appendOnly = target.fieldCount() >= current.size() && currentKey.size() == target.primaryKeyFields().size();
+    for (int i = 0; appendOnly && i < currentKey.size(); ++i)
+        appendOnly = currentKey.at(i).compare(target.primaryKeyFields().at(i), Qt::CaseInsensitive) == 0;
     for (int i = 0; appendOnly && i < current.size(); ++i) {
         const FieldDef &a = current.at(i);
         const FieldDef &b = target.fieldAt(i);

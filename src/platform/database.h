@@ -41,6 +41,8 @@ public:
     // The registered declaration, or the structure read from the database
     // for a table nobody declared. Throws when the table does not exist.
     TableSchema schemaOf(const QString &name);
+    // The structure the database holds, whatever is declared.
+    TableSchema storedSchemaOf(const QString &name);
     void createTable(const TableSchema &schema);
     // Creates each table that is missing; existing ones stay as they are.
     void ensureTables(const QVector<TableSchema> &schemas);
