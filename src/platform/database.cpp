@@ -376,14 +376,19 @@ void Database::rollback()
     }
 }
 
+QString Database::generationKey(const QString &table)
+{
+    return TableSchema::tableNameOf(table).toLower();
+}
+
 quint64 Database::generation(const QString &table) const
 {
-    return m_generations.value(TableSchema::tableNameOf(table).toLower(), 0) + m_epoch;
+    return generationByKey(generationKey(table));
 }
 
 void Database::touch(const QString &table)
 {
-    ++m_generations[TableSchema::tableNameOf(table).toLower()];
+    ++m_generations[generationKey(table)];
 }
 
 Transaction::Transaction(Database &db)

@@ -77,6 +77,10 @@ public:
     // datasets notice them.
     quint64 generation(const QString &table) const;
     void touch(const QString &table);
+    // The same for a key already made by generationKey (no allocation).
+    quint64 generationByKey(const QString &key) const { return m_generations.value(key, 0) + m_epoch; }
+    static QString generationKey(const QString &table);
+    void touchByKey(const QString &key) { ++m_generations[key]; }
 
 private:
     void invalidateTableCache();

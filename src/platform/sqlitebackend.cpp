@@ -388,7 +388,7 @@ QVariant SqliteBackend::fromStorage(FieldType type, const QVariant &stored) cons
     switch (type) {
     case FieldType::String:
     case FieldType::Memo:
-        return stored.toString();
+        return stored.typeId() == QMetaType::QString ? stored : QVariant(stored.toString());
     case FieldType::SmallInt:
     case FieldType::Integer:
     case FieldType::AutoInc:

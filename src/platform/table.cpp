@@ -218,6 +218,11 @@ void Table::resolveOrder()
             throw DatabaseError(QStringLiteral("Feld '%1' nicht gefunden.").arg(name));
         m_order.append({i, ci && isTextType(m_schema.fieldAt(i).type)});
     }
+    const QStringList &key = m_schema.primaryKeyFields();
+    m_rowIdOrder = m_order.size() == 1 && key.size() == 1 && m_schema.fieldAt(m_order.first().field).type == FieldType::Integer
+        && m_schema.fieldAt(m_order.first().field).name.compare(key.first(), Qt::CaseInsensitive) == 0;
+    m_orderAscending = orderBy(false);
+    m_orderDescending = orderBy(true);
     invalidateView();
 }
 
@@ -232,13 +237,15 @@ void Table::openCursor()
     for (const auto &f : m_schema.fields())
         columns.append(db.quote(f.name));
     m_columns = columns.join(QStringLiteral(", "));
+    m_generationKey = Database::generationKey(m_schema.tableName());
+    m_selectPrefix = QStringLiteral("SELECT %1, %2 FROM %3").arg(db.backend().rowIdExpression(), m_columns, m_sqlTable);
     setFields(m_schema.fields());
     resolveOrder();
     if (m_master) {
         m_appliedMasterValues = masterValues();
     }
     invalidateView();
-    m_seenGeneration = db.generation(m_schema.tableName());
+    m_seenGeneration = db.generationByKey(m_generationKey);
 }
 
 void Table::closeCursor()
@@ -254,7 +261,8 @@ void Table::invalidateView()
     m_keysLoaded = false;
     m_keyPositions.clear();
     m_keyPositionsValid = false;
-    m_cache.clear();
+    m_window.clear();
+    m_windowStart = 0;
     m_count = -1;
     m_lastFetched = -1;
 }
@@ -263,7 +271,7 @@ void Table::syncView()
 {
     if (!m_db)
         return;
-    const quint64 generation = m_db->generation(m_schema.tableName());
+    const quint64 generation = m_db->generationByKey(m_generationKey);
     if (generation != m_seenGeneration) {
         m_seenGeneration = generation;
         invalidateView();
@@ -425,7 +433,7 @@ void Table::ensureKeys()
         return;
     const Where &where = viewWhere();
     const QString sql = QStringLiteral("SELECT %1 FROM %2%3%4")
-                            .arg(m_db->backend().rowIdExpression(), m_sqlTable, where.text, orderBy(false));
+                            .arg(m_db->backend().rowIdExpression(), m_sqlTable, where.text, m_orderAscending);
     QSqlQuery &q = m_db->prepared(sql);
     for (int i = 0; i < where.values.size(); ++i)
         q.bindValue(i, where.values.at(i));
@@ -489,40 +497,65 @@ QVector<QVariant> Table::readValues(const QSqlQuery &query, int firstColumn) con
     return values;
 }
 
+void Table::readBlock(QSqlQuery &q, int start, int end)
+{
+    m_blockSlots.clear();
+    for (int i = start; i < end; ++i)
+        m_blockSlots.insert(m_keys.at(i), i - start);
+    m_window = QVector<QVector<QVariant>>(end - start);
+    m_windowStart = start;
+    m_db->run(q, m_schema.tableName());
+    while (q.next()) {
+        const auto slot = m_blockSlots.constFind(q.value(0).toLongLong());
+        if (slot != m_blockSlots.constEnd())
+            m_window[slot.value()] = readValues(q, 1);
+    }
+    q.finish();
+    for (auto &row : m_window)
+        if (row.isEmpty())
+            row = QVector<QVariant>(m_schema.fieldCount());  // vanished meanwhile
+}
+
 QVector<QVariant> Table::fetchRow(int position)
 {
     ensureKeys();
     if (position < 0 || position >= m_keys.size())
         return QVector<QVariant>(m_schema.fieldCount());
-    const qint64 rowId = m_keys.at(position);
-    auto it = m_cache.constFind(rowId);
-    if (it != m_cache.constEnd()) {
+    const int slot = position - m_windowStart;
+    if (slot >= 0 && slot < m_window.size()) {
         m_lastFetched = position;
-        return it.value();
+        return m_window.at(slot);
     }
     // Read a block in the direction of travel.
     int start = position;
     if (m_lastFetched >= 0 && position < m_lastFetched)
         start = std::max(0, position - BlockSize + 1);
     const int end = std::min<int>(m_keys.size(), start + BlockSize);
-    if (m_cache.size() + BlockSize > CacheLimit)
-        m_cache.clear();
+    m_lastFetched = position;
+    if (m_rowIdOrder) {
+        // Rows ordered by the row id itself and lying close together: one
+        // range read instead of single lookups.
+        const qint64 low = m_keys.at(start);
+        const qint64 high = m_keys.at(end - 1);
+        if (high - low < 2 * BlockSize) {
+            QSqlQuery &q = m_db->prepared(m_selectPrefix + QStringLiteral(" WHERE %1 BETWEEN ? AND ?").arg(m_db->backend().rowIdExpression()));
+            q.bindValue(0, low);
+            q.bindValue(1, high);
+            readBlock(q, start, end);
+            return m_window.at(position - m_windowStart);
+        }
+    }
     static const QString marks = [] {
         QStringList m;
         for (int i = 0; i < BlockSize; ++i)
             m.append(QStringLiteral("?"));
         return m.join(QLatin1Char(','));
     }();
-    QSqlQuery &q = m_db->prepared(QStringLiteral("SELECT %1, %2 FROM %3 WHERE %1 IN (%4)")
-                                      .arg(m_db->backend().rowIdExpression(), m_columns, m_sqlTable, marks));
+    QSqlQuery &q = m_db->prepared(m_selectPrefix + QStringLiteral(" WHERE %1 IN (%2)").arg(m_db->backend().rowIdExpression(), marks));
     for (int i = 0; i < BlockSize; ++i)
         q.bindValue(i, m_keys.at(start + i < end ? start + i : start));
-    m_db->run(q, m_schema.tableName());
-    while (q.next())
-        m_cache.insert(q.value(0).toLongLong(), readValues(q, 1));
-    q.finish();
-    m_lastFetched = position;
-    return m_cache.value(rowId, QVector<QVariant>(m_schema.fieldCount()));
+    readBlock(q, start, end);
+    return m_window.at(position - m_windowStart);
 }
 
 QVector<QVariant> Table::rereadRow(qint64 rowId, bool *found)
@@ -534,8 +567,6 @@ QVector<QVariant> Table::rereadRow(qint64 rowId, bool *found)
     *found = q.next();
     QVector<QVariant> values = *found ? readValues(q, 0) : QVector<QVariant>(m_schema.fieldCount());
     q.finish();
-    if (*found)
-        m_cache.insert(rowId, values);
     return values;
 }
 
@@ -550,9 +581,8 @@ bool Table::selectOne(const QString &extraWhere, const QVariantList &extraValues
         whereText += extraWhere;
         bound += extraValues;
     }
-    QSqlQuery &q = m_db->prepared(QStringLiteral("SELECT %1, %2 FROM %3%4%5 LIMIT 1")
-                                      .arg(m_db->backend().rowIdExpression(), m_columns, m_sqlTable, whereText,
-                                           orderBy(descending)));
+    QSqlQuery &q = m_db->prepared(m_selectPrefix + whereText + (descending ? m_orderDescending : m_orderAscending)
+                                  + QStringLiteral(" LIMIT 1"));
     for (int i = 0; i < bound.size(); ++i)
         q.bindValue(i, bound.at(i));
     m_db->run(q, m_schema.tableName());
@@ -822,7 +852,7 @@ qint64 Table::writeRecord(bool inserting, qint64 rowId, QVector<QVariant> &value
         }
         const qint64 newRowId = q.lastInsertId().toLongLong();
         q.finish();
-        m_db->touch(table);
+        m_db->touchByKey(m_generationKey);
         return newRowId;
     }
     QStringList sets;
@@ -849,7 +879,7 @@ qint64 Table::writeRecord(bool inserting, qint64 rowId, QVector<QVariant> &value
     q.finish();
     if (affected == 0)
         throw DatabaseError(QStringLiteral("Der Datensatz wurde von einem anderen Benutzer gelöscht."));
-    m_db->touch(table);
+    m_db->touchByKey(m_generationKey);
     return rowId;
 }
 
@@ -874,9 +904,9 @@ bool Table::touchesView(const QVector<bool> &changed) const
 int Table::rowWritten(bool inserting, qint64 rowId, int oldPosition, const QVector<bool> &changed,
                       const QVector<QVariant> &values)
 {
-    m_seenGeneration = m_db->generation(m_schema.tableName());
-    m_cache.insert(rowId, values);
+    m_seenGeneration = m_db->generationByKey(m_generationKey);
     if (inserting) {
+        m_window.clear();
         const int count = m_keysLoaded ? m_keys.size() : m_count;
         m_keys.clear();
         m_keysLoaded = false;
@@ -885,12 +915,16 @@ int Table::rowWritten(bool inserting, qint64 rowId, int oldPosition, const QVect
         return -1;
     }
     if (touchesView(changed)) {
+        m_window.clear();
         m_keys.clear();
         m_keysLoaded = false;
         m_keyPositionsValid = false;
         m_count = -1;
         return -1;
     }
+    const int slot = oldPosition - m_windowStart;
+    if (oldPosition >= 0 && slot >= 0 && slot < m_window.size())
+        m_window[slot] = values;
     return oldPosition;
 }
 
@@ -904,13 +938,13 @@ void Table::removeRecord(qint64 rowId)
         m_db->raise(error, m_schema.tableName());
     }
     q.finish();
-    m_db->touch(m_schema.tableName());
+    m_db->touchByKey(m_generationKey);
 }
 
 void Table::rowRemoved(qint64 rowId, int position)
 {
-    m_seenGeneration = m_db->generation(m_schema.tableName());
-    m_cache.remove(rowId);
+    m_seenGeneration = m_db->generationByKey(m_generationKey);
+    m_window.clear();
     if (m_keysLoaded && position >= 0 && position < m_keys.size() && m_keys.at(position) == rowId) {
         m_keys.remove(position);
         m_keyPositionsValid = false;

@@ -120,6 +120,7 @@ private:
     bool selectOne(const QString &extraWhere, const QVariantList &extraValues, bool descending, qint64 *rowId,
                    QVector<QVariant> *values);
     void positionOn(qint64 rowId, const QVector<QVariant> &values);
+    void readBlock(QSqlQuery &query, int start, int end);
     void reopenAfterViewChange();
     void keepCurrentAfterOrderChange();
     void masterRowChanged();
@@ -133,6 +134,8 @@ private:
     Database *m_db = nullptr;
     QString m_sqlTable;
     QString m_columns;  // quoted field list in order
+    QString m_generationKey;
+    bool m_rowIdOrder = false;  // ordered by an integer key that is the row id
 
     QString m_indexName;
     QStringList m_indexFieldNames;  // when ordered by a field list
@@ -157,8 +160,14 @@ private:
     bool m_keysLoaded = false;
     QHash<qint64, int> m_keyPositions;
     bool m_keyPositionsValid = false;
-    QHash<qint64, QVector<QVariant>> m_cache;
+    // Records of the positions [m_windowStart, m_windowStart + size) as last read.
+    QVector<QVector<QVariant>> m_window;
+    int m_windowStart = 0;
+    QHash<qint64, int> m_blockSlots;
     int m_lastFetched = -1;
+    QString m_selectPrefix;  // SELECT rowid, fields FROM table
+    QString m_orderAscending;
+    QString m_orderDescending;
     int m_count = -1;
     quint64 m_seenGeneration = 0;
 };

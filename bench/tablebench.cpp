@@ -1,0 +1,304 @@
+// Times the table layer over 100,000 order heads beside the same work done
+// with the raw SQLite C API in the same run, and prints each pair as a ratio.
+#include "platform/database.h"
+#include "platform/field.h"
+#include "platform/filtercondition.h"
+#include "platform/schemaregistry.h"
+#include "platform/session.h"
+#include "platform/sqlitebackend.h"
+#include "platform/table.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+#include <sqlite3.h>
+
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+using namespace platform;
+
+namespace {
+
+constexpr int Rows = 100000;
+constexpr int Finds = 10000;
+constexpr int StringFields = 30;
+
+TableSchema headSchema()
+{
+    TableSchema s(QStringLiteral("BENCHKOPF.DB"), Alias::Data);
+    s.integer("BelegNr").date("Datum").string("Name1", 40);
+    for (int i = 1; i <= StringFields; ++i)
+        s.string(QStringLiteral("Feld%1").arg(i), 35);
+    s.floating("Betrag").boolean("Erledigt");
+    s.primaryKey({"BelegNr"}).index("iName", {"Name1"}, true);
+    return s;
+}
+
+const char *names[] = {"Müller", "Meier", "Schmidt", "Schneider", "Fischer", "Weber", "Wagner", "Becker"};
+
+double ms(const QElapsedTimer &t)
+{
+    return t.nsecsElapsed() / 1e6;
+}
+
+void report(const char *what, double ours, double raw)
+{
+    std::printf("%-44s %10.1f ms %10.1f ms %8.2fx\n", what, ours, raw, raw > 0 ? ours / raw : 0.0);
+}
+
+struct Raw {
+    sqlite3 *db = nullptr;
+    explicit Raw(const QString &path)
+    {
+        sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+        sqlite3_busy_timeout(db, 10000);
+    }
+    ~Raw() { sqlite3_close(db); }
+    sqlite3_stmt *prepare(const char *sql)
+    {
+        sqlite3_stmt *st = nullptr;
+        if (sqlite3_prepare_v2(db, sql, -1, &st, nullptr) != SQLITE_OK)
+            std::fprintf(stderr, "%s\n", sqlite3_errmsg(db));
+        return st;
+    }
+    // Reads every column of the current row as a value the caller can use.
+    static qint64 readRow(sqlite3_stmt *st)
+    {
+        qint64 sum = 0;
+        const int n = sqlite3_column_count(st);
+        for (int i = 0; i < n; ++i) {
+            switch (sqlite3_column_type(st, i)) {
+            case SQLITE_INTEGER: sum += sqlite3_column_int64(st, i); break;
+            case SQLITE_FLOAT: sum += qint64(sqlite3_column_double(st, i)); break;
+            case SQLITE_TEXT: {
+                const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(st, i));
+                sum += QString::fromUtf8(text, sqlite3_column_bytes(st, i)).size();
+                break;
+            }
+            default: break;
+            }
+        }
+        return sum;
+    }
+};
+
+qint64 readAll(DataSet &ds)
+{
+    qint64 sum = 0;
+    for (int i = 0; i < ds.fieldCount(); ++i) {
+        const QVariant v = ds.value(i);
+        sum += v.typeId() == QMetaType::QString ? v.toString().size() : v.toLongLong();
+    }
+    return sum;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QTemporaryDir dir;
+    SchemaRegistry::instance().add(headSchema());
+    Session &session = Session::current();
+    session.setAliasPath(Alias::Data, dir.path());
+    Database &db = session.database(Alias::Data, true);
+    db.createTable(headSchema());
+    const QString file = SqliteBackend().databaseFilePath(dir.path());
+
+    std::printf("%-44s %13s %13s %9s\n", "", "table layer", "raw SQLite", "ratio");
+
+    // Append 100,000 records in one transaction.
+    double oursAppend = 0;
+    {
+        Table t(Alias::Data, "BENCHKOPF.DB");
+        t.open();
+        QElapsedTimer timer;
+        timer.start();
+        db.transaction();
+        for (int n = 1; n <= Rows; ++n) {
+            t.append();
+            t.field(0).setAsInteger(n);
+            t.field(1).setAsDate(QDate(2024, 1, 1).addDays(n % 365));
+            t.field(2).setAsString(QString::fromUtf8(names[n % 8]) + QString::number(n));
+            for (int i = 0; i < StringFields; ++i)
+                t.field(3 + i).setAsString(QStringLiteral("Inhalt %1").arg(i));
+            t.field(3 + StringFields).setAsFloat(n * 1.5);
+            t.post();
+        }
+        db.commit();
+        oursAppend = ms(timer);
+    }
+    double rawAppend = 0;
+    {
+        Raw raw(file);
+        sqlite3_exec(raw.db, "CREATE TABLE RAWKOPF AS SELECT * FROM BENCHKOPF WHERE 0", nullptr, nullptr, nullptr);
+        QString sql = QStringLiteral("INSERT INTO RAWKOPF VALUES (?");
+        for (int i = 1; i < 3 + StringFields + 2; ++i)
+            sql += QStringLiteral(",?");
+        sql += QLatin1Char(')');
+        sqlite3_stmt *st = raw.prepare(sql.toUtf8().constData());
+        QElapsedTimer timer;
+        timer.start();
+        sqlite3_exec(raw.db, "BEGIN", nullptr, nullptr, nullptr);
+        for (int n = 1; n <= Rows; ++n) {
+            sqlite3_bind_int(st, 1, n);
+            const QByteArray date = QDate(2024, 1, 1).addDays(n % 365).toString(Qt::ISODate).toUtf8();
+            sqlite3_bind_text(st, 2, date.constData(), date.size(), SQLITE_TRANSIENT);
+            const QByteArray name = (QString::fromUtf8(names[n % 8]) + QString::number(n)).toUtf8();
+            sqlite3_bind_text(st, 3, name.constData(), name.size(), SQLITE_TRANSIENT);
+            for (int i = 0; i < StringFields; ++i) {
+                const QByteArray v = QStringLiteral("Inhalt %1").arg(i).toUtf8();
+                sqlite3_bind_text(st, 4 + i, v.constData(), v.size(), SQLITE_TRANSIENT);
+            }
+            sqlite3_bind_double(st, 4 + StringFields, n * 1.5);
+            sqlite3_bind_null(st, 5 + StringFields);
+            sqlite3_step(st);
+            sqlite3_reset(st);
+        }
+        sqlite3_exec(raw.db, "COMMIT", nullptr, nullptr, nullptr);
+        rawAppend = ms(timer);
+        sqlite3_finalize(st);
+        sqlite3_exec(raw.db, "DROP TABLE RAWKOPF", nullptr, nullptr, nullptr);
+    }
+
+    // Open positioned on a key.
+    double oursOpen = 0;
+    {
+        QElapsedTimer timer;
+        timer.start();
+        Table t(Alias::Data, "BENCHKOPF.DB");
+        t.open();
+        t.findKey({Rows / 2});
+        oursOpen = ms(timer);
+        if (t.field(0).asInteger() != Rows / 2)
+            std::fprintf(stderr, "open: wrong record\n");
+    }
+    double rawOpen = 0;
+    {
+        QElapsedTimer timer;
+        timer.start();
+        Raw raw(file);
+        sqlite3_stmt *st = raw.prepare("SELECT * FROM BENCHKOPF WHERE BelegNr = ?");
+        sqlite3_bind_int(st, 1, Rows / 2);
+        sqlite3_step(st);
+        Raw::readRow(st);
+        sqlite3_finalize(st);
+        rawOpen = ms(timer);
+    }
+
+    // Walk all records with Next.
+    qint64 check = 0;
+    double oursWalk = 0;
+    {
+        Table t(Alias::Data, "BENCHKOPF.DB");
+        t.open();
+        QElapsedTimer timer;
+        timer.start();
+        for (t.first(); !t.eof(); t.next())
+            check += readAll(t);
+        oursWalk = ms(timer);
+    }
+    double rawWalk = 0;
+    {
+        Raw raw(file);
+        QElapsedTimer timer;
+        timer.start();
+        sqlite3_stmt *st = raw.prepare("SELECT * FROM BENCHKOPF ORDER BY BelegNr");
+        while (sqlite3_step(st) == SQLITE_ROW)
+            check -= Raw::readRow(st);
+        sqlite3_finalize(st);
+        rawWalk = ms(timer);
+    }
+
+    {
+        QElapsedTimer timer;
+        timer.start();
+        QSqlQuery q(db.connection());
+        q.setForwardOnly(true);
+        q.exec("SELECT * FROM BENCHKOPF ORDER BY BelegNr");
+        const int n = q.record().count();
+        while (q.next())
+            for (int i = 0; i < n; ++i)
+                check += q.value(i).typeId();
+        std::printf("diag: plain QSqlQuery walk %.1f ms\n", ms(timer));
+    }
+    // 10,000 random finds by key.
+    std::vector<int> keys(Finds);
+    for (auto &k : keys)
+        k = 1 + int(QRandomGenerator::global()->bounded(Rows));
+    double oursFind = 0;
+    {
+        Table t(Alias::Data, "BENCHKOPF.DB");
+        t.open();
+        QElapsedTimer timer;
+        timer.start();
+        for (int k : keys) {
+            t.findKey({k});
+            check += readAll(t);
+        }
+        oursFind = ms(timer);
+    }
+    double rawFind = 0;
+    {
+        Raw raw(file);
+        sqlite3_stmt *st = raw.prepare("SELECT * FROM BENCHKOPF WHERE BelegNr = ?");
+        QElapsedTimer timer;
+        timer.start();
+        for (int k : keys) {
+            sqlite3_bind_int(st, 1, k);
+            if (sqlite3_step(st) == SQLITE_ROW)
+                check -= Raw::readRow(st);
+            sqlite3_reset(st);
+        }
+        rawFind = ms(timer);
+        sqlite3_finalize(st);
+    }
+
+    // Prefix filter on a name field, walked to its end.
+    int oursCount = 0;
+    double oursFilter = 0;
+    {
+        Table t(Alias::Data, "BENCHKOPF.DB");
+        t.open();
+        QElapsedTimer timer;
+        timer.start();
+        t.setFilter({FilterCondition::prefix("Name1", QStringLiteral("mü"))});
+        t.setFiltered(true);
+        for (t.first(); !t.eof(); t.next())
+            ++oursCount;
+        oursFilter = ms(timer);
+    }
+    int rawCount = 0;
+    double rawFilter = 0;
+    {
+        Raw raw(file);
+        QElapsedTimer timer;
+        timer.start();
+        sqlite3_stmt *st = raw.prepare("SELECT * FROM BENCHKOPF WHERE Name1 LIKE 'mü%' ORDER BY BelegNr");
+        while (sqlite3_step(st) == SQLITE_ROW) {
+            Raw::readRow(st);
+            ++rawCount;
+        }
+        sqlite3_finalize(st);
+        rawFilter = ms(timer);
+    }
+
+    report("append 100,000 records in one transaction", oursAppend, rawAppend);
+    report("open positioned on a key", oursOpen, rawOpen);
+    report("walk all records with Next", oursWalk, rawWalk);
+    report("10,000 random finds by key", oursFind, rawFind);
+    report("prefix filter on a name field (walked)", oursFilter, rawFilter);
+    if (oursCount != rawCount || oursCount != Rows / 8)
+        std::fprintf(stderr, "filter counts differ: %d, %d\n", oursCount, rawCount);
+    std::fflush(stdout);
+    if (qEnvironmentVariableIsSet("BENCH_KEEP")) { std::printf("%s\n", qPrintable(file)); std::getchar(); }
+    session.closeAll();
+    return check == 42 ? 1 : 0;  // keeps the reads from being optimised away
+}

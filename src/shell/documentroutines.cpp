@@ -1,0 +1,365 @@
+#include "shell/documentroutines.h"
+
+#include "platform/clock.h"
+#include "platform/database.h"
+#include "platform/databaseerror.h"
+#include "platform/dialogservice.h"
+#include "platform/field.h"
+#include "platform/localformat.h"
+#include "platform/query.h"
+#include "platform/table.h"
+
+namespace shell {
+
+using platform::DatabaseError;
+using platform::Table;
+
+namespace {
+
+// A second view of the same table, unaffected by the caller's range, filter
+// and position.
+std::unique_ptr<Table> sameTable(const Table &table)
+{
+    auto other = std::make_unique<Table>(table.databaseName(), table.tableName());
+    other->setSession(&table.session());
+    other->open();
+    return other;
+}
+
+QStringList recordTexts(Table &table)
+{
+    QStringList texts;
+    texts.reserve(table.fieldCount());
+    for (int i = 0; i < table.fieldCount(); ++i)
+        texts.append(table.field(i).asString());
+    return texts;
+}
+
+void writeTexts(Table &table, const QStringList &texts, int from)
+{
+    for (int i = from; i < texts.size() && i < table.fieldCount(); ++i)
+        table.field(i).setAsString(texts.at(i));
+}
+
+void cancelPending(platform::DataSet &dataSet)
+{
+    try {
+        if (dataSet.isActive() && dataSet.isEditing())
+            dataSet.cancel();
+    } catch (...) {
+    }
+}
+
+} // namespace
+
+void setTodayInto(Table &table, int fieldIndex)
+{
+    platform::Field f = table.field(fieldIndex);
+    if (f.dataType() == platform::FieldType::Date || f.dataType() == platform::FieldType::DateTime)
+        f.setAsDate(platform::Clock::today());
+    else
+        f.setAsString(platform::formatDate(platform::Clock::today()));
+}
+
+bool NewRecordFromTemplate(Table &head, int number)
+{
+    try {
+        QStringList texts;
+        {
+            auto templ = sameTable(head);
+            if (templ->findKey({TemplateNumber}))
+                texts = recordTexts(*templ);
+        }
+        head.append();
+        head.field(0).setAsInteger(number);
+        if (head.fieldCount() > 1)
+            setTodayInto(head, 1);
+        writeTexts(head, texts, 2);
+        head.post();
+        return true;
+    } catch (const platform::AbortException &e) {
+        cancelPending(head);
+        platform::dialogs().error(QString::fromUtf8(e.what()));
+    } catch (const DatabaseError &e) {
+        cancelPending(head);
+        platform::dialogs().error(e.message());
+    } catch (const std::exception &e) {
+        cancelPending(head);
+        platform::dialogs().error(QString::fromUtf8(e.what()));
+    }
+    return false;
+}
+
+bool CopyRecord(Table &table, int source, int target)
+{
+    try {
+        QStringList texts;
+        {
+            auto from = sameTable(table);
+            if (!from->findKey({source}))
+                return false;
+            texts = recordTexts(*from);
+        }
+        table.append();
+        writeTexts(table, texts, 0);
+        table.field(0).setAsInteger(target);
+        if (table.fieldCount() > 1)
+            setTodayInto(table, 1);
+        table.post();
+        return true;
+    } catch (...) {
+        cancelPending(table);
+        return false;
+    }
+}
+
+bool CopyDocumentWithPositions(Table &head, Table &positions, int source, int target)
+{
+    platform::Database &db = head.database();
+    try {
+        platform::Transaction transaction(db);
+        QStringList headTexts;
+        {
+            auto from = sameTable(head);
+            if (!from->findKey({source}))
+                return false;
+            headTexts = recordTexts(*from);
+        }
+        head.append();
+        writeTexts(head, headTexts, 0);
+        head.field(0).setAsInteger(target);
+        if (head.fieldCount() > 1)
+            setTodayInto(head, 1);
+        head.post();
+
+        // Every position of the source, gaps in the numbering included.
+        auto from = sameTable(positions);
+        from->setRange({source}, {source});
+        auto to = sameTable(positions);
+        for (from->first(); !from->eof(); from->next()) {
+            const QStringList texts = recordTexts(*from);
+            to->append();
+            writeTexts(*to, texts, 0);
+            to->field(0).setAsInteger(target);
+            to->post();
+        }
+        transaction.commit();
+        if (positions.isActive() && !positions.masterSource())
+            positions.refresh();
+        return true;
+    } catch (...) {
+        cancelPending(head);
+        cancelPending(positions);
+        return false;
+    }
+}
+
+bool NewPackingListFromTemplate(Table &head, Table &lines, int number)
+{
+    try {
+        platform::Transaction transaction(head.database());
+        QStringList texts;
+        {
+            auto templ = sameTable(head);
+            if (templ->findKey({TemplateNumber}))
+                texts = recordTexts(*templ);
+        }
+        head.append();
+        head.field(0).setAsInteger(number);
+        if (head.fieldCount() > 1)
+            setTodayInto(head, 1);
+        writeTexts(head, texts, 2);
+        head.post();
+
+        auto from = sameTable(lines);
+        const QString link = from->fieldDef(0).name;
+        from->setFilter({platform::FilterCondition::equal(link, TemplateNumber)});
+        from->setFiltered(true);
+        auto to = sameTable(lines);
+        for (from->first(); !from->eof(); from->next()) {
+            const QStringList lineTexts = recordTexts(*from);
+            to->append();
+            writeTexts(*to, lineTexts, 0);
+            to->field(0).setAsInteger(number);
+            to->post();
+        }
+        transaction.commit();
+        head.findKey({number});
+        if (lines.isActive() && !lines.masterSource())
+            lines.refresh();
+        return true;
+    } catch (...) {
+        cancelPending(head);
+        cancelPending(lines);
+        return false;
+    }
+}
+
+namespace {
+
+enum class Merge {
+    Key,           // part of the group key
+    KeepFirst,     // kept from the first position of the group
+    Sum,           // summed
+    SumIfGiven,    // summed when the source brings a value
+    CountIfFlag,   // copied and summed only when the position's flag is set
+};
+
+struct Mapping {
+    const char *target;
+    const char *source;
+    Merge merge;
+};
+
+bool isEmptyText(const QString &text)
+{
+    return text.trimmed().isEmpty();
+}
+
+double number(const QString &text)
+{
+    bool ok = true;
+    const double value = platform::parseAmount(text, &ok);
+    if (!ok)
+        throw DatabaseError(QStringLiteral("'%1' ist kein gültiger Gleitkommawert.").arg(text));
+    return value;
+}
+
+bool condense(Table &source, Table &target, const QVector<Mapping> &mappings, const char *flagField)
+{
+    try {
+        auto flagSet = [&](Table &t) {
+            // An empty flag counts as not set.
+            return flagField ? t.fieldByName(QString::fromLatin1(flagField)).asBoolean() : true;
+        };
+        auto copyNew = [&](int position) {
+            target.append();
+            target.field(1).setAsInteger(position);
+            for (const auto &m : mappings) {
+                if (m.merge == Merge::CountIfFlag && !flagSet(source))
+                    continue;
+                target.fieldByName(QString::fromLatin1(m.target)).setAsString(source.fieldByName(QString::fromLatin1(m.source)).asString());
+            }
+            target.post();
+        };
+
+        target.first();
+        while (!target.eof() && !target.isEmpty())
+            target.deleteRecord();
+
+        source.first();
+        if (source.isEmpty()) {
+            target.append();
+            target.field(1).setAsInteger(1);
+            target.post();
+            return true;
+        }
+        copyNew(1);
+        for (source.next(); !source.eof(); source.next()) {
+            bool found = false;
+            for (target.first(); !target.eof(); target.next()) {
+                bool same = true;
+                for (const auto &m : mappings) {
+                    if (m.merge != Merge::Key)
+                        continue;
+                    if (target.fieldByName(QString::fromLatin1(m.target)).asString()
+                        != source.fieldByName(QString::fromLatin1(m.source)).asString()) {
+                        same = false;
+                        break;
+                    }
+                }
+                if (same) {
+                    found = true;
+                    break;
+                }
+            }
+            if (!found) {
+                copyNew(target.recordCount() + 1);
+                continue;
+            }
+            target.edit();
+            for (const auto &m : mappings) {
+                const QString sourceText = source.fieldByName(QString::fromLatin1(m.source)).asString();
+                platform::Field t = target.fieldByName(QString::fromLatin1(m.target));
+                switch (m.merge) {
+                case Merge::Key:
+                case Merge::KeepFirst:
+                    break;
+                case Merge::Sum:
+                    t.setAsString(platform::formatPlainNumber(number(t.asString()) + number(sourceText)));
+                    break;
+                case Merge::SumIfGiven:
+                    if (!isEmptyText(sourceText))
+                        t.setAsString(platform::formatPlainNumber(number(t.asString()) + number(sourceText)));
+                    break;
+                case Merge::CountIfFlag:
+                    if (flagSet(source) && !isEmptyText(sourceText))
+                        t.setAsString(platform::formatPlainNumber(number(t.asString()) + number(sourceText)));
+                    break;
+                }
+            }
+            target.post();
+        }
+        return true;
+    } catch (const platform::AbortException &e) {
+        cancelPending(target);
+        platform::dialogs().error(QString::fromUtf8(e.what()));
+    } catch (const DatabaseError &e) {
+        cancelPending(target);
+        platform::dialogs().error(e.message());
+    } catch (const std::exception &e) {
+        cancelPending(target);
+        platform::dialogs().error(QString::fromUtf8(e.what()));
+    }
+    return false;
+}
+
+} // namespace
+
+bool CondenseIntrastatPositions(Table &orderPositions, Table &intrastatPositions)
+{
+    static const QVector<Mapping> mappings = {
+        {"INT13_1", "Waren", Merge::Key},      {"INT8_1", "Urland", Merge::Key},    {"INT8_2", "Buland", Merge::Key},
+        {"INT6_1", "Bez1", Merge::KeepFirst},  {"INT6_2", "Bez2", Merge::KeepFirst}, {"INT6_3", "Bez3", Merge::KeepFirst},
+        {"INT6_4", "Bez4", Merge::KeepFirst},  {"INT6_5", "Bez5", Merge::KeepFirst}, {"INT6_6", "Bez6", Merge::KeepFirst},
+        {"INT6_7", "Bez7", Merge::KeepFirst},  {"INT6_8", "Bez8", Merge::KeepFirst}, {"INT16_1", "nettoges", Merge::Sum},
+        {"INT18_1", "Quersum", Merge::Sum},
+    };
+    return condense(orderPositions, intrastatPositions, mappings, nullptr);
+}
+
+bool CondenseDeclarationPositions(Table &orderPositions, Table &declarationPositions)
+{
+    static const QVector<Mapping> mappings = {
+        {"F33_1", "Waren", Merge::Key},          {"F34_1", "UrLand", Merge::Key},        {"F34_2", "BuLand", Merge::Key},
+        {"F31_2", "WaBe1", Merge::KeepFirst},    {"F31_3", "WaBe2", Merge::KeepFirst},   {"F31_4", "WaBe3", Merge::KeepFirst},
+        {"F31_5", "WaBe4", Merge::KeepFirst},    {"F31_6", "WaBe5", Merge::KeepFirst},   {"F31_7", "WaBe6", Merge::KeepFirst},
+        {"F31_8", "WaBe7", Merge::KeepFirst},    {"F31_9", "WaBe8", Merge::KeepFirst},   {"F35_1", "bruttoges", Merge::SumIfGiven},
+        {"F38", "nettoges", Merge::SumIfGiven},  {"F46", "Quersum", Merge::SumIfGiven},  {"F41_1", "ANZAHL", Merge::CountIfFlag},
+    };
+    return condense(orderPositions, declarationPositions, mappings, "BesMassEinheit");
+}
+
+std::unique_ptr<platform::Query> CreateDataQuery(const QString &sql)
+{
+    return std::make_unique<platform::Query>(platform::Alias::Data, sql);
+}
+
+QString QueryScalar(const QString &sql, const QVariantList &values)
+{
+    return platform::queryScalar(sql, values, platform::Alias::Data);
+}
+
+void EditIfBrowsing(platform::DataSet &dataSet)
+{
+    if (dataSet.isBrowsing())
+        dataSet.edit();
+}
+
+void PostIfEditing(platform::DataSet &dataSet)
+{
+    if (dataSet.isEditing())
+        dataSet.post();
+}
+
+} // namespace shell
