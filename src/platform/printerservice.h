@@ -1,0 +1,83 @@
+#pragma once
+
+#include "platform/printerset.h"
+
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+namespace platform {
+
+class PrintCanvas;
+
+// The program's printer: the printer list, the current printer and its jobs.
+// Every print window goes through it:
+//
+//   auto &printers = PrinterService::instance();
+//   if (!printers.setCurrentIndex(row.schnittst.toInt()))   // "-1", gone ...
+//       ...                                                  // ask for a printer
+//   const int horzSize = printers.horzSize();                // offsets
+//   PrintCanvas &canvas = printers.beginJob(QStringLiteral("Export / Versand: EUR 1"));
+//   canvas.setFont(...); canvas.textOut(x, y, text); ...
+//   canvas.endDoc();                                         // or canvas.abort()
+//
+// The printer list is the one the stored print settings index (as text,
+// "-1" = none): by default the system's printers (CUPS, then "PDF-Datei").
+// Tests install a RecordingPrinterSet with the printers they need and read
+// every job from its RecordingCanvas; install(nullptr) returns to the
+// system's printers.
+//
+// The current printer is program-wide: a choice made in one print window
+// stays for the next. It starts at the set's default printer.
+class PrinterService
+{
+public:
+    static PrinterService &instance();
+
+    // The installed set; the system's printers unless a set was installed.
+    PrinterSet &printers();
+    // Replaces the set and makes its default printer current; nullptr
+    // returns to the system's printers, read anew when next used.
+    void install(std::unique_ptr<PrinterSet> set);
+
+    int count();
+    QStringList printerNames();
+    QString printerName(int index); // empty when out of range
+    bool isValidIndex(int index);
+
+    int currentIndex(); // -1 when there is no printer
+    // false, and the current printer unchanged, when index is out of range
+    bool setCurrentIndex(int index);
+    QString currentPrinterName();
+
+    // Printable size of the current printer in whole mm (HORZSIZE, VERTSIZE);
+    // 0 without a printer.
+    int horzSize();
+    int vertSize();
+
+    // The canvas of the current printer (PrintError without one). Its font,
+    // pen and brush state stays from job to job, as the printer's does.
+    PrintCanvas &canvas();
+    // canvas() with a job begun under title (PrintError while one runs).
+    PrintCanvas &beginJob(const QString &title);
+    // Whether a job runs on the current printer, and dropping it
+    // ("Abbrechen" of the print windows); nothing when none runs.
+    bool printing();
+    void abortJob();
+
+    // The folder the PDF printer writes its files into; the user's
+    // directory once the user has logged in.
+    static QString pdfDirectory();
+    static void setPdfDirectory(const QString &directory);
+
+private:
+    PrinterService() = default;
+    void ensureSet();
+
+    std::unique_ptr<PrinterSet> m_set;
+    int m_current = -1;
+};
+
+} // namespace platform

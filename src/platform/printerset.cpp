@@ -1,0 +1,7 @@
+#include "platform/printerset.h"
+
+namespace platform {
+
+PrinterSet::~PrinterSet() = default;
+
+} // namespace platform

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "platform/canvasfont.h"
+
+#include <QColor>
+#include <QString>
+
+class QWidget;
+
+namespace platform {
+class PrintCanvas;
+}
+
+namespace shell {
+
+// Drawing on a print canvas, in its logical units (0.1 mm, y upwards).
+void DrawVerticalLine(int y1, int y2, int x, platform::PrintCanvas &canvas);
+void DrawHorizontalLine(int x1, int x2, int y, platform::PrintCanvas &canvas);
+void SetCanvasFontStyle(platform::PrintCanvas &canvas, platform::FontStyles style);
+// Keeps the name when name is empty.
+void SetCanvasFontName(platform::PrintCanvas &canvas, const QString &name);
+// Sets the height only when it is a character height (< -1); the style always.
+void SetCanvasFontHeightAndStyle(platform::PrintCanvas &canvas, int height, platform::FontStyles style);
+
+// Draws text with the tags <B>, <I>, <U>, <S> (any case), their closing
+// forms </B> ... and the line break <BR>, character by character from
+// (x, y); lines are the font height plus lineGap apart. Styles stay on the
+// canvas after the call. Returns the y of the line after the last one.
+int PrintMarkupText(platform::PrintCanvas &canvas, int x, int y, int lineGap, const QString &text);
+
+// Draws one line at (x, y); justified, its blank-separated words are spread
+// over width (an empty word between two blanks takes a gap of its own).
+void PrintJustifiedLine(platform::PrintCanvas &canvas, int x, int y, bool justify, int width, const QString &text);
+
+// Invalid: red bold text in each edit given; otherwise back to the colour and
+// style of the input-field font. Absent edits (nullptr) are skipped.
+void MarkFieldsInvalid(QWidget *edit1, QWidget *edit2, QWidget *edit3, bool invalid);
+
+// How far an entry window scrolls when a field at controlTop is left: the
+// lower quarter of the scroll box triggers a step of three quarters.
+int CalcScrollStep(int controlTop, int scrollBoxHeight);
+
+// Top of a pick window opened from a button at buttonTop.
+int CalcPickFormTop(int buttonTop, int pickFormHeight);
+
+// Fills the bounds of control, moved offset pixels right and down, with
+// colour on form, when control is a tool button or a flat push button.
+// Call it from form's paint event, before the children paint over it.
+void PaintButtonShadow(QWidget *form, QWidget *control, const QColor &colour, int offset);
+
+} // namespace shell
