@@ -1,7 +1,7 @@
-#include <QApplication>
+#include "shell/application.h"
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    shell::Application app(argc, argv);
     return 0;
 }

@@ -427,10 +427,17 @@ QVector<QVariant> DataSet::rowAt(int position)
     return fetchRow(position);
 }
 
+void DataSet::updateRecord()
+{
+    if (isEditing())
+        emit updatingRecord();
+}
+
 void DataSet::checkBrowseMode()
 {
     checkActive();
     if (isEditing()) {
+        updateRecord();
         if (m_modified)
             post();
         else
@@ -527,6 +534,7 @@ void DataSet::post()
     checkActive();
     if (!isEditing())
         return;
+    updateRecord();
     if (beforePost)
         beforePost(*this);
     const bool inserting = m_state == DataSetState::Insert;

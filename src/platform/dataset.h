@@ -89,6 +89,9 @@ public:
     void deleteRecord();
     // Posts a modified record, cancels an unmodified one.
     void checkBrowseMode();
+    // Asks the bound controls to write what they hold into the record being
+    // edited (post and checkBrowseMode do so first).
+    void updateRecord();
 
     // Bookmarks
     Bookmark bookmark() const;
@@ -131,6 +134,8 @@ signals:
     void dataSetChanged();         // rows were added, removed or reordered
     // Always sent, also while controls are disabled: detail tables follow it.
     void currentRowChanged();
+    // Sent by updateRecord while editing: controls write pending input now.
+    void updatingRecord();
 
 protected:
     // Row source of the subclass.

@@ -1,9 +1,11 @@
-// Shared main of the test programs: a QApplication on the offscreen
-// platform, a German workstation and a fixed clock.
+// Shared main of the test programs: the program's application object on
+// the offscreen platform, a German workstation and a fixed clock. An
+// exception that reaches the event loop fails the running test instead of
+// opening the error dialog.
 #include "platform/clock.h"
 #include "platform/localformat.h"
+#include "shell/application.h"
 
-#include <QApplication>
 #include <QLocale>
 
 #include <gtest/gtest.h>
@@ -14,7 +16,11 @@ int main(int argc, char **argv)
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     platform::setWorkstationLocale(QLocale(QLocale::German, QLocale::Germany));
     platform::Clock::setFixed(QDateTime(QDate(2024, 3, 5), QTime(14, 3, 9)));
-    QApplication app(argc, argv);
+    shell::Application app(argc, argv);
+    shell::Application::setExceptionHandler([](const shell::CrashReport &report) {
+        ADD_FAILURE() << "exception reached the event loop: " << report.className.toStdString() << ": "
+                      << report.message.toStdString() << " in " << report.origin.toStdString();
+    });
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

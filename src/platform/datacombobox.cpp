@@ -1,0 +1,80 @@
+#include "platform/datacombobox.h"
+
+#include "platform/fielddatalink.h"
+
+#include <QLineEdit>
+#include <QScopedValueRollback>
+
+namespace platform {
+
+DataComboBox::DataComboBox(QWidget *parent)
+    : QComboBox(parent)
+    , m_link(new FieldDataLink(this))
+{
+    connect(m_link, &FieldDataLink::dataChanged, this, &DataComboBox::load);
+    connect(m_link, &FieldDataLink::editingChanged, this, &DataComboBox::updateReadOnly);
+    connect(this, &QComboBox::activated, this, [this](int index) { write(itemText(index)); });
+    load();
+    updateReadOnly();
+}
+
+void DataComboBox::bind(DataSet *dataSet, const QString &fieldName)
+{
+    m_link->setFieldName(fieldName);
+    m_link->setDataSet(dataSet);
+}
+
+void DataComboBox::setItemsEditable(bool editable)
+{
+    setEditable(editable);
+    if (editable)
+        connect(lineEdit(), &QLineEdit::textEdited, this, &DataComboBox::write, Qt::UniqueConnection);
+    load();
+    updateReadOnly();
+}
+
+void DataComboBox::showPopup()
+{
+    if (m_link->canModify())
+        QComboBox::showPopup();
+}
+
+void DataComboBox::load()
+{
+    QScopedValueRollback<bool> loading(m_loading, true);
+    const QString text = m_link->text();
+    if (isEditable()) {
+        const int limit = m_link->maxLength();
+        lineEdit()->setMaxLength(limit > 0 ? limit : 32767);
+        if (currentText() != text) {
+            setCurrentIndex(findText(text, Qt::MatchFixedString));
+            setEditText(text);
+        }
+    } else {
+        setCurrentIndex(text.isEmpty() ? -1 : findText(text, Qt::MatchFixedString));
+    }
+}
+
+void DataComboBox::updateReadOnly()
+{
+    if (isEditable())
+        lineEdit()->setReadOnly(!m_link->canModify());
+}
+
+void DataComboBox::write(const QString &text)
+{
+    if (m_loading)
+        return;
+    try {
+        if (!m_link->edit()) {
+            load();
+            return;
+        }
+        m_link->setText(text);
+    } catch (...) {
+        load();
+        throw;
+    }
+}
+
+} // namespace platform

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "platform/dataset.h"
+#include <QAbstractTableModel>
+#include <QPointer>
+#include <QVector>
+
+namespace platform {
+
+// A column of a grid: the field, its title (the field name when empty) and
+// its width in pixels (0: the view's default).
+struct DataSetColumn {
+    QString fieldName;
+    QString caption;
+    int width = 0;
+};
+
+// A dataset as a table for grids. Rows are the dataset's rows in its current
+// order, read one at a time with rowAt() when the view shows them, so a
+// grid over 100,000 records reads only what is on screen. The model follows
+// the dataset's current record (currentRowChanged) and moves it when a row
+// is chosen (setCurrentRow). Without columns it shows every field.
+class DataSetModel : public QAbstractTableModel
+{
+    Q_OBJECT
+public:
+    explicit DataSetModel(QObject *parent = nullptr);
+    DataSetModel(DataSet *dataSet, const QVector<DataSetColumn> &columns, QObject *parent = nullptr);
+
+    void setDataSet(DataSet *dataSet);
+    DataSet *dataSet() const { return m_dataSet; }
+    void setColumns(const QVector<DataSetColumn> &columns);
+    void addColumn(const QString &fieldName, const QString &caption = {}, int width = 0);
+    const QVector<DataSetColumn> &columns() const { return m_columns; }
+    int columnWidth(int column) const;
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+    // The row of the dataset's current record, -1 when there is none.
+    int currentRow() const { return m_currentRow; }
+    // Makes the row the dataset's current record.
+    void setCurrentRow(int row);
+
+signals:
+    void currentRowChanged(int row);
+
+private:
+    void reload();
+    void recordChanged();
+    void stateChanged();
+    void fieldChanged(int index);
+    void followCurrent();
+    int fieldOf(int column) const;
+    const QVector<QVariant> &row(int position) const;
+    void emitRowChanged(int row);
+
+    QPointer<DataSet> m_dataSet;
+    QVector<DataSetColumn> m_columns;
+    QVector<int> m_fieldIndexes; // per shown column
+    QVector<QMetaObject::Connection> m_connections;
+    int m_rowCount = 0;
+    int m_currentRow = -1;
+    bool m_wasActive = false;
+    bool m_wasEditing = false;
+    bool m_moving = false;
+    // The row read last: a view asks for every column of a row in turn.
+    mutable int m_cachedPosition = -1;
+    mutable QVector<QVariant> m_cachedRow;
+};
+
+} // namespace platform

@@ -1,0 +1,93 @@
+#include "shell/twheeldbgrid.h"
+
+#include "platform/dataset.h"
+#include "platform/datasetmodel.h"
+
+#include <QHeaderView>
+#include <QScopedValueRollback>
+#include <QWheelEvent>
+
+namespace shell {
+
+TWheelDBGrid::TWheelDBGrid(QWidget *parent)
+    : QTableView(parent)
+{
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setWordWrap(false);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    verticalHeader()->hide();
+}
+
+void TWheelDBGrid::setModel(QAbstractItemModel *model)
+{
+    for (const auto &connection : std::as_const(m_connections))
+        disconnect(connection);
+    m_connections.clear();
+    QTableView::setModel(model);
+    m_model = qobject_cast<platform::DataSetModel *>(model);
+    if (m_model) {
+        m_connections = {
+            connect(m_model, &platform::DataSetModel::currentRowChanged, this, &TWheelDBGrid::showCurrentRow),
+            connect(m_model, &QAbstractItemModel::modelReset, this, &TWheelDBGrid::applyColumnWidths),
+        };
+        applyColumnWidths();
+        showCurrentRow(m_model->currentRow());
+    }
+}
+
+void TWheelDBGrid::applyColumnWidths()
+{
+    if (!m_model)
+        return;
+    for (int column = 0; column < m_model->columnCount(); ++column) {
+        if (const int width = m_model->columnWidth(column); width > 0)
+            setColumnWidth(column, width);
+    }
+}
+
+void TWheelDBGrid::showCurrentRow(int row)
+{
+    if (!m_model)
+        return;
+    QScopedValueRollback<bool> following(m_following, true);
+    if (row < 0) {
+        selectionModel()->clearSelection();
+        return;
+    }
+    const int column = std::max(0, currentIndex().column());
+    const QModelIndex index = m_model->index(row, column);
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    scrollTo(index);
+}
+
+void TWheelDBGrid::currentChanged(const QModelIndex &current, const QModelIndex &previous)
+{
+    QTableView::currentChanged(current, previous);
+    if (m_following || !m_model || !current.isValid() || current.row() == previous.row())
+        return;
+    m_model->setCurrentRow(current.row());
+}
+
+void TWheelDBGrid::wheelEvent(QWheelEvent *event)
+{
+    platform::DataSet *dataSet = m_model ? m_model->dataSet() : nullptr;
+    const QPoint delta = event->angleDelta();
+    // A sideways wheel is not a record step.
+    if (!dataSet || (delta.y() == 0 && delta.x() != 0)) {
+        QTableView::wheelEvent(event);
+        return;
+    }
+    event->accept();
+    // Touchpads open and close a scroll with events that carry no step.
+    if (!dataSet->isActive() || delta.isNull())
+        return;
+    if (delta.y() <= 0)
+        dataSet->next();
+    else
+        dataSet->prior();
+}
+
+} // namespace shell

@@ -1,0 +1,115 @@
+#include "testtables.h"
+
+#include "platform/datasetmodel.h"
+#include "platform/table.h"
+#include "support/testprogramdirectory.h"
+
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+using namespace platform;
+
+namespace {
+
+class DataSetModelTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        registerPlatformTestTables();
+        dir = std::make_unique<testsupport::TestProgramDirectory>();
+        table = std::make_unique<Table>(Alias::Data, QStringLiteral("TESTKOPF.DB"));
+        table->open();
+        for (const auto &[number, name] : { std::pair { 10, "Meier" }, { 20, "Müller" }, { 30, "Schulze" } }) {
+            table->append();
+            table->setValue("BelegNr", number);
+            table->setValue("Name1", QString::fromUtf8(name));
+            table->setValue("Betrag", number * 1.5);
+            table->post();
+        }
+        table->first();
+    }
+
+    QStringList column(const DataSetModel &model, int column)
+    {
+        QStringList texts;
+        for (int row = 0; row < model.rowCount(); ++row)
+            texts.append(model.data(model.index(row, column)).toString());
+        return texts;
+    }
+
+    std::unique_ptr<testsupport::TestProgramDirectory> dir;
+    std::unique_ptr<Table> table;
+};
+
+TEST_F(DataSetModelTest, ShowsChosenColumnsAndEveryFieldWithoutColumns)
+{
+    DataSetModel model(table.get(), { { "BelegNr", "Beleg-Nr.", 80 }, { "Name1", "", 0 }, { "Betrag", "Betrag", 0 } });
+    EXPECT_EQ(model.rowCount(), 3);
+    EXPECT_EQ(model.columnCount(), 3);
+    EXPECT_EQ(model.headerData(0, Qt::Horizontal).toString(), "Beleg-Nr.");
+    EXPECT_EQ(model.headerData(1, Qt::Horizontal).toString(), "Name1") << "no caption: the field name";
+    EXPECT_EQ(model.columnWidth(0), 80);
+    EXPECT_EQ(column(model, 1), QStringList({ "Meier", "Müller", "Schulze" }));
+    EXPECT_EQ(column(model, 2), QStringList({ "15", "30", "45" }));
+    EXPECT_EQ(model.data(model.index(0, 2), Qt::TextAlignmentRole).toInt() & Qt::AlignRight, Qt::AlignRight);
+
+    DataSetModel all;
+    all.setDataSet(table.get());
+    EXPECT_EQ(all.columnCount(), table->fieldCount());
+    table->close();
+    EXPECT_EQ(all.rowCount(), 0);
+}
+
+TEST_F(DataSetModelTest, FollowsTheCurrentRecordAndMovesIt)
+{
+    DataSetModel model(table.get(), { { "Name1", "Name", 0 } });
+    QSignalSpy moved(&model, &DataSetModel::currentRowChanged);
+    EXPECT_EQ(model.currentRow(), 0);
+    table->last();
+    EXPECT_EQ(model.currentRow(), 2);
+    ASSERT_EQ(moved.size(), 1);
+    EXPECT_EQ(moved.at(0).at(0).toInt(), 2);
+
+    model.setCurrentRow(1);
+    EXPECT_EQ(table->value("Name1").toString(), "Müller");
+    EXPECT_EQ(model.currentRow(), 1);
+}
+
+TEST_F(DataSetModelTest, FollowsEditsInsertsDeletesAndMovedKeys)
+{
+    DataSetModel model(table.get(), { { "BelegNr", "", 0 }, { "Name1", "", 0 } });
+    table->setRecNo(2);
+    table->edit();
+    table->setValue("Name1", QStringLiteral("Mahler"));
+    EXPECT_EQ(column(model, 1), QStringList({ "Meier", "Mahler", "Schulze" })) << "the edited record shows its input";
+    table->cancel();
+    EXPECT_EQ(column(model, 1), QStringList({ "Meier", "Müller", "Schulze" }));
+
+    table->append();
+    table->setValue("BelegNr", 25);
+    table->setValue("Name1", QStringLiteral("Neu"));
+    table->post();
+    EXPECT_EQ(column(model, 1), QStringList({ "Meier", "Müller", "Neu", "Schulze" }));
+    EXPECT_EQ(model.currentRow(), 2);
+
+    table->setIndexName(QStringLiteral("iName"));
+    EXPECT_EQ(column(model, 1), QStringList({ "Meier", "Müller", "Neu", "Schulze" }));
+    table->first();
+    table->edit();
+    table->setValue("Name1", QStringLiteral("Zander")); // moves the record to the end
+    table->post();
+    EXPECT_EQ(column(model, 1), QStringList({ "Müller", "Neu", "Schulze", "Zander" }));
+    EXPECT_EQ(model.currentRow(), 3);
+
+    table->deleteRecord();
+    EXPECT_EQ(column(model, 1), QStringList({ "Müller", "Neu", "Schulze" }));
+    EXPECT_EQ(model.currentRow(), 2);
+
+    table->setIndexName(QString());
+    table->setRange({ QVariant(21) }, { QVariant(30) });
+    EXPECT_EQ(column(model, 0), QStringList({ "25", "30" }));
+}
+
+} // namespace
