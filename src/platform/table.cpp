@@ -238,6 +238,12 @@ void Table::openCursor()
         columns.append(db.quote(f.name));
     m_columns = columns.join(QStringLiteral(", "));
     m_generationKey = Database::generationKey(m_schema.tableName());
+    m_rowIdKeyField = -1;
+    if (m_schema.primaryKeyFields().size() == 1) {
+        const int k = m_schema.fieldIndex(m_schema.primaryKeyFields().first());
+        if (k >= 0 && m_schema.fieldAt(k).type == FieldType::Integer)
+            m_rowIdKeyField = k;
+    }
     m_selectPrefix = QStringLiteral("SELECT %1, %2 FROM %3").arg(db.backend().rowIdExpression(), m_columns, m_sqlTable);
     setFields(m_schema.fields());
     resolveOrder();
@@ -880,6 +886,9 @@ qint64 Table::writeRecord(bool inserting, qint64 rowId, QVector<QVariant> &value
     if (affected == 0)
         throw DatabaseError(QStringLiteral("Der Datensatz wurde von einem anderen Benutzer gelöscht."));
     m_db->touchByKey(m_generationKey);
+    // An integer primary key is the row id itself: a new key moves the row.
+    if (m_rowIdKeyField >= 0 && m_rowIdKeyField < changed.size() && changed.at(m_rowIdKeyField))
+        return values.at(m_rowIdKeyField).toLongLong();
     return rowId;
 }
 

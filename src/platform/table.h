@@ -136,6 +136,7 @@ private:
     QString m_columns;  // quoted field list in order
     QString m_generationKey;
     bool m_rowIdOrder = false;  // ordered by an integer key that is the row id
+    int m_rowIdKeyField = -1;   // the integer primary key field that is the row id
 
     QString m_indexName;
     QStringList m_indexFieldNames;  // when ordered by a field list

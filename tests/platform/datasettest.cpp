@@ -220,6 +220,16 @@ TEST_F(DataSetTest, DeleteMovesToTheNextAndEditSeesOtherUsersChanges)
     EXPECT_TRUE(t.eof());
     EXPECT_EQ(t.fieldByName("BelegNr").asInteger(), 1);
 
+    // A new number keeps the record current (the number is the row's identity).
+    t.edit();
+    t.fieldByName("BelegNr").setAsInteger(40);
+    t.post();
+    EXPECT_EQ(t.recNo(), 1);
+    t.edit();
+    EXPECT_EQ(t.fieldByName("BelegNr").asInteger(), 40);
+    t.fieldByName("BelegNr").setAsInteger(1);
+    t.post();
+
     auto second = dir->openSecondSession();
     Table other(Alias::Data, QStringLiteral("TESTKOPF.DB"));
     other.setSession(second.get());
