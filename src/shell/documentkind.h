@@ -104,6 +104,14 @@ struct DocumentKind {
     bool documentOneDatedToday = true;        // document 1 appended on close gets today's date
     bool hoverHighlight = false;              // command captions blue and underlined under the mouse
     QString positionsCountField;              // "AnzPos": stored after the entry window closes
+                                              // and recounted for every document on opening
+    bool searchRefreshesTables = false;       // Suchen cancels the range and re-reads first
+    bool parameterRefreshesTable = false;     // Parameter re-reads the parameter record first
+    bool positionOneOnClose = true;           // closing with only the template appends position (1, 1)
+
+    // The program-wide instance variable of the kind's register (frmRegieEUR1),
+    // set while a register of the kind exists.
+    DocumentRegister **instance = nullptr;
 
     // Windows of the kind. The entry window works on the register's tables.
     std::function<DocumentEntryWindow *(DocumentRegister &, QWidget *parent)> createEntryWindow;

@@ -3,7 +3,9 @@
 #include "platform/registry.h"
 #include "platform/schemaregistry.h"
 #include "platform/tableschema.h"
+#include "shell/parameterrecord.h"
 #include "shell/settings.h"
+#include "shell/shelltables.h"
 
 #include <QDir>
 
@@ -22,9 +24,11 @@ TestProgramDirectory::TestProgramDirectory()
     m_session.setAliasPath(platform::Alias::Data, dataDirectory());
     m_session.setAliasPath(platform::Alias::User, userDirectory());
     platform::Session::setCurrent(&m_session);
+    shell::registerShellTables();
     const auto &registry = platform::SchemaRegistry::instance();
     m_session.database(platform::Alias::Data, true).ensureTables(registry.tables(platform::Alias::Data));
     m_session.database(platform::Alias::User, true).ensureTables(registry.tables(platform::Alias::User));
+    shell::ensureParameterRecord(m_session);
 }
 
 TestProgramDirectory::~TestProgramDirectory()
