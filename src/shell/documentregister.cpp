@@ -265,6 +265,8 @@ QAction *DocumentRegister::addPopupItem(
 void DocumentRegister::runCommand(const std::function<void()> &command)
 {
     runReported(this, command);
+    // Ranges, filters and deletions move the head without a scroll event.
+    updateNavigation();
 }
 
 void DocumentRegister::openTables()
@@ -275,7 +277,6 @@ void DocumentRegister::openTables()
     watchFailedSaves(*m_head);
     m_head->afterOpen = [this](platform::DataSet &) { ensureTemplate(); };
     m_head->afterScroll = [this](platform::DataSet &) { updateNavigation(); };
-    connect(m_head, &platform::DataSet::currentRowChanged, this, &DocumentRegister::updateNavigation);
     m_head->open();
 
     m_lookup = new Table(platform::Alias::Data, m_kind.headTable, this);
@@ -679,8 +680,7 @@ void DocumentRegister::bbtSuchenClick()
     WaitCursor wait;
     TfrmSuche dialog(this);
     dialog.setDataSet(m_head, m_model->columns());
-    dialog.RadioGroup1->setItems({ QStringLiteral("BelegNr."), m_kind.searchNameCaption });
-    dialog.setSearchRoutine([this](TfrmSuche &d) { SuchenRoutine(d); });
+    prepareSearch(dialog);
     m_head->first();
     wait.restore();
     if (dialog.exec() == QDialog::Accepted) {
@@ -694,6 +694,12 @@ void DocumentRegister::bbtSuchenClick()
     } else {
         m_head->setFiltered(false);
     }
+}
+
+void DocumentRegister::prepareSearch(TfrmSuche &dialog)
+{
+    dialog.RadioGroup1->setItems({ QStringLiteral("BelegNr."), m_kind.searchNameCaption });
+    dialog.setSearchRoutine([this](TfrmSuche &d) { SuchenRoutine(d); });
 }
 
 void DocumentRegister::SuchenRoutine(TfrmSuche &dialog)

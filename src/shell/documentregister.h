@@ -124,6 +124,8 @@ protected:
     virtual bool copyDocument(int source, int target);
     // Löschen: removes what belongs to the current head before the head goes.
     virtual void deleteDetails();
+    // Suchen: the keys of the search window and the routine behind "Suchen".
+    virtual void prepareSearch(TfrmSuche &dialog);
 
     // The number proposal: the stored value (Null counts as 0), the first
     // number from start on that no document has, and storing a new value.

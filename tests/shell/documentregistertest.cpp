@@ -1,5 +1,7 @@
 #include "shell/documentregister.h"
 
+#include "platform/datacheckbox.h"
+#include "platform/dataedit.h"
 #include "platform/field.h"
 #include "platform/schemaregistry.h"
 #include "platform/scripteddialogservice.h"
@@ -10,6 +12,7 @@
 #include "shell/parameterrecord.h"
 #include "shell/radiogroup.h"
 #include "shell/settings.h"
+#include "shell/tfrmparameter.h"
 #include "shell/tfrmsuche.h"
 #include "shell/tsearchdlg.h"
 #include "shell/twheeldbgrid.h"
@@ -807,6 +810,26 @@ TEST_F(DocumentRegisterTest, FailedSavesShowTheMessageAndKeepTheInput)
     EXPECT_GT(dialogs.calls().at(0).text.size(), QString("\rDaten konnten nicht gespeichert werden!").size());
     EXPECT_TRUE(reg.head().isEditing());
     EXPECT_EQ(reg.head().field(0).asInteger(), 3);
+}
+
+TEST_F(DocumentRegisterTest, ParameterEditsTheKindsProposalAndSwitch)
+{
+    setProposal(7);
+    DocumentRegister reg(demoKind());
+    for (const bool ok : { false, true }) {
+        testsupport::onNextModal([ok](QDialog *dialog) {
+            auto *form = qobject_cast<TfrmParameter *>(dialog);
+            ASSERT_NE(form, nullptr);
+            form->DBEdit1->selectAll();
+            QTest::keyClicks(form->DBEdit1, "70");
+            form->DBCheckBox1->click();
+            (ok ? form->BtnOK : form->BtnAbbrechen)->click();
+        });
+        reg.Parameter1->trigger();
+        EXPECT_EQ(storedParameter("VorschlagNr_3").toInt(), ok ? 70 : 7);
+        EXPECT_EQ(storedParameter("Plausi_3").toBool(), ok);
+        EXPECT_FALSE(reg.parameter().isEditing());
+    }
 }
 
 TEST_F(DocumentRegisterTest, HoverHighlightAndShadows)
