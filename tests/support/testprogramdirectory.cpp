@@ -4,6 +4,7 @@
 #include "platform/schemaregistry.h"
 #include "platform/tableschema.h"
 #include "shell/parameterrecord.h"
+#include "shell/printsettings.h"
 #include "shell/settings.h"
 #include "shell/shelltables.h"
 
@@ -24,6 +25,7 @@ TestProgramDirectory::TestProgramDirectory()
     m_session.setAliasPath(platform::Alias::Data, dataDirectory());
     m_session.setAliasPath(platform::Alias::User, userDirectory());
     platform::Session::setCurrent(&m_session);
+    shell::registerPrintTables();
     shell::registerShellTables();
     const auto &registry = platform::SchemaRegistry::instance();
     m_session.database(platform::Alias::Data, true).ensureTables(registry.tables(platform::Alias::Data));

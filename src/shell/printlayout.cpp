@@ -1,0 +1,117 @@
+#include "shell/printlayout.h"
+
+#include "platform/dataset.h"
+#include "platform/field.h"
+#include "platform/printcanvas.h"
+
+#include <QFont>
+
+namespace shell {
+
+PrintItem fieldAt(const QString &field, int x, int y)
+{
+    PrintItem item;
+    item.field = field;
+    item.x = x;
+    item.y = y;
+    return item;
+}
+
+PrintItem textAt(const QString &text, int x, int y)
+{
+    PrintItem item;
+    item.text = text;
+    item.x = x;
+    item.y = y;
+    return item;
+}
+
+QVector<PrintItem> fieldColumn(
+    const QString &prefix, int first, int last, int x, int y, int step, const QString &suffix)
+{
+    QVector<PrintItem> items;
+    for (int n = first; n <= last; ++n, y += step)
+        items.append(fieldAt(prefix + QString::number(n) + suffix, x, y));
+    return items;
+}
+
+QVector<PrintItem> inVariant(QVector<PrintItem> items, int variant)
+{
+    for (PrintItem &item : items)
+        item.variantIndex = variant;
+    return items;
+}
+
+QVector<PrintItem> inBox(QVector<PrintItem> items, int box)
+{
+    for (PrintItem &item : items)
+        item.correctionBox = box;
+    return items;
+}
+
+platform::CanvasFont printFont(const QFont &font, int height)
+{
+    platform::CanvasFont result;
+    if (!font.family().isEmpty())
+        result.name = font.family();
+    result.style = platform::fontStylesOf(font);
+    result.height = height;
+    return result;
+}
+
+LayoutPainter::LayoutPainter(platform::PrintCanvas &canvas, const PageOffsets &offsets,
+    const platform::CanvasFont &font, const FieldCorrections &corrections)
+    : m_canvas(canvas)
+    , m_offsets(offsets)
+    , m_font(font)
+    , m_corrections(corrections)
+{
+}
+
+void LayoutPainter::draw(const QVector<PrintItem> &items, const Values &values, int variant, int yShift)
+{
+    for (const PrintItem &item : items) {
+        if (item.variantIndex != PrintItem::AnyVariant && item.variantIndex != variant)
+            continue;
+        const QString text = item.field.isEmpty() ? item.text : values(item.field);
+        if (!text.isEmpty()) {
+            platform::CanvasFont font = m_font;
+            if (item.fontHeight != 0)
+                font.height = item.fontHeight;
+            if (item.style)
+                font.style = *item.style;
+            if (!item.fontName.isEmpty())
+                font.name = item.fontName;
+            m_canvas.setFont(font);
+            const QPoint correction = m_corrections.of(item.correctionBox);
+            const QPoint at = m_offsets.toDevice(item.x + correction.x(), item.y + yShift + correction.y());
+            m_canvas.textOut(at.x(), at.y(), text);
+        }
+        if (item.progressAfter >= 0)
+            progress(item.progressAfter);
+    }
+    m_canvas.setFont(m_font);
+}
+
+void LayoutPainter::draw(const QVector<PrintItem> &items, platform::DataSet &record, int variant, int yShift)
+{
+    draw(
+        items, [&record](const QString &field) { return record.fieldByName(field).asString(); }, variant, yShift);
+}
+
+void LayoutPainter::text(int x, int y, const QString &text)
+{
+    if (text.isEmpty())
+        return;
+    m_canvas.setFont(m_font);
+    const QPoint at = m_offsets.toDevice(x, y);
+    m_canvas.textOut(at.x(), at.y(), text);
+}
+
+void LayoutPainter::progress(int value)
+{
+    if (m_progress)
+        m_progress(value);
+}
+
+} // namespace shell

@@ -1,0 +1,124 @@
+#pragma once
+
+#include "platform/canvasfont.h"
+#include "shell/fieldcorrections.h"
+#include "shell/printoffsets.h"
+
+#include <QString>
+#include <QVector>
+
+#include <functional>
+#include <optional>
+
+class QFont;
+
+namespace platform {
+class DataSet;
+class PrintCanvas;
+}
+
+namespace shell {
+
+// One text of a print layout: a field of the record or a literal text at its
+// form position (0.1 mm from the sheet's left and top edges). Layouts are
+// tables of these, written with the builders below:
+//
+//     const QVector<PrintItem> front = {
+//         fieldAt("we1_1", 280, 410),
+//         fieldAt("we11_2", 720, 2800).height(-30).variant(0),
+//         textAt("RET-EXP-30400", 1380, 1560).height(-30).box(12).progress(50),
+//     };
+struct PrintItem {
+    static constexpr int AnyVariant = -1;
+
+    QString field; // empty: the literal text
+    QString text;
+    int x = 0;
+    int y = 0;
+    int fontHeight = 0; // 0: the layout's height
+    std::optional<platform::FontStyles> style; // else the layout's style
+    QString fontName; // empty: the layout's font
+    int variantIndex = AnyVariant; // publisher layout, page ...
+    int correctionBox = 0; // box of S_FelderJust, 0: none
+    int progressAfter = -1; // progress bar value after the item
+
+    PrintItem &height(int value)
+    {
+        fontHeight = value;
+        return *this;
+    }
+    PrintItem &styled(platform::FontStyles value)
+    {
+        style = value;
+        return *this;
+    }
+    PrintItem &font(const QString &name)
+    {
+        fontName = name;
+        return *this;
+    }
+    PrintItem &variant(int value)
+    {
+        variantIndex = value;
+        return *this;
+    }
+    PrintItem &box(int value)
+    {
+        correctionBox = value;
+        return *this;
+    }
+    PrintItem &progress(int value)
+    {
+        progressAfter = value;
+        return *this;
+    }
+};
+
+PrintItem fieldAt(const QString &field, int x, int y);
+PrintItem textAt(const QString &text, int x, int y);
+// The fields prefix<first> .. prefix<last> (each followed by suffix) one
+// below the other from y on, step apart.
+QVector<PrintItem> fieldColumn(
+    const QString &prefix, int first, int last, int x, int y, int step, const QString &suffix = {});
+// Sets the variant (or box) of every item of a block.
+QVector<PrintItem> inVariant(QVector<PrintItem> items, int variant);
+QVector<PrintItem> inBox(QVector<PrintItem> items, int box);
+
+// The print font: the name and style of a widget font (the main window's
+// AusdruckFont) at a character height in 0.1 mm (negative).
+platform::CanvasFont printFont(const QFont &font, int height);
+
+// Draws layouts on a canvas inside a running job: every item of the chosen
+// variant (and those of every variant) with its box correction and the page
+// offsets applied; empty texts draw nothing.
+class LayoutPainter
+{
+public:
+    using Values = std::function<QString(const QString &field)>;
+
+    LayoutPainter(platform::PrintCanvas &canvas, const PageOffsets &offsets, const platform::CanvasFont &font,
+        const FieldCorrections &corrections = {});
+
+    platform::PrintCanvas &canvas() const { return m_canvas; }
+    const PageOffsets &offsets() const { return m_offsets; }
+    const platform::CanvasFont &font() const { return m_font; }
+    void setProgressHandler(std::function<void(int)> handler) { m_progress = std::move(handler); }
+
+    // yShift moves the whole block down (an item block of a continuation
+    // sheet below the previous one).
+    void draw(const QVector<PrintItem> &items, const Values &values, int variant = 0, int yShift = 0);
+    // Values from the current record of a dataset.
+    void draw(const QVector<PrintItem> &items, platform::DataSet &record, int variant = 0, int yShift = 0);
+    // One text at a form position in the layout's font.
+    void text(int x, int y, const QString &text);
+    void progress(int value);
+
+private:
+    platform::PrintCanvas &m_canvas;
+    PageOffsets m_offsets;
+    platform::CanvasFont m_font;
+    FieldCorrections m_corrections;
+    std::function<void(int)> m_progress;
+};
+
+} // namespace shell

@@ -1,0 +1,78 @@
+#include "shell/printsettings.h"
+
+#include "platform/field.h"
+#include "platform/printerservice.h"
+#include "platform/schemaregistry.h"
+#include "platform/table.h"
+
+namespace shell {
+
+void registerPrintTables()
+{
+    auto &registry = platform::SchemaRegistry::instance();
+    registry.add(platform::TableSchema(PrintSettingsTable, platform::Alias::User)
+                     .string(QStringLiteral("name"), 25)
+                     .string(QStringLiteral("schnittst"), 4)
+                     .integer(QStringLiteral("spalte"))
+                     .integer(QStringLiteral("zeile"))
+                     .integer(QStringLiteral("Anzahl_Kopien"))
+                     .primaryKey({ QStringLiteral("name") }));
+    platform::TableSchema corrections(FieldCorrectionsTable, platform::Alias::Data);
+    corrections.string(QStringLiteral("Name"), 25);
+    for (int box = 1; box <= 25; ++box)
+        corrections.integer(QStringLiteral("Feld%1x").arg(box)).integer(QStringLiteral("Feld%1y").arg(box));
+    corrections.primaryKey({ QStringLiteral("Name") });
+    registry.add(corrections);
+}
+
+bool noPrinterAssigned(const QString &schnittst)
+{
+    const QString value = schnittst.trimmed();
+    return value.isEmpty() || value.toUpper() == QLatin1String("LPT1") || value == QLatin1String("-1");
+}
+
+int printerIndexOf(const QString &schnittst)
+{
+    bool ok = false;
+    const int index = schnittst.trimmed().toInt(&ok);
+    return ok && platform::PrinterService::instance().isValidIndex(index) ? index : -1;
+}
+
+QString printerNameOf(const QString &schnittst)
+{
+    if (schnittst.trimmed() == QLatin1String("-1"))
+        return NoPrinterText;
+    const int index = printerIndexOf(schnittst);
+    return index < 0 ? FaultyPrinterText : platform::PrinterService::instance().printerName(index);
+}
+
+bool findPrintRow(platform::Table &settings, const QString &name)
+{
+    return settings.findKey({ name });
+}
+
+bool createPrintRow(platform::Table &settings, const QString &name, const QString &schnittst)
+{
+    if (findPrintRow(settings, name))
+        return false;
+    settings.append();
+    settings.fieldByName(QStringLiteral("name")).setAsString(name);
+    settings.fieldByName(QStringLiteral("schnittst")).setAsString(schnittst);
+    settings.fieldByName(QStringLiteral("spalte")).setAsInteger(0);
+    settings.fieldByName(QStringLiteral("zeile")).setAsInteger(0);
+    settings.fieldByName(QStringLiteral("Anzahl_Kopien")).setAsInteger(1);
+    settings.post();
+    return true;
+}
+
+void renamePrintRow(platform::Table &settings, const QString &oldName, const QString &newName)
+{
+    // Renaming onto an existing row would fail on the key; the newer row wins.
+    if (findPrintRow(settings, newName) || !findPrintRow(settings, oldName))
+        return;
+    settings.edit();
+    settings.fieldByName(QStringLiteral("name")).setAsString(newName);
+    settings.post();
+}
+
+} // namespace shell

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+
+namespace platform {
+class Table;
+}
+
+namespace shell {
+
+// The user's print settings S_BENUTZ.DB (database Export): one row per
+// printed form or sheet with the printer index as text ("-1" = none), the
+// column and row corrections in 0.1 mm and the number of copies.
+inline const QString PrintSettingsTable = QStringLiteral("S_BENUTZ.DB");
+// Corrections of single boxes S_FelderJust.DB (database d_ezudod).
+inline const QString FieldCorrectionsTable = QStringLiteral("S_FelderJust.DB");
+
+inline const QString NoPrinterText = QStringLiteral("Kein Drucker zugeordnet");
+inline const QString FaultyPrinterText = QStringLiteral("Druckerzuordnung fehlerhaft!");
+inline const QString NoPrinterChosenMessage = QStringLiteral("Es wurde kein Drucker ausgewählt!");
+
+// Declares S_BENUTZ.DB and S_FelderJust.DB.
+void registerPrintTables();
+
+// A printer index that asks for a printer: "LPT1" in any case, empty, "-1".
+bool noPrinterAssigned(const QString &schnittst);
+// The printer index of a row, -1 when it names no installed printer.
+int printerIndexOf(const QString &schnittst);
+// The printer name TfrmDrucker shows for a row: the printer's name,
+// NoPrinterText for "-1", FaultyPrinterText for anything else that names no
+// installed printer.
+QString printerNameOf(const QString &schnittst);
+
+// Rows of an open S_BENUTZ table, found by their name (the key).
+bool findPrintRow(platform::Table &settings, const QString &name);
+// Inserts the row with the defaults of a new row (copies 1, offsets 0) when
+// it is missing; true when it was created.
+bool createPrintRow(platform::Table &settings, const QString &name, const QString &schnittst = QStringLiteral("0"));
+// Renames a row of an older version; nothing when it is absent or the new
+// name exists already.
+void renamePrintRow(platform::Table &settings, const QString &oldName, const QString &newName);
+
+} // namespace shell

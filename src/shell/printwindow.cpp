@@ -1,0 +1,411 @@
+#include "shell/printwindow.h"
+
+#include "platform/dialogservice.h"
+#include "platform/field.h"
+#include "platform/printcanvas.h"
+#include "platform/printerservice.h"
+#include "platform/table.h"
+#include "shell/buttonlook.h"
+#include "shell/failedsave.h"
+#include "shell/mainstate.h"
+#include "shell/printsettings.h"
+#include "shell/radiogroup.h"
+#include "shell/reportedcall.h"
+#include "shell/tfrmdrucker.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScopeGuard>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+namespace shell {
+
+using platform::PrinterService;
+using platform::Table;
+
+void SheetJob::forEachItem(const std::function<void(int k)> &action) const
+{
+    Table *items = window.positions();
+    if (!items || !items->isActive())
+        return;
+    const SheetItems &spread = window.spec().sheets.at(sheet).items;
+    const int first = spread.firstItem(page);
+    const int last = spread.lastItem(page);
+    items->first();
+    if (items->eof() || (first > 1 && items->moveBy(first - 1) < first - 1))
+        return;
+    for (int k = 0; first + k <= last && !items->eof(); ++k) {
+        action(k);
+        items->next();
+    }
+}
+
+PrintWindow::PrintWindow(PrintWindowSpec spec, QWidget *parent)
+    : DocumentPrintWindow(parent)
+    , m_spec(std::move(spec))
+{
+    setObjectName(m_spec.objectName);
+    setWindowTitle(m_spec.caption);
+    buildWindow();
+    applyRaisedButtonLook(this);
+
+    m_settings = std::make_unique<Table>(platform::Alias::User, PrintSettingsTable);
+    m_settings->setFilterCaseInsensitive(true);
+    watchFailedSaves(*m_settings);
+    m_settings->open();
+    prepareSettings();
+
+    m_head = std::make_unique<Table>(platform::Alias::Data, m_spec.headTable);
+    watchFailedSaves(*m_head);
+    m_head->open();
+    if (!m_spec.positionTable.isEmpty()) {
+        m_positions = std::make_unique<Table>(platform::Alias::Data, m_spec.positionTable);
+        watchFailedSaves(*m_positions);
+        m_positions->setMasterSource(m_head.get(), m_spec.positionLinkField);
+        m_positions->open();
+    }
+    choosePrinter();
+    showCopies();
+}
+
+PrintWindow::~PrintWindow() = default;
+
+void PrintWindow::buildWindow()
+{
+    auto *layout = new QVBoxLayout(this);
+    auto *menuBar = new QMenuBar(this);
+    QMenu *printerMenu = menuBar->addMenu(QStringLiteral("Drucker ..."));
+    acEinrichten = printerMenu->addAction(QStringLiteral("... einrichten"));
+    acEinrichten->setObjectName(QStringLiteral("acEinrichten"));
+    acEinstellen = printerMenu->addAction(QStringLiteral("... parameter einstellen"));
+    acEinstellen->setObjectName(QStringLiteral("acEinstellen"));
+    connect(acEinrichten, &QAction::triggered, this, [this] { runReported(this, [this] { printerSetup(); }); });
+    connect(
+        acEinstellen, &QAction::triggered, this, [this] { runReported(this, [this] { printerAdministration(); }); });
+    layout->setMenuBar(menuBar);
+
+    auto *info = new QGridLayout;
+    info->addWidget(new QLabel(QStringLiteral("BelegNr. :"), this), 0, 0);
+    m_number = new QLabel(this);
+    m_number->setObjectName(QStringLiteral("lblBelegNr"));
+    info->addWidget(m_number, 0, 1);
+    info->addWidget(new QLabel(QStringLiteral("Anzahl Kopien : "), this), 1, 0);
+    m_copies = new QLabel(this);
+    m_copies->setObjectName(QStringLiteral("lblAnzahlKopien"));
+    info->addWidget(m_copies, 1, 1);
+    info->setColumnStretch(1, 1);
+    layout->addLayout(info);
+
+    for (const PrintSheet &sheet : std::as_const(m_spec.sheets)) {
+        QCheckBox *box = nullptr;
+        if (!sheet.checkBox.isEmpty()) {
+            box = new QCheckBox(sheet.checkBox, this);
+            box->setChecked(sheet.checkedAtStart);
+            layout->addWidget(box);
+        }
+        m_sheetBoxes.append(box);
+    }
+
+    if (!m_spec.paperChoices.isEmpty()) {
+        m_paper = new RadioGroup(QStringLiteral("Ausdruck auf"), this);
+        m_paper->setObjectName(QStringLiteral("rgAusdruckAuf"));
+        m_paper->setItems(m_spec.paperChoices);
+        const int form = m_spec.paperChoices.indexOf(PaperForm);
+        m_paper->setItemIndex(form >= 0 ? form : 0);
+        layout->addWidget(m_paper);
+    }
+
+    m_controls = new QVBoxLayout;
+    layout->addLayout(m_controls);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    BtnOK = new QPushButton(QStringLiteral("OK"), this);
+    BtnAbbruch = new QPushButton(QStringLiteral("Abbrechen"), this);
+    BtnOK->setAutoDefault(false);
+    BtnAbbruch->setAutoDefault(false);
+    buttons->addWidget(BtnOK);
+    buttons->addWidget(BtnAbbruch);
+    layout->addLayout(buttons);
+    connect(BtnOK, &QPushButton::clicked, this, [this] { runReported(this, [this] { printDocument(); }); });
+    connect(BtnAbbruch, &QPushButton::clicked, this, [this] { cancelPrint(); });
+
+    m_progress = new QProgressBar(this);
+    m_progress->setRange(0, 100);
+    m_progress->hide();
+    layout->addWidget(m_progress);
+
+    auto *statusBar = new QStatusBar(this);
+    statusBar->setSizeGripEnabled(false);
+    m_status = new QLabel(statusBar);
+    statusBar->addWidget(m_status, 1);
+    layout->addWidget(statusBar);
+    resize(380, 196);
+}
+
+void PrintWindow::prepareSettings()
+{
+    for (const auto &[oldName, newName] : std::as_const(m_spec.renamedRows))
+        renamePrintRow(*m_settings, oldName, newName);
+    if (m_spec.createsMissingRows) {
+        for (const PrintSheet &sheet : std::as_const(m_spec.sheets))
+            createPrintRow(*m_settings, sheet.row, m_spec.newRowPrinter);
+    }
+}
+
+void PrintWindow::choosePrinter()
+{
+    if (m_spec.sheets.isEmpty())
+        return;
+    const QString &mainRow = m_spec.sheets.constFirst().row;
+    if (findPrintRow(*m_settings, mainRow)) {
+        const QString schnittst = m_settings->fieldByName(QStringLiteral("schnittst")).asString();
+        // An index of a printer that is gone asks for a printer as "none" does.
+        if (noPrinterAssigned(schnittst) || printerIndexOf(schnittst) < 0) {
+            platform::dialogs().information(NoPrinterChosenMessage);
+            if (m_spec.noPrinter == NoPrinterStep::PrinterSetup)
+                printerSetup();
+            else
+                printerAdministration();
+            findPrintRow(*m_settings, mainRow);
+        }
+        const int index = printerIndexOf(m_settings->fieldByName(QStringLiteral("schnittst")).asString());
+        if (index >= 0)
+            PrinterService::instance().setCurrentIndex(index);
+    }
+    showPrinter();
+}
+
+void PrintWindow::printerSetup()
+{
+    auto &printers = PrinterService::instance();
+    const int chosen = platform::dialogs().printerSetup(printers.printerNames(), printers.currentIndex());
+    if (chosen >= 0)
+        printers.setCurrentIndex(chosen);
+    const QString index = QString::number(printers.currentIndex());
+    for (const PrintSheet &sheet : std::as_const(m_spec.sheets)) {
+        if (!findPrintRow(*m_settings, sheet.row))
+            continue;
+        m_settings->edit();
+        m_settings->fieldByName(QStringLiteral("schnittst")).setAsString(index);
+        m_settings->post();
+    }
+    rereadMainRow();
+    showPrinter();
+}
+
+void PrintWindow::printerAdministration()
+{
+    {
+        TfrmDrucker administration(this);
+        if (!m_spec.administrationPattern.isEmpty())
+            administration.filterRows(m_spec.administrationPattern);
+        administration.exec();
+    }
+    rereadMainRow();
+    showPrinter();
+}
+
+void PrintWindow::rereadMainRow()
+{
+    // Corrections and copies changed elsewhere take effect now.
+    m_settings->refresh();
+    if (!m_spec.sheets.isEmpty())
+        findPrintRow(*m_settings, m_spec.sheets.constFirst().row);
+    showCopies();
+}
+
+void PrintWindow::showPrinter()
+{
+    m_status->setText(QStringLiteral("Drucker: ") + PrinterService::instance().currentPrinterName());
+}
+
+void PrintWindow::showCopies()
+{
+    const bool onRow = m_settings->isActive() && !m_settings->isEmpty();
+    m_copies->setText(onRow ? m_settings->fieldByName(QStringLiteral("Anzahl_Kopien")).asString() : QString());
+}
+
+bool PrintWindow::findDocument(int number)
+{
+    const bool found = m_head->findKey({ number });
+    m_number->setText(found ? m_head->field(0).asString() : QString());
+    return found;
+}
+
+QCheckBox *PrintWindow::sheetCheckBox(int sheet) const
+{
+    return sheet >= 0 && sheet < m_sheetBoxes.size() ? m_sheetBoxes.at(sheet) : nullptr;
+}
+
+bool PrintWindow::blankPaper() const
+{
+    return m_paper && m_paper->itemIndex() >= 0 && m_paper->items().at(m_paper->itemIndex()) == PaperBlank;
+}
+
+QString PrintWindow::statusText() const
+{
+    return m_status->text();
+}
+
+QString PrintWindow::numberText() const
+{
+    return m_number->text();
+}
+
+QString PrintWindow::copiesText() const
+{
+    return m_copies->text();
+}
+
+void PrintWindow::printDocument()
+{
+    const int variant = m_spec.variant ? m_spec.variant(*this) : 0;
+    for (QCheckBox *box : std::as_const(m_sheetBoxes)) {
+        if (box)
+            box->hide();
+    }
+    m_progress->setValue(0);
+    m_progress->show();
+    auto hideProgress = qScopeGuard([this] { m_progress->hide(); });
+    for (int sheet = 0; sheet < m_spec.sheets.size(); ++sheet)
+        printSheet(sheet, variant);
+    hideProgress.dismiss();
+    m_progress->hide();
+    accept();
+}
+
+void PrintWindow::printSheet(int sheetIndex, int variant)
+{
+    const PrintSheet &sheet = m_spec.sheets.at(sheetIndex);
+    if (QCheckBox *box = m_sheetBoxes.at(sheetIndex); box && !box->isChecked())
+        return;
+    const bool found = findPrintRow(*m_settings, sheet.row);
+    const bool asked = !sheet.question.isEmpty();
+    switch (m_spec.question) {
+    case FormQuestion::Gate:
+        if (!found)
+            return;
+        if (asked
+            && platform::dialogs().confirmation(sheet.question, platform::DialogButtons::OkCancel)
+                != platform::DialogAnswer::Ok)
+            return;
+        break;
+    case FormQuestion::SetupPrompt:
+        if (found && asked
+            && platform::dialogs().confirmation(sheet.question, platform::DialogButtons::OkCancel)
+                == platform::DialogAnswer::Ok) {
+            auto &printers = PrinterService::instance();
+            const int chosen = platform::dialogs().printerSetup(printers.printerNames(), printers.currentIndex());
+            if (chosen >= 0)
+                printers.setCurrentIndex(chosen);
+        }
+        break;
+    case FormQuestion::None:
+        if (!found)
+            return;
+        break;
+    }
+    // Without its row (a sheet printed whatever the answer) one copy prints
+    // without corrections.
+    int copies = 1;
+    int spalte = 0;
+    int zeile = 0;
+    if (found && findPrintRow(*m_settings, sheet.row)) {
+        if (sheet.withCopies)
+            copies = m_settings->fieldByName(QStringLiteral("Anzahl_Kopien")).asInteger();
+        spalte = m_settings->fieldByName(QStringLiteral("spalte")).asInteger();
+        zeile = m_settings->fieldByName(QStringLiteral("zeile")).asInteger();
+    }
+    int firstPage = 1;
+    int lastPage = 1;
+    if (sheet.continuation) {
+        firstPage = 2;
+        lastPage = sheet.items.pageCount(m_positions ? m_positions->recordCount() : 0);
+    }
+    for (int page = firstPage; page <= lastPage; ++page) {
+        for (int copy = 1; copy <= copies; ++copy)
+            printJob(sheetIndex, page, copy, variant, spalte, zeile);
+    }
+}
+
+void PrintWindow::printJob(int sheetIndex, int page, int copy, int variant, int spalte, int zeile)
+{
+    const PrintSheet &sheet = m_spec.sheets.at(sheetIndex);
+    auto &printers = PrinterService::instance();
+    platform::PrintCanvas &canvas = printers.beginJob(m_spec.jobTitle);
+    auto dropJob = qScopeGuard([&canvas] { canvas.abort(); });
+    // A blank starts the page, as the printers of the forms expect.
+    canvas.textOut(0, 0, QStringLiteral(" "));
+    const PageOffsets offsets
+        = PageOffsets::compute(printers.horzSize(), printers.vertSize(), spalte, zeile, sheet.verticalConstant);
+    const FieldCorrections corrections
+        = sheet.fieldCorrections ? FieldCorrections::load(sheet.row) : FieldCorrections();
+    LayoutPainter painter(canvas, offsets, printFont(mainState().AusdruckFont, m_spec.fontHeight), corrections);
+    painter.setProgressHandler([this](int value) { m_progress->setValue(value); });
+    canvas.setFont(painter.font());
+    SheetJob job { *this, painter, sheetIndex, page, copy, variant, blankPaper() };
+    if (sheet.print)
+        sheet.print(job);
+    dropJob.dismiss();
+    canvas.endDoc();
+}
+
+void PrintWindow::cancelPrint()
+{
+    auto &printers = PrinterService::instance();
+    if (printers.printing())
+        printers.abortJob();
+    QDialog::reject();
+}
+
+void PrintWindow::reject()
+{
+    cancelPrint();
+}
+
+void PrintWindow::showEvent(QShowEvent *event)
+{
+    // Controls a kind added after creation are watched too.
+    const auto controls = findChildren<QWidget *>();
+    for (QWidget *control : controls) {
+        if (!qobject_cast<QMenu *>(control))
+            control->installEventFilter(this);
+    }
+    DocumentPrintWindow::showEvent(event);
+}
+
+void PrintWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (eventFilter(this, event))
+        return;
+    DocumentPrintWindow::keyPressEvent(event);
+}
+
+bool PrintWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // Enter and Escape belong to the window, whichever control has the focus.
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            BtnOK->click();
+            return true;
+        }
+        if (key == Qt::Key_Escape) {
+            BtnAbbruch->click();
+            return true;
+        }
+    }
+    return DocumentPrintWindow::eventFilter(watched, event);
+}
+
+} // namespace shell

@@ -1,0 +1,179 @@
+#pragma once
+
+#include "shell/documentkind.h"
+#include "shell/printlayout.h"
+#include "shell/printoffsets.h"
+
+#include <QPair>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QAction;
+class QCheckBox;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QVBoxLayout;
+
+namespace platform {
+class Table;
+}
+
+namespace shell {
+
+class PrintWindow;
+class RadioGroup;
+
+// One copy of one sheet in print: the sheet's print routine draws its
+// layout through the painter, which already carries the offsets of the
+// sheet's settings row, the print font and the box corrections.
+struct SheetJob {
+    PrintWindow &window;
+    LayoutPainter &painter;
+    int sheet = 0; // index in PrintWindowSpec::sheets
+    int page = 1; // 1: the main sheet; 2 and on: continuation sheets
+    int copy = 1;
+    int variant = 0; // the layout chosen when OK was pressed
+    bool blankPaper = false;
+
+    // Runs the action on every position record the page carries (k = 0 for
+    // the first of them): the position table goes to its first record and
+    // moves on to the page's first item, then steps on until the page is full
+    // or the items end.
+    void forEachItem(const std::function<void(int k)> &action) const;
+};
+
+// A sheet of a printed form: its settings row, its check box and question,
+// and how it is drawn.
+struct PrintSheet {
+    QString row; // settings row of S_BENUTZ.DB: "EUR1"
+    QString checkBox; // caption of its check box; empty: always printed
+    bool checkedAtStart = true;
+    QString question; // insert-the-form question; empty: none
+    bool withCopies = true; // Anzahl_Kopien copies, else one
+    int verticalConstant = 0; // C: moves the print up, 0.1 mm
+    bool fieldCorrections = false; // adds the S_FelderJust row of the same name
+    // Which items of the positions go on which page. A sheet with
+    // continuation prints pages 2 .. pageCount; without, page 1.
+    SheetItems items;
+    bool continuation = false;
+    std::function<void(SheetJob &)> print;
+};
+
+// What a print window does at creation when its main row has no printer.
+enum class NoPrinterStep {
+    PrinterSetup, // "... einrichten"
+    PrinterAdministration, // "... parameter einstellen" (TfrmDrucker)
+};
+
+// How the insert-the-form question of a sheet works.
+enum class FormQuestion {
+    Gate, // OK prints the sheet, Cancel skips it
+    SetupPrompt, // OK shows the printer setup first; the sheet prints either way
+    None, // no question
+};
+
+// Everything in which the print windows of the kinds differ, as data.
+struct PrintWindowSpec {
+    QString objectName; // "frmEur1_d"
+    QString caption; // "EUR1 - DRUCK"; the opener sets its own
+    QString headTable; // "EUR1.DB": the window's own head table
+    QString positionTable; // its items, linked to the head; empty: none
+    QString positionLinkField = QStringLiteral("BelegNr");
+    QString jobTitle; // "Export / Versand: EUR 1"; empty: none
+    QVector<PrintSheet> sheets; // in printing order; the first is the main row
+    QVector<QPair<QString, QString>> renamedRows; // old name, new name
+    bool createsMissingRows = false;
+    QString newRowPrinter = QStringLiteral("0"); // schnittst of a created row
+    NoPrinterStep noPrinter = NoPrinterStep::PrinterSetup;
+    QString administrationPattern; // rows TfrmDrucker shows: "EUR1*"
+    FormQuestion question = FormQuestion::Gate;
+    // "Ausdruck auf" in the order shown ("Formular", "Weißem Papier"); empty:
+    // the window prints on the form only.
+    QStringList paperChoices;
+    int fontHeight = -35; // character height of the print font
+    // The layout chosen when OK is pressed (a publisher's layout); 0 without.
+    std::function<int(PrintWindow &)> variant;
+};
+
+inline const QString PaperForm = QStringLiteral("Formular");
+inline const QString PaperBlank = QStringLiteral("Weißem Papier");
+
+// The print window of a document kind, built from its PrintWindowSpec: it
+// opens its own head table (and items) and the user's print settings,
+// chooses the printer of the main row (asking for one when none is set),
+// and on OK prints each sheet whose row exists and whose check box is
+// ticked, after the insert-the-form question, each copy as a job of its own.
+class PrintWindow : public DocumentPrintWindow
+{
+    Q_OBJECT
+public:
+    explicit PrintWindow(PrintWindowSpec spec, QWidget *parent = nullptr);
+    ~PrintWindow() override;
+
+    bool findDocument(int number) override;
+
+    const PrintWindowSpec &spec() const { return m_spec; }
+    platform::Table &head() { return *m_head; }
+    platform::Table *positions() { return m_positions.get(); }
+    platform::Table &tbbenutz() { return *m_settings; }
+
+    QCheckBox *sheetCheckBox(int sheet) const;
+    RadioGroup *paperGroup() const { return m_paper; }
+    bool blankPaper() const;
+    QProgressBar *progressBar() const { return m_progress; }
+    QString statusText() const;
+    QString numberText() const;
+    QString copiesText() const;
+    QAction *acEinrichten = nullptr;
+    QAction *acEinstellen = nullptr;
+    QPushButton *BtnOK = nullptr;
+    QPushButton *BtnAbbruch = nullptr;
+
+    // "... einrichten": the printer setup; whatever its answer, the current
+    // printer goes into every row of the window.
+    void printerSetup();
+    // "... parameter einstellen": TfrmDrucker on the window's rows.
+    void printerAdministration();
+    // OK: prints and closes the window.
+    void printDocument();
+    // Abbrechen: drops a running job and closes the window.
+    void cancelPrint();
+
+protected:
+    // Where a kind adds controls of its own (a publisher choice).
+    QVBoxLayout *controlsLayout() const { return m_controls; }
+    void keyPressEvent(QKeyEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void reject() override;
+
+private:
+    void buildWindow();
+    void prepareSettings();
+    void choosePrinter();
+    void rereadMainRow();
+    void showPrinter();
+    void showCopies();
+    void printSheet(int sheet, int variant);
+    void printJob(int sheet, int page, int copy, int variant, int spalte, int zeile);
+
+    PrintWindowSpec m_spec;
+    std::unique_ptr<platform::Table> m_settings;
+    std::unique_ptr<platform::Table> m_head;
+    std::unique_ptr<platform::Table> m_positions;
+    QVector<QCheckBox *> m_sheetBoxes;
+    RadioGroup *m_paper = nullptr;
+    QVBoxLayout *m_controls = nullptr;
+    QLabel *m_number = nullptr;
+    QLabel *m_copies = nullptr;
+    QLabel *m_status = nullptr;
+    QProgressBar *m_progress = nullptr;
+};
+
+} // namespace shell

@@ -1,0 +1,645 @@
+#include "shell/printwindow.h"
+
+#include "platform/dataedit.h"
+#include "platform/field.h"
+#include "platform/printerservice.h"
+#include "platform/schemaregistry.h"
+#include "platform/scripteddialogservice.h"
+#include "platform/table.h"
+#include "shell/editabledatasetmodel.h"
+#include "shell/mainstate.h"
+#include "shell/printsettings.h"
+#include "shell/radiogroup.h"
+#include "shell/tfrmdrucker.h"
+#include "shell/tfrmfelderjustieren.h"
+#include "shell/tinfodialog.h"
+#include "shell/twheeldbgrid.h"
+#include "support/modaldialog.h"
+#include "support/recordingprinters.h"
+#include "support/testprogramdirectory.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace platform;
+using namespace shell;
+
+namespace {
+
+void registerDemoTables()
+{
+    auto &registry = SchemaRegistry::instance();
+    if (registry.contains("DRUCKKOPF"))
+        return;
+    registry.add(TableSchema("DRUCKKOPF.DB", Alias::Data)
+                     .integer("BelegNr")
+                     .date("Datum")
+                     .string("Name1", 30)
+                     .string("Name2", 30)
+                     .string("Ort", 30)
+                     .string("Nummer", 10)
+                     .primaryKey({ "BelegNr" }));
+    registry.add(TableSchema("DRUCKPOS.DB", Alias::Data)
+                     .integer("BelegNr")
+                     .integer("Pos")
+                     .string("Text", 30)
+                     .primaryKey({ "BelegNr", "Pos" }));
+}
+
+// A small form: a front sheet carrying the head and the first item, a back
+// sheet printed once with box corrections, and continuation sheets with
+// three items each, 590 apart.
+const QVector<PrintItem> &frontLayout()
+{
+    static const QVector<PrintItem> layout = {
+        fieldAt("Name1", 280, 410),
+        fieldAt("Name2", 280, 450).box(3),
+        fieldAt("Ort", 1200, 625).variant(0).progress(50),
+        fieldAt("Ort", 1300, 700).variant(1),
+        fieldAt("Nummer", 720, 800).height(-30),
+        textAt("Demo", 100, 100).styled(FontStyle::Bold),
+    };
+    return layout;
+}
+
+const QVector<PrintItem> &itemLayout()
+{
+    static const QVector<PrintItem> layout = { fieldAt("Text", 230, 1160) };
+    return layout;
+}
+
+void printItems(SheetJob &job)
+{
+    job.forEachItem([&job](int k) { job.painter.draw(itemLayout(), *job.window.positions(), 0, k * 590); });
+}
+
+PrintWindowSpec demoSpec()
+{
+    PrintWindowSpec spec;
+    spec.objectName = "frmDemo_d";
+    spec.caption = "DEMO - DRUCK";
+    spec.headTable = "DRUCKKOPF.DB";
+    spec.positionTable = "DRUCKPOS.DB";
+    spec.jobTitle = "Export / Versand: Demo";
+    spec.administrationPattern = "DEMO*";
+    spec.paperChoices = { PaperForm, PaperBlank };
+
+    PrintSheet front;
+    front.row = "DEMO";
+    front.checkBox = "Vorderseite";
+    front.question = "Bitte Formular Demo in Drucker einlegen !";
+    front.verticalConstant = 230;
+    front.print = [](SheetJob &job) {
+        job.painter.draw(frontLayout(), job.window.head(), job.variant);
+        if (job.blankPaper)
+            job.painter.text(100, 50, "Rahmen");
+        printItems(job);
+    };
+    PrintSheet back;
+    back.row = "DEMO RÜCKSEITE";
+    back.checkBox = "Rückseite";
+    back.question = "Bitte Formular Demo Rückseite in Drucker einlegen !";
+    back.withCopies = false;
+    back.fieldCorrections = true;
+    back.print = [](SheetJob &job) { job.painter.draw(frontLayout(), job.window.head(), job.variant); };
+    PrintSheet continuation;
+    continuation.row = "DEMO - ERGÄNZ";
+    continuation.continuation = true;
+    continuation.print = printItems;
+    spec.sheets = { front, back, continuation };
+    return spec;
+}
+
+class PrintModelTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        registerDemoTables();
+        resetMainState();
+        mainState().AusdruckFont = QFont("Courier New");
+        dir = std::make_unique<testsupport::TestProgramDirectory>();
+        Table head(Alias::Data, "DRUCKKOPF.DB");
+        head.open();
+        head.append();
+        head.fieldByName("BelegNr").setAsInteger(7);
+        head.fieldByName("Name1").setAsString("Müller GmbH");
+        head.fieldByName("Name2").setAsString("Hauptstraße 1");
+        head.fieldByName("Ort").setAsString("Bremen");
+        head.fieldByName("Nummer").setAsString("A-17");
+        head.post();
+    }
+
+    // A fresh program directory for the next case of a table.
+    void restart()
+    {
+        dir.reset();
+        SetUp();
+    }
+
+    void addRow(const QString &name, const QVariant &schnittst, int spalte = 0, int zeile = 0, int copies = 1)
+    {
+        Table settings(Alias::User, PrintSettingsTable);
+        settings.open();
+        settings.append();
+        settings.fieldByName("name").setAsString(name);
+        if (!schnittst.isNull())
+            settings.fieldByName("schnittst").setAsString(schnittst.toString());
+        settings.fieldByName("spalte").setAsInteger(spalte);
+        settings.fieldByName("zeile").setAsInteger(zeile);
+        settings.fieldByName("Anzahl_Kopien").setAsInteger(copies);
+        settings.post();
+    }
+
+    QString rowValue(const QString &name, const QString &field)
+    {
+        Table settings(Alias::User, PrintSettingsTable);
+        settings.open();
+        return settings.findKey({ name }) ? settings.fieldByName(field).asString() : QString("<fehlt>");
+    }
+
+    void addItems(int count)
+    {
+        Table items(Alias::Data, "DRUCKPOS.DB");
+        items.open();
+        for (int pos = 1; pos <= count; ++pos) {
+            items.append();
+            items.fieldByName("BelegNr").setAsInteger(7);
+            items.fieldByName("Pos").setAsInteger(pos);
+            items.fieldByName("Text").setAsString(QString("Position %1").arg(pos));
+            items.post();
+        }
+    }
+
+    void addCorrections(const QString &name, int box, int x, int y)
+    {
+        Table corrections(Alias::Data, FieldCorrectionsTable);
+        corrections.open();
+        corrections.append();
+        corrections.fieldByName("Name").setAsString(name);
+        corrections.fieldByName(QString("Feld%1x").arg(box)).setAsInteger(x);
+        corrections.fieldByName(QString("Feld%1y").arg(box)).setAsInteger(y);
+        corrections.post();
+    }
+
+    std::unique_ptr<PrintWindow> openWindow(PrintWindowSpec spec = demoSpec())
+    {
+        auto window = std::make_unique<PrintWindow>(std::move(spec));
+        EXPECT_TRUE(window->findDocument(7));
+        return window;
+    }
+
+    // Texts of a job without the blank that starts its page.
+    static QStringList jobTexts(RecordingCanvas &canvas, int job)
+    {
+        QStringList texts;
+        for (const CanvasCall &call : canvas.texts(job)) {
+            if (call.text != " ")
+                texts.append(QString("%1 (%2, %3)").arg(call.text).arg(call.x).arg(call.y));
+        }
+        return texts;
+    }
+
+    std::unique_ptr<testsupport::TestProgramDirectory> dir;
+    ScriptedDialogService dialogs;
+    DialogServiceGuard guard { dialogs };
+};
+
+TEST_F(PrintModelTest, OffsetsFollowThePrintableAreaTheCorrectionsAndTheFormsConstant)
+{
+    struct Case {
+        int horz, vert, spalte, zeile, constant;
+        int x, y;
+        QPoint device;
+    };
+    const QVector<Case> cases = {
+        { 200, 287, 0, 0, 230, 280, 410, { 230, -130 } }, { 200, 287, 20, 0, 230, 280, 410, { 210, -130 } },
+        { 200, 287, 0, 10, 230, 280, 410, { 230, -140 } }, // a larger zeile moves down
+        { 203, 289, 0, 0, 230, 280, 410, { 245, -140 } }, { 203, 289, 0, 0, 0, 280, 410, { 245, -370 } },
+        { 215, 300, -5, 0, 0, 0, 0, { 30, -15 } }, // printable area beyond A4
+    };
+    for (const Case &c : cases) {
+        const PageOffsets offsets = PageOffsets::compute(c.horz, c.vert, c.spalte, c.zeile, c.constant);
+        EXPECT_EQ(offsets.toDevice(c.x, c.y), c.device) << c.horz << " " << c.spalte << " " << c.zeile;
+    }
+
+    // The same through a print window on a printer of 200 x 287 mm.
+    testsupport::RecordingPrinters printers({ "Drucker 1" }, QSize(200, 287));
+    addRow("DEMO", "0", 20, 0, 1);
+    auto window = openWindow();
+    dialogs.answer(DialogAnswer::Ok);
+    window->printDocument();
+    RecordingCanvas &canvas = printers.canvas();
+    ASSERT_EQ(canvas.jobCount(), 1);
+    EXPECT_EQ(canvas.textAt(210, -130, 1), "Müller GmbH");
+    EXPECT_EQ(canvas.textAt(0, 0, 1), " ") << "a blank starts the page";
+    EXPECT_EQ(canvas.jobs().at(0).title, "Export / Versand: Demo");
+    EXPECT_TRUE(canvas.jobs().at(0).ended);
+}
+
+TEST_F(PrintModelTest, ContinuationSheetsCarryThreeItemsEach)
+{
+    struct Case {
+        int items, pages;
+    };
+    const SheetItems sad;
+    for (const Case &c : QVector<Case> { { 0, 1 }, { 1, 1 }, { 2, 2 }, { 4, 2 }, { 5, 3 }, { 7, 3 }, { 8, 4 } })
+        EXPECT_EQ(sad.pageCount(c.items), c.pages) << c.items << " items";
+    EXPECT_EQ(sad.firstItem(2), 2);
+    EXPECT_EQ(sad.lastItem(2), 4);
+    EXPECT_EQ(sad.firstItem(3), 5);
+    EXPECT_EQ(sad.lastItem(3), 7);
+    const SheetItems other { 2, 5 };
+    EXPECT_EQ(other.pageCount(7), 2);
+    EXPECT_EQ(other.pageCount(8), 3);
+    EXPECT_EQ(other.firstItem(3), 8);
+
+    testsupport::RecordingPrinters printers({ "Drucker 1" }, QSize(210, 297));
+    addRow("DEMO", "0");
+    addRow("DEMO - ERGÄNZ", "0");
+    addItems(7);
+    auto window = openWindow();
+    dialogs.answer(DialogAnswer::Ok);
+    window->printDocument();
+    RecordingCanvas &canvas = printers.canvas();
+    ASSERT_EQ(canvas.jobCount(), 3) << "the main sheet and two continuation sheets";
+    EXPECT_EQ(jobTexts(canvas, 1).filter("Position"), QStringList({ "Position 1 (230, -930)" }))
+        << "the main sheet carries the first item";
+    EXPECT_EQ(jobTexts(canvas, 2),
+        QStringList({ "Position 2 (230, -1160)", "Position 3 (230, -1750)", "Position 4 (230, -2340)" }));
+    EXPECT_EQ(jobTexts(canvas, 3),
+        QStringList({ "Position 5 (230, -1160)", "Position 6 (230, -1750)", "Position 7 (230, -2340)" }));
+}
+
+TEST_F(PrintModelTest, CopiesQuestionsAndMissingRowsDecideTheJobs)
+{
+    struct Case {
+        const char *name;
+        int copies;
+        QVector<DialogAnswer> answers; // front, back
+        bool backRow;
+        bool backTicked;
+        int jobs;
+        QStringList questions;
+    };
+    const QString front = "Bitte Formular Demo in Drucker einlegen !";
+    const QString back = "Bitte Formular Demo Rückseite in Drucker einlegen !";
+    const QVector<Case> cases = {
+        { "three copies, then the back once", 3, { DialogAnswer::Ok, DialogAnswer::Ok }, true, true, 4,
+            { front, back } },
+        { "cancel skips the front only", 3, { DialogAnswer::Cancel, DialogAnswer::Ok }, true, true, 1,
+            { front, back } },
+        { "no back row: no question, no back", 1, { DialogAnswer::Ok }, false, true, 1, { front } },
+        { "back unticked", 2, { DialogAnswer::Ok }, true, false, 2, { front } },
+        { "no copies", 0, { DialogAnswer::Ok, DialogAnswer::Cancel }, true, true, 0, { front, back } },
+    };
+    for (const Case &c : cases) {
+        restart();
+        testsupport::RecordingPrinters printers;
+        dialogs.clear();
+        addRow("DEMO", "1", 0, 0, c.copies);
+        if (c.backRow)
+            addRow("DEMO RÜCKSEITE", "1", 0, 0, 5);
+        auto window = openWindow();
+        window->sheetCheckBox(1)->setChecked(c.backTicked);
+        for (DialogAnswer answer : c.answers)
+            dialogs.answer(answer);
+        window->printDocument();
+        EXPECT_EQ(printers.canvas().jobCount(), c.jobs) << c.name;
+        EXPECT_EQ(dialogs.texts(), c.questions) << c.name;
+        EXPECT_EQ(dialogs.defaultAnswerCount(), 0) << c.name;
+        for (const auto &job : printers.canvas().jobs()) {
+            EXPECT_TRUE(job.ended) << c.name;
+            EXPECT_EQ(job.printer, "Drucker 2") << c.name;
+        }
+        EXPECT_EQ(window->result(), QDialog::Accepted) << c.name;
+        EXPECT_FALSE(window->sheetCheckBox(0)->isVisibleTo(window.get())) << c.name;
+    }
+}
+
+TEST_F(PrintModelTest, LayoutsChooseTheirVariantPaperAndFonts)
+{
+    testsupport::RecordingPrinters printers({ "Drucker 1" }, QSize(210, 297));
+    addRow("DEMO", "0");
+    PrintWindowSpec spec = demoSpec();
+    spec.variant = [](PrintWindow &) { return 1; };
+    auto window = openWindow(spec);
+    window->paperGroup()->setItemIndex(1);
+    EXPECT_TRUE(window->blankPaper());
+    EXPECT_EQ(window->numberText(), "7");
+    dialogs.answer(DialogAnswer::Ok);
+    window->printDocument();
+    RecordingCanvas &canvas = printers.canvas();
+    EXPECT_EQ(canvas.textAt(1300, -700 + 230, 1), "Bremen") << "the chosen variant";
+    EXPECT_EQ(canvas.findText("Rahmen", 1)->y, -50 + 230) << "blank paper draws the form";
+    EXPECT_EQ(jobTexts(canvas, 1).filter("Bremen").size(), 1) << "items of other variants stay out";
+    const CanvasCall *number = canvas.findText("A-17", 1);
+    ASSERT_NE(number, nullptr);
+    EXPECT_EQ(number->font.height, -30);
+    EXPECT_EQ(number->font.name, "Courier New");
+    const CanvasCall *name = canvas.findText("Müller GmbH", 1);
+    EXPECT_EQ(name->font.height, -35) << "the layout's height after an item of its own";
+    EXPECT_TRUE(canvas.findText("Demo", 1)->font.style.testFlag(FontStyle::Bold));
+    EXPECT_FALSE(name->font.style.testFlag(FontStyle::Bold));
+}
+
+TEST_F(PrintModelTest, AWindowWithoutAPrinterAsksForOneAndStoresItInAllItsRows)
+{
+    struct Case {
+        QVariant schnittst;
+        bool asks;
+    };
+    const QVector<Case> cases = {
+        { "LPT1", true },
+        { "lpt1", true },
+        { QVariant(), true },
+        { "-1", true },
+        { "7", true },
+        { "1", false },
+    };
+    for (const Case &c : cases) {
+        restart();
+        testsupport::RecordingPrinters printers({ "Drucker 1", "Drucker 2", "Drucker 3" });
+        dialogs.clear();
+        addRow("DEMO", c.schnittst);
+        addRow("DEMO RÜCKSEITE", "0");
+        addRow("ANDERES", "0");
+        dialogs.answerIndex(2);
+        auto window = openWindow();
+        const QString label = c.schnittst.toString();
+        if (c.asks) {
+            EXPECT_EQ(dialogs.calls().size(), 2) << label.toStdString();
+            EXPECT_EQ(dialogs.calls().at(0).kind, DialogKind::Information);
+            EXPECT_EQ(dialogs.calls().at(0).text, "Es wurde kein Drucker ausgewählt!");
+            EXPECT_EQ(dialogs.calls().at(1).kind, DialogKind::PrinterSetup);
+            EXPECT_EQ(rowValue("DEMO", "schnittst"), "2") << label.toStdString();
+            EXPECT_EQ(rowValue("DEMO RÜCKSEITE", "schnittst"), "2") << "every row of the window";
+            EXPECT_EQ(window->statusText(), "Drucker: Drucker 3");
+        } else {
+            EXPECT_TRUE(dialogs.calls().isEmpty()) << label.toStdString();
+            EXPECT_EQ(window->statusText(), "Drucker: Drucker 2");
+        }
+        EXPECT_EQ(rowValue("ANDERES", "schnittst"), "0") << "rows of other forms stay";
+    }
+}
+
+TEST_F(PrintModelTest, TheExportDeclarationsWayRenamesOldRowsAndAsksThePrinterAdministration)
+{
+    testsupport::RecordingPrinters printers;
+    addRow("EINHEITSPAPIER", "LPT1", 15, 0, 2);
+    PrintWindowSpec spec = demoSpec();
+    spec.sheets[0].row = "AUSFUHRANMELDUNG";
+    spec.renamedRows = { { "EINHEITSPAPIER", "AUSFUHRANMELDUNG" } };
+    spec.noPrinter = NoPrinterStep::PrinterAdministration;
+    spec.administrationPattern = "AUSFUHRANMELDUNG*";
+    QStringList shownRows;
+    testsupport::onNextModal([&](QDialog *dialog) {
+        auto *drucker = qobject_cast<TfrmDrucker *>(dialog);
+        ASSERT_NE(drucker, nullptr);
+        Table &rows = drucker->tbbenutz();
+        for (rows.first(); !rows.eof(); rows.next())
+            shownRows << rows.fieldByName("name").asString() + "=" + rows.fieldByName("schnittst").asString();
+        rows.first();
+        dialogs.answerIndex(1);
+        drucker->assignPrinter();
+        drucker->BtnOK->click();
+    });
+    auto window = openWindow(spec);
+    EXPECT_EQ(shownRows, QStringList({ "AUSFUHRANMELDUNG=-1" }));
+    EXPECT_EQ(rowValue("EINHEITSPAPIER", "name"), "<fehlt>");
+    EXPECT_EQ(rowValue("AUSFUHRANMELDUNG", "spalte"), "15");
+    EXPECT_EQ(rowValue("AUSFUHRANMELDUNG", "schnittst"), "1");
+    EXPECT_EQ(window->statusText(), "Drucker: Drucker 2");
+    EXPECT_EQ(window->copiesText(), "2");
+}
+
+TEST_F(PrintModelTest, AWindowThatCreatesItsRowsGivesThemTheDefaults)
+{
+    testsupport::RecordingPrinters printers;
+    PrintWindowSpec spec = demoSpec();
+    spec.createsMissingRows = true;
+    auto window = openWindow(spec);
+    EXPECT_TRUE(dialogs.calls().isEmpty()) << "printer 0 is assigned";
+    for (const QString &row : QStringList { "DEMO", "DEMO RÜCKSEITE", "DEMO - ERGÄNZ" }) {
+        EXPECT_EQ(rowValue(row, "schnittst"), "0");
+        EXPECT_EQ(rowValue(row, "spalte"), "0");
+        EXPECT_EQ(rowValue(row, "zeile"), "0");
+        EXPECT_EQ(rowValue(row, "Anzahl_Kopien"), "1");
+    }
+}
+
+TEST_F(PrintModelTest, FieldCorrectionsMoveTheirBoxOnly)
+{
+    testsupport::RecordingPrinters printers({ "Drucker 1" }, QSize(210, 297));
+    addRow("DEMO", "0");
+    addRow("DEMO RÜCKSEITE", "0");
+    addCorrections("DEMO RÜCKSEITE", 3, 0, 20);
+    addCorrections("DEMO", 3, 50, 50);
+    auto window = openWindow();
+    dialogs.answer(DialogAnswer::Ok);
+    dialogs.answer(DialogAnswer::Ok);
+    window->printDocument();
+    RecordingCanvas &canvas = printers.canvas();
+    ASSERT_EQ(canvas.jobCount(), 2);
+    EXPECT_EQ(canvas.textAt(280, -450 + 230, 1), "Hauptstraße 1") << "the front reads no corrections";
+    EXPECT_EQ(canvas.textAt(280, -470, 2), "Hauptstraße 1") << "box 3 two millimetres lower";
+    EXPECT_EQ(canvas.textAt(280, -410, 2), "Müller GmbH") << "other boxes stay";
+}
+
+class PrinterAdministrationTest : public PrintModelTest
+{
+};
+
+TEST_F(PrinterAdministrationTest, OpeningClearsPortsAndTheStatusCountsTheRows)
+{
+    struct Case {
+        QVector<QVariant> printers;
+        QStringList panels;
+    };
+    const QVector<Case> cases = {
+        { { "0", "1", "LPT1", "5" },
+            { " 2 Drucker zugeordnet", " 1 Drucker nicht zugeordnet", " 1 Druckerzuordnung Falsch!" } },
+        { { "9", "-3", "x", QVariant() },
+            { " 0 Drucker zugeordnet", " 1 Drucker nicht zugeordnet", " 3 Druckerzuordnungen Falsch!" } },
+    };
+    for (const Case &c : cases) {
+        restart();
+        testsupport::RecordingPrinters printers;
+        for (int i = 0; i < c.printers.size(); ++i)
+            addRow(QString("FORM%1").arg(i), c.printers.at(i));
+        TfrmDrucker drucker;
+        EXPECT_EQ(drucker.windowTitle(), "Drucker-Verwaltung");
+        drucker.show();
+        for (int panel = 0; panel < 3; ++panel)
+            EXPECT_EQ(drucker.panelText(panel), c.panels.at(panel));
+        drucker.close();
+    }
+    EXPECT_EQ(rowValue("FORM3", "schnittst"), "-1") << "an empty printer becomes -1";
+
+    restart();
+    testsupport::RecordingPrinters printers;
+    addRow("A", "LPT1");
+    addRow("B", "0");
+    addRow("C", "4");
+    TfrmDrucker drucker;
+    EXPECT_EQ(rowValue("A", "schnittst"), "-1");
+    auto *model = drucker.DBGrid1->dataSetModel();
+    QStringList shown;
+    for (int row = 0; row < model->rowCount(); ++row)
+        shown << model->index(row, 0).data().toString() + ": " + model->index(row, 4).data().toString();
+    EXPECT_EQ(shown, QStringList({ "A: Kein Drucker zugeordnet", "B: Drucker 1", "C: Druckerzuordnung fehlerhaft!" }));
+    EXPECT_EQ(model->index(0, 1).data(Qt::ForegroundRole).value<QColor>(), QColor(245, 252, 3));
+    EXPECT_EQ(model->index(1, 1).data(Qt::ForegroundRole).value<QColor>(), TfrmDrucker::AssignedColor);
+    EXPECT_EQ(model->index(2, 3).data(Qt::ForegroundRole).value<QColor>(), TfrmDrucker::FaultyColor);
+    EXPECT_EQ(model->headerData(1, Qt::Horizontal).toString(), "x-Koordinate");
+    EXPECT_FALSE(model->flags(model->index(0, 0)).testFlag(Qt::ItemIsEditable)) << "the form's name";
+    EXPECT_TRUE(model->flags(model->index(0, 1)).testFlag(Qt::ItemIsEditable));
+}
+
+TEST_F(PrinterAdministrationTest, EditsPostOnClosingAndTheCallersFilterGoes)
+{
+    testsupport::RecordingPrinters printers;
+    addRow("EUR1", "0");
+    addRow("EUR RÜCKSEITE", "0");
+    addRow("eur1 alt", "0");
+    TfrmDrucker drucker;
+    drucker.filterRows("EUR1*");
+    auto *model = drucker.DBGrid1->dataSetModel();
+    ASSERT_EQ(model->rowCount(), 2) << "the filter ignores the letter case";
+    EXPECT_TRUE(model->setData(model->index(0, 1), "25"));
+    EXPECT_FALSE(model->setData(model->index(0, 3), "zwei")) << "no number";
+    EXPECT_EQ(dialogs.calls(DialogKind::Error).size(), 1);
+    drucker.BtnOK->click();
+    EXPECT_EQ(drucker.result(), QDialog::Accepted);
+    EXPECT_EQ(rowValue("EUR1", "spalte"), "25");
+    EXPECT_EQ(rowValue("EUR1", "Anzahl_Kopien"), "1");
+    EXPECT_FALSE(drucker.tbbenutz().filtered());
+    EXPECT_EQ(drucker.tbbenutz().recordCount(), 3);
+}
+
+TEST_F(PrinterAdministrationTest, FieldAdjustmentIsOfferedOnRowsWithCorrections)
+{
+    testsupport::RecordingPrinters printers;
+    addRow("EUR1", "0");
+    addRow("IMO", "0");
+    addRow("SHIPPERS DECLARATION", "0");
+    addCorrections("IMO", 1, 0, 0);
+    addCorrections("SHIPPERS DECLARATION", 1, 0, 0);
+    TfrmDrucker drucker;
+    drucker.show();
+    Table &rows = drucker.tbbenutz();
+    for (const auto &[row, offered] :
+        QVector<QPair<QString, bool>> { { "EUR1", false }, { "IMO", true }, { "SHIPPERS DECLARATION", true } }) {
+        ASSERT_TRUE(rows.findKey({ row }));
+        EXPECT_EQ(drucker.BtnFelderJustieren->isVisible(), offered) << row.toStdString();
+    }
+
+    rows.findKey({ "IMO" });
+    QStringList titles;
+    int shownRows = 0;
+    testsupport::onNextModal([&](QDialog *dialog) {
+        auto *adjust = qobject_cast<TfrmFelderJustieren *>(dialog);
+        ASSERT_NE(adjust, nullptr);
+        auto *model = adjust->DBGrid1->dataSetModel();
+        shownRows = model->rowCount();
+        for (int column : { 0, 1, 2, 5, 50 })
+            titles << model->headerData(column, Qt::Horizontal).toString();
+        adjust->BtnAbbrechen->click();
+    });
+    drucker.BtnFelderJustieren->click();
+    EXPECT_EQ(shownRows, 1);
+    EXPECT_EQ(titles,
+        QStringList({ "Formularbezeichnung", "Versender / Spalte", "Versender / Zeile", "Empfänger / Spalte",
+            "Ort u. Datum / Zeile" }));
+    EXPECT_FALSE(drucker.tbFelderJust().filtered()) << "the filter goes afterwards";
+    const QStringList shipper = TfrmFelderJustieren::boxNames("SHIPPERS DECLARATION");
+    EXPECT_EQ(shipper.size(), 24);
+    EXPECT_EQ(shipper.at(5), "");
+    EXPECT_EQ(shipper.at(23), "Signature");
+    drucker.close();
+}
+
+TEST_F(PrinterAdministrationTest, FieldAdjustmentKeepsOnOkAndDropsOnAbbrechen)
+{
+    for (const bool ok : { false, true }) {
+        restart();
+        addCorrections("IMO", 3, 0, 0);
+        Table corrections(Alias::Data, FieldCorrectionsTable);
+        corrections.open();
+        TfrmFelderJustieren adjust(corrections, "IMO");
+        adjust.show();
+        auto *model = adjust.DBGrid1->dataSetModel();
+        ASSERT_EQ(model->headerData(6, Qt::Horizontal).toString(), "Empfänger / Zeile");
+        // One cell already in the record, another still in its editor.
+        ASSERT_TRUE(model->setData(model->index(0, 6), "20"));
+        const QModelIndex feld3x = model->index(0, 5);
+        adjust.DBGrid1->setCurrentIndex(feld3x);
+        adjust.DBGrid1->edit(feld3x);
+        auto *editor = adjust.DBGrid1->viewport()->findChild<QLineEdit *>();
+        ASSERT_NE(editor, nullptr);
+        QTest::keyClicks(editor, "5");
+        (ok ? adjust.BtnOK : adjust.BtnAbbrechen)->click();
+        EXPECT_EQ(adjust.result(), ok ? QDialog::Accepted : QDialog::Rejected);
+        Table stored(Alias::Data, FieldCorrectionsTable);
+        stored.open();
+        ASSERT_TRUE(stored.findKey({ "IMO" }));
+        EXPECT_EQ(stored.fieldByName("Feld3y").asInteger(), ok ? 20 : 0) << (ok ? "OK" : "Abbrechen");
+        EXPECT_EQ(stored.fieldByName("Feld3x").asInteger(), ok ? 5 : 0) << (ok ? "OK" : "Abbrechen");
+        QApplication::processEvents();
+        EXPECT_FALSE(corrections.isEditing());
+    }
+}
+
+TEST_F(PrinterAdministrationTest, HelpSaysWhichWayTheCorrectionsMoveThePrint)
+{
+    TfrmDrucker drucker;
+    QString caption;
+    QStringList lines;
+    bool yesShown = true;
+    testsupport::onNextModal([&](QDialog *dialog) {
+        auto *info = qobject_cast<TInfoDialog *>(dialog);
+        ASSERT_NE(info, nullptr);
+        caption = info->windowTitle();
+        lines = info->Memo_Details->toPlainText().split('\n');
+        yesShown = info->BtnJa->isVisibleTo(info);
+        info->BtnNein->click();
+    });
+    drucker.show();
+    QTest::keyClick(drucker.DBGrid1, Qt::Key_F1);
+    EXPECT_EQ(caption, "Hinweise zu den Druck-Parametern");
+    EXPECT_FALSE(yesShown);
+    ASSERT_EQ(lines.size(), 9);
+    EXPECT_EQ(lines.at(1), "  Wird der eingetragene Wert erhöht, verschiebt sich der Ausdruk nach links.")
+        << "the column correction is subtracted from x";
+    EXPECT_EQ(lines.at(2), "  Wird der eingetragene Wert verringert, verschiebt sich der Ausdruck nach rechts.");
+    EXPECT_EQ(lines.at(5), "  Wird der eingetragene Wert erhöht, verschiebt sich der Ausdruk nach unten.");
+    drucker.close();
+}
+
+TEST_F(PrinterAdministrationTest, TheIntrastatSpacingIsHiddenAndBoundToTheParameterRecord)
+{
+    SchemaRegistry::instance().add(TableSchema("DRUCKPARAM.DB", Alias::Data).autoInc("ID").integer("Inta"));
+    restart();
+    Table parameter(Alias::Data, "DRUCKPARAM.DB");
+    parameter.open();
+    parameter.append();
+    parameter.fieldByName("Inta").setAsInteger(45);
+    parameter.post();
+    mainState().tbParameter = &parameter;
+    TfrmDrucker drucker;
+    drucker.show();
+    EXPECT_FALSE(drucker.lblInta->isVisible());
+    EXPECT_FALSE(drucker.edtInta->isVisible());
+    EXPECT_EQ(drucker.lblInta->text(), "Abstand der Intrastat-Positionen: ");
+    EXPECT_EQ(drucker.edtInta->text(), "45");
+    drucker.close();
+    mainState().tbParameter = nullptr;
+}
+
+} // namespace
