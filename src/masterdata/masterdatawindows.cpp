@@ -1,0 +1,64 @@
+#include "masterdata/masterdatawindows.h"
+
+#include "masterdata/codetables.h"
+#include "masterdata/countries.h"
+#include "masterdata/forwarders.h"
+#include "masterdata/packagekinds.h"
+#include "masterdata/preferenceclauses.h"
+#include "masterdata/procedurecodes.h"
+
+#include <functional>
+
+namespace masterdata {
+
+namespace {
+
+struct WindowMaker {
+    QString className;
+    std::function<QDialog *(QWidget *)> create;
+};
+
+const QVector<WindowMaker> &makers()
+{
+    static const QVector<WindowMaker> list = [] {
+        QVector<WindowMaker> result = {
+            { QStringLiteral("TfrmLnder"), [](QWidget *p) -> QDialog * { return new TfrmLnder(p); } },
+            { QStringLiteral("TfrmEinh_Verfahren1"),
+                [](QWidget *p) -> QDialog * { return new TfrmEinh_Verfahren1(p); } },
+            { QStringLiteral("TfrmEinh_Verfahren2"),
+                [](QWidget *p) -> QDialog * { return new TfrmEinh_Verfahren2(p); } },
+            { QStringLiteral("TfrmPraef"), [](QWidget *p) -> QDialog * { return new TfrmPraef(p); } },
+            { QStringLiteral("TfrmPackst"), [](QWidget *p) -> QDialog * { return new TfrmPackst(p); } },
+            { QStringLiteral("TfrmSpedit"), [](QWidget *p) -> QDialog * { return new TfrmSpedit(p); } },
+            { QStringLiteral("TfrmVersand"), [](QWidget *p) -> QDialog * { return new TfrmVersand(p); } },
+        };
+        for (const CodeTable &table : codeTables()) {
+            auto definition = table.definition;
+            result.append({ table.className,
+                [definition](QWidget *p) -> QDialog * { return new MasterDataWindow(definition(), p); } });
+        }
+        return result;
+    }();
+    return list;
+}
+
+} // namespace
+
+QDialog *createMasterDataWindow(const QString &className, QWidget *parent)
+{
+    for (const WindowMaker &maker : makers()) {
+        if (maker.className == className)
+            return maker.create(parent);
+    }
+    return nullptr;
+}
+
+QStringList masterDataWindowClasses()
+{
+    QStringList names;
+    for (const WindowMaker &maker : makers())
+        names.append(maker.className);
+    return names;
+}
+
+} // namespace masterdata
