@@ -1,0 +1,593 @@
+#include "shell/entrywindow.h"
+
+#include "platform/controlstate.h"
+#include "platform/datacheckbox.h"
+#include "platform/dataedit.h"
+#include "platform/datamemo.h"
+#include "platform/dataradiogroup.h"
+#include "platform/field.h"
+#include "platform/table.h"
+#include "shell/buttonlook.h"
+#include "shell/documentregister.h"
+#include "shell/documentroutines.h"
+#include "shell/drawingroutines.h"
+#include "shell/failedsave.h"
+#include "shell/mainstate.h"
+#include "shell/reportedcall.h"
+
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace shell {
+
+using platform::Table;
+
+EntryControl EntryControl::edit(const QString &name, const QString &field)
+{
+    EntryControl control;
+    control.kind = EntryControlKind::Edit;
+    control.name = name;
+    control.field = field;
+    return control;
+}
+
+EntryControl EntryControl::memo(const QString &name, const QString &field)
+{
+    EntryControl control = edit(name, field);
+    control.kind = EntryControlKind::Memo;
+    return control;
+}
+
+EntryControl EntryControl::checkBox(const QString &name, const QString &field, const QString &caption)
+{
+    EntryControl control = edit(name, field);
+    control.kind = EntryControlKind::CheckBox;
+    control.caption = caption;
+    return control;
+}
+
+EntryControl EntryControl::radioGroup(const QString &name, const QString &field, const QString &caption,
+    const QStringList &items, const QStringList &values)
+{
+    EntryControl control = edit(name, field);
+    control.kind = EntryControlKind::RadioGroup;
+    control.caption = caption;
+    control.items = items;
+    control.values = values;
+    return control;
+}
+
+EntryLabel EntryLabel::at(const QString &text, int page, int x, int y, int width, int height)
+{
+    EntryLabel label;
+    label.text = text;
+    label.page = page;
+    label.geometry = QRect(x, y, width, height);
+    return label;
+}
+
+EntryWindow::EntryWindow(
+    DocumentRegister &documentRegister, EntryWindowSpec spec, QWidget *parent, platform::Table *head)
+    : DocumentEntryWindow(parent)
+    , m_register(documentRegister)
+    , m_spec(std::move(spec))
+    , m_head(head ? head : &documentRegister.head())
+{
+    if (head)
+        watchFailedSaves(*head);
+    m_template = m_head->isActive() && !m_head->isEmpty() && m_head->field(0).asInteger() > MaxDocumentNumber;
+    setObjectName(m_spec.objectName);
+    setWindowTitle(m_spec.caption);
+    build();
+    applyFixedFields();
+    applyRaisedButtonLook(this);
+    watchChildren();
+    resize(m_spec.size);
+}
+
+EntryWindow::~EntryWindow() = default;
+
+Table &EntryWindow::parameter() const
+{
+    return m_register.parameter();
+}
+
+QString EntryWindow::memoField() const
+{
+    return m_register.kind().parameter.memo;
+}
+
+void EntryWindow::build()
+{
+    const MainState &state = mainState();
+    QPalette background = palette();
+    background.setColor(QPalette::Window, state.HinterGrundFarbe);
+    setPalette(background);
+    setAutoFillBackground(true);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto *menuBar = new QMenuBar(this);
+    mnuDrucken = menuBar->addAction(QStringLiteral("&Drucken"));
+    mnuDrucken->setObjectName(QStringLiteral("mnuDrucken"));
+    mnuSchliessen = menuBar->addAction(QStringLiteral("&Schließen"));
+    mnuSchliessen->setObjectName(QStringLiteral("mnuSchliessen"));
+    connect(mnuDrucken, &QAction::triggered, this, [this] { runReported(this, [this] { printDocument(); }); });
+    connect(mnuSchliessen, &QAction::triggered, this, &QWidget::close);
+    layout->setMenuBar(menuBar);
+
+    const bool tabs = m_spec.pages.size() > 1 || !m_spec.pages.value(0).caption.isEmpty();
+    if (tabs) {
+        m_pages = new QTabWidget(this);
+        m_pages->setObjectName(QStringLiteral("PageControl1"));
+        layout->addWidget(m_pages, 1);
+    }
+    QVector<QWidget *> surfaces;
+    for (int page = 0; page < m_spec.pages.size(); ++page) {
+        auto *box = new QScrollArea(this);
+        box->setObjectName(QStringLiteral("ScrollBox%1").arg(page + 1));
+        box->setWidgetResizable(false);
+        box->setFrameShape(QFrame::NoFrame);
+        auto *surface = new QWidget;
+        surface->setObjectName(QStringLiteral("Surface%1").arg(page + 1));
+        surface->setAutoFillBackground(true);
+        surface->setPalette(background);
+        int width = 0;
+        int height = m_spec.pages.at(page).height;
+        for (const EntryControl &control : std::as_const(m_spec.controls)) {
+            if (control.page == page) {
+                width = std::max(width, control.geometry.right() + 10);
+                height = std::max(height, control.geometry.bottom() + 10);
+            }
+        }
+        for (const EntryLabel &label : std::as_const(m_spec.labels)) {
+            if (label.page == page)
+                width = std::max(width, label.geometry.right() + 10);
+        }
+        surface->resize(std::max(width, 100), std::max(height, 100));
+        box->setWidget(surface);
+        if (m_pages)
+            m_pages->addTab(box, m_spec.pages.at(page).caption);
+        else
+            layout->addWidget(box, 1);
+        m_scrollBoxes.append(box);
+        surfaces.append(surface);
+    }
+
+    for (const EntryLabel &spec : std::as_const(m_spec.labels)) {
+        QWidget *surface = surfaces.value(spec.page);
+        if (!surface)
+            continue;
+        auto *label = new QLabel(spec.text, surface);
+        if (!spec.name.isEmpty())
+            label->setObjectName(spec.name);
+        label->setFont(spec.font.value_or(state.FormularAnzeigeFont));
+        if (spec.color.isValid()) {
+            QPalette palette = label->palette();
+            palette.setColor(QPalette::WindowText, spec.color);
+            label->setPalette(palette);
+        }
+        if (spec.geometry.width() > 0)
+            label->setGeometry(spec.geometry);
+        else {
+            label->adjustSize();
+            label->move(spec.geometry.topLeft());
+        }
+        label->setProperty("toggles", spec.toggles);
+    }
+
+    Table *head = m_head;
+    QWidget *previous = nullptr;
+    for (const EntryControl &spec : std::as_const(m_spec.controls)) {
+        QWidget *surface = surfaces.value(spec.page);
+        if (!surface)
+            continue;
+        QWidget *widget = nullptr;
+        switch (spec.kind) {
+        case EntryControlKind::Edit: {
+            auto *edit = new platform::DataEdit(surface);
+            edit->bind(head, spec.field);
+            edit->setFont(state.EingabeFelderFont);
+            widget = edit;
+            break;
+        }
+        case EntryControlKind::Memo: {
+            auto *memo = new platform::DataMemo(surface);
+            memo->bind(head, spec.field);
+            memo->setFont(state.EingabeFelderFont);
+            widget = memo;
+            break;
+        }
+        case EntryControlKind::CheckBox: {
+            auto *box = new platform::DataCheckBox(spec.caption, surface);
+            box->setValues(spec.checkedValue, spec.uncheckedValue);
+            box->bind(head, spec.field);
+            box->setFont(state.FormularAnzeigeFont);
+            widget = box;
+            break;
+        }
+        case EntryControlKind::RadioGroup: {
+            auto *group = new platform::DataRadioGroup(spec.caption, surface);
+            group->setItems(spec.items, spec.values);
+            group->bind(head, spec.field);
+            group->setFont(state.FormularAnzeigeFont);
+            widget = group;
+            break;
+        }
+        }
+        widget->setObjectName(spec.name);
+        widget->setGeometry(spec.geometry);
+        if (spec.kind == EntryControlKind::Edit || spec.kind == EntryControlKind::Memo)
+            platform::setControlColor(this, spec.name, WindowColor);
+        if (previous)
+            QWidget::setTabOrder(previous, widget);
+        previous = widget;
+        m_controls.append({ &spec, widget });
+    }
+
+    for (int index = 0; index < m_spec.picks.size(); ++index) {
+        const EntryPick &spec = m_spec.picks.at(index);
+        auto *button = new QToolButton(surfaces.value(spec.page, this));
+        button->setObjectName(spec.name);
+        button->setText(QStringLiteral("..."));
+        button->setGeometry(spec.geometry);
+        // Pick buttons are clicked or reached by F9; Tab passes them by.
+        button->setFocusPolicy(Qt::NoFocus);
+        connect(button, &QToolButton::clicked, this,
+            [this, index] { runReported(this, [this, index] { runPick(index); }); });
+        m_pickButtons.append(button);
+    }
+
+    auto *statusBar = new QStatusBar(this);
+    statusBar->setObjectName(QStringLiteral("StatusBar1"));
+    statusBar->setSizeGripEnabled(false);
+    m_panels[0] = new QLabel(statusBar);
+    m_panels[1] = new QLabel(statusBar);
+    statusBar->addWidget(m_panels[0], 1);
+    statusBar->addWidget(m_panels[1]);
+    layout->addWidget(statusBar);
+
+    if (m_pages)
+        m_pages->setCurrentIndex(0);
+    for (QScrollArea *box : std::as_const(m_scrollBoxes))
+        box->verticalScrollBar()->setValue(0);
+}
+
+QStringList EntryWindow::fixedFields() const
+{
+    const QString field = memoField();
+    Table &parameters = parameter();
+    if (field.isEmpty() || !parameters.isActive() || parameters.isEmpty() || parameters.fieldIndex(field) < 0)
+        return {};
+    return parameters.fieldByName(field).asString().split(
+        QRegularExpression(QStringLiteral("\r\n|\n|\r")), Qt::SkipEmptyParts);
+}
+
+void EntryWindow::applyFixedFields()
+{
+    const QStringList fixed = fixedFields();
+    for (const ControlInfo &info : std::as_const(m_controls)) {
+        if (info.spec->kind != EntryControlKind::Edit)
+            continue;
+        // Names are compared exactly, as they are stored.
+        if (fixed.contains(info.spec->name, Qt::CaseSensitive))
+            platform::setControlColor(this, info.spec->name, ActiveBorderColor);
+        // In a document the template's value of a fixed field stays.
+        if (!m_template && platform::controlColor(this, info.spec->name) == ActiveBorderColor)
+            info.widget->setEnabled(false);
+    }
+}
+
+void EntryWindow::watchChildren()
+{
+    installEventFilter(this);
+    const auto children = findChildren<QWidget *>();
+    for (QWidget *child : children) {
+        if (!qobject_cast<QMenu *>(child))
+            child->installEventFilter(this);
+    }
+}
+
+void EntryWindow::showEvent(QShowEvent *event)
+{
+    // Controls a kind added after creation are watched too.
+    watchChildren();
+    DocumentEntryWindow::showEvent(event);
+}
+
+void EntryWindow::setNumberText(const QString &text)
+{
+    m_panels[1]->setText(text);
+}
+
+QString EntryWindow::statusText(int panel) const
+{
+    return panel >= 0 && panel < 2 ? m_panels[panel]->text() : QString();
+}
+
+QWidget *EntryWindow::control(const QString &name) const
+{
+    for (const ControlInfo &info : m_controls) {
+        if (info.spec->name == name)
+            return info.widget;
+    }
+    return nullptr;
+}
+
+QAbstractButton *EntryWindow::pickButton(int index) const
+{
+    return m_pickButtons.value(index);
+}
+
+QScrollArea *EntryWindow::scrollBox(int page) const
+{
+    return m_scrollBoxes.value(page);
+}
+
+QLabel *EntryWindow::label(const QString &name) const
+{
+    return findChild<QLabel *>(name);
+}
+
+const EntryControl *EntryWindow::specOf(QObject *object) const
+{
+    for (const ControlInfo &info : m_controls) {
+        if (info.widget == object)
+            return info.spec;
+    }
+    return nullptr;
+}
+
+void EntryWindow::focusControl(const QString &name)
+{
+    for (const ControlInfo &info : std::as_const(m_controls)) {
+        if (info.spec->name != name)
+            continue;
+        if (m_pages)
+            m_pages->setCurrentIndex(info.spec->page);
+        if (QScrollArea *box = scrollBox(info.spec->page))
+            box->ensureWidgetVisible(info.widget);
+        // A fixed field of a document cannot take the focus; it is shown.
+        if (info.widget->isEnabled())
+            info.widget->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+}
+
+void EntryWindow::toggleFixedField(QWidget *edit)
+{
+    const EntryControl *spec = specOf(edit);
+    const QString field = memoField();
+    if (!m_template || !spec || spec->kind != EntryControlKind::Edit || field.isEmpty())
+        return;
+    Table &parameters = parameter();
+    EditIfBrowsing(parameters);
+    QStringList fixed = fixedFields();
+    if (platform::controlColor(this, spec->name) == WindowColor) {
+        fixed.append(spec->name);
+        platform::setControlColor(this, spec->name, ActiveBorderColor);
+    } else if (fixed.removeAll(spec->name) > 0) {
+        platform::setControlColor(this, spec->name, WindowColor);
+    }
+    parameters.fieldByName(field).setAsString(fixed.join(QStringLiteral("\r\n")));
+    parameters.post();
+}
+
+void EntryWindow::runPick(int index)
+{
+    if (index < 0 || index >= m_spec.picks.size())
+        return;
+    const EntryPick &pick = m_spec.picks.at(index);
+    if (!pick.run)
+        return;
+    Table &head = *m_head;
+    const auto write = [&head](const PickValues &values) {
+        for (const auto &[field, text] : values)
+            head.fieldByName(field).setAsString(text);
+    };
+    if (m_spec.pickProtocol == PickProtocol::EditPickPost) {
+        EditIfBrowsing(head);
+        const std::optional<PickValues> values = pick.run(*this);
+        if (values) {
+            write(*values);
+            focusControl(pick.focusAfter);
+        }
+        // Also a cancelled pick posts: the document was put into edit state.
+        PostIfEditing(head);
+        return;
+    }
+    const std::optional<PickValues> values = pick.run(*this);
+    if (!values)
+        return;
+    EditIfBrowsing(head);
+    write(*values);
+    PostIfEditing(head);
+    focusControl(pick.focusAfter);
+}
+
+bool EntryWindow::plausibilityCheck()
+{
+    if (!m_spec.plausibility)
+        return true;
+    const QString switchField = m_register.kind().parameter.plausi;
+    Table &parameters = parameter();
+    if (switchField.isEmpty() || !parameters.isActive() || parameters.isEmpty()
+        || !parameters.fieldByName(switchField).asBoolean())
+        return true;
+    const PlausibilitySpec &spec = *m_spec.plausibility;
+    QVector<int> empty;
+    for (int i = 0; i < spec.boxes.size(); ++i) {
+        // Blanks count as content.
+        const QWidget *box = control(spec.boxes.at(i).control);
+        if (const auto *edit = qobject_cast<const QLineEdit *>(box); edit && edit->text().isEmpty())
+            empty.append(i);
+        else if (const auto *memo = qobject_cast<const QPlainTextEdit *>(box); memo && memo->toPlainText().isEmpty())
+            empty.append(i);
+    }
+    if (empty.isEmpty())
+        return true;
+    int result = PlausibilityDialog::Schliessen;
+    {
+        PlausibilityDialog dialog(spec, this);
+        for (int i : std::as_const(empty))
+            dialog.checkBox(i)->setChecked(true);
+        result = dialog.exec();
+    }
+    focusControl(spec.boxes.at(empty.constFirst()).control);
+    return result != PlausibilityDialog::Korrigieren;
+}
+
+void EntryWindow::printDocument()
+{
+    PostIfEditing(*m_head);
+    if (!plausibilityCheck())
+        return;
+    m_register.print();
+}
+
+bool EntryWindow::formClose()
+{
+    PostIfEditing(*m_head);
+    if (m_spec.closePostsParameter)
+        PostIfEditing(parameter());
+    return true;
+}
+
+void EntryWindow::reject()
+{
+    if (m_closing)
+        return;
+    m_closing = true;
+    bool close = false;
+    // A failed save keeps the window open with the input.
+    runReported(this, [this, &close] { close = plausibilityCheck() && formClose(); });
+    m_closing = false;
+    if (close)
+        DocumentEntryWindow::reject();
+}
+
+void EntryWindow::controlEntered(const EntryControl &control, QWidget *widget)
+{
+    m_panels[0]->setText(control.hintText + (control.pickIndex >= 0 ? PickHintSuffix : QString()));
+    if (control.scrollOnEnter >= 0) {
+        if (QScrollArea *box = scrollBox(control.page))
+            box->verticalScrollBar()->setValue(control.scrollOnEnter);
+    }
+    if (control.kind == EntryControlKind::CheckBox && control.focusColor.isValid()) {
+        m_savedPalette = widget->palette();
+        QPalette palette = widget->palette();
+        palette.setColor(QPalette::Window, control.focusColor);
+        if (control.focusTextColor.isValid())
+            palette.setColor(QPalette::WindowText, control.focusTextColor);
+        widget->setAutoFillBackground(true);
+        widget->setPalette(palette);
+    }
+}
+
+void EntryWindow::controlLeft(const EntryControl &control, QWidget *widget)
+{
+    m_panels[0]->clear();
+    if (control.kind == EntryControlKind::CheckBox && control.focusColor.isValid())
+        widget->setPalette(m_savedPalette);
+    if (control.scrollsOnExit) {
+        if (QScrollArea *box = scrollBox(control.page)) {
+            QScrollBar *bar = box->verticalScrollBar();
+            const int top = widget->mapTo(box->viewport(), QPoint(0, 0)).y();
+            bar->setValue(bar->value() + CalcScrollStep(top, box->viewport()->height()));
+        }
+    }
+    if (control.pageOnExit >= 0 && m_pages)
+        m_pages->setCurrentIndex(control.pageOnExit);
+}
+
+bool EntryWindow::wheel(QObject *watched, QWheelEvent *event)
+{
+    const int delta = event->angleDelta().y();
+    QScrollArea *box = nullptr;
+    for (QObject *object = watched; object && object != this; object = object->parent()) {
+        if (auto *area = qobject_cast<QScrollArea *>(object); area && m_scrollBoxes.contains(area)) {
+            box = area;
+            break;
+        }
+    }
+    if (!box && m_spec.wheelScrollsFromAnywhere)
+        box = scrollBox(m_pages ? m_pages->currentIndex() : 0);
+    if (!box)
+        return false;
+    QScrollBar *bar = box->verticalScrollBar();
+    bar->setValue(bar->value() - delta);
+    event->accept();
+    return true;
+}
+
+bool EntryWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            // Enter moves on as Tab does.
+            focusNextChild();
+            return true;
+        }
+        if (key->key() == Qt::Key_F6 && specOf(watched)) {
+            if (m_template)
+                runReported(this, [this, watched] { toggleFixedField(static_cast<QWidget *>(watched)); });
+            return m_template;
+        }
+        break;
+    }
+    case QEvent::KeyRelease: {
+        const EntryControl *control = specOf(watched);
+        if (static_cast<QKeyEvent *>(event)->key() == Qt::Key_F9 && control && control->pickIndex >= 0) {
+            if (QAbstractButton *button = pickButton(control->pickIndex))
+                button->click();
+            return true;
+        }
+        break;
+    }
+    case QEvent::FocusIn:
+        if (const EntryControl *control = specOf(watched))
+            controlEntered(*control, static_cast<QWidget *>(watched));
+        break;
+    case QEvent::FocusOut: {
+        const auto reason = static_cast<QFocusEvent *>(event)->reason();
+        // Another window taking the focus does not leave the box.
+        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+            break;
+        if (const EntryControl *control = specOf(watched))
+            controlLeft(*control, static_cast<QWidget *>(watched));
+        break;
+    }
+    case QEvent::Wheel:
+        if (wheel(watched, static_cast<QWheelEvent *>(event)))
+            return true;
+        break;
+    case QEvent::MouseButtonRelease:
+        if (auto *caption = qobject_cast<QLabel *>(watched)) {
+            const QString target = caption->property("toggles").toString();
+            if (auto *box = qobject_cast<QCheckBox *>(control(target)); box && box->isEnabled()) {
+                box->click();
+                return true;
+            }
+        }
+        break;
+    default:
+        break;
+    }
+    return DocumentEntryWindow::eventFilter(watched, event);
+}
+
+} // namespace shell

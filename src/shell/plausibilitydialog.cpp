@@ -1,0 +1,66 @@
+#include "shell/plausibilitydialog.h"
+
+#include "shell/buttonlook.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace shell {
+
+PlausibilityDialog::PlausibilityDialog(const PlausibilitySpec &spec, QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(spec.objectName);
+    setWindowTitle(spec.caption);
+    auto *layout = new QVBoxLayout(this);
+    GroupBox1 = new QGroupBox(spec.group, this);
+    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+    GroupBox1->setStyleSheet(QStringLiteral("QGroupBox { color: red; } QCheckBox { color: blue; }"));
+    auto *grid = new QGridLayout(GroupBox1);
+    int row = 0;
+    int column = 0;
+    int rowIndex = 0;
+    for (int i = 0; i < spec.boxes.size(); ++i) {
+        auto *box = new QCheckBox(spec.boxes.at(i).caption, GroupBox1);
+        box->setObjectName(QStringLiteral("CheckBox%1").arg(i + 1));
+        grid->addWidget(box, row, column);
+        m_boxes.append(box);
+        const int perRow = rowIndex < spec.rows.size() ? spec.rows.at(rowIndex) : 1;
+        if (++column >= perRow) {
+            column = 0;
+            ++row;
+            ++rowIndex;
+        }
+    }
+    // The user reads the marks; only the caller ticks them.
+    GroupBox1->setEnabled(false);
+    layout->addWidget(GroupBox1);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    BtnKorrigieren = new QPushButton(QStringLiteral("Korrigieren"), this);
+    BtnSchliessen = new QPushButton(QStringLiteral("Schließen"), this);
+    buttons->addWidget(BtnKorrigieren);
+    buttons->addWidget(BtnSchliessen);
+    layout->addLayout(buttons);
+    connect(BtnKorrigieren, &QPushButton::clicked, this, [this] { done(Korrigieren); });
+    connect(BtnSchliessen, &QPushButton::clicked, this, &PlausibilityDialog::reject);
+    applyRaisedButtonLook(this);
+    resize(spec.size);
+}
+
+QCheckBox *PlausibilityDialog::checkBox(int index) const
+{
+    return index >= 0 && index < m_boxes.size() ? m_boxes.at(index) : nullptr;
+}
+
+void PlausibilityDialog::reject()
+{
+    done(Schliessen);
+}
+
+} // namespace shell
