@@ -38,6 +38,29 @@ namespace masterdata {
 
 namespace {
 
+// A drop-down whose list is shown by name when it opens (its table is
+// ordered by key again when the field is left).
+class NameOrderedLookup : public platform::DataLookupComboBox
+{
+public:
+    NameOrderedLookup(const QString &nameIndex, QWidget *parent)
+        : platform::DataLookupComboBox(parent)
+        , m_nameIndex(nameIndex)
+    {
+    }
+
+    void showPopup() override
+    {
+        auto *list = qobject_cast<platform::Table *>(listSource());
+        if (list && list->isActive() && !m_nameIndex.isEmpty())
+            list->setIndexName(m_nameIndex);
+        platform::DataLookupComboBox::showPopup();
+    }
+
+private:
+    QString m_nameIndex;
+};
+
 const char *const RecordGlyphs[] = { "|◀", "◀", "▶", "▶|", "+", "−", "▲" };
 
 bool isEnter(const QKeyEvent *event)
@@ -157,7 +180,7 @@ QWidget *MasterDataWindow::createControl(const EditField &field, QWidget *parent
         if (m_definition.failedSaveMessage)
             shell::watchFailedSaves(*list);
         m_lookups.insert(field.field.toLower(), list);
-        auto *combo = new platform::DataLookupComboBox(parent);
+        auto *combo = new NameOrderedLookup(field.lookup.nameIndex, parent);
         combo->bind(m_table, field.field);
         combo->setListSource(list, field.lookup.keyField, field.lookup.displayField);
         control = combo;
@@ -645,11 +668,6 @@ bool MasterDataWindow::eventFilter(QObject *watched, QEvent *event)
         && !field->lookup.nameIndex.isEmpty()) {
         if (platform::Table *list = lookupTable(field->field))
             list->setIndexFieldNames(field->lookup.order.isEmpty() ? field->lookup.keyField : field->lookup.order);
-    } else if (event->type() == QEvent::MouseButtonPress && field->kind == ControlKind::Lookup
-        && !field->lookup.nameIndex.isEmpty()) {
-        // Opening the list shows the countries by name.
-        if (platform::Table *list = lookupTable(field->field); list && list->isActive())
-            list->setIndexName(field->lookup.nameIndex);
     }
     return QDialog::eventFilter(watched, event);
 }

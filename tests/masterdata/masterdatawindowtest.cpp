@@ -10,12 +10,14 @@
 
 #include "platform/datalookupcombobox.h"
 #include "shell/radiogroup.h"
+#include "shell/settings.h"
 #include "shell/tfrmsuche.h"
 #include "shell/twheeldbgrid.h"
 #include "support/modaldialog.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -367,5 +369,25 @@ TEST_F(MasterDataWindowTest, EveryWindowOpensByItsClassName)
         EXPECT_TRUE(masterData->table().isActive());
         EXPECT_FALSE(masterData->pickMode());
         window->close();
+    }
+}
+
+TEST_F(MasterDataWindowTest, SortChoiceIsReadAtCreationAndStoredWhereTheWindowSaysSo)
+{
+    for (const auto &[number, name] : { std::pair { 2, "Alpha" }, std::pair { 1, "Zeta" }, std::pair { 3, "Mitte" } })
+        insert(Tables::Forwarders, { { "nummer", number }, { "name1", name } });
+    for (const bool store : { true, false }) {
+        SCOPED_TRACE(store);
+        shell::StammSortWrite("WarenNr", 1);
+        MasterDataDefinition definition = forwarderDefinition();
+        definition.sort = { { "Stat.-Waren-Nr.", "Bezeichnung" }, { "nummer", "name1" }, "WarenNr", store };
+        MasterDataWindow window(definition);
+        window.openTables();
+        EXPECT_EQ(column(window.table(), "name1"), QStringList({ "Alpha", "Mitte", "Zeta" }));
+        EXPECT_TRUE(window.sortGroup()->button(1)->isChecked());
+        window.sortGroup()->button(0)->click();
+        EXPECT_EQ(column(window.table(), "nummer"), QStringList({ "1", "2", "3" }));
+        EXPECT_EQ(window.table().fieldByName("nummer").asInteger(), 1) << "on the first record";
+        EXPECT_EQ(shell::StammSortRead("WarenNr"), store ? 0 : 1);
     }
 }
