@@ -349,6 +349,25 @@ TEST_F(PrintModelTest, LayoutsChooseTheirVariantPaperAndFonts)
     EXPECT_FALSE(name->font.style.testFlag(FontStyle::Bold));
 }
 
+TEST_F(PrintModelTest, EnterPrintsAndEscapeCancelsWhicheverControlHasTheFocus)
+{
+    testsupport::RecordingPrinters printers;
+    addRow("DEMO", "0");
+    for (const auto &[key, jobs] : QVector<QPair<Qt::Key, int>> { { Qt::Key_Escape, 0 }, { Qt::Key_Return, 1 } }) {
+        printers.canvas().clear();
+        auto window = openWindow();
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        window->sheetCheckBox(1)->setFocus();
+        dialogs.answer(DialogAnswer::Ok);
+        QTest::keyClick(window->sheetCheckBox(1), key);
+        EXPECT_FALSE(window->isVisible());
+        EXPECT_EQ(window->result(), jobs ? QDialog::Accepted : QDialog::Rejected);
+        EXPECT_EQ(printers.canvas().jobCount(), jobs);
+        EXPECT_TRUE(window->sheetCheckBox(1)->isChecked()) << "the key goes to the window, not the box";
+    }
+}
+
 TEST_F(PrintModelTest, AWindowWithoutAPrinterAsksForOneAndStoresItInAllItsRows)
 {
     struct Case {
@@ -521,6 +540,28 @@ TEST_F(PrinterAdministrationTest, EditsPostOnClosingAndTheCallersFilterGoes)
     EXPECT_EQ(rowValue("EUR1", "Anzahl_Kopien"), "1");
     EXPECT_FALSE(drucker.tbbenutz().filtered());
     EXPECT_EQ(drucker.tbbenutz().recordCount(), 3);
+}
+
+TEST_F(PrinterAdministrationTest, DoubleClickAssignsAPrinterAndEnterInTheGridIsOk)
+{
+    testsupport::RecordingPrinters printers;
+    addRow("EUR1", "-1");
+    TfrmDrucker drucker;
+    drucker.show();
+    QApplication::setActiveWindow(&drucker);
+    auto *model = drucker.DBGrid1->dataSetModel();
+    dialogs.answerIndex(1);
+    emit drucker.DBGrid1->doubleClicked(model->index(0, 1));
+    ASSERT_EQ(dialogs.calls(DialogKind::PrinterSetup).size(), 1);
+    EXPECT_EQ(dialogs.calls(DialogKind::PrinterSetup).at(0).choices, QStringList({ "Drucker 1", "Drucker 2" }));
+    EXPECT_EQ(model->index(0, 4).data().toString(), "Drucker 2");
+    EXPECT_EQ(rowValue("EUR1", "schnittst"), "1");
+    EXPECT_EQ(drucker.panelText(0), " 1 Drucker zugeordnet");
+    EXPECT_EQ(PrinterService::instance().currentPrinterName(), "Drucker 2");
+
+    QTest::keyClick(drucker.DBGrid1, Qt::Key_Return);
+    EXPECT_EQ(drucker.result(), QDialog::Accepted);
+    EXPECT_FALSE(drucker.isVisible());
 }
 
 TEST_F(PrinterAdministrationTest, FieldAdjustmentIsOfferedOnRowsWithCorrections)
