@@ -79,22 +79,22 @@ EntryLabel EntryLabel::at(const QString &text, int page, int x, int y, int width
 }
 
 EntryWindow::EntryWindow(
-    DocumentRegister &documentRegister, EntryWindowSpec spec, QWidget *parent, platform::Table *head)
+    DocumentRegister &documentRegister, EntryWindowDefinition definition, QWidget *parent, platform::Table *head)
     : DocumentEntryWindow(parent)
     , m_register(documentRegister)
-    , m_spec(std::move(spec))
+    , m_definition(std::move(definition))
     , m_head(head ? head : &documentRegister.head())
 {
     if (head)
         watchFailedSaves(*head);
     m_template = m_head->isActive() && !m_head->isEmpty() && m_head->field(0).asInteger() > MaxDocumentNumber;
-    setObjectName(m_spec.objectName);
-    setWindowTitle(m_spec.caption);
+    setObjectName(m_definition.objectName);
+    setWindowTitle(m_definition.caption);
     build();
     applyFixedFields();
     applyRaisedButtonLook(this);
     watchChildren();
-    resize(m_spec.size);
+    resize(m_definition.size);
 }
 
 EntryWindow::~EntryWindow() = default;
@@ -128,14 +128,14 @@ void EntryWindow::build()
     connect(mnuSchliessen, &QAction::triggered, this, &QWidget::close);
     layout->setMenuBar(menuBar);
 
-    const bool tabs = m_spec.pages.size() > 1 || !m_spec.pages.value(0).caption.isEmpty();
+    const bool tabs = m_definition.pages.size() > 1 || !m_definition.pages.value(0).caption.isEmpty();
     if (tabs) {
         m_pages = new QTabWidget(this);
         m_pages->setObjectName(QStringLiteral("PageControl1"));
         layout->addWidget(m_pages, 1);
     }
     QVector<QWidget *> surfaces;
-    for (int page = 0; page < m_spec.pages.size(); ++page) {
+    for (int page = 0; page < m_definition.pages.size(); ++page) {
         auto *box = new QScrollArea(this);
         box->setObjectName(QStringLiteral("ScrollBox%1").arg(page + 1));
         box->setWidgetResizable(false);
@@ -145,104 +145,104 @@ void EntryWindow::build()
         surface->setAutoFillBackground(true);
         surface->setPalette(background);
         int width = 0;
-        int height = m_spec.pages.at(page).height;
-        for (const EntryControl &control : std::as_const(m_spec.controls)) {
+        int height = m_definition.pages.at(page).height;
+        for (const EntryControl &control : std::as_const(m_definition.controls)) {
             if (control.page == page) {
                 width = std::max(width, control.geometry.right() + 10);
                 height = std::max(height, control.geometry.bottom() + 10);
             }
         }
-        for (const EntryLabel &label : std::as_const(m_spec.labels)) {
+        for (const EntryLabel &label : std::as_const(m_definition.labels)) {
             if (label.page == page)
                 width = std::max(width, label.geometry.right() + 10);
         }
         surface->resize(std::max(width, 100), std::max(height, 100));
         box->setWidget(surface);
         if (m_pages)
-            m_pages->addTab(box, m_spec.pages.at(page).caption);
+            m_pages->addTab(box, m_definition.pages.at(page).caption);
         else
             layout->addWidget(box, 1);
         m_scrollBoxes.append(box);
         surfaces.append(surface);
     }
 
-    for (const EntryLabel &spec : std::as_const(m_spec.labels)) {
-        QWidget *surface = surfaces.value(spec.page);
+    for (const EntryLabel &definition : std::as_const(m_definition.labels)) {
+        QWidget *surface = surfaces.value(definition.page);
         if (!surface)
             continue;
-        auto *label = new QLabel(spec.text, surface);
-        if (!spec.name.isEmpty())
-            label->setObjectName(spec.name);
-        label->setFont(spec.font.value_or(state.FormularAnzeigeFont));
-        if (spec.color.isValid()) {
+        auto *label = new QLabel(definition.text, surface);
+        if (!definition.name.isEmpty())
+            label->setObjectName(definition.name);
+        label->setFont(definition.font.value_or(state.FormularAnzeigeFont));
+        if (definition.color.isValid()) {
             QPalette palette = label->palette();
-            palette.setColor(QPalette::WindowText, spec.color);
+            palette.setColor(QPalette::WindowText, definition.color);
             label->setPalette(palette);
         }
-        if (spec.geometry.width() > 0)
-            label->setGeometry(spec.geometry);
+        if (definition.geometry.width() > 0)
+            label->setGeometry(definition.geometry);
         else {
             label->adjustSize();
-            label->move(spec.geometry.topLeft());
+            label->move(definition.geometry.topLeft());
         }
-        label->setProperty("toggles", spec.toggles);
+        label->setProperty("toggles", definition.toggles);
     }
 
     Table *head = m_head;
     QWidget *previous = nullptr;
-    for (const EntryControl &spec : std::as_const(m_spec.controls)) {
-        QWidget *surface = surfaces.value(spec.page);
+    for (const EntryControl &definition : std::as_const(m_definition.controls)) {
+        QWidget *surface = surfaces.value(definition.page);
         if (!surface)
             continue;
         QWidget *widget = nullptr;
-        switch (spec.kind) {
+        switch (definition.kind) {
         case EntryControlKind::Edit: {
             auto *edit = new platform::DataEdit(surface);
-            edit->bind(head, spec.field);
+            edit->bind(head, definition.field);
             edit->setFont(state.EingabeFelderFont);
             widget = edit;
             break;
         }
         case EntryControlKind::Memo: {
             auto *memo = new platform::DataMemo(surface);
-            memo->bind(head, spec.field);
+            memo->bind(head, definition.field);
             memo->setFont(state.EingabeFelderFont);
             widget = memo;
             break;
         }
         case EntryControlKind::CheckBox: {
-            auto *box = new platform::DataCheckBox(spec.caption, surface);
-            box->setValues(spec.checkedValue, spec.uncheckedValue);
-            box->bind(head, spec.field);
+            auto *box = new platform::DataCheckBox(definition.caption, surface);
+            box->setValues(definition.checkedValue, definition.uncheckedValue);
+            box->bind(head, definition.field);
             box->setFont(state.FormularAnzeigeFont);
             widget = box;
             break;
         }
         case EntryControlKind::RadioGroup: {
-            auto *group = new platform::DataRadioGroup(spec.caption, surface);
-            group->setItems(spec.items, spec.values);
-            group->bind(head, spec.field);
+            auto *group = new platform::DataRadioGroup(definition.caption, surface);
+            group->setItems(definition.items, definition.values);
+            group->bind(head, definition.field);
             group->setFont(state.FormularAnzeigeFont);
             widget = group;
             break;
         }
         }
-        widget->setObjectName(spec.name);
-        widget->setGeometry(spec.geometry);
-        if (spec.kind == EntryControlKind::Edit || spec.kind == EntryControlKind::Memo)
-            platform::setControlColor(this, spec.name, WindowColor);
+        widget->setObjectName(definition.name);
+        widget->setGeometry(definition.geometry);
+        if (definition.kind == EntryControlKind::Edit || definition.kind == EntryControlKind::Memo)
+            platform::setControlColor(this, definition.name, WindowColor);
         if (previous)
             QWidget::setTabOrder(previous, widget);
         previous = widget;
-        m_controls.append({ &spec, widget });
+        m_controls.append({ &definition, widget });
     }
 
-    for (int index = 0; index < m_spec.picks.size(); ++index) {
-        const EntryPick &spec = m_spec.picks.at(index);
-        auto *button = new QToolButton(surfaces.value(spec.page, this));
-        button->setObjectName(spec.name);
+    for (int index = 0; index < m_definition.picks.size(); ++index) {
+        const EntryPick &definition = m_definition.picks.at(index);
+        auto *button = new QToolButton(surfaces.value(definition.page, this));
+        button->setObjectName(definition.name);
         button->setText(QStringLiteral("..."));
-        button->setGeometry(spec.geometry);
+        button->setGeometry(definition.geometry);
         // Pick buttons are clicked or reached by F9; Tab passes them by.
         button->setFocusPolicy(Qt::NoFocus);
         connect(button, &QToolButton::clicked, this,
@@ -279,13 +279,13 @@ void EntryWindow::applyFixedFields()
 {
     const QStringList fixed = fixedFields();
     for (const ControlInfo &info : std::as_const(m_controls)) {
-        if (info.spec->kind != EntryControlKind::Edit)
+        if (info.definition->kind != EntryControlKind::Edit)
             continue;
         // Names are compared exactly, as they are stored.
-        if (fixed.contains(info.spec->name, Qt::CaseSensitive))
-            platform::setControlColor(this, info.spec->name, ActiveBorderColor);
+        if (fixed.contains(info.definition->name, Qt::CaseSensitive))
+            platform::setControlColor(this, info.definition->name, ActiveBorderColor);
         // In a document the template's value of a fixed field stays.
-        if (!m_template && platform::controlColor(this, info.spec->name) == ActiveBorderColor)
+        if (!m_template && platform::controlColor(this, info.definition->name) == ActiveBorderColor)
             info.widget->setEnabled(false);
     }
 }
@@ -320,7 +320,7 @@ QString EntryWindow::statusText(int panel) const
 QWidget *EntryWindow::control(const QString &name) const
 {
     for (const ControlInfo &info : m_controls) {
-        if (info.spec->name == name)
+        if (info.definition->name == name)
             return info.widget;
     }
     return nullptr;
@@ -341,11 +341,11 @@ QLabel *EntryWindow::label(const QString &name) const
     return findChild<QLabel *>(name);
 }
 
-const EntryControl *EntryWindow::specOf(QObject *object) const
+const EntryControl *EntryWindow::definitionOf(QObject *object) const
 {
     for (const ControlInfo &info : m_controls) {
         if (info.widget == object)
-            return info.spec;
+            return info.definition;
     }
     return nullptr;
 }
@@ -353,11 +353,11 @@ const EntryControl *EntryWindow::specOf(QObject *object) const
 void EntryWindow::focusControl(const QString &name)
 {
     for (const ControlInfo &info : std::as_const(m_controls)) {
-        if (info.spec->name != name)
+        if (info.definition->name != name)
             continue;
         if (m_pages)
-            m_pages->setCurrentIndex(info.spec->page);
-        if (QScrollArea *box = scrollBox(info.spec->page))
+            m_pages->setCurrentIndex(info.definition->page);
+        if (QScrollArea *box = scrollBox(info.definition->page))
             box->ensureWidgetVisible(info.widget);
         // A fixed field of a document cannot take the focus; it is shown.
         if (info.widget->isEnabled())
@@ -368,18 +368,18 @@ void EntryWindow::focusControl(const QString &name)
 
 void EntryWindow::toggleFixedField(QWidget *edit)
 {
-    const EntryControl *spec = specOf(edit);
+    const EntryControl *definition = definitionOf(edit);
     const QString field = memoField();
-    if (!m_template || !spec || spec->kind != EntryControlKind::Edit || field.isEmpty())
+    if (!m_template || !definition || definition->kind != EntryControlKind::Edit || field.isEmpty())
         return;
     Table &parameters = parameter();
     EditIfBrowsing(parameters);
     QStringList fixed = fixedFields();
-    if (platform::controlColor(this, spec->name) == WindowColor) {
-        fixed.append(spec->name);
-        platform::setControlColor(this, spec->name, ActiveBorderColor);
-    } else if (fixed.removeAll(spec->name) > 0) {
-        platform::setControlColor(this, spec->name, WindowColor);
+    if (platform::controlColor(this, definition->name) == WindowColor) {
+        fixed.append(definition->name);
+        platform::setControlColor(this, definition->name, ActiveBorderColor);
+    } else if (fixed.removeAll(definition->name) > 0) {
+        platform::setControlColor(this, definition->name, WindowColor);
     }
     parameters.fieldByName(field).setAsString(fixed.join(QStringLiteral("\r\n")));
     parameters.post();
@@ -387,9 +387,9 @@ void EntryWindow::toggleFixedField(QWidget *edit)
 
 void EntryWindow::runPick(int index)
 {
-    if (index < 0 || index >= m_spec.picks.size())
+    if (index < 0 || index >= m_definition.picks.size())
         return;
-    const EntryPick &pick = m_spec.picks.at(index);
+    const EntryPick &pick = m_definition.picks.at(index);
     if (!pick.run)
         return;
     Table &head = *m_head;
@@ -397,7 +397,7 @@ void EntryWindow::runPick(int index)
         for (const auto &[field, text] : values)
             head.fieldByName(field).setAsString(text);
     };
-    if (m_spec.pickProtocol == PickProtocol::EditPickPost) {
+    if (m_definition.pickProtocol == PickProtocol::EditPickPost) {
         EditIfBrowsing(head);
         const std::optional<PickValues> values = pick.run(*this);
         if (values) {
@@ -419,18 +419,18 @@ void EntryWindow::runPick(int index)
 
 bool EntryWindow::plausibilityCheck()
 {
-    if (!m_spec.plausibility)
+    if (!m_definition.plausibility)
         return true;
     const QString switchField = m_register.kind().parameter.plausi;
     Table &parameters = parameter();
     if (switchField.isEmpty() || !parameters.isActive() || parameters.isEmpty()
         || !parameters.fieldByName(switchField).asBoolean())
         return true;
-    const PlausibilitySpec &spec = *m_spec.plausibility;
+    const PlausibilityDefinition &definition = *m_definition.plausibility;
     QVector<int> empty;
-    for (int i = 0; i < spec.boxes.size(); ++i) {
+    for (int i = 0; i < definition.boxes.size(); ++i) {
         // Blanks count as content.
-        const QWidget *box = control(spec.boxes.at(i).control);
+        const QWidget *box = control(definition.boxes.at(i).control);
         if (const auto *edit = qobject_cast<const QLineEdit *>(box); edit && edit->text().isEmpty())
             empty.append(i);
         else if (const auto *memo = qobject_cast<const QPlainTextEdit *>(box); memo && memo->toPlainText().isEmpty())
@@ -440,12 +440,12 @@ bool EntryWindow::plausibilityCheck()
         return true;
     int result = PlausibilityDialog::Schliessen;
     {
-        PlausibilityDialog dialog(spec, this);
+        PlausibilityDialog dialog(definition, this);
         for (int i : std::as_const(empty))
             dialog.checkBox(i)->setChecked(true);
         result = dialog.exec();
     }
-    focusControl(spec.boxes.at(empty.constFirst()).control);
+    focusControl(definition.boxes.at(empty.constFirst()).control);
     return result != PlausibilityDialog::Korrigieren;
 }
 
@@ -460,7 +460,7 @@ void EntryWindow::printDocument()
 bool EntryWindow::formClose()
 {
     PostIfEditing(*m_head);
-    if (m_spec.closePostsParameter)
+    if (m_definition.closePostsParameter)
         PostIfEditing(parameter());
     return true;
 }
@@ -522,7 +522,7 @@ bool EntryWindow::wheel(QObject *watched, QWheelEvent *event)
             break;
         }
     }
-    if (!box && m_spec.wheelScrollsFromAnywhere)
+    if (!box && m_definition.wheelScrollsFromAnywhere)
         box = scrollBox(m_pages ? m_pages->currentIndex() : 0);
     if (!box)
         return false;
@@ -542,7 +542,7 @@ bool EntryWindow::eventFilter(QObject *watched, QEvent *event)
             focusNextChild();
             return true;
         }
-        if (key->key() == Qt::Key_F6 && specOf(watched)) {
+        if (key->key() == Qt::Key_F6 && definitionOf(watched)) {
             if (m_template)
                 runReported(this, [this, watched] { toggleFixedField(static_cast<QWidget *>(watched)); });
             return m_template;
@@ -550,7 +550,7 @@ bool EntryWindow::eventFilter(QObject *watched, QEvent *event)
         break;
     }
     case QEvent::KeyRelease: {
-        const EntryControl *control = specOf(watched);
+        const EntryControl *control = definitionOf(watched);
         if (static_cast<QKeyEvent *>(event)->key() == Qt::Key_F9 && control && control->pickIndex >= 0) {
             if (QAbstractButton *button = pickButton(control->pickIndex))
                 button->click();
@@ -559,7 +559,7 @@ bool EntryWindow::eventFilter(QObject *watched, QEvent *event)
         break;
     }
     case QEvent::FocusIn:
-        if (const EntryControl *control = specOf(watched))
+        if (const EntryControl *control = definitionOf(watched))
             controlEntered(*control, static_cast<QWidget *>(watched));
         break;
     case QEvent::FocusOut: {
@@ -567,7 +567,7 @@ bool EntryWindow::eventFilter(QObject *watched, QEvent *event)
         // Another window taking the focus does not leave the box.
         if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
             break;
-        if (const EntryControl *control = specOf(watched))
+        if (const EntryControl *control = definitionOf(watched))
             controlLeft(*control, static_cast<QWidget *>(watched));
         break;
     }

@@ -173,7 +173,7 @@ struct EntryPage {
 
 // An entry window as data: pages with their scroll boxes, captions, the
 // input controls in tab order, pick buttons and the plausibility check.
-struct EntryWindowSpec {
+struct EntryWindowDefinition {
     QString objectName; // "frmEur1"
     QString caption; // "EUR. 1"
     QSize size { 792, 552 };
@@ -182,7 +182,7 @@ struct EntryWindowSpec {
     QVector<EntryControl> controls;
     QVector<EntryPick> picks;
     PickProtocol pickProtocol = PickProtocol::EditPickPost;
-    std::optional<PlausibilitySpec> plausibility;
+    std::optional<PlausibilityDefinition> plausibility;
     // The mouse wheel over any part of the window scrolls the current page,
     // not only over its scroll box.
     bool wheelScrollsFromAnywhere = false;
@@ -190,7 +190,7 @@ struct EntryWindowSpec {
     bool closePostsParameter = false;
 };
 
-// The entry window of a document kind, built from its EntryWindowSpec over
+// The entry window of a document kind, built from its EntryWindowDefinition over
 // the register's tables: edits bound to the document, box descriptions in
 // the status bar, pick buttons (also F9), the template's fixed fields (F6),
 // Enter as Tab, scrolling on leaving boxes and by the wheel, posting on
@@ -200,7 +200,7 @@ class EntryWindow : public DocumentEntryWindow
     Q_OBJECT
 public:
     // head: a table of the kind's own instead of the register's head.
-    EntryWindow(DocumentRegister &documentRegister, EntryWindowSpec spec, QWidget *parent = nullptr,
+    EntryWindow(DocumentRegister &documentRegister, EntryWindowDefinition definition, QWidget *parent = nullptr,
         platform::Table *head = nullptr);
     ~EntryWindow() override;
 
@@ -209,7 +209,7 @@ public:
     DocumentRegister &documentRegister() const { return m_register; }
     platform::Table &head() const { return *m_head; }
     platform::Table &parameter() const;
-    const EntryWindowSpec &spec() const { return m_spec; }
+    const EntryWindowDefinition &definition() const { return m_definition; }
     bool isTemplateDocument() const { return m_template; }
 
     QWidget *control(const QString &name) const;
@@ -246,21 +246,21 @@ protected:
 
 private:
     struct ControlInfo {
-        const EntryControl *spec = nullptr;
+        const EntryControl *definition = nullptr;
         QWidget *widget = nullptr;
     };
 
     void build();
     void applyFixedFields();
     void watchChildren();
-    const EntryControl *specOf(QObject *object) const;
+    const EntryControl *definitionOf(QObject *object) const;
     void controlEntered(const EntryControl &control, QWidget *widget);
     void controlLeft(const EntryControl &control, QWidget *widget);
     bool wheel(QObject *watched, QWheelEvent *event);
     QString memoField() const;
 
     DocumentRegister &m_register;
-    EntryWindowSpec m_spec;
+    EntryWindowDefinition m_definition;
     platform::Table *m_head = nullptr;
     bool m_template = false;
     QTabWidget *m_pages = nullptr;

@@ -11,25 +11,25 @@
 
 namespace shell {
 
-PlausibilityDialog::PlausibilityDialog(const PlausibilitySpec &spec, QWidget *parent)
+PlausibilityDialog::PlausibilityDialog(const PlausibilityDefinition &definition, QWidget *parent)
     : QDialog(parent)
 {
-    setObjectName(spec.objectName);
-    setWindowTitle(spec.caption);
+    setObjectName(definition.objectName);
+    setWindowTitle(definition.caption);
     auto *layout = new QVBoxLayout(this);
-    GroupBox1 = new QGroupBox(spec.group, this);
+    GroupBox1 = new QGroupBox(definition.group, this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     GroupBox1->setStyleSheet(QStringLiteral("QGroupBox { color: red; } QCheckBox { color: blue; }"));
     auto *grid = new QGridLayout(GroupBox1);
     int row = 0;
     int column = 0;
     int rowIndex = 0;
-    for (int i = 0; i < spec.boxes.size(); ++i) {
-        auto *box = new QCheckBox(spec.boxes.at(i).caption, GroupBox1);
+    for (int i = 0; i < definition.boxes.size(); ++i) {
+        auto *box = new QCheckBox(definition.boxes.at(i).caption, GroupBox1);
         box->setObjectName(QStringLiteral("CheckBox%1").arg(i + 1));
         grid->addWidget(box, row, column);
         m_boxes.append(box);
-        const int perRow = rowIndex < spec.rows.size() ? spec.rows.at(rowIndex) : 1;
+        const int perRow = rowIndex < definition.rows.size() ? definition.rows.at(rowIndex) : 1;
         if (++column >= perRow) {
             column = 0;
             ++row;
@@ -50,7 +50,7 @@ PlausibilityDialog::PlausibilityDialog(const PlausibilitySpec &spec, QWidget *pa
     connect(BtnKorrigieren, &QPushButton::clicked, this, [this] { done(Korrigieren); });
     connect(BtnSchliessen, &QPushButton::clicked, this, &PlausibilityDialog::reject);
     applyRaisedButtonLook(this);
-    resize(spec.size);
+    resize(definition.size);
 }
 
 QCheckBox *PlausibilityDialog::checkBox(int index) const

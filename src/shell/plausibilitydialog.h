@@ -13,7 +13,7 @@ namespace shell {
 
 // The plausibility window of a kind as data: which edits must be filled and
 // the check box that stands for each, in the order they are checked.
-struct PlausibilitySpec {
+struct PlausibilityDefinition {
     struct Box {
         QString control; // component name of the required edit: "DBEdit1"
         QString caption; // its check box: "Ausführer / Exporteur"
@@ -38,7 +38,7 @@ public:
     static constexpr int Korrigieren = 4;
     static constexpr int Schliessen = 2;
 
-    explicit PlausibilityDialog(const PlausibilitySpec &spec, QWidget *parent = nullptr);
+    explicit PlausibilityDialog(const PlausibilityDefinition &definition, QWidget *parent = nullptr);
 
     QCheckBox *checkBox(int index) const; // 0-based: CheckBox1 is 0
     int checkBoxCount() const { return int(m_boxes.size()); }

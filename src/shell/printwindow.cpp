@@ -37,7 +37,7 @@ void SheetJob::forEachItem(const std::function<void(int k)> &action) const
     Table *items = window.positions();
     if (!items || !items->isActive())
         return;
-    const SheetItems &spread = window.spec().sheets.at(sheet).items;
+    const SheetItems &spread = window.definition().sheets.at(sheet).items;
     const int first = spread.firstItem(page);
     const int last = spread.lastItem(page);
     items->first();
@@ -49,12 +49,12 @@ void SheetJob::forEachItem(const std::function<void(int k)> &action) const
     }
 }
 
-PrintWindow::PrintWindow(PrintWindowSpec spec, QWidget *parent)
+PrintWindow::PrintWindow(PrintWindowDefinition definition, QWidget *parent)
     : DocumentPrintWindow(parent)
-    , m_spec(std::move(spec))
+    , m_definition(std::move(definition))
 {
-    setObjectName(m_spec.objectName);
-    setWindowTitle(m_spec.caption);
+    setObjectName(m_definition.objectName);
+    setWindowTitle(m_definition.caption);
     buildWindow();
     applyRaisedButtonLook(this);
 
@@ -64,13 +64,13 @@ PrintWindow::PrintWindow(PrintWindowSpec spec, QWidget *parent)
     m_settings->open();
     prepareSettings();
 
-    m_head = std::make_unique<Table>(platform::Alias::Data, m_spec.headTable);
+    m_head = std::make_unique<Table>(platform::Alias::Data, m_definition.headTable);
     watchFailedSaves(*m_head);
     m_head->open();
-    if (!m_spec.positionTable.isEmpty()) {
-        m_positions = std::make_unique<Table>(platform::Alias::Data, m_spec.positionTable);
+    if (!m_definition.positionTable.isEmpty()) {
+        m_positions = std::make_unique<Table>(platform::Alias::Data, m_definition.positionTable);
         watchFailedSaves(*m_positions);
-        m_positions->setMasterSource(m_head.get(), m_spec.positionLinkField);
+        m_positions->setMasterSource(m_head.get(), m_definition.positionLinkField);
         m_positions->open();
     }
     choosePrinter();
@@ -105,7 +105,7 @@ void PrintWindow::buildWindow()
     info->setColumnStretch(1, 1);
     layout->addLayout(info);
 
-    for (const PrintSheet &sheet : std::as_const(m_spec.sheets)) {
+    for (const PrintSheet &sheet : std::as_const(m_definition.sheets)) {
         QCheckBox *box = nullptr;
         if (!sheet.checkBox.isEmpty()) {
             box = new QCheckBox(sheet.checkBox, this);
@@ -115,11 +115,11 @@ void PrintWindow::buildWindow()
         m_sheetBoxes.append(box);
     }
 
-    if (!m_spec.paperChoices.isEmpty()) {
+    if (!m_definition.paperChoices.isEmpty()) {
         m_paper = new RadioGroup(QStringLiteral("Ausdruck auf"), this);
         m_paper->setObjectName(QStringLiteral("rgAusdruckAuf"));
-        m_paper->setItems(m_spec.paperChoices);
-        const int form = m_spec.paperChoices.indexOf(PaperForm);
+        m_paper->setItems(m_definition.paperChoices);
+        const int form = m_definition.paperChoices.indexOf(PaperForm);
         m_paper->setItemIndex(form >= 0 ? form : 0);
         layout->addWidget(m_paper);
     }
@@ -154,25 +154,25 @@ void PrintWindow::buildWindow()
 
 void PrintWindow::prepareSettings()
 {
-    for (const auto &[oldName, newName] : std::as_const(m_spec.renamedRows))
+    for (const auto &[oldName, newName] : std::as_const(m_definition.renamedRows))
         renamePrintRow(*m_settings, oldName, newName);
-    if (m_spec.createsMissingRows) {
-        for (const PrintSheet &sheet : std::as_const(m_spec.sheets))
-            createPrintRow(*m_settings, sheet.row, m_spec.newRowPrinter);
+    if (m_definition.createsMissingRows) {
+        for (const PrintSheet &sheet : std::as_const(m_definition.sheets))
+            createPrintRow(*m_settings, sheet.row, m_definition.newRowPrinter);
     }
 }
 
 void PrintWindow::choosePrinter()
 {
-    if (m_spec.sheets.isEmpty())
+    if (m_definition.sheets.isEmpty())
         return;
-    const QString &mainRow = m_spec.sheets.constFirst().row;
+    const QString &mainRow = m_definition.sheets.constFirst().row;
     if (findPrintRow(*m_settings, mainRow)) {
         const QString schnittst = m_settings->fieldByName(QStringLiteral("schnittst")).asString();
         // An index of a printer that is gone asks for a printer as "none" does.
         if (noPrinterAssigned(schnittst) || printerIndexOf(schnittst) < 0) {
             platform::dialogs().information(NoPrinterChosenMessage);
-            if (m_spec.noPrinter == NoPrinterStep::PrinterSetup)
+            if (m_definition.noPrinter == NoPrinterStep::PrinterSetup)
                 printerSetup();
             else
                 printerAdministration();
@@ -192,7 +192,7 @@ void PrintWindow::printerSetup()
     if (chosen >= 0)
         printers.setCurrentIndex(chosen);
     const QString index = QString::number(printers.currentIndex());
-    for (const PrintSheet &sheet : std::as_const(m_spec.sheets)) {
+    for (const PrintSheet &sheet : std::as_const(m_definition.sheets)) {
         if (!findPrintRow(*m_settings, sheet.row))
             continue;
         m_settings->edit();
@@ -207,8 +207,8 @@ void PrintWindow::printerAdministration()
 {
     {
         TfrmDrucker administration(this);
-        if (!m_spec.administrationPattern.isEmpty())
-            administration.filterRows(m_spec.administrationPattern);
+        if (!m_definition.administrationPattern.isEmpty())
+            administration.filterRows(m_definition.administrationPattern);
         administration.exec();
     }
     rereadMainRow();
@@ -219,8 +219,8 @@ void PrintWindow::rereadMainRow()
 {
     // Corrections and copies changed elsewhere take effect now.
     m_settings->refresh();
-    if (!m_spec.sheets.isEmpty())
-        findPrintRow(*m_settings, m_spec.sheets.constFirst().row);
+    if (!m_definition.sheets.isEmpty())
+        findPrintRow(*m_settings, m_definition.sheets.constFirst().row);
     showCopies();
 }
 
@@ -269,7 +269,7 @@ QString PrintWindow::copiesText() const
 
 void PrintWindow::printDocument()
 {
-    const int variant = m_spec.variant ? m_spec.variant(*this) : 0;
+    const int variant = m_definition.variant ? m_definition.variant(*this) : 0;
     for (QCheckBox *box : std::as_const(m_sheetBoxes)) {
         if (box)
             box->hide();
@@ -277,7 +277,7 @@ void PrintWindow::printDocument()
     m_progress->setValue(0);
     m_progress->show();
     auto hideProgress = qScopeGuard([this] { m_progress->hide(); });
-    for (int sheet = 0; sheet < m_spec.sheets.size(); ++sheet)
+    for (int sheet = 0; sheet < m_definition.sheets.size(); ++sheet)
         printSheet(sheet, variant);
     hideProgress.dismiss();
     m_progress->hide();
@@ -286,12 +286,12 @@ void PrintWindow::printDocument()
 
 void PrintWindow::printSheet(int sheetIndex, int variant)
 {
-    const PrintSheet &sheet = m_spec.sheets.at(sheetIndex);
+    const PrintSheet &sheet = m_definition.sheets.at(sheetIndex);
     if (QCheckBox *box = m_sheetBoxes.at(sheetIndex); box && !box->isChecked())
         return;
     const bool found = findPrintRow(*m_settings, sheet.row);
     const bool asked = !sheet.question.isEmpty();
-    switch (m_spec.question) {
+    switch (m_definition.question) {
     case FormQuestion::Gate:
         if (!found)
             return;
@@ -340,9 +340,9 @@ void PrintWindow::printSheet(int sheetIndex, int variant)
 
 void PrintWindow::printJob(int sheetIndex, int page, int copy, int variant, int spalte, int zeile)
 {
-    const PrintSheet &sheet = m_spec.sheets.at(sheetIndex);
+    const PrintSheet &sheet = m_definition.sheets.at(sheetIndex);
     auto &printers = PrinterService::instance();
-    platform::PrintCanvas &canvas = printers.beginJob(m_spec.jobTitle);
+    platform::PrintCanvas &canvas = printers.beginJob(m_definition.jobTitle);
     auto dropJob = qScopeGuard([&canvas] { canvas.abort(); });
     // A blank starts the page, as the printers of the forms expect.
     canvas.textOut(0, 0, QStringLiteral(" "));
@@ -350,7 +350,7 @@ void PrintWindow::printJob(int sheetIndex, int page, int copy, int variant, int 
         = PageOffsets::compute(printers.horzSize(), printers.vertSize(), spalte, zeile, sheet.verticalConstant);
     const FieldCorrections corrections
         = sheet.fieldCorrections ? FieldCorrections::load(sheet.row) : FieldCorrections();
-    LayoutPainter painter(canvas, offsets, printFont(mainState().AusdruckFont, m_spec.fontHeight), corrections);
+    LayoutPainter painter(canvas, offsets, printFont(mainState().AusdruckFont, m_definition.fontHeight), corrections);
     painter.setProgressHandler([this](int value) { m_progress->setValue(value); });
     canvas.setFont(painter.font());
     SheetJob job { *this, painter, sheetIndex, page, copy, variant, blankPaper() };

@@ -35,7 +35,7 @@ class RadioGroup;
 struct SheetJob {
     PrintWindow &window;
     LayoutPainter &painter;
-    int sheet = 0; // index in PrintWindowSpec::sheets
+    int sheet = 0; // index in PrintWindowDefinition::sheets
     int page = 1; // 1: the main sheet; 2 and on: continuation sheets
     int copy = 1;
     int variant = 0; // the layout chosen when OK was pressed
@@ -79,7 +79,7 @@ enum class FormQuestion {
 };
 
 // Everything in which the print windows of the kinds differ, as data.
-struct PrintWindowSpec {
+struct PrintWindowDefinition {
     QString objectName; // "frmEur1_d"
     QString caption; // "EUR1 - DRUCK"; the opener sets its own
     QString headTable; // "EUR1.DB": the window's own head table
@@ -104,7 +104,7 @@ struct PrintWindowSpec {
 inline const QString PaperForm = QStringLiteral("Formular");
 inline const QString PaperBlank = QStringLiteral("Weißem Papier");
 
-// The print window of a document kind, built from its PrintWindowSpec: it
+// The print window of a document kind, built from its PrintWindowDefinition: it
 // opens its own head table (and items) and the user's print settings,
 // chooses the printer of the main row (asking for one when none is set),
 // and on OK prints each sheet whose row exists and whose check box is
@@ -113,12 +113,12 @@ class PrintWindow : public DocumentPrintWindow
 {
     Q_OBJECT
 public:
-    explicit PrintWindow(PrintWindowSpec spec, QWidget *parent = nullptr);
+    explicit PrintWindow(PrintWindowDefinition definition, QWidget *parent = nullptr);
     ~PrintWindow() override;
 
     bool findDocument(int number) override;
 
-    const PrintWindowSpec &spec() const { return m_spec; }
+    const PrintWindowDefinition &definition() const { return m_definition; }
     platform::Table &head() { return *m_head; }
     platform::Table *positions() { return m_positions.get(); }
     platform::Table &tbbenutz() { return *m_settings; }
@@ -163,7 +163,7 @@ private:
     void printSheet(int sheet, int variant);
     void printJob(int sheet, int page, int copy, int variant, int spalte, int zeile);
 
-    PrintWindowSpec m_spec;
+    PrintWindowDefinition m_definition;
     std::unique_ptr<platform::Table> m_settings;
     std::unique_ptr<platform::Table> m_head;
     std::unique_ptr<platform::Table> m_positions;

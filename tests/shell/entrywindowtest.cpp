@@ -67,23 +67,23 @@ std::optional<PickValues> pickCustomer(EntryWindow &window, const QString &box)
 
 // A small form in the shape of the EUR.1: boxes 1, 3, 6 and 12 on the front,
 // a line on the back, pick lists for boxes 1 and 3 and three required boxes.
-EntryWindowSpec demoEntrySpec(PickProtocol protocol = PickProtocol::EditPickPost)
+EntryWindowDefinition demoEntryDefinition(PickProtocol protocol = PickProtocol::EditPickPost)
 {
-    EntryWindowSpec spec;
-    spec.objectName = "frmDemo";
-    spec.caption = "DEMO 1";
-    spec.size = QSize(600, 400);
-    spec.pages = { { "Vorderseite", 1338 }, { "Rückseite", 0 } };
+    EntryWindowDefinition definition;
+    definition.objectName = "frmDemo";
+    definition.caption = "DEMO 1";
+    definition.size = QSize(600, 400);
+    definition.pages = { { "Vorderseite", 1338 }, { "Rückseite", 0 } };
     QFont title("Arial");
     title.setPointSize(10);
     title.setBold(true);
-    spec.labels = {
+    definition.labels = {
         EntryLabel::at("DEMO 1", 0, 450, 5).named("lblTitel").withFont(title, Qt::black),
         EntryLabel::at("1 Ausführer / Exporteur", 0, 10, 10).named("Label1"),
         EntryLabel::at("Gefahrgut", 0, 400, 1100, 80, 20).named("Label9").toggling("DBCheckBox1"),
     };
     const QString hint1 = "1 Ausführer / Exporteur";
-    spec.controls = {
+    definition.controls = {
         EntryControl::edit("DBEdit1", "we1_1").at(0, 10, 30, 300, 21).hint(hint1).pick(0).enterScrollsTo(0),
         EntryControl::edit("DBEdit2", "we1_2").at(0, 10, 55, 300, 21).hint(hint1).pick(0).enterScrollsTo(0),
         EntryControl::edit("DBEdit3", "we1_3").at(0, 10, 80, 300, 21).hint(hint1).pick(0).enterScrollsTo(0),
@@ -105,31 +105,31 @@ EntryWindowSpec demoEntrySpec(PickProtocol protocol = PickProtocol::EditPickPost
         EntryControl::edit("DBEdit105", "we12_2").at(0, 10, 1240, 300, 21).hint("12. Unterschrift").exitShowsPage(1),
         EntryControl::edit("DBEdit116", "we15_1").at(1, 10, 30, 300, 21).hint("Ort und Datum"),
     };
-    spec.picks = {
+    definition.picks = {
         { "SpeedButton1", 0, QRect(320, 30, 21, 21), [](EntryWindow &w) { return pickCustomer(w, "we1_"); },
             "DBEdit6" },
         { "SpeedButton2", 0, QRect(320, 150, 21, 21), [](EntryWindow &w) { return pickCustomer(w, "we3_"); },
             "DBEdit14" },
     };
-    spec.pickProtocol = protocol;
-    PlausibilitySpec plausibility;
+    definition.pickProtocol = protocol;
+    PlausibilityDefinition plausibility;
     plausibility.boxes
         = { { "DBEdit1", "Ausführer / Exporteur" }, { "DBEdit6", "Empfänger" }, { "DBEdit105", "Unterschrift" } };
     plausibility.rows = { 2, 1 };
-    spec.plausibility = plausibility;
-    return spec;
+    definition.plausibility = plausibility;
+    return definition;
 }
 
-PrintWindowSpec demoPrintSpec()
+PrintWindowDefinition demoPrintDefinition()
 {
-    PrintWindowSpec spec;
-    spec.objectName = "frmDemo_d";
-    spec.headTable = "ERFASSUNG.DB";
+    PrintWindowDefinition definition;
+    definition.objectName = "frmDemo_d";
+    definition.headTable = "ERFASSUNG.DB";
     PrintSheet sheet;
     sheet.row = "DEMO";
     sheet.print = [](SheetJob &job) { job.painter.draw({ fieldAt("we1_1", 280, 410) }, job.window.head()); };
-    spec.sheets = { sheet };
-    return spec;
+    definition.sheets = { sheet };
+    return definition;
 }
 
 DocumentKind demoKind()
@@ -143,9 +143,9 @@ DocumentKind demoKind()
     kind.parameter = parameterFieldsFor("3");
     kind.printCaptionPrefix = "Druck Demo - Belegnummer: ";
     kind.createEntryWindow
-        = [](DocumentRegister &r, QWidget *parent) { return new EntryWindow(r, demoEntrySpec(), parent); };
+        = [](DocumentRegister &r, QWidget *parent) { return new EntryWindow(r, demoEntryDefinition(), parent); };
     kind.createPrintWindow
-        = [](DocumentRegister &, QWidget *parent) { return new PrintWindow(demoPrintSpec(), parent); };
+        = [](DocumentRegister &, QWidget *parent) { return new PrintWindow(demoPrintDefinition(), parent); };
     return kind;
 }
 
@@ -198,10 +198,10 @@ protected:
     }
 
     // The entry window on a document of the register, shown and active.
-    std::unique_ptr<EntryWindow> openOn(int number, EntryWindowSpec spec = demoEntrySpec())
+    std::unique_ptr<EntryWindow> openOn(int number, EntryWindowDefinition definition = demoEntryDefinition())
     {
         EXPECT_TRUE(documentRegister->head().findKey({ number }));
-        auto window = std::make_unique<EntryWindow>(*documentRegister, std::move(spec));
+        auto window = std::make_unique<EntryWindow>(*documentRegister, std::move(definition));
         window->show();
         QApplication::setActiveWindow(window.get());
         return window;
@@ -368,7 +368,7 @@ TEST_F(EntryWindowTest, BoxDescriptionsPicksAndKeys)
     // Picks of the courier kinds edit only when something was chosen.
     picks = PickLog();
     picks.choose = false;
-    window = openOn(6, demoEntrySpec(PickProtocol::PickEditPost));
+    window = openOn(6, demoEntryDefinition(PickProtocol::PickEditPost));
     window->pickButton(0)->click();
     EXPECT_EQ(picks.stateWhileOpen, DataSetState::Browse);
     EXPECT_EQ(documentRegister->head().state(), DataSetState::Browse);
@@ -428,7 +428,7 @@ TEST_F(EntryWindowTest, LeavingBoxesAndTheWheelScrollTheirPage)
     EXPECT_EQ(window->pageControl()->currentIndex(), 1);
     window->close();
 
-    EntryWindowSpec courier = demoEntrySpec();
+    EntryWindowDefinition courier = demoEntryDefinition();
     courier.pages = { { "", 1338 } };
     for (EntryControl &control : courier.controls)
         control.page = 0;

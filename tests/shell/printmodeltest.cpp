@@ -79,16 +79,16 @@ void printItems(SheetJob &job)
     job.forEachItem([&job](int k) { job.painter.draw(itemLayout(), *job.window.positions(), 0, k * 590); });
 }
 
-PrintWindowSpec demoSpec()
+PrintWindowDefinition demoDefinition()
 {
-    PrintWindowSpec spec;
-    spec.objectName = "frmDemo_d";
-    spec.caption = "DEMO - DRUCK";
-    spec.headTable = "DRUCKKOPF.DB";
-    spec.positionTable = "DRUCKPOS.DB";
-    spec.jobTitle = "Export / Versand: Demo";
-    spec.administrationPattern = "DEMO*";
-    spec.paperChoices = { PaperForm, PaperBlank };
+    PrintWindowDefinition definition;
+    definition.objectName = "frmDemo_d";
+    definition.caption = "DEMO - DRUCK";
+    definition.headTable = "DRUCKKOPF.DB";
+    definition.positionTable = "DRUCKPOS.DB";
+    definition.jobTitle = "Export / Versand: Demo";
+    definition.administrationPattern = "DEMO*";
+    definition.paperChoices = { PaperForm, PaperBlank };
 
     PrintSheet front;
     front.row = "DEMO";
@@ -112,8 +112,8 @@ PrintWindowSpec demoSpec()
     continuation.row = "DEMO - ERGÄNZ";
     continuation.continuation = true;
     continuation.print = printItems;
-    spec.sheets = { front, back, continuation };
-    return spec;
+    definition.sheets = { front, back, continuation };
+    return definition;
 }
 
 class PrintModelTest : public ::testing::Test
@@ -188,9 +188,9 @@ protected:
         corrections.post();
     }
 
-    std::unique_ptr<PrintWindow> openWindow(PrintWindowSpec spec = demoSpec())
+    std::unique_ptr<PrintWindow> openWindow(PrintWindowDefinition definition = demoDefinition())
     {
-        auto window = std::make_unique<PrintWindow>(std::move(spec));
+        auto window = std::make_unique<PrintWindow>(std::move(definition));
         EXPECT_TRUE(window->findDocument(7));
         return window;
     }
@@ -327,9 +327,9 @@ TEST_F(PrintModelTest, LayoutsChooseTheirVariantPaperAndFonts)
 {
     testsupport::RecordingPrinters printers({ "Drucker 1" }, QSize(210, 297));
     addRow("DEMO", "0");
-    PrintWindowSpec spec = demoSpec();
-    spec.variant = [](PrintWindow &) { return 1; };
-    auto window = openWindow(spec);
+    PrintWindowDefinition definition = demoDefinition();
+    definition.variant = [](PrintWindow &) { return 1; };
+    auto window = openWindow(definition);
     window->paperGroup()->setItemIndex(1);
     EXPECT_TRUE(window->blankPaper());
     EXPECT_EQ(window->numberText(), "7");
@@ -412,11 +412,11 @@ TEST_F(PrintModelTest, TheExportDeclarationsWayRenamesOldRowsAndAsksThePrinterAd
 {
     testsupport::RecordingPrinters printers;
     addRow("EINHEITSPAPIER", "LPT1", 15, 0, 2);
-    PrintWindowSpec spec = demoSpec();
-    spec.sheets[0].row = "AUSFUHRANMELDUNG";
-    spec.renamedRows = { { "EINHEITSPAPIER", "AUSFUHRANMELDUNG" } };
-    spec.noPrinter = NoPrinterStep::PrinterAdministration;
-    spec.administrationPattern = "AUSFUHRANMELDUNG*";
+    PrintWindowDefinition definition = demoDefinition();
+    definition.sheets[0].row = "AUSFUHRANMELDUNG";
+    definition.renamedRows = { { "EINHEITSPAPIER", "AUSFUHRANMELDUNG" } };
+    definition.noPrinter = NoPrinterStep::PrinterAdministration;
+    definition.administrationPattern = "AUSFUHRANMELDUNG*";
     QStringList shownRows;
     testsupport::onNextModal([&](QDialog *dialog) {
         auto *drucker = qobject_cast<TfrmDrucker *>(dialog);
@@ -429,7 +429,7 @@ TEST_F(PrintModelTest, TheExportDeclarationsWayRenamesOldRowsAndAsksThePrinterAd
         drucker->assignPrinter();
         drucker->BtnOK->click();
     });
-    auto window = openWindow(spec);
+    auto window = openWindow(definition);
     EXPECT_EQ(shownRows, QStringList({ "AUSFUHRANMELDUNG=-1" }));
     EXPECT_EQ(rowValue("EINHEITSPAPIER", "name"), "<fehlt>");
     EXPECT_EQ(rowValue("AUSFUHRANMELDUNG", "spalte"), "15");
@@ -441,9 +441,9 @@ TEST_F(PrintModelTest, TheExportDeclarationsWayRenamesOldRowsAndAsksThePrinterAd
 TEST_F(PrintModelTest, AWindowThatCreatesItsRowsGivesThemTheDefaults)
 {
     testsupport::RecordingPrinters printers;
-    PrintWindowSpec spec = demoSpec();
-    spec.createsMissingRows = true;
-    auto window = openWindow(spec);
+    PrintWindowDefinition definition = demoDefinition();
+    definition.createsMissingRows = true;
+    auto window = openWindow(definition);
     EXPECT_TRUE(dialogs.calls().isEmpty()) << "printer 0 is assigned";
     for (const QString &row : QStringList { "DEMO", "DEMO RÜCKSEITE", "DEMO - ERGÄNZ" }) {
         EXPECT_EQ(rowValue(row, "schnittst"), "0");
