@@ -17,10 +17,13 @@ struct MainState {
     QString Kurzname;  // short name of the logged-in user
     int UserNr = 0;    // selects the user directory "User<n>"
     QFont FormularAnzeigeFont;   // labels of document entry windows
+    QColor FormularAnzeigeFontColor = Qt::blue;
     QFont StammdatenAnzeigeFont; // labels of master-data windows
+    QColor StammdatenAnzeigeFontColor = Qt::blue;
     QFont EingabeFelderFont;     // data-aware input controls
     QColor EingabeFelderFontColor = Qt::black;
     QFont AusdruckFont;          // print font: name and style
+    QColor AusdruckFontColor = Qt::black;
     QColor HinterGrundFarbe = QColor(0xF0, 0xF0, 0xF0);  // window background
     bool XP_Themes = false;
     bool AutomatischAnmelden = false;

@@ -2,6 +2,7 @@
 
 #include "platform/schemaregistry.h"
 #include "shell/parameterrecord.h"
+#include "shell/users.h"
 
 namespace shell {
 
@@ -10,6 +11,8 @@ void registerShellTables()
     auto &registry = platform::SchemaRegistry::instance();
     if (!registry.contains(ParameterTableName))
         registry.add(parameterTableSchema());
+    if (!registry.contains(UserTableName))
+        registerUserTables();
 }
 
 } // namespace shell

@@ -1,0 +1,16 @@
+#include "registertables.h"
+
+#include "shell/parameterrecord.h"
+#include "shell/printsettings.h"
+#include "shell/shelltables.h"
+#include "shell/users.h"
+
+void registerTables()
+{
+    shell::registerShellTables();
+    shell::registerPrintTables();
+
+    shell::addDataDirectoryStep([](platform::Session &session) { shell::ensureParameterRecord(session); });
+}
+
+void registerWindows() { }

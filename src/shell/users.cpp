@@ -1,0 +1,162 @@
+#include "shell/users.h"
+
+#include "platform/database.h"
+#include "platform/databaseerror.h"
+#include "platform/field.h"
+#include "platform/inifile.h"
+#include "platform/query.h"
+#include "platform/schemaregistry.h"
+#include "platform/session.h"
+#include "platform/table.h"
+#include "shell/settings.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QVector>
+
+namespace shell {
+
+namespace {
+QVector<DataDirectoryStep> &steps()
+{
+    static QVector<DataDirectoryStep> list;
+    return list;
+}
+
+void copyRows(platform::Table &from, platform::Table &to)
+{
+    for (from.first(); !from.eof(); from.next()) {
+        to.append();
+        for (int i = 0; i < from.fieldCount(); ++i) {
+            const int target = to.fieldIndex(from.fieldDef(i).name);
+            if (target >= 0 && !from.value(i).isNull())
+                to.setValue(target, from.value(i));
+        }
+        to.post();
+    }
+}
+} // namespace
+
+void registerUserTables()
+{
+    platform::SchemaRegistry::instance().add(platform::TableSchema(UserTableName, platform::Alias::Data)
+                                                 .string(QStringLiteral("Kurzname"), 20)
+                                                 .string(QStringLiteral("Name"), 20)
+                                                 .string(QStringLiteral("Vorname"), 20)
+                                                 .string(QStringLiteral("Telefon"), 20)
+                                                 .string(QStringLiteral("UnserZeichen"), 15)
+                                                 .string(QStringLiteral("Passwort"), 10)
+                                                 .string(QStringLiteral("Funktion"), 30)
+                                                 .integer(QStringLiteral("UserNr"))
+                                                 .primaryKey({ QStringLiteral("Kurzname") }));
+}
+
+QString userDirectory(int userNr)
+{
+    return ProgramDirectory() + QStringLiteral("User") + QString::number(userNr) + QLatin1Char('/');
+}
+
+int nextUserNumber()
+{
+    platform::Query query(platform::Alias::Data, QStringLiteral("SELECT MAX(UserNr) FROM S_BEARB"));
+    query.open();
+    const QVariant highest = query.isEmpty() ? QVariant() : query.value(0);
+    return highest.isNull() ? 1 : highest.toInt() + 1;
+}
+
+void prepareUserDirectory(const QString &directory)
+{
+    QDir().mkpath(directory);
+    platform::Session session;
+    session.setAliasPath(platform::Alias::User, directory);
+    session.database(platform::Alias::User, true)
+        .ensureTables(platform::SchemaRegistry::instance().tables(platform::Alias::User));
+    session.closeAll();
+}
+
+bool createUserDirectory(int userNr, const QString &dataDirectory)
+{
+    const QString directory = userDirectory(userNr);
+    if (QFileInfo::exists(directory))
+        return true;
+    if (!QDir().mkpath(directory))
+        return false;
+    try {
+        platform::Session session;
+        session.setAliasPath(platform::Alias::Data, dataDirectory);
+        session.setAliasPath(platform::Alias::User, directory);
+        const auto userTables = platform::SchemaRegistry::instance().tables(platform::Alias::User);
+        platform::Database &target = session.database(platform::Alias::User, true);
+        target.ensureTables(userTables);
+        platform::Database &source = session.database(platform::Alias::Data);
+        for (const auto &schema : userTables) {
+            if (!source.tableExists(schema.tableName()))
+                continue;
+            platform::Table from(platform::Alias::Data, schema.fileName());
+            from.setSession(&session);
+            from.open();
+            platform::Table to(platform::Alias::User, schema.fileName());
+            to.setSession(&session);
+            to.open();
+            copyRows(from, to);
+        }
+        session.closeAll();
+    } catch (const platform::DatabaseError &) {
+        return false;
+    }
+    return true;
+}
+
+void addDataDirectoryStep(DataDirectoryStep step)
+{
+    steps().append(std::move(step));
+}
+
+void prepareDataDirectory(platform::Session &session)
+{
+    platform::Database &data = session.database(platform::Alias::Data, true);
+    const auto &registry = platform::SchemaRegistry::instance();
+    data.ensureTables(registry.tables(platform::Alias::Data));
+    // The master copy of the per-user tables, which a new user receives.
+    data.ensureTables(registry.tables(platform::Alias::User));
+    for (const auto &step : std::as_const(steps()))
+        step(session);
+}
+
+QString dataDirectoryMarker()
+{
+    if (platform::SchemaRegistry::instance().contains(QStringLiteral("Rechnung.DB")))
+        return QStringLiteral("Rechnung.DB");
+    return UserTableName;
+}
+
+bool firstStart()
+{
+    const QString iniPath = ProgramDirectory() + IniFileName;
+    if (QFileInfo::exists(iniPath) && platform::IniFile(iniPath).hasKey(IniSection, QStringLiteral("DatenBankPfad")))
+        return false;
+    const QString dataDirectory = ProgramDirectory() + QStringLiteral("Data");
+    if (!QFileInfo::exists(dataDirectory)) {
+        QDir().mkpath(dataDirectory);
+        platform::Session session;
+        session.setAliasPath(platform::Alias::Data, dataDirectory);
+        prepareDataDirectory(session);
+        platform::Table users(platform::Alias::Data, UserTableName);
+        users.setSession(&session);
+        users.open();
+        if (users.isEmpty()) {
+            users.append();
+            users.fieldByName(QStringLiteral("Kurzname")).setAsString(AdministratorFunction);
+            users.fieldByName(QStringLiteral("Funktion")).setAsString(AdministratorFunction);
+            users.fieldByName(QStringLiteral("UserNr")).setAsInteger(1);
+            users.post();
+        }
+        users.close();
+        session.closeAll();
+        createUserDirectory(1, dataDirectory);
+    }
+    IniWriteString(QStringLiteral("DatenBankPfad"), dataDirectory);
+    return true;
+}
+
+} // namespace shell
