@@ -454,7 +454,7 @@ void TfrmMain::resetHover()
 bool TfrmMain::eventFilter(QObject *watched, QEvent *event)
 {
     if (auto *button = qobject_cast<QToolButton *>(watched); button && m_buttonStatus.contains(button)) {
-        if (event->type() == QEvent::Enter) {
+        if (event->type() == QEvent::Enter && button->isEnabled()) {
             resetHover();
             QFont f = button->font();
             f.setUnderline(true);
