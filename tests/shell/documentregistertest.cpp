@@ -832,6 +832,44 @@ TEST_F(DocumentRegisterTest, ParameterEditsTheKindsProposalAndSwitch)
     }
 }
 
+TEST_F(DocumentRegisterTest, AFailedSaveOnClosingIsShownAndTheWindowStillCloses)
+{
+    addDocuments({ { TemplateNumber, "Vorlage" }, { 3, "A" }, { 4, "B" } });
+    DocumentRegister reg(demoKind());
+    reg.show();
+    reg.head().findKey({ 4 });
+    reg.head().edit();
+    reg.head().field(0).setAsInteger(3);
+    reg.SpeedButton1->click();
+    EXPECT_FALSE(reg.isVisible());
+    ASSERT_EQ(dialogs.calls(DialogKind::Error).size(), 1);
+    EXPECT_TRUE(dialogs.calls(DialogKind::Error).at(0).text.endsWith("Daten konnten nicht gespeichert werden!"));
+    EXPECT_EQ(documentNumbers(), QList<int>({ 3, 4, TemplateNumber }));
+}
+
+// A kind whose own creation and copy fail.
+class FailingRegister : public DocumentRegister
+{
+public:
+    using DocumentRegister::DocumentRegister;
+
+protected:
+    bool createDocument(int) override { return false; }
+    bool copyDocument(int, int) override { return false; }
+};
+
+TEST_F(DocumentRegisterTest, NoEntryWindowWhenTheDocumentWasNotWritten)
+{
+    addDocuments({ { TemplateNumber, "Vorlage" }, { 3, "A" } });
+    FailingRegister reg(demoKind());
+    reg.head().findKey({ 3 });
+    dialogs.answerText("5");
+    reg.SpeedButton2->click();
+    testsupport::onNextModal([](QDialog *dialog) { qobject_cast<TCopyDlg *>(dialog)->OKBtn->click(); });
+    reg.SpeedButton5->click();
+    EXPECT_TRUE(log.openedOn.isEmpty());
+}
+
 TEST_F(DocumentRegisterTest, HoverHighlightAndShadows)
 {
     DocumentKind kind = demoKind();
