@@ -292,12 +292,15 @@ TEST_F(DocumentRegisterTest, EmptyTablesGetTheTemplateOnOpenAndDocumentOneOnClos
         const char *what;
         bool datedToday;
         bool positionOne;
+        bool templateToday;
         QVariant date;
         QList<QPair<int, int>> positions;
+        QDate templateDate;
     };
     const QVector<Case> cases = {
-        { "as a rule", true, true, QDate(2024, 3, 5), { { 1, 1 }, { TemplateNumber, 1 } } },
-        { "without date and position", false, false, QVariant(), { { TemplateNumber, 1 } } },
+        { "as a rule", true, true, true, QDate(2024, 3, 5), { { 1, 1 }, { TemplateNumber, 1 } }, QDate(2024, 3, 5) },
+        { "without dates and position", false, false, false, QVariant(), { { TemplateNumber, 1 } },
+            QDate(1899, 12, 31) },
     };
     for (const Case &c : cases) {
         Table(Alias::Data, "DEMOKOPF.DB").emptyTable();
@@ -305,6 +308,7 @@ TEST_F(DocumentRegisterTest, EmptyTablesGetTheTemplateOnOpenAndDocumentOneOnClos
         DocumentKind kind = demoKind();
         kind.documentOneDatedToday = c.datedToday;
         kind.positionOneOnClose = c.positionOne;
+        kind.templateDateToday = c.templateToday;
         {
             DocumentRegister reg(kind);
             EXPECT_EQ(documentNumbers(), QList<int>({ TemplateNumber })) << c.what;
@@ -312,7 +316,7 @@ TEST_F(DocumentRegisterTest, EmptyTablesGetTheTemplateOnOpenAndDocumentOneOnClos
             EXPECT_TRUE(reg.isTemplate());
             Table head(Alias::Data, "DEMOKOPF.DB");
             head.open();
-            EXPECT_EQ(head.field(1).asDate(), QDate(2024, 3, 5)) << "the template is dated today";
+            EXPECT_EQ(head.field(1).asDate(), c.templateDate) << c.what;
             reg.show();
             reg.reject();
         }
@@ -794,6 +798,20 @@ TEST_F(DocumentRegisterTest, DruckenOpensThePrintWindowOnTheDocument)
     reg.SpeedButton7->click();
     reg.print();
     EXPECT_EQ(log.printCaptions, QStringList({ "Druck Demo - Belegnummer: 3", "Druck Demo - Belegnummer: 3" }));
+
+    // Gone in the meantime: the print window does not find it and is not shown.
+    auto second = dir->openSecondSession();
+    {
+        Table other(Alias::Data, "DEMOKOPF.DB");
+        other.setSession(second.get());
+        other.open();
+        ASSERT_TRUE(other.findKey({ 3 }));
+        other.deleteRecord();
+    }
+    second->closeAll();
+    EXPECT_EQ(reg.currentNumber(), 3);
+    reg.print();
+    EXPECT_EQ(log.printCaptions.size(), 2);
 }
 
 TEST_F(DocumentRegisterTest, FailedSavesShowTheMessageAndKeepTheInput)
@@ -868,6 +886,68 @@ TEST_F(DocumentRegisterTest, NoEntryWindowWhenTheDocumentWasNotWritten)
     testsupport::onNextModal([](QDialog *dialog) { qobject_cast<TCopyDlg *>(dialog)->OKBtn->click(); });
     reg.SpeedButton5->click();
     EXPECT_TRUE(log.openedOn.isEmpty());
+}
+
+TEST_F(DocumentRegisterTest, CopyOfASingleRecordLeavesThePositions)
+{
+    addDocuments({ { TemplateNumber, "Vorlage" }, { 3, "Quelle" } }, 2);
+    DocumentKind kind = demoKind();
+    kind.copy = CopyStyle::Record;
+    DocumentRegister reg(kind);
+    reg.head().findKey({ 3 });
+    testsupport::onNextModal([](QDialog *dialog) { qobject_cast<TCopyDlg *>(dialog)->OKBtn->click(); });
+    reg.SpeedButton5->click();
+    EXPECT_EQ(documentNumbers(), QList<int>({ 1, 3, TemplateNumber }));
+    EXPECT_EQ(log.openedOn, QList<int>({ 1 }));
+    EXPECT_FALSE(positionKeys().contains(qMakePair(1, 1)));
+}
+
+TEST_F(DocumentRegisterTest, RefreshingKindsSeeTheProposalAnotherUserStored)
+{
+    struct Case {
+        const char *what;
+        bool neuRefreshes;
+        bool kopierenRefreshes;
+        QString neuOffers;
+        QString kopierenOffers;
+    };
+    const QVector<Case> cases = {
+        { "re-reading", true, true, "20", "20" },
+        { "as last read", false, false, "7", "8" }, // Kopieren starts from what Neu stored
+    };
+    for (const Case &c : cases) {
+        setProposal(7);
+        DocumentKind kind = demoKind();
+        kind.neuRefreshesTables = c.neuRefreshes;
+        kind.kopierenRefreshesTables = c.kopierenRefreshes;
+        DocumentRegister reg(kind);
+        const auto storeElsewhere = [this](int value) {
+            auto second = dir->openSecondSession();
+            Table t(Alias::Data, ParameterTableName);
+            t.setSession(second.get());
+            t.open();
+            t.edit();
+            t.fieldByName("VorschlagNr_3").setAsInteger(value);
+            t.post();
+            t.close();
+            second->closeAll();
+        };
+        storeElsewhere(20);
+        dialogs.clear();
+        dialogs.answerCancel();
+        reg.SpeedButton2->click();
+        EXPECT_EQ(dialogs.calls().at(0).preset, c.neuOffers) << c.what;
+
+        storeElsewhere(20);
+        QString offered;
+        testsupport::onNextModal([&offered](QDialog *dialog) {
+            auto *copy = qobject_cast<TCopyDlg *>(dialog);
+            offered = copy->Edit2->text();
+            copy->CancelBtn->click();
+        });
+        reg.SpeedButton5->click();
+        EXPECT_EQ(offered, c.kopierenOffers) << c.what;
+    }
 }
 
 TEST_F(DocumentRegisterTest, HoverHighlightAndShadows)
