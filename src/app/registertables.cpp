@@ -1,5 +1,7 @@
 #include "registertables.h"
 
+#include "masterdata/masterdatatables.h"
+#include "masterdata/masterdatawindows.h"
 #include "shell/parameterrecord.h"
 #include "shell/printsettings.h"
 #include "shell/shelltables.h"
@@ -9,8 +11,12 @@ void registerTables()
 {
     shell::registerShellTables();
     shell::registerPrintTables();
+    masterdata::registerMasterdataTables();
 
     shell::addDataDirectoryStep([](platform::Session &session) { shell::ensureParameterRecord(session); });
 }
 
-void registerWindows() { }
+void registerWindows()
+{
+    masterdata::registerMasterdataWindows();
+}

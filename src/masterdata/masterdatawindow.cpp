@@ -319,8 +319,14 @@ void MasterDataWindow::applyDisplaySettings()
     setPalette(background);
     setAutoFillBackground(true);
     const QFont labelFont = m_definition.labelsInFormFont ? state.FormularAnzeigeFont : state.StammdatenAnzeigeFont;
-    for (QLabel *label : findChildren<QLabel *>())
+    const QColor labelColour
+        = m_definition.labelsInFormFont ? state.FormularAnzeigeFontColor : state.StammdatenAnzeigeFontColor;
+    for (QLabel *label : findChildren<QLabel *>()) {
         label->setFont(labelFont);
+        QPalette text = label->palette();
+        text.setColor(QPalette::WindowText, labelColour);
+        label->setPalette(text);
+    }
     for (QWidget *control : std::as_const(m_fieldControls)) {
         control->setFont(state.EingabeFelderFont);
         QPalette text = control->palette();

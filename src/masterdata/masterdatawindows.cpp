@@ -6,6 +6,7 @@
 #include "masterdata/packagekinds.h"
 #include "masterdata/preferenceclauses.h"
 #include "masterdata/procedurecodes.h"
+#include "shell/windowfactories.h"
 
 #include <functional>
 
@@ -59,6 +60,12 @@ QStringList masterDataWindowClasses()
     for (const WindowMaker &maker : makers())
         names.append(maker.className);
     return names;
+}
+
+void registerMasterdataWindows()
+{
+    for (const WindowMaker &maker : makers())
+        shell::registerWindowFactory(maker.className, maker.create);
 }
 
 } // namespace masterdata

@@ -14,4 +14,7 @@ namespace masterdata {
 QDialog *createMasterDataWindow(const QString &className, QWidget *parent = nullptr);
 QStringList masterDataWindowClasses();
 
+// Registers every window above as the main window's opener of its entry.
+void registerMasterdataWindows();
+
 } // namespace masterdata

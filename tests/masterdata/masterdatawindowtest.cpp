@@ -9,10 +9,12 @@
 #include "masterdatafixture.h"
 
 #include "platform/datalookupcombobox.h"
+#include "shell/kindtable.h"
 #include "shell/radiogroup.h"
 #include "shell/settings.h"
 #include "shell/tfrmsuche.h"
 #include "shell/twheeldbgrid.h"
+#include "shell/windowfactories.h"
 #include "support/modaldialog.h"
 
 #include <QAbstractButton>
@@ -337,7 +339,7 @@ TEST_F(MasterDataWindowTest, LetterInTheCountryFieldMovesTheCountryListByName)
     window.close();
 }
 
-TEST_F(MasterDataWindowTest, EveryWindowOpensByItsClassName)
+TEST_F(MasterDataWindowTest, EveryWindowOpensFromTheMainWindowEntry)
 {
     const QVector<QPair<QString, QString>> captions = {
         { "TfrmLnder", "Länderverwaltung" },
@@ -358,9 +360,13 @@ TEST_F(MasterDataWindowTest, EveryWindowOpensByItsClassName)
         { "TfrmVersand", "Versandanschrift" },
     };
     EXPECT_EQ(masterDataWindowClasses().size(), captions.size());
+    registerMasterdataWindows();
     for (const auto &[className, caption] : captions) {
         SCOPED_TRACE(className.toStdString());
-        std::unique_ptr<QDialog> window(createMasterDataWindow(className));
+        ASSERT_TRUE(shell::hasWindowFactory(className)) << "the main window's entry opens it";
+        EXPECT_TRUE(std::any_of(shell::windowTable().cbegin(), shell::windowTable().cend(),
+            [&](const shell::WindowEntry &entry) { return entry.key == className; }));
+        std::unique_ptr<QDialog> window(shell::windowFactory(className)(nullptr));
         ASSERT_TRUE(window);
         EXPECT_EQ(window->windowTitle(), caption);
         window->show();
@@ -369,6 +375,7 @@ TEST_F(MasterDataWindowTest, EveryWindowOpensByItsClassName)
         EXPECT_TRUE(masterData->table().isActive());
         EXPECT_FALSE(masterData->pickMode());
         window->close();
+        shell::unregisterWindowFactory(className);
     }
 }
 
