@@ -63,6 +63,13 @@ ListItem listLine(int y)
     return { ListItem::Kind::Line, FrameLeft, y, {}, {} };
 }
 
+ListItem listLineBetweenBlocks(int y)
+{
+    ListItem line = listLine(y);
+    line.betweenBlocksOnly = true;
+    return line;
+}
+
 ListRecord::ListRecord(platform::Table &table, const QVector<ListLookup> &lookups,
     const QVector<std::shared_ptr<platform::Table>> &lookupTables)
     : m_table(table)
@@ -242,6 +249,10 @@ void ListPrintWindow::printSheet(int page, ListRecord &record)
         const int offset = block * m_layout.step;
         for (const ListItem &item : m_layout.items) {
             const int y = item.y + offset;
+            if (item.when && !item.when(record))
+                continue;
+            if (item.betweenBlocksOnly && block == m_layout.recordsPerSheet - 1)
+                continue;
             switch (item.kind) {
             case ListItem::Kind::Caption:
                 setFont(CourierNew, TextHeight, m_layout.captionStyle);

@@ -38,6 +38,10 @@ struct ListItem {
     // the bold font.
     QString reference {};
     ListText text {};
+    // Printed only for records it holds for (every record when empty).
+    std::function<bool(ListRecord &)> when {};
+    // Left out in the last block of a full sheet.
+    bool betweenBlocksOnly = false;
 };
 
 ListItem listCaption(int x, int y, const QString &text);
@@ -46,6 +50,8 @@ ListItem listValue(int x, int y, const QString &reference, const QString &field)
 ListItem listValue(int x, int y, const QString &reference, ListText text);
 // A line across the frame, from x 100 to the frame's right edge.
 ListItem listLine(int y);
+// The same line under every block but the last of a full sheet.
+ListItem listLineBetweenBlocks(int y);
 
 // A table whose record is found for each printed record: its key field
 // equals the list table's masterField.

@@ -20,6 +20,7 @@ enum class ControlKind {
     CheckBox, // Boolean field
     Lookup, // drop-down of another table's records, storing its key
     PlainEdit, // not bound to the table (a value for callers)
+    Choice, // drop-down of fixed texts, storing each text's code
 };
 
 // What Enter does in an edit field.
@@ -59,6 +60,10 @@ struct EditField {
     // A pick button beside the field; F9 in the field acts as it.
     std::function<void(MasterDataWindow &)> pick {};
     QString pickButtonName {};
+    // Choice: the texts offered and the code each stores (the text itself
+    // where no code is given).
+    QStringList choices {};
+    QStringList choiceCodes {};
 };
 
 // A framed group of edit fields, one field a row.
@@ -107,6 +112,9 @@ struct MasterDataDefinition {
     QString focusField {};
     // Number proposal on add: the highest number + 1.
     QString numberField {};
+    // Add done the window's own way instead (the focus then goes to the
+    // key field as usual).
+    std::function<void(MasterDataWindow &)> addRecord {};
 
     // Pick buttons, hidden unless the window is opened in pick mode.
     QString takeCaption = QStringLiteral("Übernehmen");
@@ -121,6 +129,8 @@ struct MasterDataDefinition {
     bool hasPrint = true;
     bool hasSearch = true;
     QString searchCaption = QStringLiteral("&Suche");
+    // "Daten-&Import", where the window has one.
+    std::function<void(MasterDataWindow &)> dataImport {};
     QString closeCaption = QStringLiteral("Sc&hließen");
 
     // Search: the keys, the key order the found record is found in again

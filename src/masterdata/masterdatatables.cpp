@@ -19,11 +19,77 @@ TableSchema &keyed(TableSchema &schema, const QString &key, const QString &index
     return schema.primaryKey({ key }).index(indexName, { textField }, true);
 }
 
+// Customers, goods numbers and articles: the tables documents take their
+// parties and goods from.
+void registerTradingTables(platform::SchemaRegistry &registry)
+{
+    TableSchema customers = dataTable(Tables::Customers);
+    customers.integer(QStringLiteral("nummer"))
+        .strings(QStringLiteral("name"), 1, 3, 29)
+        .string(QStringLiteral("strasse"), 29)
+        .string(QStringLiteral("ort"), 29)
+        .string(QStringLiteral("land"), 3)
+        .string(QStringLiteral("telefon"), 25)
+        .string(QStringLiteral("telefax"), 25)
+        .string(QStringLiteral("telex"), 25)
+        .string(QStringLiteral("sprache"), 1)
+        .string(QStringLiteral("ustnr"), 29)
+        .string(QStringLiteral("franka"), 20)
+        .string(QStringLiteral("TIN"), 15)
+        .string(QStringLiteral("IsDeuZoll"), 1)
+        .string(QStringLiteral("PLZ"), 7);
+    registry.add(keyed(customers, QStringLiteral("nummer"), QStringLiteral("iName"), QStringLiteral("name1")));
+
+    // The goods number alone is no key: one number may stand with several
+    // descriptions and origins. Rows are told apart by all seven fields of
+    // iFind, which the data need not keep unique.
+    TableSchema goods = dataTable(Tables::GoodsNumbers);
+    goods.string(QStringLiteral("waren"), 8)
+        .strings(QStringLiteral("bez"), 1, 4, 40)
+        .string(QStringLiteral("Land"), 3)
+        .string(QStringLiteral("Einheit"), 11)
+        .string(QStringLiteral("maseinheit"), 1)
+        .string(QStringLiteral("Brutto"), 10)
+        .string(QStringLiteral("Netto"), 10)
+        .strings(QStringLiteral("bez"), 5, 9, 40)
+        .string(QStringLiteral("Waren2"), 2)
+        .string(QStringLiteral("Waren3"), 4)
+        .string(QStringLiteral("Waren4"), 4)
+        .string(QStringLiteral("Waren5"), 4)
+        .index(QStringLiteral("iLand"), { QStringLiteral("Land") }, true)
+        .index(QStringLiteral("ibez"), { QStringLiteral("bez1") }, true)
+        .index(QStringLiteral("iware"), { QStringLiteral("waren") }, true)
+        .index(QStringLiteral("iFind"),
+            { QStringLiteral("waren"), QStringLiteral("bez1"), QStringLiteral("bez2"), QStringLiteral("bez3"),
+                QStringLiteral("bez4"), QStringLiteral("bez5"), QStringLiteral("Land") },
+            true);
+    registry.add(goods);
+
+    TableSchema articles = dataTable(Tables::Articles);
+    articles.string(QStringLiteral("artikel"), 20)
+        .string(QStringLiteral("waren"), 8)
+        .strings(QStringLiteral("bez"), 1, 4, 40)
+        .strings(QStringLiteral("f"), 1, 4, 40)
+        .strings(QStringLiteral("s"), 1, 4, 40)
+        .strings(QStringLiteral("p"), 1, 4, 40)
+        .strings(QStringLiteral("bez"), 5, 6, 40)
+        .strings(QStringLiteral("f"), 5, 6, 40)
+        .strings(QStringLiteral("s"), 5, 6, 40)
+        .strings(QStringLiteral("p"), 5, 6, 40)
+        .floating(QStringLiteral("preis"))
+        .floating(QStringLiteral("netto"))
+        .string(QStringLiteral("urland"), 3)
+        .strings(QStringLiteral("E"), 1, 6, 40)
+        .boolean(QStringLiteral("Praefberech"));
+    registry.add(keyed(articles, QStringLiteral("artikel"), QStringLiteral("iBez"), QStringLiteral("bez1")));
+}
+
 } // namespace
 
 void registerMasterdataTables()
 {
     auto &registry = platform::SchemaRegistry::instance();
+    registerTradingTables(registry);
 
     TableSchema countries = dataTable(Tables::Countries);
     countries.string(QStringLiteral("Land"), 3)

@@ -8,14 +8,17 @@ class Database;
 
 namespace masterdata {
 
-// Declares the master tables of this library (countries, code tables,
-// preference clauses, package kinds, forwarders, shipping addresses) in the
-// schema registry. The program and the tests call it before they open a
-// data directory.
+// Declares the master tables of this library (customers, goods numbers,
+// articles, countries, code tables, preference clauses, package kinds,
+// forwarders, shipping addresses) in the schema registry. The program and
+// the tests call it before they open a data directory.
 void registerMasterdataTables();
 
 // The file names of the tables, as the windows and other libraries open them.
 namespace Tables {
+inline const QString Customers = QStringLiteral("S_KUNDEN.DB");
+inline const QString GoodsNumbers = QStringLiteral("S_WARENN.DB");
+inline const QString Articles = QStringLiteral("S_ARTIST.DB");
 inline const QString Countries = QStringLiteral("S_LANDBZ.DB");
 inline const QString Languages = QStringLiteral("S_SPRACH.DB");
 inline const QString OriginClauses = QStringLiteral("S_URZEUG.DB");

@@ -3,6 +3,7 @@
 #include "masterdata/redrowmodel.h"
 
 #include "platform/datacheckbox.h"
+#include "platform/datacombobox.h"
 #include "platform/dataedit.h"
 #include "platform/datalookupcombobox.h"
 #include "platform/datamemo.h"
@@ -145,6 +146,12 @@ void MasterDataWindow::buildMenu()
             menuBar->addAction(QStringLiteral("&Drucken")), &QAction::triggered, this, &MasterDataWindow::printList);
     if (m_definition.hasSearch)
         connect(menuBar->addAction(m_definition.searchCaption), &QAction::triggered, this, &MasterDataWindow::search);
+    if (m_definition.dataImport)
+        connect(menuBar->addAction(QStringLiteral("Daten-&Import")), &QAction::triggered, this, [this] {
+            if (m_table->isEditing())
+                m_table->post();
+            m_definition.dataImport(*this);
+        });
     connect(menuBar->addAction(m_definition.closeCaption), &QAction::triggered, this, &QDialog::reject);
     layout()->setMenuBar(menuBar);
 }
@@ -183,6 +190,14 @@ QWidget *MasterDataWindow::createControl(const EditField &field, QWidget *parent
         auto *combo = new NameOrderedLookup(field.lookup.nameIndex, parent);
         combo->bind(m_table, field.field);
         combo->setListSource(list, field.lookup.keyField, field.lookup.displayField);
+        control = combo;
+        break;
+    }
+    case ControlKind::Choice: {
+        auto *combo = new platform::DataComboBox(parent);
+        for (int i = 0; i < field.choices.size(); ++i)
+            combo->addItem(field.choices.at(i), field.choiceCodes.value(i, field.choices.at(i)));
+        combo->bind(m_table, field.field);
         control = combo;
         break;
     }
@@ -449,7 +464,9 @@ void MasterDataWindow::clickRecordButton(RecordButton which)
         m_table->last();
         break;
     case Add:
-        if (!m_definition.numberField.isEmpty()) {
+        if (m_definition.addRecord) {
+            m_definition.addRecord(*this);
+        } else if (!m_definition.numberField.isEmpty()) {
             // The highest number in use plus one; the user may change it.
             const int highest = platform::queryScalar(
                 QStringLiteral("SELECT MAX(%1) FROM %2").arg(m_definition.numberField, m_definition.table))

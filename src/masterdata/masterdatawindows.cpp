@@ -1,8 +1,11 @@
 #include "masterdata/masterdatawindows.h"
 
+#include "masterdata/articles.h"
 #include "masterdata/codetables.h"
 #include "masterdata/countries.h"
+#include "masterdata/customers.h"
 #include "masterdata/forwarders.h"
+#include "masterdata/goodsnumbers.h"
 #include "masterdata/packagekinds.h"
 #include "masterdata/preferenceclauses.h"
 #include "masterdata/procedurecodes.h"
@@ -23,6 +26,9 @@ const QVector<WindowMaker> &makers()
 {
     static const QVector<WindowMaker> list = [] {
         QVector<WindowMaker> result = {
+            { QStringLiteral("TfrmKunden"), [](QWidget *p) -> QDialog * { return new TfrmKunden(p); } },
+            { QStringLiteral("TfrmWare"), [](QWidget *p) -> QDialog * { return new TfrmWare(p); } },
+            { QStringLiteral("TfrmArtikel"), [](QWidget *p) -> QDialog * { return new TfrmArtikel(p); } },
             { QStringLiteral("TfrmLnder"), [](QWidget *p) -> QDialog * { return new TfrmLnder(p); } },
             { QStringLiteral("TfrmEinh_Verfahren1"),
                 [](QWidget *p) -> QDialog * { return new TfrmEinh_Verfahren1(p); } },

@@ -13,7 +13,11 @@ DataComboBox::DataComboBox(QWidget *parent)
 {
     connect(m_link, &FieldDataLink::dataChanged, this, &DataComboBox::load);
     connect(m_link, &FieldDataLink::editingChanged, this, &DataComboBox::updateReadOnly);
-    connect(this, &QComboBox::activated, this, [this](int index) { write(itemText(index)); });
+    connect(this, &QComboBox::activated, this, [this](int index) {
+        // An item with data stores its code rather than its text.
+        const QVariant code = itemData(index);
+        write(code.isValid() ? code.toString() : itemText(index));
+    });
     load();
     updateReadOnly();
 }
@@ -51,7 +55,10 @@ void DataComboBox::load()
             setEditText(text);
         }
     } else {
-        setCurrentIndex(text.isEmpty() ? -1 : findText(text, Qt::MatchFixedString));
+        int index = text.isEmpty() ? -1 : findData(text, Qt::UserRole, Qt::MatchFixedString);
+        if (index < 0 && !text.isEmpty())
+            index = findText(text, Qt::MatchFixedString);
+        setCurrentIndex(index);
     }
 }
 

@@ -7,7 +7,8 @@ namespace platform {
 class DataSet;
 class FieldDataLink;
 
-// A combo box bound to a text field: the field stores the chosen item's text.
+// A combo box bound to a text field: the field stores the chosen item's text,
+// or its data where the item has some (a code standing for the text).
 // When editable, other texts may be typed too (no longer than the field).
 // A stored text that is no item shows no selection in a non-editable box.
 class DataComboBox : public QComboBox

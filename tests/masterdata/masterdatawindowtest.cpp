@@ -342,6 +342,9 @@ TEST_F(MasterDataWindowTest, LetterInTheCountryFieldMovesTheCountryListByName)
 TEST_F(MasterDataWindowTest, EveryWindowOpensFromTheMainWindowEntry)
 {
     const QVector<QPair<QString, QString>> captions = {
+        { "TfrmKunden", "Kundenverwaltung" },
+        { "TfrmWare", "Statistische Warennummern" },
+        { "TfrmArtikel", "Artikelverwaltung" },
         { "TfrmLnder", "Länderverwaltung" },
         { "TfrmUrzeug", "Ursprungszeugnis" },
         { "TfrmVerkehrszweig", "Verkehrszweige" },
