@@ -50,6 +50,14 @@ void cancelPending(platform::DataSet &dataSet)
     }
 }
 
+// Drops the unfinished record and shows what went wrong in an error box.
+void reportFailure(platform::DataSet &dataSet, const std::exception &error)
+{
+    cancelPending(dataSet);
+    const auto *databaseError = dynamic_cast<const DatabaseError *>(&error);
+    platform::dialogs().error(databaseError ? databaseError->message() : QString::fromUtf8(error.what()));
+}
+
 } // namespace
 
 void setTodayInto(Table &table, int fieldIndex)
@@ -77,15 +85,8 @@ bool NewRecordFromTemplate(Table &head, int number)
         writeTexts(head, texts, 2);
         head.post();
         return true;
-    } catch (const platform::AbortException &e) {
-        cancelPending(head);
-        platform::dialogs().error(QString::fromUtf8(e.what()));
-    } catch (const DatabaseError &e) {
-        cancelPending(head);
-        platform::dialogs().error(e.message());
     } catch (const std::exception &e) {
-        cancelPending(head);
-        platform::dialogs().error(QString::fromUtf8(e.what()));
+        reportFailure(head, e);
     }
     return false;
 }
@@ -301,15 +302,8 @@ bool condense(Table &source, Table &target, const QVector<Mapping> &mappings, co
             target.post();
         }
         return true;
-    } catch (const platform::AbortException &e) {
-        cancelPending(target);
-        platform::dialogs().error(QString::fromUtf8(e.what()));
-    } catch (const DatabaseError &e) {
-        cancelPending(target);
-        platform::dialogs().error(e.message());
     } catch (const std::exception &e) {
-        cancelPending(target);
-        platform::dialogs().error(QString::fromUtf8(e.what()));
+        reportFailure(target, e);
     }
     return false;
 }
