@@ -1,5 +1,6 @@
 #include "registertables.h"
 
+#include "masterdata/languages.h"
 #include "masterdata/masterdatatables.h"
 #include "masterdata/masterdatawindows.h"
 #include "shell/parameterrecord.h"
@@ -14,6 +15,8 @@ void registerTables()
     masterdata::registerMasterdataTables();
 
     shell::addDataDirectoryStep([](platform::Session &session) { shell::ensureParameterRecord(session); });
+    // After the parameter record: the language table takes its names.
+    shell::addDataDirectoryStep(masterdata::fillLanguageTable);
 }
 
 void registerWindows()

@@ -48,6 +48,13 @@ ListItem listCaption(int x, int y, ListText text)
     return { ListItem::Kind::Caption, x, y, {}, std::move(text) };
 }
 
+ListItem listCaption(int x, int y, const QString &text, platform::FontStyles style)
+{
+    ListItem caption = listCaption(x, y, text);
+    caption.style = style;
+    return caption;
+}
+
 ListItem listValue(int x, int y, const QString &reference, const QString &field)
 {
     return { ListItem::Kind::Value, x, y, reference, [field](ListRecord &record) { return record.field(field); } };
@@ -255,7 +262,7 @@ void ListPrintWindow::printSheet(int page, ListRecord &record)
                 continue;
             switch (item.kind) {
             case ListItem::Kind::Caption:
-                setFont(CourierNew, TextHeight, m_layout.captionStyle);
+                setFont(CourierNew, TextHeight, item.style.value_or(m_layout.captionStyle));
                 textAt(item.x, y, item.text(record));
                 break;
             case ListItem::Kind::Value:

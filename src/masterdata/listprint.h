@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QLabel;
 class QProgressBar;
@@ -42,10 +43,13 @@ struct ListItem {
     std::function<bool(ListRecord &)> when {};
     // Left out in the last block of a full sheet.
     bool betweenBlocksOnly = false;
+    // A caption in a style of its own instead of the layout's.
+    std::optional<platform::FontStyles> style {};
 };
 
 ListItem listCaption(int x, int y, const QString &text);
 ListItem listCaption(int x, int y, ListText text);
+ListItem listCaption(int x, int y, const QString &text, platform::FontStyles style);
 ListItem listValue(int x, int y, const QString &reference, const QString &field);
 ListItem listValue(int x, int y, const QString &reference, ListText text);
 // A line across the frame, from x 100 to the frame's right edge.

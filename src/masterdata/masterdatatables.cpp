@@ -1,5 +1,6 @@
 #include "masterdata/masterdatatables.h"
 
+#include "masterdata/texttables.h"
 #include "platform/schemaregistry.h"
 
 namespace masterdata {
@@ -216,6 +217,8 @@ void registerMasterdataTables()
         .string(QStringLiteral("telex"), 25)
         .string(QStringLiteral("ansprech"), 25);
     registry.add(keyed(shipping, QStringLiteral("nummer"), QStringLiteral("iName"), QStringLiteral("name1")));
+
+    registerTextTables();
 }
 
 } // namespace masterdata

@@ -36,6 +36,10 @@ inline const QString PreferenceClauses = QStringLiteral("S_PRAEFZ.DB");
 inline const QString PackageKinds = QStringLiteral("S_PACKST.DB");
 inline const QString Forwarders = QStringLiteral("S_SPEDIT.DB");
 inline const QString ShippingAddresses = QStringLiteral("S_VERSAN.DB");
+inline const QString SupportingDocuments = QStringLiteral("S_Unterlagen.db");
+inline const QString PaymentTerms = QStringLiteral("S_ZABEDG.DB");
+inline const QString InvoiceClauses = QStringLiteral("S_REKLAU.DB");
+inline const QString Translations = QStringLiteral("S_SP.DB");
 }
 
 } // namespace masterdata

@@ -2,13 +2,19 @@
 
 #include "masterdata/articles.h"
 #include "masterdata/codetables.h"
+#include "masterdata/companydata.h"
 #include "masterdata/countries.h"
 #include "masterdata/customers.h"
 #include "masterdata/forwarders.h"
 #include "masterdata/goodsnumbers.h"
+#include "masterdata/languages.h"
 #include "masterdata/packagekinds.h"
+#include "masterdata/paymentterms.h"
+#include "masterdata/picklists.h"
 #include "masterdata/preferenceclauses.h"
 #include "masterdata/procedurecodes.h"
+#include "masterdata/supportingdocuments.h"
+#include "masterdata/translations.h"
 #include "shell/windowfactories.h"
 
 #include <functional>
@@ -38,6 +44,10 @@ const QVector<WindowMaker> &makers()
             { QStringLiteral("TfrmPackst"), [](QWidget *p) -> QDialog * { return new TfrmPackst(p); } },
             { QStringLiteral("TfrmSpedit"), [](QWidget *p) -> QDialog * { return new TfrmSpedit(p); } },
             { QStringLiteral("TfrmVersand"), [](QWidget *p) -> QDialog * { return new TfrmVersand(p); } },
+            { QStringLiteral("TfrmZahlung"), [](QWidget *p) -> QDialog * { return new TfrmZahlung(p); } },
+            { QStringLiteral("TfrmKlausel"), [](QWidget *p) -> QDialog * { return new TfrmKlausel(p); } },
+            // The menu keeps the table: no pick buttons.
+            { QStringLiteral("TfrmUnterlagen"), [](QWidget *p) -> QDialog * { return new TfrmUnterlagen(p); } },
         };
         for (const CodeTable &table : codeTables()) {
             auto definition = table.definition;
@@ -72,6 +82,13 @@ void registerMasterdataWindows()
 {
     for (const WindowMaker &maker : makers())
         shell::registerWindowFactory(maker.className, maker.create);
+    // The services menu's windows on the parameter record and the print texts.
+    shell::registerWindowFactory(QStringLiteral("TfrmAuftr_de"), [](QWidget *p) { return new TfrmAuftr_de(p); });
+    shell::registerWindowFactory(QStringLiteral("Tfrmsprachen"), [](QWidget *p) { return new Tfrmsprachen(p); });
+    shell::registerWindowFactory(
+        QStringLiteral("Tfrmuebersetzungen"), [](QWidget *p) { return new Tfrmuebersetzungen(p); });
+    shell::registerPickFunction(QStringLiteral("TfrmVerf_e"), pickProcedureForOptions);
+    shell::registerPickFunction(QStringLiteral("TfrmGesch_e"), pickBusinessTypeForOptions);
 }
 
 } // namespace masterdata

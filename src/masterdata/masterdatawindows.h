@@ -14,7 +14,9 @@ namespace masterdata {
 QDialog *createMasterDataWindow(const QString &className, QWidget *parent = nullptr);
 QStringList masterDataWindowClasses();
 
-// Registers every window above as the main window's opener of its entry.
+// Registers every window above as the main window's opener of its entry,
+// with the company-data, languages and translations windows of the services
+// menu and the two pick buttons of the options dialog.
 void registerMasterdataWindows();
 
 } // namespace masterdata

@@ -1,5 +1,6 @@
 #include "masterdata/selectionwindow.h"
 
+#include "masterdata/picktargets.h"
 #include "masterdata/redrowmodel.h"
 #include "platform/table.h"
 #include "platform/tableschema.h"
@@ -83,6 +84,13 @@ bool SelectionWindow::typeAhead(const QString &text)
     m_table->setIndexName(m_definition.searchIndex);
     m_table->findNearest({ text });
     return true;
+}
+
+void SelectionWindow::accept()
+{
+    if (m_tag != 0)
+        writePickTarget(m_definition.className, m_tag, *m_table);
+    QDialog::accept();
 }
 
 bool SelectionWindow::eventFilter(QObject *watched, QEvent *event)

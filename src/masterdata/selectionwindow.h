@@ -55,6 +55,13 @@ public:
     // false when the window ignores the character.
     bool typeAhead(const QString &text);
 
+    // A tag other than 0 makes "Übernehmen" write the chosen row into the
+    // entry window registered for the list and tag (picktargets.h).
+    void setTag(int tag) { m_tag = tag; }
+    int tag() const { return m_tag; }
+
+    void accept() override;
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
@@ -66,6 +73,7 @@ private:
     shell::TWheelDBGrid *m_grid;
     QPushButton *m_take;
     QPushButton *m_cancel;
+    int m_tag = 0;
 };
 
 } // namespace masterdata

@@ -361,6 +361,9 @@ TEST_F(MasterDataWindowTest, EveryWindowOpensFromTheMainWindowEntry)
         { "TfrmPackst", "Packstücke" },
         { "TfrmSpedit", "Spediteure" },
         { "TfrmVersand", "Versandanschrift" },
+        { "TfrmZahlung", "Zahlungsbedingung" },
+        { "TfrmKlausel", "Rechnungsklauseln" },
+        { "TfrmUnterlagen", "Unterlagen" },
     };
     EXPECT_EQ(masterDataWindowClasses().size(), captions.size());
     registerMasterdataWindows();
