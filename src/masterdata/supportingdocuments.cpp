@@ -4,6 +4,8 @@
 #include "platform/field.h"
 #include "platform/table.h"
 
+#include <QToolButton>
+
 namespace masterdata {
 
 MasterDataDefinition supportingDocumentDefinition()
@@ -42,6 +44,9 @@ MasterDataDefinition supportingDocumentDefinition()
 TfrmUnterlagen::TfrmUnterlagen(QWidget *parent)
     : MasterDataWindow(supportingDocumentDefinition(), parent)
 {
+    // This window's buttons stay flat whatever the option says.
+    for (QToolButton *button : findChildren<QToolButton *>())
+        button->setAutoRaise(true);
 }
 
 void TfrmUnterlagen::ShowEditor(QWidget *parent)

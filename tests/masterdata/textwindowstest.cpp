@@ -5,6 +5,7 @@
 #include "platform/dataedit.h"
 #include "platform/recordingcanvas.h"
 #include "shell/conversion.h"
+#include "shell/settings.h"
 #include "shell/twheeldbgrid.h"
 #include "support/modaldialog.h"
 
@@ -12,6 +13,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QToolButton>
 
 #include <functional>
 
@@ -283,7 +285,13 @@ TEST_F(TextWindowsTest, SupportingDocumentsKeptFromTheMenuShowNoPickButtons)
 {
     insert(Tables::SupportingDocuments, { { "Code", "C" }, { "Quali", "" }, { "Text", "erste Zeile\nzweite Zeile" } });
     insert(Tables::SupportingDocuments, { { "Code", "A" }, { "Quali", "Q" } });
+    const bool windows2000 = shell::Windows2000OrLater;
+    shell::Windows2000OrLater = true;
+    shell::mainState().XP_Themes = true; // raised buttons elsewhere
     TfrmUnterlagen window;
+    shell::Windows2000OrLater = windows2000;
+    for (QToolButton *button : window.findChildren<QToolButton *>())
+        EXPECT_TRUE(button->autoRaise()) << "its buttons stay flat";
     window.show();
     EXPECT_FALSE(window.pickMode());
     EXPECT_TRUE(window.control("Panel1")->isHidden());
