@@ -1,7 +1,10 @@
 #include "masterdata/articles.h"
 
+#include "masterdata/masterdataexchange.h"
 #include "masterdata/masterdatatables.h"
 #include "masterdata/packagekinds.h"
+#include "masterdata/picklists.h"
+#include "masterdata/tfrmkundenimport.h"
 #include "platform/dataedit.h"
 #include "platform/field.h"
 #include "platform/localformat.h"
@@ -23,6 +26,25 @@ EditField edit(const QString &name, const QString &field, const QString &label)
 
 const char *const DesignCaptions[] = { "&Deutsch", "&Englisch", "&Französisch", "&Portugisisch", "&Spanisch" };
 const char *const LanguagePrefixes[] = { "bez", "E", "f", "p", "s" };
+
+// The button beside "Warennummer" (and F9 there): the goods number chosen
+// in the pick list goes into the article, which is then stored.
+void pickGoodsNumber(MasterDataWindow &window)
+{
+    platform::Table &articles = window.table();
+    if (!articles.isEditing()) {
+        if (articles.isEmpty())
+            return;
+        articles.edit();
+    }
+    {
+        TfrmWare_e list(&window);
+        list.move(window.pos() + QPoint(112, 176));
+        if (list.exec() == QDialog::Accepted && !list.table().isEmpty())
+            articles.setValue(QStringLiteral("waren"), list.table().fieldByName(QStringLiteral("waren")).asString());
+    }
+    articles.post();
+}
 
 } // namespace
 
@@ -57,6 +79,7 @@ MasterDataDefinition articleDefinition()
         .nameIndex = QStringLiteral("iBez") };
     EditField goodsNumber = edit(QStringLiteral("DBEdit10"), QStringLiteral("waren"), QStringLiteral("Warennummer"));
     goodsNumber.pickButtonName = QStringLiteral("SpeedButton1");
+    goodsNumber.pick = pickGoodsNumber;
     EditField preference
         = edit(QStringLiteral("DBCheckBox1"), QStringLiteral("Praefberech"), QStringLiteral("Präferenzberechtigt"));
     preference.kind = ControlKind::CheckBox;
@@ -86,6 +109,10 @@ MasterDataDefinition articleDefinition()
         .orders = { QStringLiteral("Artikel"), QStringLiteral("Bez1") },
         .iniKey = QStringLiteral("Artikel"),
         .storeChoice = true };
+    d.dataImport = [](MasterDataWindow &window) {
+        showMasterDataImport(exchangeKind(ExchangeKinds::Articles), &window);
+        window.table().refresh();
+    };
     d.listLayout = articleListLayout;
     return d;
 }

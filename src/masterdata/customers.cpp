@@ -1,6 +1,8 @@
 #include "masterdata/customers.h"
 
+#include "masterdata/masterdataexchange.h"
 #include "masterdata/masterdatatables.h"
+#include "masterdata/tfrmkundenimport.h"
 #include "platform/field.h"
 #include "platform/query.h"
 #include "platform/table.h"
@@ -145,6 +147,10 @@ MasterDataDefinition customerDefinition()
         .orders = { QStringLiteral("Nummer"), QStringLiteral("Name1") },
         .iniKey = QStringLiteral("Kunden"),
         .storeChoice = false };
+    d.dataImport = [](MasterDataWindow &window) {
+        showMasterDataImport(exchangeKind(ExchangeKinds::Customers), &window);
+        window.table().refresh();
+    };
     d.listLayout = customerListLayout;
     return d;
 }

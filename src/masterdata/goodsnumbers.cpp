@@ -1,6 +1,8 @@
 #include "masterdata/goodsnumbers.h"
 
+#include "masterdata/masterdataexchange.h"
 #include "masterdata/masterdatatables.h"
+#include "masterdata/tfrmkundenimport.h"
 #include "platform/datacheckbox.h"
 #include "platform/field.h"
 #include "platform/table.h"
@@ -101,6 +103,10 @@ MasterDataDefinition goodsNumberDefinition()
         .orders = { QStringLiteral("Waren"), QStringLiteral("Bez1") },
         .iniKey = QStringLiteral("WarenNr"),
         .storeChoice = true };
+    d.dataImport = [](MasterDataWindow &window) {
+        showMasterDataImport(exchangeKind(ExchangeKinds::GoodsNumbers), &window);
+        window.table().refresh();
+    };
     d.listLayout = goodsNumberListLayout;
     d.setup = setupWindow;
     return d;

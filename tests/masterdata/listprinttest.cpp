@@ -1,7 +1,10 @@
 #include "masterdata/listprint.h"
+#include "masterdata/articles.h"
 #include "masterdata/codetables.h"
 #include "masterdata/countries.h"
+#include "masterdata/customers.h"
 #include "masterdata/forwarders.h"
+#include "masterdata/goodsnumbers.h"
 #include "masterdata/packagekinds.h"
 #include "masterdata/preferenceclauses.h"
 #include "masterdatafixture.h"
@@ -144,6 +147,10 @@ TEST_F(ListPrintTest, SheetQuestionAndSheetsFollowTheRecordsPerSheetOfEachList)
         { "ports", portListLayout, "Nummer. :", 5, several(3), { 5 } },
         { "ports", portListLayout, "Nummer. :", 0, several(3), {} },
         { "federal states", federalStateListLayout, "Nummer :", 50, one, { 50 } },
+        { "customers", customerListLayout, "Kunden-Nr. :", 5, one, { 5 } },
+        { "customers", customerListLayout, "Kunden-Nr. :", 6, several(2), { 5, 1 } },
+        { "goods numbers", goodsNumberListLayout, "Warennummer   :", 9, several(3), { 4, 4, 1 } },
+        { "articles", articleListLayout, "Artikelnr.            : ", 7, several(2), { 5, 2 } },
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(std::string(c.list) + " " + std::to_string(c.records));

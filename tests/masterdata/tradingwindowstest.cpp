@@ -1,11 +1,16 @@
 #include "masterdata/articles.h"
 #include "masterdata/customers.h"
 #include "masterdata/goodsnumbers.h"
+#include "masterdata/masterdatawindows.h"
+#include "masterdata/picklists.h"
 #include "masterdatafixture.h"
 
 #include "platform/datacombobox.h"
 #include "platform/dataedit.h"
+#include "platform/recordingcanvas.h"
 #include "support/modaldialog.h"
+
+#include <QMenuBar>
 
 #include <QAbstractButton>
 #include <QPushButton>
@@ -257,4 +262,137 @@ TEST_F(TradingWindowsTest, LanguageButtonsShowTheLinesOfTheirLanguage)
         << "the German lines, whichever language was shown";
     onNextWindow<TfrmArtikel>([](TfrmArtikel &window) { window.cancelButton()->click(); });
     EXPECT_EQ(TfrmArtikel::SelectArticleText(), "");
+}
+
+namespace {
+
+// Where the list engine puts a position of the A4 sheet on the recording
+// printer (printable 203 x 289 mm).
+constexpr int Mx = 35;
+constexpr int My = 40;
+
+int boldWidth(const QString &text)
+{
+    platform::RecordingCanvas measure;
+    measure.setFont({ QStringLiteral("Courier New"), -40, platform::FontStyle::Bold, 0, Qt::black });
+    return measure.textWidth(text);
+}
+
+int linesIn(const platform::RecordingCanvas &canvas, int job)
+{
+    int lines = 0;
+    for (const platform::CanvasCall &call : canvas.calls())
+        lines += call.job == job && call.kind == platform::CanvasCall::Kind::Line ? 1 : 0;
+    return lines;
+}
+
+} // namespace
+
+TEST_F(TradingWindowsTest, ListsPrintTheirBlocks)
+{
+    insert(Tables::Countries, { { "Land", "004" }, { "Bez", "Deutschland" }, { "Lkz", "DE" } });
+    insert(Tables::Languages, { { "Skz", "d" }, { "Sprache", "Deutsch" } });
+    insert(Tables::Customers,
+        { { "nummer", 12 }, { "name1", "Berger" }, { "name3", "Zweiter Zusatz" }, { "ort", "Bonn" }, { "land", "004" },
+            { "sprache", "d" }, { "ustnr", "DE999" } });
+    auto print = [this](const ListLayout &layout) {
+        dialogs.answer(platform::DialogAnswer::Ok);
+        ListPrintWindow window(layout);
+        window.print();
+        return printers.canvas().jobCount();
+    };
+    auto valueAt = [this](int job, int x, int y, const QString &reference) {
+        return printers.canvas().textAt(x + boldWidth(reference) - Mx, -y + My, job);
+    };
+
+    int job = print(customerListLayout());
+    const QString firma = QStringLiteral("Firma      : ");
+    EXPECT_EQ(valueAt(job, 900, 200, firma), "12");
+    EXPECT_EQ(valueAt(job, 150, 242, firma), "Berger");
+    EXPECT_EQ(valueAt(job, 150, 368, firma), "Zweiter Zusatz");
+    EXPECT_EQ(valueAt(job, 150, 452, firma), "Bonn");
+    EXPECT_EQ(valueAt(job, 150, 626, firma), "Deutschland");
+    EXPECT_EQ(valueAt(job, 900, 500, firma), "Deutsch");
+    EXPECT_EQ(valueAt(job, 900, 584, firma), "DE999");
+    EXPECT_EQ(printers.canvas().findText("Kunden Stammdaten", job)->x, 800 - Mx);
+
+    // The special unit only where the flag says so, in either case.
+    const QString unitCaption = QStringLiteral("Besondere Maßeinheit :");
+    for (const char *flag : { "j", "J", "N", "" }) {
+        SCOPED_TRACE(flag);
+        platform::Table(platform::Alias::Data, Tables::GoodsNumbers).emptyTable();
+        insert(Tables::GoodsNumbers,
+            { { "waren", "84713000" }, { "Waren2", "10" }, { "Waren5", "7" }, { "maseinheit", flag },
+                { "Einheit", "Stück" }, { "Land", "DE" }, { "bez9", "Zeile 9" } });
+        job = print(goodsNumberListLayout());
+        const bool shown = QString::fromLatin1(flag).toUpper() == QLatin1String("J");
+        EXPECT_EQ(printers.canvas().findText(unitCaption, job) != nullptr, shown);
+        EXPECT_EQ(valueAt(job, 150, 652, QStringLiteral("Besondere Maßeinheit : ")), shown ? "Stück" : "");
+        EXPECT_EQ(valueAt(job, 550, 200, QStringLiteral("Warennummer   : ")), "84713000 10   7");
+        EXPECT_EQ(valueAt(job, 150, 596, QStringLiteral("Bezeichnung 1        : ")), "Zeile 9");
+        EXPECT_EQ(valueAt(job, 150, 694, QStringLiteral("Besondere Maßeinheit : ")), "Deutschland");
+    }
+
+    // Seven articles: a line between the blocks of a sheet, none after its
+    // fifth block.
+    for (int i = 1; i <= 7; ++i)
+        insert(Tables::Articles,
+            { { "artikel", QString::number(i) }, { "bez6", QStringLiteral("Sechste %1").arg(i) }, { "preis", 1234.5 },
+                { "netto", 2.0 } });
+    printers.canvas().clear();
+    print(articleListLayout());
+    ASSERT_EQ(printers.canvas().jobCount(), 2);
+    const int first = printers.canvas().jobs().at(0).number;
+    const int second = printers.canvas().jobs().at(1).number;
+    EXPECT_EQ(linesIn(printers.canvas(), first), 4);
+    EXPECT_EQ(linesIn(printers.canvas(), second), 2);
+    const QString net = QStringLiteral("Netto Gewicht : ");
+    EXPECT_EQ(valueAt(first, 1200, 242, net), "2,00");
+    EXPECT_EQ(valueAt(first, 1200, 200, net), QStringLiteral("1.234,50\u00a0€"));
+    EXPECT_EQ(printers.canvas().textAt(150 - Mx, -552 + My, first), "Sechste 1");
+    EXPECT_EQ(printers.canvas().findText("Artikelnr.            : ", first)->font.style, platform::FontStyles {})
+        << "captions regular";
+}
+
+TEST_F(TradingWindowsTest, WindowsOfferTheDataImport)
+{
+    for (const char *className : { "TfrmKunden", "TfrmWare", "TfrmArtikel" }) {
+        std::unique_ptr<QDialog> window(createMasterDataWindow(className));
+        ASSERT_TRUE(window);
+        QStringList entries;
+        for (QAction *action : window->findChild<QMenuBar *>()->actions())
+            entries.append(action->text());
+        EXPECT_TRUE(entries.contains("Daten-&Import")) << className;
+        EXPECT_EQ(entries.indexOf("Daten-&Import"), entries.size() - 2) << "before closing";
+    }
+}
+
+TEST_F(TradingWindowsTest, ArticleTakesItsGoodsNumberFromThePickList)
+{
+    insert(Tables::GoodsNumbers, { { "waren", "84713000" }, { "bez1", "Rechner" } });
+    insert(Tables::GoodsNumbers, { { "waren", "85171200" }, { "bez1", "Telefone" } });
+    insert(Tables::Articles, { { "artikel", "1" }, { "waren", "11111111" } });
+    TfrmArtikel window;
+    window.show();
+    struct Case {
+        bool take;
+        QString waren;
+    };
+    for (const Case &c : { Case { false, "11111111" }, Case { true, "85171200" } }) {
+        testsupport::onNextModal([&](QDialog *dialog) {
+            auto *list = dynamic_cast<TfrmWare_e *>(dialog);
+            if (!list) {
+                dialog->reject();
+                FAIL() << "unexpected window";
+            }
+            list->table().last();
+            (c.take ? list->takeButton() : list->cancelButton())->click();
+        });
+        window.pickField("waren");
+        EXPECT_FALSE(window.table().isEditing()) << "the article is stored";
+        platform::Table articles(platform::Alias::Data, Tables::Articles);
+        articles.open();
+        EXPECT_EQ(articles.fieldByName("waren").asString(), c.waren);
+    }
+    window.close();
 }

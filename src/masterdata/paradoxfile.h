@@ -1,0 +1,20 @@
+#pragma once
+
+#include "masterdata/tablecontent.h"
+
+namespace masterdata {
+
+// Paradox tables, read and written through pxlib. Text is in the code page
+// the table's header names (Windows-1252 for the tables written here).
+namespace ParadoxFile {
+
+// Every record. Throws ExchangeFileError for a file that is missing, no
+// Paradox table, shorter than its header says, or one pxlib cannot read.
+TableContent read(const QString &path);
+// A new table with the content's fields and rows (a file of that name is
+// replaced). Characters Windows-1252 lacks are written as "?".
+void write(const QString &path, const TableContent &content);
+
+} // namespace ParadoxFile
+
+} // namespace masterdata

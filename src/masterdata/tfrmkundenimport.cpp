@@ -1,0 +1,313 @@
+#include "masterdata/tfrmkundenimport.h"
+
+#include "masterdata/dbasefile.h"
+#include "masterdata/delimitedtext.h"
+#include "masterdata/fixedtextfile.h"
+#include "masterdata/masterdataexchange.h"
+#include "masterdata/paradoxfile.h"
+#include "masterdata/tfrmdatenbank.h"
+#include "platform/datasetmodel.h"
+#include "platform/dialogservice.h"
+#include "platform/table.h"
+#include "shell/buttonlook.h"
+#include "shell/settings.h"
+#include "shell/twheeldbgrid.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace masterdata {
+
+namespace {
+
+const QString NoFormat = QStringLiteral("Es wurde kein Datenbank-Format gewählt");
+const QString AllFiles = QStringLiteral("Alle Dateien (*)");
+
+// The file dialog's filter and default extension of a format.
+struct FileKind {
+    QString filter;
+    QString extension;
+};
+
+FileKind fileKind(ExchangeFormat format)
+{
+    switch (format) {
+    case ExchangeFormat::DBase:
+        return { QStringLiteral("DBase (*.DBF *.dbf)"), QStringLiteral("DBF") };
+    case ExchangeFormat::Paradox:
+        return { QStringLiteral("Paradox (*.DB *.db)"), QStringLiteral("DB") };
+    case ExchangeFormat::FixedText:
+    case ExchangeFormat::DelimitedText:
+        return { QStringLiteral("Text-Datei (*.TXT *.txt)"), QStringLiteral("TXT") };
+    default:
+        return {};
+    }
+}
+
+} // namespace
+
+TfrmKundenImport::TfrmKundenImport(TfrmDatenbank *chooser, QWidget *parent)
+    : QDialog(parent)
+    , m_chooser(chooser)
+{
+    setObjectName(QStringLiteral("frmKundenImport"));
+    setSizeGripEnabled(true);
+
+    auto *menuBar = new QMenuBar(this);
+    connect(menuBar->addAction(QStringLiteral("Datenbank &öffnen")), &QAction::triggered, this,
+        &TfrmKundenImport::openDatabase);
+    connect(menuBar->addAction(QStringLiteral("&Datenbankformat ")), &QAction::triggered, this,
+        &TfrmKundenImport::chooseFormat);
+    connect(menuBar->addAction(QStringLiteral("&Schließen")), &QAction::triggered, this, &QDialog::reject);
+
+    m_master = new platform::Table(this);
+    m_master->setObjectName(QStringLiteral("Table1"));
+    m_master->setDatabaseName(platform::Alias::Data);
+    m_masterModel = new platform::DataSetModel(m_master, {}, this);
+    m_masterLabel = new QLabel(QStringLiteral("Programm-Interne Kunden-Datenbank"), this);
+    m_masterGrid = new shell::TWheelDBGrid(this);
+    m_masterGrid->setObjectName(QStringLiteral("DBGrid1"));
+    m_masterGrid->setModel(m_masterModel);
+
+    m_source = new ExchangeTable(this);
+    m_source->setObjectName(QStringLiteral("Table2"));
+    m_sourceModel = new platform::DataSetModel(m_source, {}, this);
+    m_sourceGrid = new shell::TWheelDBGrid(this);
+    m_sourceGrid->setObjectName(QStringLiteral("DBGrid2"));
+    m_sourceGrid->setModel(m_sourceModel);
+    m_sourceGrid->hide();
+
+    m_fileName = new QLineEdit(this);
+    m_fileName->setObjectName(QStringLiteral("Edit1"));
+    m_fileName->setReadOnly(true);
+    m_fileName->hide();
+    m_progress = new QProgressBar(this);
+    m_progress->setObjectName(QStringLiteral("ProgressBar1"));
+    m_progress->setValue(0);
+    m_import = new QPushButton(QStringLiteral("Importieren"), this);
+    m_import->setObjectName(QStringLiteral("btnImport"));
+    m_export = new QPushButton(QStringLiteral("Exportieren"), this);
+    m_export->setObjectName(QStringLiteral("btnExport"));
+    for (QPushButton *button : { m_import, m_export }) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+    }
+    connect(m_import, &QPushButton::clicked, this, &TfrmKundenImport::importData);
+    connect(m_export, &QPushButton::clicked, this, &TfrmKundenImport::exportData);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(m_progress, 1);
+    buttons->addWidget(m_import);
+    buttons->addWidget(m_export);
+    auto *main = new QVBoxLayout(this);
+    main->setMenuBar(menuBar);
+    main->addWidget(m_masterLabel);
+    main->addWidget(m_masterGrid, 1);
+    main->addWidget(m_fileName);
+    main->addWidget(m_sourceGrid, 1);
+    main->addLayout(buttons);
+    resize(800, 560);
+    shell::applyRaisedButtonLook(this);
+}
+
+TfrmKundenImport::~TfrmKundenImport() = default;
+
+void TfrmKundenImport::setTag(int tag)
+{
+    m_tag = tag;
+}
+
+void TfrmKundenImport::setMasterTable(const QString &table, const QString &order)
+{
+    m_master->close();
+    m_master->setTableName(table);
+    m_master->setIndexFieldNames(order);
+}
+
+void TfrmKundenImport::openMasterTable()
+{
+    m_master->open();
+}
+
+int TfrmKundenImport::format() const
+{
+    return m_chooser ? m_chooser->format() : int(ExchangeFormat::None);
+}
+
+void TfrmKundenImport::chooseFormat()
+{
+    if (m_chooser)
+        m_chooser->exec();
+}
+
+void TfrmKundenImport::showProgress(int done, int total)
+{
+    m_progress->setRange(0, std::max(total, 1));
+    m_progress->setValue(done);
+    // Long runs keep the window drawn; the user cannot start anything else.
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void TfrmKundenImport::showSource(const TableContent &content)
+{
+    m_source->setContent(content);
+    m_sourceOpen = true;
+    m_sourceGrid->show();
+    m_fileName->setText(m_path);
+    m_fileName->show();
+}
+
+void TfrmKundenImport::openDatabase()
+{
+    const auto chosen = ExchangeFormat(format());
+    QString filter;
+    if (chosen == ExchangeFormat::None) {
+        platform::dialogs().error(NoFormat);
+        filter = AllFiles;
+    } else if (chosen == ExchangeFormat::Csv) {
+        filter = m_filter.isEmpty() ? AllFiles : m_filter;
+    } else {
+        filter = fileKind(chosen).filter + QStringLiteral(";;") + AllFiles;
+        m_filter = filter;
+    }
+    const QString path = platform::dialogs().openFileName(QStringLiteral("Öffnen"), filter, QFileInfo(m_path).path());
+    if (path.isEmpty())
+        return;
+    m_path = path;
+    if (chosen == ExchangeFormat::None || chosen == ExchangeFormat::DelimitedText) {
+        // Delimited text is read when it is imported.
+        m_source->close();
+        m_sourceOpen = false;
+        m_sourceGrid->hide();
+        m_fileName->setText(m_path);
+        m_fileName->show();
+        return;
+    }
+
+    m_source->close();
+    m_sourceOpen = false;
+    try {
+        switch (chosen) {
+        case ExchangeFormat::DBase:
+            showSource(DBaseFile::read(path));
+            break;
+        case ExchangeFormat::Paradox:
+            showSource(ParadoxFile::read(path));
+            break;
+        case ExchangeFormat::FixedText:
+            showSource(FixedTextFile::read(path));
+            break;
+        default:
+            showSource(readDelimitedTable(path, m_chooser->delimiter(), m_chooser->separator()));
+            break;
+        }
+    } catch (const ExchangeFileError &error) {
+        m_sourceGrid->hide();
+        platform::dialogs().error(error.message());
+    }
+}
+
+void TfrmKundenImport::importData()
+{
+    const auto chosen = ExchangeFormat(format());
+    if (chosen == ExchangeFormat::None) {
+        platform::dialogs().error(NoFormat);
+        return;
+    }
+    const bool delimited = chosen == ExchangeFormat::DelimitedText;
+    if (m_path.isEmpty() || (!delimited && !m_sourceOpen)) {
+        platform::dialogs().error(
+            QStringLiteral("Es ist keine Datei geöffnet.\rBitte wählen Sie die Datei mit \"Datenbank öffnen\"!"));
+        return;
+    }
+    MasterDataImport import(exchangeKind(m_tag));
+    import.progress = [this](int done, int total) { showProgress(done, total);
+};
+m_progress->setValue(0);
+m_progress->show();
+try {
+    if (delimited)
+        import.importDelimited(readDelimitedText(m_path), m_chooser->delimiter(), m_chooser->separator());
+    else
+        import.importTable(m_source->content(), chosen == ExchangeFormat::DBase ? DBaseFile::FieldNameLength : 0);
+} catch (const ExchangeFileError &error) {
+    platform::dialogs().error(error.message());
+}
+m_master->refresh();
+}
+
+void TfrmKundenImport::exportData()
+{
+    const auto chosen = ExchangeFormat(format());
+    if (chosen == ExchangeFormat::Csv) {
+        platform::dialogs().information(QStringLiteral("Diese Option ist leider noch nicht verfügbar!"));
+        return;
+    }
+    if (chosen == ExchangeFormat::None) {
+        // Without a format there is nothing the file could be written as.
+        platform::dialogs().error(NoFormat);
+        return;
+    }
+    const FileKind kind = fileKind(chosen);
+    QString path = platform::dialogs().saveFileName(
+        QStringLiteral("Speichern unter"), kind.filter + QStringLiteral(";;") + AllFiles, QFileInfo(m_path).path());
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QLatin1Char('.') + kind.extension;
+
+    if (m_master->isEditing())
+        m_master->post();
+    const TableContent content = tableContent(*m_master);
+    try {
+        switch (chosen) {
+        case ExchangeFormat::DelimitedText:
+            writeDelimitedFile(path, content, m_chooser->delimiter(), m_chooser->separator());
+            m_path = path;
+            return;
+        case ExchangeFormat::DBase:
+            DBaseFile::write(path, content);
+            m_path = path;
+            showSource(DBaseFile::read(path));
+            break;
+        case ExchangeFormat::Paradox:
+            ParadoxFile::write(path, content);
+            m_path = path;
+            showSource(ParadoxFile::read(path));
+            break;
+        default:
+            FixedTextFile::write(path, content);
+            m_path = path;
+            showSource(FixedTextFile::read(path));
+            break;
+        }
+    } catch (const ExchangeFileError &error) {
+        platform::dialogs().error(error.message());
+    }
+}
+
+void showMasterDataImport(const ExchangeKind &kind, QWidget *parent)
+{
+    TfrmDatenbank chooser(parent);
+    TfrmKundenImport window(&chooser, parent);
+    bool stored = false;
+    const int format = shell::IniReadString(kind.iniKey, QStringLiteral("-1")).trimmed().toInt(&stored);
+    chooser.setFormat(stored ? format : -1);
+    if (chooser.format() < 0 && chooser.exec() == QDialog::Accepted)
+        shell::IniWriteString(kind.iniKey, QString::number(chooser.format()));
+    window.setWindowTitle(kind.caption);
+    window.setMasterTable(kind.table, kind.order);
+    window.setTag(kind.tag);
+    window.openMasterTable();
+    window.exec();
+    shell::IniWriteString(kind.iniKey, QString::number(chooser.format()));
+}
+
+} // namespace masterdata
