@@ -91,6 +91,7 @@ TfrmKundenImport::TfrmKundenImport(TfrmDatenbank *chooser, QWidget *parent)
     m_progress = new QProgressBar(this);
     m_progress->setObjectName(QStringLiteral("ProgressBar1"));
     m_progress->setValue(0);
+    m_progress->hide();
     m_import = new QPushButton(QStringLiteral("Importieren"), this);
     m_import->setObjectName(QStringLiteral("btnImport"));
     m_export = new QPushButton(QStringLiteral("Exportieren"), this);
@@ -227,20 +228,20 @@ void TfrmKundenImport::importData()
             QStringLiteral("Es ist keine Datei geöffnet.\rBitte wählen Sie die Datei mit \"Datenbank öffnen\"!"));
         return;
     }
-    MasterDataImport import(exchangeKind(m_tag));
-    import.progress = [this](int done, int total) { showProgress(done, total);
-};
-m_progress->setValue(0);
-m_progress->show();
-try {
-    if (delimited)
-        import.importDelimited(readDelimitedText(m_path), m_chooser->delimiter(), m_chooser->separator());
-    else
-        import.importTable(m_source->content(), chosen == ExchangeFormat::DBase ? DBaseFile::FieldNameLength : 0);
-} catch (const ExchangeFileError &error) {
-    platform::dialogs().error(error.message());
-}
-m_master->refresh();
+    MasterDataImport importer(exchangeKind(m_tag));
+    importer.progress = [this](int done, int total) { showProgress(done, total); };
+    m_progress->setValue(0);
+    m_progress->show();
+    try {
+        if (delimited)
+            importer.importDelimited(readDelimitedText(m_path), m_chooser->delimiter(), m_chooser->separator());
+        else
+            importer.importTable(m_source->content(), chosen == ExchangeFormat::DBase ? DBaseFile::FieldNameLength : 0);
+    } catch (const ExchangeFileError &error) {
+        platform::dialogs().error(error.message());
+    }
+    m_progress->hide();
+    m_master->refresh();
 }
 
 void TfrmKundenImport::exportData()
