@@ -64,7 +64,15 @@ QByteArray encode(const QString &text, const QByteArray &encoding)
     QStringEncoder encoder(encoding.constData());
     if (!encoder.isValid())
         return text.toLatin1();
-    return encoder.encode(text);
+    if (encoding != Windows1252 || fitsWindows1252(text))
+        return encoder.encode(text);
+    // What the code page lacks becomes "?", not the converter's control
+    // character.
+    QString fitting;
+    fitting.reserve(text.size());
+    for (QChar c : text)
+        fitting.append(fitsWindows1252(QString(c)) ? c : QChar(u'?'));
+    return encoder.encode(fitting);
 }
 
 bool fitsWindows1252(const QString &text)

@@ -282,6 +282,10 @@ void TfrmKundenImport::exportData()
             ParadoxFile::write(path, content);
             m_path = path;
             showSource(ParadoxFile::read(path));
+            // The format knows no code page for what Windows-1252 lacks.
+            if (ExchangeEncoding::encodingFor(content) != ExchangeEncoding::Windows1252)
+                platform::dialogs().warning(QStringLiteral("Einige Zeichen lassen sich in einer Paradox-Datei nicht "
+                                                           "speichern und wurden durch \"?\" ersetzt."));
             break;
         default:
             FixedTextFile::write(path, content);

@@ -351,6 +351,18 @@ TEST_F(ExchangeTest, NumbersAndFlagsSurviveTheRoundTripWithACommaSeparator)
     }
 }
 
+TEST_F(ExchangeTest, ParadoxExportSaysWhatItCannotHold)
+{
+    insert(Tables::Customers, { { "nummer", 1 }, { "name1", "Łódź Spółka" } });
+    Windows w(ExchangeKinds::Customers, ExchangeFormat::Paradox);
+    dialogs.answerText(file("KUNDEN.DB"));
+    w.window.exportData();
+    ASSERT_EQ(dialogs.calls(DialogKind::Warning).size(), 1);
+    EXPECT_EQ(dialogs.lastCall().text,
+        "Einige Zeichen lassen sich in einer Paradox-Datei nicht speichern und wurden durch \"?\" ersetzt.");
+    EXPECT_EQ(ParadoxFile::read(file("KUNDEN.DB")).rows.first().at(1).toString(), "?ód? Spó?ka");
+}
+
 TEST_F(ExchangeTest, DBaseFileWrittenByShapelibIsImportedAndACutOneRefused)
 {
     const QString path = file("KUNDEN.DBF");
