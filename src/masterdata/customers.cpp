@@ -7,6 +7,9 @@
 #include "platform/query.h"
 #include "platform/table.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
+
 namespace masterdata {
 
 namespace {
@@ -152,6 +155,11 @@ MasterDataDefinition customerDefinition()
         window.table().refresh();
     };
     d.listLayout = customerListLayout;
+    d.setup = [](MasterDataWindow &window) {
+        // The delivery terms' meanings need a wider list than the field.
+        if (auto *terms = qobject_cast<QComboBox *>(window.controlForField(QStringLiteral("franka"))))
+            terms->view()->setMinimumWidth(240);
+    };
     return d;
 }
 
