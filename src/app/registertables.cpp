@@ -3,6 +3,8 @@
 #include "masterdata/languages.h"
 #include "masterdata/masterdatatables.h"
 #include "masterdata/masterdatawindows.h"
+#include "origin/origintables.h"
+#include "origin/originwindows.h"
 #include "shell/parameterrecord.h"
 #include "shell/printsettings.h"
 #include "shell/shelltables.h"
@@ -13,13 +15,16 @@ void registerTables()
     shell::registerShellTables();
     shell::registerPrintTables();
     masterdata::registerMasterdataTables();
+    origin::registerOriginTables();
 
     shell::addDataDirectoryStep([](platform::Session &session) { shell::ensureParameterRecord(session); });
     // After the parameter record: the language table takes its names.
     shell::addDataDirectoryStep(masterdata::fillLanguageTable);
+    shell::addDataDirectoryStep(origin::addOriginPrintRows);
 }
 
 void registerWindows()
 {
     masterdata::registerMasterdataWindows();
+    origin::registerOriginWindows();
 }

@@ -250,14 +250,16 @@ void EntryWindow::build()
         m_pickButtons.append(button);
     }
 
-    auto *statusBar = new QStatusBar(this);
-    statusBar->setObjectName(QStringLiteral("StatusBar1"));
-    statusBar->setSizeGripEnabled(false);
-    m_panels[0] = new QLabel(statusBar);
-    m_panels[1] = new QLabel(statusBar);
-    statusBar->addWidget(m_panels[0], 1);
-    statusBar->addWidget(m_panels[1]);
-    layout->addWidget(statusBar);
+    if (m_definition.statusBar) {
+        auto *statusBar = new QStatusBar(this);
+        statusBar->setObjectName(QStringLiteral("StatusBar1"));
+        statusBar->setSizeGripEnabled(false);
+        m_panels[0] = new QLabel(statusBar);
+        m_panels[1] = new QLabel(statusBar);
+        statusBar->addWidget(m_panels[0], 1);
+        statusBar->addWidget(m_panels[1]);
+        layout->addWidget(statusBar);
+    }
 
     if (m_pages)
         m_pages->setCurrentIndex(0);
@@ -309,12 +311,13 @@ void EntryWindow::showEvent(QShowEvent *event)
 
 void EntryWindow::setNumberText(const QString &text)
 {
-    m_panels[1]->setText(text);
+    if (m_panels[1])
+        m_panels[1]->setText(text);
 }
 
 QString EntryWindow::statusText(int panel) const
 {
-    return panel >= 0 && panel < 2 ? m_panels[panel]->text() : QString();
+    return panel >= 0 && panel < 2 && m_panels[panel] ? m_panels[panel]->text() : QString();
 }
 
 QWidget *EntryWindow::control(const QString &name) const
@@ -417,6 +420,17 @@ void EntryWindow::runPick(int index)
     focusControl(pick.focusAfter);
 }
 
+bool EntryWindow::isEmptyControl(const QString &name) const
+{
+    // Blanks count as content.
+    const QWidget *box = control(name);
+    if (const auto *edit = qobject_cast<const QLineEdit *>(box))
+        return edit->text().isEmpty();
+    if (const auto *memo = qobject_cast<const QPlainTextEdit *>(box))
+        return memo->toPlainText().isEmpty();
+    return false;
+}
+
 bool EntryWindow::plausibilityCheck()
 {
     if (!m_definition.plausibility)
@@ -427,14 +441,16 @@ bool EntryWindow::plausibilityCheck()
         || !parameters.fieldByName(switchField).asBoolean())
         return true;
     const PlausibilityDefinition &definition = *m_definition.plausibility;
+    QVector<bool> missing;
     QVector<int> empty;
-    for (int i = 0; i < definition.boxes.size(); ++i) {
-        // Blanks count as content.
-        const QWidget *box = control(definition.boxes.at(i).control);
-        if (const auto *edit = qobject_cast<const QLineEdit *>(box); edit && edit->text().isEmpty())
-            empty.append(i);
-        else if (const auto *memo = qobject_cast<const QPlainTextEdit *>(box); memo && memo->toPlainText().isEmpty())
-            empty.append(i);
+    for (const PlausibilityDefinition::Box &box : definition.boxes) {
+        int gaps = 0;
+        const QStringList edits = QStringList { box.control } + box.alsoControls;
+        for (const QString &name : edits)
+            gaps += isEmptyControl(name) ? 1 : 0;
+        missing.append(box.oneSuffices ? gaps == edits.size() : gaps > 0);
+        if (missing.constLast())
+            empty.append(int(missing.size()) - 1);
     }
     if (empty.isEmpty())
         return true;
@@ -445,7 +461,27 @@ bool EntryWindow::plausibilityCheck()
             dialog.checkBox(i)->setChecked(true);
         result = dialog.exec();
     }
-    focusControl(definition.boxes.at(empty.constFirst()).control);
+    QString focus;
+    for (const PlausibilityDefinition::FocusStep &step : definition.focusOrder) {
+        const bool applies = step.box >= 0 ? missing.value(step.box) : isEmptyControl(step.control);
+        if (applies) {
+            focus = step.control;
+            break;
+        }
+    }
+    if (focus.isEmpty()) {
+        // The first empty edit of the first missing box.
+        const PlausibilityDefinition::Box &box = definition.boxes.at(empty.constFirst());
+        const QStringList edits = QStringList { box.control } + box.alsoControls;
+        focus = box.control;
+        for (const QString &name : edits) {
+            if (isEmptyControl(name)) {
+                focus = name;
+                break;
+            }
+        }
+    }
+    focusControl(focus);
     return result != PlausibilityDialog::Korrigieren;
 }
 
@@ -480,7 +516,8 @@ void EntryWindow::reject()
 
 void EntryWindow::controlEntered(const EntryControl &control, QWidget *widget)
 {
-    m_panels[0]->setText(control.hintText + (control.pickIndex >= 0 ? PickHintSuffix : QString()));
+    if (m_panels[0])
+        m_panels[0]->setText(control.hintText + (control.pickIndex >= 0 ? PickHintSuffix : QString()));
     if (control.scrollOnEnter >= 0) {
         if (QScrollArea *box = scrollBox(control.page))
             box->verticalScrollBar()->setValue(control.scrollOnEnter);
@@ -498,7 +535,8 @@ void EntryWindow::controlEntered(const EntryControl &control, QWidget *widget)
 
 void EntryWindow::controlLeft(const EntryControl &control, QWidget *widget)
 {
-    m_panels[0]->clear();
+    if (m_panels[0])
+        m_panels[0]->clear();
     if (control.kind == EntryControlKind::CheckBox && control.focusColor.isValid())
         widget->setPalette(m_savedPalette);
     if (control.scrollsOnExit) {

@@ -188,6 +188,8 @@ struct EntryWindowDefinition {
     bool wheelScrollsFromAnywhere = false;
     // Closing posts the parameter record too.
     bool closePostsParameter = false;
+    // The status bar with the box description and the document number.
+    bool statusBar = true;
 };
 
 // The entry window of a document kind, built from its EntryWindowDefinition over
@@ -258,6 +260,8 @@ private:
     void controlLeft(const EntryControl &control, QWidget *widget);
     bool wheel(QObject *watched, QWheelEvent *event);
     QString memoField() const;
+    // An edit or memo without text; blanks count as content.
+    bool isEmptyControl(const QString &name) const;
 
     DocumentRegister &m_register;
     EntryWindowDefinition m_definition;

@@ -6,6 +6,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -19,7 +20,9 @@ PlausibilityDialog::PlausibilityDialog(const PlausibilityDefinition &definition,
     auto *layout = new QVBoxLayout(this);
     GroupBox1 = new QGroupBox(definition.group, this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-    GroupBox1->setStyleSheet(QStringLiteral("QGroupBox { color: red; } QCheckBox { color: blue; }"));
+    GroupBox1->setStyleSheet(definition.boldGroupTitle
+            ? QStringLiteral("QGroupBox { color: red; font-weight: bold; } QCheckBox { color: blue; font-weight: normal; }")
+            : QStringLiteral("QGroupBox { color: red; } QCheckBox { color: blue; }"));
     auto *grid = new QGridLayout(GroupBox1);
     int row = 0;
     int column = 0;
@@ -42,8 +45,11 @@ PlausibilityDialog::PlausibilityDialog(const PlausibilityDefinition &definition,
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    BtnKorrigieren = new QPushButton(QStringLiteral("Korrigieren"), this);
-    BtnSchliessen = new QPushButton(QStringLiteral("Schließen"), this);
+    BtnKorrigieren = new QPushButton(definition.correctCaption, this);
+    BtnSchliessen = new QPushButton(definition.closeCaption, this);
+    BtnKorrigieren->setObjectName(QStringLiteral("BtnKorrigieren"));
+    BtnSchliessen->setObjectName(QStringLiteral("BtnSchliessen"));
+    m_escapeCorrects = definition.escapeCorrects;
     buttons->addWidget(BtnKorrigieren);
     buttons->addWidget(BtnSchliessen);
     layout->addLayout(buttons);
@@ -61,6 +67,15 @@ QCheckBox *PlausibilityDialog::checkBox(int index) const
 void PlausibilityDialog::reject()
 {
     done(Schliessen);
+}
+
+void PlausibilityDialog::keyPressEvent(QKeyEvent *event)
+{
+    if (m_escapeCorrects && event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        done(Korrigieren);
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 } // namespace shell

@@ -3,9 +3,11 @@
 #include <QDialog>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 class QCheckBox;
+class QKeyEvent;
 class QGroupBox;
 class QPushButton;
 
@@ -15,8 +17,29 @@ namespace shell {
 // the check box that stands for each, in the order they are checked.
 struct PlausibilityDefinition {
     struct Box {
+        Box() = default;
+        Box(const QString &control, const QString &caption, const QStringList &alsoControls = {},
+            bool oneSuffices = false)
+            : control(control)
+            , caption(caption)
+            , alsoControls(alsoControls)
+            , oneSuffices(oneSuffices)
+        {
+        }
+
         QString control; // component name of the required edit: "DBEdit1"
         QString caption; // its check box: "Ausführer / Exporteur"
+        QStringList alsoControls; // further edits of the same box
+        // false: the box is missing when any of its edits is empty; true:
+        // only when all of them are (one line of an address is enough).
+        bool oneSuffices = false;
+    };
+    // Where the focus goes after the window: the first step that applies.
+    // A step with a box applies when that box is missing, one without when
+    // its edit is empty.
+    struct FocusStep {
+        QString control;
+        int box = -1; // 0-based index in boxes
     };
 
     QString objectName = QStringLiteral("frmEur1_Plausi");
@@ -25,6 +48,14 @@ struct PlausibilityDefinition {
     QVector<Box> boxes;
     QVector<int> rows; // check boxes per row: {3, 2, 3}; empty: one row each
     QSize size { 465, 188 };
+    // Empty: the first empty edit of the first missing box.
+    QVector<FocusStep> focusOrder;
+    QString correctCaption = QStringLiteral("Korrigieren");
+    QString closeCaption = QStringLiteral("Schließen");
+    bool boldGroupTitle = false;
+    // Escape chooses "Korrigieren" (the window's cancel button), so that
+    // a hasty Escape keeps the entry window open.
+    bool escapeCorrects = false;
 };
 
 // The window that lists the empty required boxes: a disabled group of check
@@ -49,8 +80,12 @@ public:
 
     void reject() override;
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     QVector<QCheckBox *> m_boxes;
+    bool m_escapeCorrects = false;
 };
 
 } // namespace shell

@@ -11,6 +11,7 @@
 #include "shell/printsettings.h"
 #include "shell/radiogroup.h"
 #include "shell/reportedcall.h"
+#include "shell/settings.h"
 #include "shell/tfrmdrucker.h"
 
 #include <QCheckBox>
@@ -83,10 +84,10 @@ void PrintWindow::buildWindow()
 {
     auto *layout = new QVBoxLayout(this);
     auto *menuBar = new QMenuBar(this);
-    QMenu *printerMenu = menuBar->addMenu(QStringLiteral("Drucker ..."));
-    acEinrichten = printerMenu->addAction(QStringLiteral("... einrichten"));
+    QMenu *printerMenu = menuBar->addMenu(m_definition.printerMenu);
+    acEinrichten = printerMenu->addAction(m_definition.setupCommand);
     acEinrichten->setObjectName(QStringLiteral("acEinrichten"));
-    acEinstellen = printerMenu->addAction(QStringLiteral("... parameter einstellen"));
+    acEinstellen = printerMenu->addAction(m_definition.administrationCommand);
     acEinstellen->setObjectName(QStringLiteral("acEinstellen"));
     connect(acEinrichten, &QAction::triggered, this, [this] { runReported(this, [this] { printerSetup(); }); });
     connect(
@@ -126,6 +127,24 @@ void PrintWindow::buildWindow()
 
     m_controls = new QVBoxLayout;
     layout->addLayout(m_controls);
+    if (m_definition.layoutChoice) {
+        const LayoutChoice &choice = *m_definition.layoutChoice;
+        m_layout = new RadioGroup(choice.title, this);
+        m_layout->setObjectName(choice.objectName);
+        m_layout->setItems(choice.items);
+        bool ok = false;
+        const int stored = IniReadString(choice.iniKey, QStringLiteral("-1")).trimmed().toInt(&ok);
+        m_layout->setItemIndex(ok && stored >= 0 && stored < choice.items.size() ? stored : -1);
+        connect(m_layout, &RadioGroup::itemClicked, this, [this](int item) {
+            runReported(this, [this, item] {
+                const LayoutChoice &choice = *m_definition.layoutChoice;
+                IniWriteString(choice.iniKey, QString::number(item));
+                if (choice.chosen)
+                    choice.chosen(item);
+            });
+        });
+        m_controls->addWidget(m_layout);
+    }
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -139,6 +158,12 @@ void PrintWindow::buildWindow()
     connect(BtnOK, &QPushButton::clicked, this, [this] { runReported(this, [this] { printDocument(); }); });
     connect(BtnAbbruch, &QPushButton::clicked, this, [this] { cancelPrint(); });
 
+    if (!m_definition.printingText.isEmpty()) {
+        m_printing = new QLabel(m_definition.printingText, this);
+        m_printing->setObjectName(QStringLiteral("lblDruck"));
+        m_printing->hide();
+        layout->addWidget(m_printing);
+    }
     m_progress = new QProgressBar(this);
     m_progress->setRange(0, 100);
     m_progress->hide();
@@ -149,7 +174,7 @@ void PrintWindow::buildWindow()
     m_status = new QLabel(statusBar);
     statusBar->addWidget(m_status, 1);
     layout->addWidget(statusBar);
-    resize(380, 196);
+    resize(m_definition.size);
 }
 
 void PrintWindow::prepareSettings()
@@ -209,6 +234,8 @@ void PrintWindow::printerAdministration()
         TfrmDrucker administration(this);
         if (!m_definition.administrationPattern.isEmpty())
             administration.filterRows(m_definition.administrationPattern);
+        else if (!m_definition.sheets.isEmpty())
+            findPrintRow(administration.tbbenutz(), m_definition.sheets.constFirst().row);
         administration.exec();
     }
     rereadMainRow();
@@ -267,20 +294,39 @@ QString PrintWindow::copiesText() const
     return m_copies->text();
 }
 
+int PrintWindow::chosenLayout()
+{
+    if (m_definition.variant)
+        return m_definition.variant(*this);
+    if (m_definition.layoutChoice) {
+        const LayoutChoice &choice = *m_definition.layoutChoice;
+        const int item = m_layout->itemIndex();
+        return item >= 0 && item < choice.layouts.size() ? choice.layouts.at(item) : choice.layoutWithoutChoice;
+    }
+    return 0;
+}
+
 void PrintWindow::printDocument()
 {
-    const int variant = m_definition.variant ? m_definition.variant(*this) : 0;
+    const int variant = chosenLayout();
     for (QCheckBox *box : std::as_const(m_sheetBoxes)) {
         if (box)
             box->hide();
     }
     m_progress->setValue(0);
     m_progress->show();
-    auto hideProgress = qScopeGuard([this] { m_progress->hide(); });
+    if (m_printing)
+        m_printing->show();
+    const auto hide = [this] {
+        m_progress->hide();
+        if (m_printing)
+            m_printing->hide();
+    };
+    auto hideProgress = qScopeGuard(hide);
     for (int sheet = 0; sheet < m_definition.sheets.size(); ++sheet)
         printSheet(sheet, variant);
     hideProgress.dismiss();
-    m_progress->hide();
+    hide();
     accept();
 }
 
@@ -375,6 +421,15 @@ void PrintWindow::reject()
 
 void PrintWindow::showEvent(QShowEvent *event)
 {
+    for (int sheet = 0; sheet < m_definition.sheets.size(); ++sheet) {
+        QCheckBox *box = m_sheetBoxes.at(sheet);
+        const auto &available = m_definition.sheets.at(sheet).available;
+        if (!box || !available)
+            continue;
+        const bool something = available(*this);
+        box->setChecked(something);
+        box->setEnabled(something);
+    }
     // Controls a kind added after creation are watched too.
     const auto controls = findChildren<QWidget *>();
     for (QWidget *control : controls) {

@@ -5,6 +5,7 @@
 #include "shell/printoffsets.h"
 
 #include <QPair>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -63,6 +64,23 @@ struct PrintSheet {
     SheetItems items;
     bool continuation = false;
     std::function<void(SheetJob &)> print;
+    // Whether the document has anything for the sheet, asked when the window
+    // is shown: false unticks and disables its check box, true ticks it.
+    std::function<bool(PrintWindow &)> available;
+};
+
+// The choice among the layouts of a form's publishers: a radio group whose
+// item index is kept in Export.ini; the layout follows the item chosen when
+// OK is pressed.
+struct LayoutChoice {
+    QString objectName; // "poj1"
+    QString title; // "Auswahl vom Verlag"
+    QStringList items;
+    QString iniKey; // "EURDruck": the item index as text, "-1" for none
+    QVector<int> layouts; // the layout of each item
+    int layoutWithoutChoice = 0;
+    // Anything else a choice by the user does (a code in the parameter record).
+    std::function<void(int item)> chosen;
 };
 
 // What a print window does at creation when its main row has no printer.
@@ -98,7 +116,15 @@ struct PrintWindowDefinition {
     QStringList paperChoices;
     int fontHeight = -35; // character height of the print font
     // The layout chosen when OK is pressed (a publisher's layout); 0 without.
+    // Without it the layout choice decides.
     std::function<int(PrintWindow &)> variant;
+    std::optional<LayoutChoice> layoutChoice;
+    QSize size { 380, 196 };
+    QString printerMenu = QStringLiteral("Drucker ...");
+    QString setupCommand = QStringLiteral("... einrichten");
+    QString administrationCommand = QStringLiteral("... parameter einstellen");
+    // Shown beside the progress bar while printing; empty: nothing.
+    QString printingText;
 };
 
 inline const QString PaperForm = QStringLiteral("Formular");
@@ -125,6 +151,9 @@ public:
 
     QCheckBox *sheetCheckBox(int sheet) const;
     RadioGroup *paperGroup() const { return m_paper; }
+    RadioGroup *layoutGroup() const { return m_layout; }
+    // The layout OK prints now.
+    int chosenLayout();
     bool blankPaper() const;
     QProgressBar *progressBar() const { return m_progress; }
     QString statusText() const;
@@ -169,6 +198,8 @@ private:
     std::unique_ptr<platform::Table> m_positions;
     QVector<QCheckBox *> m_sheetBoxes;
     RadioGroup *m_paper = nullptr;
+    RadioGroup *m_layout = nullptr;
+    QLabel *m_printing = nullptr;
     QVBoxLayout *m_controls = nullptr;
     QLabel *m_number = nullptr;
     QLabel *m_copies = nullptr;

@@ -1,0 +1,9 @@
+#pragma once
+
+namespace origin {
+
+// Registers the registers of the origin and preference documents with the
+// main window's kind table (keys "EUR1", "EUR2").
+void registerOriginWindows();
+
+} // namespace origin

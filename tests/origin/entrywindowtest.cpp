@@ -1,0 +1,486 @@
+#include "originfixture.h"
+
+#include "masterdata/masterdatawindow.h"
+#include "masterdata/selectionwindow.h"
+#include "origin/tfrmeur1.h"
+#include "origin/tfrmeur2.h"
+#include "origin/tfrmregieeur1.h"
+#include "origin/tfrmregieeur2.h"
+#include "platform/controlstate.h"
+#include "platform/dataedit.h"
+#include "platform/fielddatalink.h"
+#include "platform/schemaregistry.h"
+#include "shell/plausibilitydialog.h"
+#include "shell/twheeldbgrid.h"
+#include "support/modaldialog.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSet>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTest>
+
+using namespace origin;
+using shell::EntryWindow;
+
+namespace {
+
+class EntryWindowTest : public OriginTest
+{
+protected:
+    // The entry window of the kind on a document of a register of its own.
+    template <class Register, class Window> std::unique_ptr<Window> open(int number)
+    {
+        m_register = std::make_unique<Register>();
+        EXPECT_TRUE(m_register->head().findKey({ number }));
+        auto window = std::make_unique<Window>(*m_register);
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        return window;
+    }
+
+    void TearDown() override
+    {
+        m_register.reset();
+        OriginTest::TearDown();
+    }
+
+    static QString fieldOf(EntryWindow &window, const QString &control)
+    {
+        auto *edit = qobject_cast<platform::DataEdit *>(window.control(control));
+        return edit ? edit->dataLink()->fieldName() : QStringLiteral("<no edit>");
+    }
+
+    static QString text(EntryWindow &window, const QString &control)
+    {
+        return static_cast<QLineEdit *>(window.control(control))->text();
+    }
+
+    // Sets the text of an edit as the user does (ASCII only).
+    static void type(EntryWindow &window, const QString &control, const QString &value)
+    {
+        auto *edit = static_cast<QLineEdit *>(window.control(control));
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClicks(edit, value);
+    }
+
+    // Sets a field of the parameter record through the register, whose
+    // window reads it.
+    void setRegisterParameter(const QString &field, const QVariant &value)
+    {
+        platform::Table &parameter = m_register->parameter();
+        shell::EditIfBrowsing(parameter);
+        parameter.fieldByName(field).setValue(value);
+        parameter.post();
+    }
+
+    static void addCountry(const QString &land, const QString &name)
+    {
+        platform::Table countries(platform::Alias::Data, masterdata::Tables::Countries);
+        countries.open();
+        countries.append();
+        countries.fieldByName("Land").setAsString(land);
+        countries.fieldByName("Bez").setAsString(name);
+        countries.post();
+    }
+
+    std::unique_ptr<shell::DocumentRegister> m_register;
+};
+
+TEST_F(EntryWindowTest, Eur1ControlNamesOfTheGoodsLines)
+{
+    struct Case {
+        int line;
+        QStringList names;
+    };
+    const QVector<Case> cases = {
+        { 3, { "DBEdit32", "DBEdit33", "DBEdit34" } },
+        { 4, { "DBEdit35", "DBEdit36", "DBEdit37" } },
+        { 12, { "DBEdit59", "DBEdit60", "DBEdit61" } },
+        { 24, { "DBEdit95", "DBEdit96", "DBEdit97" } },
+        { 25, { "a", "DBEdit99", "DBEdit100" } },
+    };
+    addRecord(Tables::Eur1, 5);
+    auto window = open<TfrmRegieEUR1, TfrmEur1>(5);
+    for (const Case &c : cases) {
+        EXPECT_EQ(eur1GoodsLineControls(c.line), c.names) << c.line;
+        for (int column = 1; column <= 3; ++column) {
+            EXPECT_EQ(fieldOf(*window, c.names.at(column - 1)), QStringLiteral("Eintrag%1_%2").arg(c.line).arg(column))
+                << c.line;
+        }
+    }
+    window->close();
+}
+
+// Every field of a kind's table but the number, the date (and a hidden
+// token) has exactly one input control, and the control names are those the
+// fixed-field lists store.
+TEST_F(EntryWindowTest, EveryFieldHasItsNamedControl)
+{
+    struct Case {
+        const char *name;
+        QString table;
+        QVector<QPair<QString, QString>> samples; // control, field
+        int page1Controls;
+    };
+    const QVector<Case> cases = {
+        { "EUR.1", Tables::Eur1,
+            { { "DBEdit1", "we1_1" }, { "DBEdit5", "we1_5" }, { "DBEdit26", "we2_1" }, { "DBEdit27", "We2_2" },
+                { "DBEdit6", "we3_1" }, { "DBEdit13", "we3_8" }, { "DBEdit28", "we4_1" }, { "DBEdit29", "we5_1" },
+                { "DBEdit14", "we6_1" }, { "DBEdit19", "we6_6" }, { "DBEdit20", "we7_1" }, { "DBEdit25", "we7_6" },
+                { "DBEdit30", "Eintrag1" }, { "DBEdit31", "Eintrag2" }, { "DBEdit101", "we11_1" },
+                { "DBEdit102", "we11_2" }, { "DBEdit103", "we11_3" }, { "DBEdit104", "we12_1" },
+                { "DBEdit105", "we12_2" }, { "DBEdit115", "We14_5" }, { "DBEdit98", "We14_6" },
+                { "DBEdit106", "we13_1" }, { "DBEdit110", "We13_5" }, { "DBEdit118", "We13_6" },
+                { "DBEdit122", "We13_10" }, { "DBEdit111", "we14_1" }, { "DBEdit114", "we14_4" },
+                { "DBEdit123", "We14_7" }, { "DBEdit127", "We14_11" }, { "DBEdit116", "we15_1" },
+                { "DBEdit117", "we15_2" } },
+            23 },
+        { "EUR.2", Tables::Eur2,
+            { { "DBEdit37", "eu1_1" }, { "DBEdit38", "eu1_2" }, { "DBEdit1", "eu2_1" }, { "DBEdit5", "eu2_5" },
+                { "DBEdit7", "eu4_1" }, { "DBEdit11", "eu4_5" }, { "DBEdit34", "eu4_6" }, { "DBEdit12", "eu5_1" },
+                { "DBEdit13", "eu6_1" }, { "DBEdit14", "eu7_1" }, { "DBEdit15", "eu7_2" }, { "DBEdit35", "eu7_3" },
+                { "DBEdit16", "eu8_1" }, { "DBEdit17", "eu8_2" }, { "DBEdit18", "eu9_1" }, { "DBEdit19", "eu10_1" },
+                { "DBEdit6", "eu11_1" }, { "DBEdit20", "eu11_2" }, { "DBEdit26", "eu11_8" }, { "DBEdit36", "eu11_9" } },
+            0 },
+    };
+    for (const Case &c : cases) {
+        addRecord(c.table, 5);
+        std::unique_ptr<EntryWindow> window;
+        if (c.table == Tables::Eur1)
+            window = open<TfrmRegieEUR1, TfrmEur1>(5);
+        else
+            window = open<TfrmRegieEUR2, TfrmEur2>(5);
+        for (const auto &[control, field] : c.samples)
+            EXPECT_EQ(fieldOf(*window, control), field) << c.name << " " << control.toStdString();
+
+        QStringList fields;
+        QSet<QString> names;
+        int back = 0;
+        for (const shell::EntryControl &control : window->definition().controls) {
+            fields << control.field.toLower();
+            names.insert(control.name);
+            back += control.page == 1 ? 1 : 0;
+        }
+        QStringList expected;
+        const platform::TableSchema *schema = platform::SchemaRegistry::instance().find(c.table);
+        for (int i = 2; i < schema->fieldCount(); ++i) {
+            if (schema->fieldAt(i).name != QLatin1String("Token"))
+                expected << schema->fieldAt(i).name.toLower();
+        }
+        fields.sort();
+        expected.sort();
+        EXPECT_EQ(fields, expected) << c.name;
+        EXPECT_EQ(names.size(), fields.size()) << c.name << ": names are unique";
+        EXPECT_EQ(back, c.page1Controls) << c.name << ": controls on the back page";
+        window->close();
+    }
+}
+
+TEST_F(EntryWindowTest, F6FixesABoxInTheTemplateAndLocksItInDocuments)
+{
+    struct Case {
+        const char *name;
+        QString table;
+        QString memo;
+        QStringList controls;
+    };
+    const QVector<Case> cases = {
+        { "EUR.1", Tables::Eur1, "Memo_3", { "DBEdit14", "a" } },
+        { "EUR.2", Tables::Eur2, "Memo_4", { "DBEdit37" } },
+    };
+    for (const Case &c : cases) {
+        restart();
+        addRecord(c.table, 5);
+        addRecord(c.table, shell::TemplateNumber);
+        const bool eur1 = c.table == Tables::Eur1;
+        auto window = eur1 ? std::unique_ptr<EntryWindow>(open<TfrmRegieEUR1, TfrmEur1>(shell::TemplateNumber))
+                           : std::unique_ptr<EntryWindow>(open<TfrmRegieEUR2, TfrmEur2>(shell::TemplateNumber));
+        for (const QString &control : c.controls) {
+            window->control(control)->setFocus();
+            QTest::keyClick(window->control(control), Qt::Key_F6);
+            EXPECT_EQ(platform::controlColor(window.get(), control), shell::ActiveBorderColor) << c.name;
+        }
+        EXPECT_EQ(parameterValue(c.memo), c.controls.join("\r\n")) << c.name;
+        window->close();
+        window.reset();
+
+        window = eur1 ? std::unique_ptr<EntryWindow>(open<TfrmRegieEUR1, TfrmEur1>(5))
+                      : std::unique_ptr<EntryWindow>(open<TfrmRegieEUR2, TfrmEur2>(5));
+        for (const QString &control : c.controls) {
+            EXPECT_FALSE(window->control(control)->isEnabled()) << c.name << " " << control.toStdString();
+            EXPECT_EQ(platform::controlColor(window.get(), control), shell::ActiveBorderColor) << c.name;
+        }
+        EXPECT_TRUE(window->control("DBEdit1")->isEnabled()) << c.name;
+        window->close();
+    }
+}
+
+TEST_F(EntryWindowTest, Eur1PlausibilityTicksTheEmptyBoxes)
+{
+    const QVariantMap complete
+        = { { "we1_1", "Exporteur" }, { "we3_1", "Empfänger" }, { "We2_2", "Schweiz" }, { "we4_1", "EG" },
+              { "we5_1", "CH" }, { "we11_2", "12345" }, { "we12_1", "Köln, 5.3.2024" }, { "we12_2", "Meier" } };
+    struct Case {
+        const char *name;
+        bool switchOn;
+        QStringList emptied;
+        bool korrigieren;
+        QVector<bool> ticked; // empty: no dialog
+        bool closes;
+        QString focused;
+    };
+    const QVector<bool> signatureOnly = { false, false, false, false, false, false, false, true };
+    const QVector<Case> cases = {
+        { "switch off", false, { "we12_2", "we1_1" }, false, {}, true, "" },
+        { "complete", true, {}, false, {}, true, "" },
+        { "signature, Korrigieren", true, { "we12_2" }, true, signatureOnly, false, "DBEdit105" },
+        { "signature, Schließen", true, { "we12_2" }, false, signatureOnly, true, "DBEdit105" },
+        { "number and country", true, { "we11_2", "we4_1" }, true,
+            { false, false, false, true, false, true, false, false }, false, "DBEdit28" },
+    };
+    for (const Case &c : cases) {
+        restart();
+        QVariantMap values = complete;
+        for (const QString &field : c.emptied)
+            values.remove(field);
+        addRecord(Tables::Eur1, 5, values);
+        auto window = open<TfrmRegieEUR1, TfrmEur1>(5);
+        setRegisterParameter("Plausi_3", c.switchOn);
+        window->pageControl()->setCurrentIndex(1); // the check also runs from the back page
+        QVector<bool> ticked;
+        QString caption;
+        if (!c.ticked.isEmpty()) {
+            testsupport::onNextModal([&](QDialog *dialog) {
+                auto *plausi = qobject_cast<shell::PlausibilityDialog *>(dialog);
+                ASSERT_NE(plausi, nullptr);
+                caption = plausi->objectName() + " " + plausi->windowTitle();
+                for (int i = 0; i < plausi->checkBoxCount(); ++i)
+                    ticked << plausi->checkBox(i)->isChecked();
+                (c.korrigieren ? plausi->BtnKorrigieren : plausi->BtnSchliessen)->click();
+            });
+        }
+        window->close();
+        EXPECT_EQ(ticked, c.ticked) << c.name;
+        if (!c.ticked.isEmpty()) {
+            EXPECT_EQ(caption, "frmEur1_Plausi Genehmigungsprüfung") << c.name;
+        }
+        EXPECT_EQ(window->isVisible(), !c.closes) << c.name;
+        if (!c.focused.isEmpty()) {
+            EXPECT_EQ(window->focusWidget(), window->control(c.focused)) << c.name;
+            EXPECT_EQ(window->pageControl()->currentIndex(), 0) << c.name;
+        }
+        setRegisterParameter("Plausi_3", false);
+        window->close();
+    }
+}
+
+TEST_F(EntryWindowTest, Eur2PlausibilityCountsAnAddressLineAndFocusesInItsOrder)
+{
+    const QVariantMap complete = { { "eu1_1", "EU" }, { "eu1_2", "Schweiz" }, { "eu2_1", "Exporteur" },
+        { "eu4_1", "Empfänger" }, { "eu5_1", "Köln" }, { "eu8_1", "EU" }, { "eu9_1", "CH" } };
+    struct Case {
+        const char *name;
+        QStringList emptied;
+        QVariantMap extra;
+        QVector<bool> ticked; // empty: no dialog
+        QString focused;
+    };
+    const QVector<Case> cases = {
+        { "second sender line", { "eu2_1" }, { { "eu2_2", "Straße 1" } }, {}, "" },
+        { "second country", { "eu1_2" }, {}, { true, false, false, false, false, false }, "DBEdit38" },
+        { "sender before countries", { "eu1_1", "eu2_1" }, {}, { true, true, false, false, false, false }, "DBEdit1" },
+        { "consignee and place", { "eu4_1", "eu5_1" }, {}, { false, false, true, true, false, false }, "DBEdit7" },
+        { "origin and destination", { "eu8_1", "eu9_1" }, {}, { false, false, false, false, true, true }, "DBEdit16" },
+    };
+    for (const Case &c : cases) {
+        restart();
+        QVariantMap values = complete;
+        for (const QString &field : c.emptied)
+            values.remove(field);
+        values.insert(c.extra);
+        addRecord(Tables::Eur2, 5, values);
+        auto window = open<TfrmRegieEUR2, TfrmEur2>(5);
+        EXPECT_EQ(window->findChild<QStatusBar *>(), nullptr) << "no box help, no number";
+        EXPECT_EQ(window->pageControl(), nullptr);
+        setRegisterParameter("Plausi_4", true);
+        QVector<bool> ticked;
+        QString title;
+        if (!c.ticked.isEmpty()) {
+            testsupport::onNextModal([&](QDialog *dialog) {
+                auto *plausi = qobject_cast<shell::PlausibilityDialog *>(dialog);
+                ASSERT_NE(plausi, nullptr);
+                title = plausi->windowTitle();
+                for (int i = 0; i < plausi->checkBoxCount(); ++i)
+                    ticked << plausi->checkBox(i)->isChecked();
+                // Escape is "Korrigieren" here.
+                QTest::keyClick(plausi, Qt::Key_Escape);
+            });
+        }
+        window->close();
+        EXPECT_EQ(ticked, c.ticked) << c.name;
+        EXPECT_EQ(window->isVisible(), !c.ticked.isEmpty()) << c.name;
+        if (!c.ticked.isEmpty()) {
+            EXPECT_EQ(title, "Genehmigungsprüfung Eur2") << c.name;
+            EXPECT_EQ(window->focusWidget(), window->control(c.focused)) << c.name;
+        }
+        setRegisterParameter("Plausi_4", false);
+        window->close();
+    }
+}
+
+TEST_F(EntryWindowTest, Eur1BoxHelpPagesAndNumberText)
+{
+    addRecord(Tables::Eur1, 5);
+    auto window = open<TfrmRegieEUR1, TfrmEur1>(5);
+    EXPECT_EQ(window->windowTitle(), "EUR. 1");
+    EXPECT_EQ(window->pageControl()->tabText(0), "Warenverkehrsbescheinigung");
+    EXPECT_EQ(window->pageControl()->tabText(1), "Erklärung des Ausführers");
+    QLabel *title = window->label("lblEur1");
+    ASSERT_NE(title, nullptr);
+    EXPECT_EQ(title->font().family(), "Arial");
+    EXPECT_TRUE(title->font().bold());
+    struct Case {
+        QString control;
+        QString hint;
+    };
+    const QVector<Case> cases = {
+        { "DBEdit3", "1 Ausführer / Exporteur - (hier besteht eine Übernahmemöglichkeit)" },
+        { "DBEdit26", "2 Bescheinigung für den Präferenzverkehr zwischen" },
+        { "DBEdit27", "2 Bescheinigung für den Präferenzverkehr zwischen - (hier besteht eine Übernahmemöglichkeit)" },
+        { "DBEdit29", "5 Bestimmungsstaat, -staatengruppe oder -gebiet - (hier besteht eine Übernahmemöglichkeit)" },
+        { "a", "8 Laufende Nr.; Zeichen; Anzahl und Art der Verpackung; Warenbezeichnung" },
+        { "DBEdit99", "9 Rohgewicht (Kg) oder andere Maße (l, m³, usw.)" },
+        { "DBEdit102", "11 Sichtvermerk der Zollbehörde - Nr." },
+        { "DBEdit105", "12. Erklärung des Ausführers / Expoteurs - Unterschrift" },
+        { "DBEdit122", "Der Ausführer beschreibt den Sachverhalt, aufgrund dessen diese Waren ..." },
+        { "DBEdit117", "Unterschrift des Ausführers" },
+    };
+    for (const Case &c : cases) {
+        window->focusControl(c.control);
+        EXPECT_EQ(window->statusText(0), c.hint) << c.control.toStdString();
+    }
+    // Leaving the last box of a page shows the other page.
+    window->focusControl("DBEdit105");
+    window->control("DBEdit104")->setFocus();
+    EXPECT_EQ(window->pageControl()->currentIndex(), 1);
+    window->focusControl("DBEdit117");
+    window->control("DBEdit116")->setFocus();
+    EXPECT_EQ(window->pageControl()->currentIndex(), 0);
+    window->close();
+}
+
+TEST_F(EntryWindowTest, CountryPicksWriteTheNameAndMoveOn)
+{
+    addCountry("039", "Schweiz");
+    addCountry("060", "Polen");
+    addCountry("004", "Deutschland");
+    addRecord(Tables::Eur1, 5, { { "we4_1", "Pa" } });
+    auto window = open<TfrmRegieEUR1, TfrmEur1>(5);
+
+    // F9 in box 4: the list by name on the nearest name; its choice into the box.
+    QString startedOn;
+    testsupport::onNextModal([&](QDialog *dialog) {
+        EXPECT_EQ(dialog->windowTitle(), "Auswahl: Ländertabelle");
+        auto *list = qobject_cast<masterdata::SelectionWindow *>(dialog);
+        ASSERT_NE(list, nullptr);
+        startedOn = list->table().fieldByName("Bez").asString();
+        list->table().next();
+        list->takeButton()->click();
+    });
+    QWidget *box4 = window->control("DBEdit28");
+    box4->setFocus();
+    QTest::keyClick(box4, Qt::Key_F9);
+    EXPECT_EQ(startedOn, "Polen");
+    EXPECT_EQ(text(*window, "DBEdit28"), "Schweiz");
+    EXPECT_EQ(stored(Tables::Eur1, 5, "we4_1"), "Schweiz") << "posted after the pick";
+    EXPECT_EQ(window->focusWidget(), window->control("DBEdit29"));
+
+    // A cancelled pick keeps the text and still posts what was typed.
+    type(*window, "DBEdit29", "CH");
+    testsupport::onNextModal([](QDialog *dialog) { dialog->reject(); });
+    QTest::keyClick(window->control("DBEdit29"), Qt::Key_F9);
+    EXPECT_EQ(stored(Tables::Eur1, 5, "we5_1"), "CH");
+    EXPECT_FALSE(m_register->head().isEditing());
+    window->close();
+}
+
+TEST_F(EntryWindowTest, CustomerPicksFillTheAddressLines)
+{
+    for (const auto &[number, name] : { std::pair { 1, "Anton AG" }, std::pair { 2, "Berta GmbH" } }) {
+        platform::Table customers(platform::Alias::Data, masterdata::Tables::Customers);
+        customers.open();
+        customers.append();
+        customers.fieldByName("nummer").setAsInteger(number);
+        customers.fieldByName("name1").setAsString(name);
+        customers.fieldByName("name2").setAsString("Versand");
+        customers.fieldByName("name3").setAsString("Tor 3");
+        customers.fieldByName("strasse").setAsString("Hafenstraße 5");
+        customers.fieldByName("ort").setAsString("D-20457 Hamburg");
+        customers.post();
+    }
+    struct Case {
+        const char *name;
+        QString table;
+        QString pressedIn; // F9 in this control
+        QStringList targets; // controls of the five lines
+        QString untouched; // a further line of the box that keeps its text
+        QString focusAfter;
+    };
+    const QVector<Case> cases = {
+        { "EUR.1 box 1", Tables::Eur1, "DBEdit4", { "DBEdit1", "DBEdit2", "DBEdit3", "DBEdit4", "DBEdit5" }, "",
+            "DBEdit26" },
+        { "EUR.1 box 3", Tables::Eur1, "DBEdit13", { "DBEdit6", "DBEdit7", "DBEdit8", "DBEdit9", "DBEdit10" },
+            "DBEdit11", "DBEdit28" },
+        { "EUR.2 box 2", Tables::Eur2, "DBEdit1", { "DBEdit1", "DBEdit2", "DBEdit3", "DBEdit4", "DBEdit5" }, "",
+            "DBEdit7" },
+        { "EUR.2 box 4", Tables::Eur2, "DBEdit34", { "DBEdit7", "DBEdit8", "DBEdit9", "DBEdit10", "DBEdit11" },
+            "DBEdit34", "DBEdit12" },
+    };
+    for (const Case &c : cases) {
+        addRecord(c.table, 5, { { c.table == Tables::Eur1 ? "we3_6" : "eu4_6", "bleibt" } });
+        std::unique_ptr<EntryWindow> window;
+        if (c.table == Tables::Eur1)
+            window = open<TfrmRegieEUR1, TfrmEur1>(5);
+        else
+            window = open<TfrmRegieEUR2, TfrmEur2>(5);
+        QString caption;
+        testsupport::onNextModal([&](QDialog *dialog) {
+            caption = dialog->windowTitle();
+            auto *list = qobject_cast<masterdata::MasterDataWindow *>(dialog);
+            ASSERT_NE(list, nullptr);
+            EXPECT_TRUE(list->takeButton()->isVisible()) << "pick mode";
+            list->table().locate("nummer", { 2 });
+            list->takeButton()->click();
+        });
+        window->control(c.pressedIn)->setFocus();
+        QTest::keyClick(window->control(c.pressedIn), Qt::Key_F9);
+        EXPECT_EQ(caption, "Kundenverwaltung") << c.name;
+        QStringList lines;
+        for (const QString &target : c.targets)
+            lines << text(*window, target);
+        EXPECT_EQ(lines, QStringList({ "Berta GmbH", "Versand", "Tor 3", "Hafenstraße 5", "D-20457 Hamburg" }))
+            << c.name;
+        if (!c.untouched.isEmpty()) {
+            EXPECT_EQ(text(*window, c.untouched), "bleibt") << c.name;
+        }
+        EXPECT_EQ(window->focusWidget(), window->control(c.focusAfter)) << c.name;
+        EXPECT_FALSE(m_register->head().isEditing()) << c.name << ": posted";
+        window->close();
+        window.reset();
+        m_register.reset();
+        platform::Table documents(platform::Alias::Data, c.table);
+        documents.open();
+        documents.findKey({ 5 });
+        documents.deleteRecord();
+    }
+}
+
+} // namespace

@@ -1,0 +1,423 @@
+#include "originfixture.h"
+
+#include "origin/tfrmeur1_d.h"
+#include "origin/tfrmeur2_d.h"
+#include "origin/tfrmregieeur1.h"
+#include "platform/printerservice.h"
+#include "platform/schemaregistry.h"
+#include "shell/radiogroup.h"
+#include "shell/settings.h"
+#include "shell/tfrmdrucker.h"
+#include "support/modaldialog.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+using namespace origin;
+using platform::CanvasCall;
+using platform::DialogAnswer;
+
+namespace {
+
+struct Position {
+    QString field;
+    int x;
+    int y;
+};
+
+QVector<Position> column(const QString &prefix, int first, int last, int x, int y, int step, const QString &suffix = {})
+{
+    QVector<Position> positions;
+    for (int n = first; n <= last; ++n, y += step)
+        positions.append({ prefix + QString::number(n) + suffix, x, y });
+    return positions;
+}
+
+// The front page's boxes 1 to 10, the same in every layout.
+QVector<Position> frontBoxes1To10()
+{
+    QVector<Position> p;
+    p += column("we1_", 1, 5, 280, 410, 40);
+    p += { { "we2_1", 1200, 625 }, { "We2_2", 1200, 750 } };
+    p += column("we3_", 1, 8, 280, 695, 40);
+    p += { { "we4_1", 1230, 980 }, { "we5_1", 1630, 980 } };
+    p += column("we6_", 1, 6, 280, 1090, 40);
+    p += column("we7_", 1, 6, 1200, 1090, 40);
+    p += { { "Eintrag1", 280, 1500 }, { "Eintrag2", 280, 1540 } };
+    for (int line = 3; line <= 25; ++line) {
+        const int y = 1580 + 40 * (line - 3);
+        p += { { QStringLiteral("Eintrag%1_1").arg(line), 280, y },
+            { QStringLiteral("Eintrag%1_2").arg(line), 1610, y },
+            { QStringLiteral("Eintrag%1_3").arg(line), 1830, y } };
+    }
+    return p;
+}
+
+struct LayoutCase {
+    const char *name;
+    int item; // the publisher chosen; -1: none
+    QVector<Position> boxes11And12;
+    QVector<Position> back;
+};
+
+QVector<Position> backPage(int x, int declared, int circumstances, int evidence, Position place, Position signature)
+{
+    QVector<Position> p = { { "We14_5", x, declared }, { "We14_6", x, declared + 40 } };
+    p += column("we13_", 1, 4, x, circumstances, 40);
+    p += column("We13_", 5, 10, x, circumstances + 160, 40);
+    p += column("we14_", 1, 4, x, evidence, 40);
+    p += column("We14_", 7, 11, x, evidence + 160, 40);
+    p += { place, signature };
+    return p;
+}
+
+const QVector<LayoutCase> &layoutCases()
+{
+    static const QVector<LayoutCase> cases = {
+        { "Orvanta", 0,
+            { { "we11_1", 380, 2800 }, { "we11_2", 720, 2800 }, { "we11_3", 300, 2840 }, { "we12_1", 1430, 2870 },
+                { "we12_2", 1440, 3060 } },
+            backPage(300, 580, 760, 1260, { "we15_1", 1050, 2170 }, { "we15_2", 1060, 2420 }) },
+        { "Selmar", 1,
+            { { "we11_1", 410, 2720 }, { "we11_2", 750, 2720 }, { "we11_3", 340, 2760 }, { "we12_1", 1430, 2830 },
+                { "we12_2", 1440, 3050 } },
+            backPage(250, 500, 680, 1140, { "we15_1", 1050, 1960 }, { "we15_2", 1060, 2210 }) },
+        { "Andere", 2,
+            { { "we11_1", 330, 2740 }, { "we11_2", 710, 2740 }, { "we11_3", 290, 2780 }, { "we12_1", 1430, 2810 },
+                { "we12_2", 1440, 2980 } },
+            backPage(250, 560, 740, 1240, { "we15_1", 1050, 2120 }, { "we15_2", 1060, 2380 }) },
+        { "none chosen: Orvanta", -1,
+            { { "we11_1", 380, 2800 }, { "we11_2", 720, 2800 }, { "we11_3", 300, 2840 }, { "we12_1", 1430, 2870 },
+                { "we12_2", 1440, 3060 } },
+            backPage(300, 580, 760, 1260, { "we15_1", 1050, 2170 }, { "we15_2", 1060, 2420 }) },
+    };
+    return cases;
+}
+
+// Every text field of the table holds its own name.
+QVariantMap everyFieldNamed(const QString &table)
+{
+    QVariantMap values;
+    const platform::TableSchema *schema = platform::SchemaRegistry::instance().find(table);
+    for (int i = 2; i < schema->fieldCount(); ++i)
+        values.insert(schema->fieldAt(i).name, schema->fieldAt(i).name.left(schema->fieldAt(i).size));
+    return values;
+}
+
+class PrintTest : public OriginTest
+{
+protected:
+    // The EUR.1 print window on document 5, with its register, as Drucken opens it.
+    std::unique_ptr<TfrmEur1_d> openEur1()
+    {
+        m_register = std::make_unique<TfrmRegieEUR1>();
+        auto window = std::make_unique<TfrmEur1_d>(m_register.get());
+        EXPECT_TRUE(window->findDocument(5));
+        window->show();
+        return window;
+    }
+
+    void TearDown() override
+    {
+        m_register.reset();
+        OriginTest::TearDown();
+    }
+
+    // The texts of the n-th job recorded (from 1) as text -> position, the
+    // blank at the origin left out.
+    QMap<QString, QPoint> textsOf(int n)
+    {
+        QMap<QString, QPoint> texts;
+        const int job = printers.canvas().jobs().value(n - 1).number;
+        if (job == 0)
+            return texts;
+        for (const CanvasCall &call : printers.canvas().texts(job)) {
+            if (call.text != QLatin1String(" "))
+                texts.insert(call.text, QPoint(call.x, call.y));
+        }
+        return texts;
+    }
+
+    std::unique_ptr<shell::DocumentRegister> m_register;
+};
+
+class Eur1LayoutTest : public PrintTest, public ::testing::WithParamInterface<LayoutCase>
+{
+};
+
+// Each layout against the form's coordinate table: 203 x 289 mm printable,
+// no corrections: x offset 35, front y offset -270, back y offset -40.
+TEST_P(Eur1LayoutTest, PrintsEveryFieldAtItsFormPosition)
+{
+    const LayoutCase &c = GetParam();
+    addRecord(Tables::Eur1, 5, everyFieldNamed(Tables::Eur1));
+    addPrintRow(PrintRows::Eur1Front);
+    addPrintRow(PrintRows::Eur1Back);
+    if (c.item >= 0)
+        shell::IniWriteString("EURDruck", QString::number(c.item));
+    auto window = openEur1();
+    EXPECT_EQ(window->layoutGroup()->itemIndex(), c.item);
+    dialogs.answer(DialogAnswer::Ok);
+    dialogs.answer(DialogAnswer::Ok);
+    window->BtnOK->click();
+    ASSERT_EQ(printers.canvas().jobCount(), 2);
+
+    const QVector<Position> pages[2] = { frontBoxes1To10() + c.boxes11And12, c.back };
+    const int yoff[2] = { -270, -40 };
+    for (int page = 0; page < 2; ++page) {
+        QMap<QString, QPoint> expected;
+        for (const Position &p : pages[page])
+            expected.insert(p.field, QPoint(p.x - 35, -(p.y + yoff[page])));
+        EXPECT_EQ(textsOf(page + 1), expected) << c.name << " page " << page + 1;
+    }
+    EXPECT_EQ(printers.canvas().jobs().at(0).title, "Export / Versand: EUR 1");
+}
+
+INSTANTIATE_TEST_SUITE_P(Publishers, Eur1LayoutTest, ::testing::ValuesIn(layoutCases()),
+    [](const ::testing::TestParamInfo<LayoutCase> &info) { return std::to_string(info.index); });
+
+TEST_F(PrintTest, OffsetsOfPrinterAndUserMoveEveryText)
+{
+    struct Case {
+        const char *name;
+        QSize printable;
+        int spalte;
+        int zeile;
+        QPoint we1_1;
+        QPoint we14_5;
+    };
+    const QVector<Case> cases = {
+        { "203 x 289", QSize(203, 289), 0, 0, { 245, -140 }, { 265, -540 } },
+        { "spalte 10", QSize(203, 289), 10, 0, { 235, -140 }, { 255, -540 } },
+        { "zeile 10", QSize(203, 289), 0, 10, { 245, -150 }, { 265, -550 } },
+        { "A4 without margins", QSize(210, 297), 0, 0, { 280, -180 }, { 300, -580 } },
+        { "202 x 288, negative spalte", QSize(202, 288), -5, 3, { 245, -138 }, { 265, -538 } },
+    };
+    for (const Case &c : cases) {
+        restart();
+        printers.canvas().clear();
+        printers.canvas().setPrintableSizeMm(c.printable);
+        addRecord(Tables::Eur1, 5, { { "we1_1", "we1_1" }, { "we13_1", "Ursprung" }, { "We14_5", "We14_5" } });
+        addPrintRow(PrintRows::Eur1Front, "0", c.spalte, c.zeile);
+        addPrintRow(PrintRows::Eur1Back, "0", c.spalte, c.zeile);
+        auto window = openEur1();
+        dialogs.answer(DialogAnswer::Ok);
+        dialogs.answer(DialogAnswer::Ok);
+        window->BtnOK->click();
+        EXPECT_EQ(textsOf(1).value("we1_1"), c.we1_1) << c.name;
+        EXPECT_EQ(textsOf(2).value("We14_5"), c.we14_5) << c.name;
+        window.reset();
+    }
+}
+
+TEST_F(PrintTest, CopiesAreJobsOfTheirOwnAndTheBackPagePrintsOnce)
+{
+    struct Case {
+        const char *name;
+        int copies;
+        DialogAnswer front;
+        DialogAnswer back;
+        QStringList jobs; // the first text of each job
+    };
+    const QVector<Case> cases = {
+        { "three copies", 3, DialogAnswer::Ok, DialogAnswer::Ok, { "Vorne", "Vorne", "Vorne", "Hinten" } },
+        { "front skipped", 3, DialogAnswer::Cancel, DialogAnswer::Ok, { "Hinten" } },
+        { "back skipped", 2, DialogAnswer::Ok, DialogAnswer::Cancel, { "Vorne", "Vorne" } },
+        { "no copies", 0, DialogAnswer::Ok, DialogAnswer::Ok, { "Hinten" } },
+    };
+    for (const Case &c : cases) {
+        restart();
+        printers.canvas().clear();
+        addRecord(Tables::Eur1, 5, { { "we1_1", "Vorne" }, { "we14_2", "Hinten" } });
+        addPrintRow(PrintRows::Eur1Front, "0", 0, 0, c.copies);
+        addPrintRow(PrintRows::Eur1Back, "0", 0, 0, 5);
+        auto window = openEur1();
+        EXPECT_TRUE(window->sheetCheckBox(1)->isChecked()) << c.name;
+        dialogs.answer(c.front);
+        dialogs.answer(c.back);
+        window->BtnOK->click();
+        EXPECT_EQ(dialogs.texts(),
+            QStringList({ "Bitte Formular EUR. 1 in Drucker einlegen !",
+                "Bitte Formular EUR.1 Rückseite in Drucker einlegen !" }))
+            << c.name;
+        QStringList jobs;
+        for (int job = 1; job <= printers.canvas().jobCount(); ++job)
+            jobs << textsOf(job).firstKey();
+        EXPECT_EQ(jobs, c.jobs) << c.name;
+        EXPECT_FALSE(window->isVisible()) << c.name << ": OK closes the window";
+    }
+}
+
+TEST_F(PrintTest, TheBackPageNeedsItsCircumstancesOrEvidence)
+{
+    struct Case {
+        QString filled;
+        bool back;
+    };
+    const QVector<Case> cases = {
+        { "We14_5", false },
+        { "We13_5", false },
+        { "we13_1", true },
+        { "we13_2", true },
+        { "we14_1", true },
+        { "we14_2", true },
+    };
+    for (const Case &c : cases) {
+        restart();
+        printers.canvas().clear();
+        addRecord(Tables::Eur1, 5, { { c.filled, "Text" } });
+        addPrintRow(PrintRows::Eur1Front);
+        addPrintRow(PrintRows::Eur1Back);
+        auto window = openEur1();
+        QCheckBox *back = window->sheetCheckBox(1);
+        EXPECT_EQ(back->isChecked(), c.back) << c.filled.toStdString();
+        EXPECT_EQ(back->isEnabled(), c.back) << c.filled.toStdString();
+        EXPECT_EQ(back->text(), "Erklärung des Ausführers / Exporteurs");
+        EXPECT_EQ(window->sheetCheckBox(0)->text(), "Warenverkehrsbescheinigung");
+        dialogs.answer(DialogAnswer::Ok);
+        dialogs.answer(DialogAnswer::Ok);
+        window->BtnOK->click();
+        EXPECT_EQ(printers.canvas().jobCount(), c.back ? 2 : 1) << c.filled.toStdString();
+    }
+}
+
+TEST_F(PrintTest, ThePublisherChoiceIsKeptInTheSettingsFileAndTheParameterRecord)
+{
+    addRecord(Tables::Eur1, 5, { { "we11_1", "Art" } });
+    addPrintRow(PrintRows::Eur1Front);
+    auto window = openEur1();
+    shell::RadioGroup *publishers = window->layoutGroup();
+    ASSERT_NE(publishers, nullptr);
+    EXPECT_EQ(publishers->objectName(), "poj1");
+    EXPECT_EQ(publishers->title(), "Auswahl vom Verlag");
+    EXPECT_EQ(publishers->items(), QStringList({ "Orvanta", "Selmar Verlag", "Andere" }));
+    EXPECT_EQ(publishers->itemIndex(), -1);
+    publishers->button(1)->click();
+    EXPECT_EQ(shell::IniReadString("EURDruck", "?"), "1") << "written at once";
+    publishers->button(2)->click();
+    EXPECT_EQ(shell::IniReadString("EURDruck", "?"), "2");
+    dialogs.answer(DialogAnswer::Ok);
+    window->BtnOK->click();
+    EXPECT_EQ(textsOf(1).value("Art"), QPoint(330 - 35, -(2740 - 270))) << "the Andere layout";
+    window.reset();
+    m_register->reject(); // closing posts the parameter record
+    EXPECT_EQ(parameterValue("Eur1"), "A");
+
+    window = openEur1();
+    EXPECT_EQ(window->layoutGroup()->itemIndex(), 2) << "the choice comes back";
+}
+
+TEST_F(PrintTest, FontHeightAndTheSmallerNumberOfBox11)
+{
+    shell::mainState().AusdruckFont = QFont("Courier New", 12, QFont::Bold);
+    addRecord(Tables::Eur1, 5, { { "we11_1", "Ausfuhr" }, { "we11_2", "4711" }, { "we11_3", "1.3.24" } });
+    addPrintRow(PrintRows::Eur1Front);
+    auto window = openEur1();
+    dialogs.answer(DialogAnswer::Ok);
+    window->BtnOK->click();
+    struct Case {
+        QString text;
+        int height;
+    };
+    const QVector<Case> cases = { { "Ausfuhr", -35 }, { "4711", -30 }, { "1.3.24", -35 } };
+    for (const Case &c : cases) {
+        const CanvasCall *call = printers.canvas().findText(c.text);
+        ASSERT_NE(call, nullptr) << c.text.toStdString();
+        EXPECT_EQ(call->font.height, c.height) << c.text.toStdString();
+        EXPECT_EQ(call->font.name, "Courier New") << c.text.toStdString();
+        EXPECT_TRUE(call->font.style.testFlag(platform::FontStyle::Bold)) << c.text.toStdString();
+    }
+}
+
+TEST_F(PrintTest, AWindowWithoutPrinterAsksForOneForBothRows)
+{
+    struct Case {
+        QString schnittst;
+        bool asks;
+    };
+    const QVector<Case> cases = { { "LPT1", true }, { "lpt1", true }, { "", true }, { "-1", true }, { "1", false } };
+    for (const Case &c : cases) {
+        restart();
+        addRecord(Tables::Eur1, 5);
+        addPrintRow(PrintRows::Eur1Front, c.schnittst);
+        addPrintRow(PrintRows::Eur1Back, "-1");
+        dialogs.answerIndex(1);
+        auto window = openEur1();
+        const QStringList expected = c.asks ? QStringList({ "Es wurde kein Drucker ausgewählt!", "" }) : QStringList();
+        EXPECT_EQ(dialogs.texts(), expected) << c.schnittst.toStdString();
+        EXPECT_EQ(printRowValue(PrintRows::Eur1Front, "schnittst"), "1") << c.schnittst.toStdString();
+        EXPECT_EQ(printRowValue(PrintRows::Eur1Back, "schnittst"), c.asks ? "1" : "-1") << c.schnittst.toStdString();
+        EXPECT_EQ(platform::PrinterService::instance().currentIndex(), 1);
+        window.reset();
+        platform::PrinterService::instance().setCurrentIndex(0);
+    }
+}
+
+TEST_F(PrintTest, WithoutTheirRowsNothingIsPrintedOrAsked)
+{
+    addRecord(Tables::Eur1, 5, { { "we1_1", "A" }, { "we13_1", "B" } });
+    addRecord(Tables::Eur2, 5, { { "eu1_1", "C" } });
+    auto eur1 = openEur1();
+    eur1->BtnOK->click();
+    TfrmEur2_d eur2;
+    ASSERT_TRUE(eur2.findDocument(5));
+    eur2.show();
+    eur2.BtnOK->click();
+    EXPECT_TRUE(dialogs.calls().isEmpty());
+    EXPECT_EQ(printers.canvas().jobCount(), 0);
+}
+
+TEST_F(PrintTest, Eur2PrintsItsOnePageAtTheFormPositions)
+{
+    addRecord(Tables::Eur2, 5, everyFieldNamed(Tables::Eur2));
+    addPrintRow(PrintRows::Eur2, "0", 0, 0, 2);
+    TfrmEur2_d window;
+    ASSERT_TRUE(window.findDocument(5));
+    window.show();
+    dialogs.answer(DialogAnswer::Ok);
+    window.BtnOK->click();
+    EXPECT_EQ(dialogs.texts(), QStringList({ "Bitte Formular EUR. 2 in Drucker einlegen !" }));
+    ASSERT_EQ(printers.canvas().jobCount(), 2) << "two copies";
+    QVector<Position> layout = { { "eu1_1", 1230, 480 }, { "eu1_2", 1650, 480 } };
+    layout += column("eu2_", 1, 5, 280, 600, 40);
+    layout += column("eu4_", 1, 6, 280, 850, 50);
+    layout += { { "eu5_1", 1250, 985 }, { "eu6_1", 1650, 1070 }, { "eu7_1", 280, 1180 }, { "eu7_2", 280, 1230 },
+        { "eu8_1", 1250, 1200 }, { "eu8_2", 1250, 1250 }, { "eu9_1", 1650, 1170 }, { "eu10_1", 1650, 1245 } };
+    layout += column("eu11_", 1, 4, 280, 1350, 40);
+    layout += column("eu11_", 5, 9, 280, 1510, 40);
+    QMap<QString, QPoint> expected;
+    for (const Position &p : layout)
+        expected.insert(p.field, QPoint(p.x - 35, -(p.y - 270)));
+    for (int job = 1; job <= 2; ++job)
+        EXPECT_EQ(textsOf(job), expected) << "job " << job;
+    EXPECT_EQ(printers.canvas().jobs().at(0).title, "Export / Versand: EUR 2");
+    for (const CanvasCall &call : printers.canvas().texts(1))
+        EXPECT_EQ(call.font.height, -35) << call.text.toStdString();
+}
+
+TEST_F(PrintTest, Eur2PrinterParametersShowItsOwnRow)
+{
+    addRecord(Tables::Eur2, 5);
+    addPrintRow("A-ERSTE ZEILE");
+    addPrintRow(PrintRows::Eur2);
+    addPrintRow(PrintRows::Eur1Front);
+    TfrmEur2_d window;
+    ASSERT_TRUE(window.findDocument(5));
+    EXPECT_EQ(window.acEinstellen->text(), "&Parameter einstellen");
+    QString row;
+    bool filtered = true;
+    testsupport::onNextModal([&](QDialog *dialog) {
+        auto *administration = qobject_cast<shell::TfrmDrucker *>(dialog);
+        ASSERT_NE(administration, nullptr);
+        row = administration->tbbenutz().fieldByName("name").asString();
+        filtered = administration->tbbenutz().filtered();
+        dialog->accept();
+    });
+    window.acEinstellen->trigger();
+    EXPECT_EQ(row, "EUR2");
+    EXPECT_FALSE(filtered);
+}
+
+} // namespace
