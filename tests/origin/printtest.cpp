@@ -62,6 +62,12 @@ struct LayoutCase {
     QVector<Position> back;
 };
 
+// The case's name in test names and messages.
+void PrintTo(const LayoutCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
 QVector<Position> backPage(int x, int declared, int circumstances, int evidence, Position place, Position signature)
 {
     QVector<Position> p = { { "We14_5", x, declared }, { "We14_6", x, declared + 40 } };
@@ -88,7 +94,7 @@ const QVector<LayoutCase> &layoutCases()
             { { "we11_1", 330, 2740 }, { "we11_2", 710, 2740 }, { "we11_3", 290, 2780 }, { "we12_1", 1430, 2810 },
                 { "we12_2", 1440, 2980 } },
             backPage(250, 560, 740, 1240, { "we15_1", 1050, 2120 }, { "we15_2", 1060, 2380 }) },
-        { "none chosen: Orvanta", -1,
+        { "none chosen", -1,
             { { "we11_1", 380, 2800 }, { "we11_2", 720, 2800 }, { "we11_3", 300, 2840 }, { "we12_1", 1430, 2870 },
                 { "we12_2", 1440, 3060 } },
             backPage(300, 580, 760, 1260, { "we15_1", 1050, 2170 }, { "we15_2", 1060, 2420 }) },
@@ -175,8 +181,13 @@ TEST_P(Eur1LayoutTest, PrintsEveryFieldAtItsFormPosition)
     EXPECT_EQ(printers.canvas().jobs().at(0).title, "Export / Versand: EUR 1");
 }
 
-INSTANTIATE_TEST_SUITE_P(Publishers, Eur1LayoutTest, ::testing::ValuesIn(layoutCases()),
-    [](const ::testing::TestParamInfo<LayoutCase> &info) { return std::to_string(info.index); });
+std::string layoutCaseName(const ::testing::TestParamInfo<LayoutCase> &info)
+{
+    const char *names[] = { "Orvanta", "Selmar", "Andere", "NoneChosen" };
+    return names[info.index];
+}
+
+INSTANTIATE_TEST_SUITE_P(Publishers, Eur1LayoutTest, ::testing::ValuesIn(layoutCases()), layoutCaseName);
 
 TEST_F(PrintTest, OffsetsOfPrinterAndUserMoveEveryText)
 {
