@@ -47,7 +47,7 @@ public:
 
     // Values as stored and as the table layer hands them out.
     virtual QVariant toStorage(FieldType type, const QVariant &value) const = 0;
-    virtual QVariant fromStorage(FieldType type, const QVariant &stored) const = 0;
+    virtual QVariant fromStorage(FieldType type, QVariant stored) const = 0;
 
     // German message for a database error.
     virtual QString translateError(const QSqlError &error, const QString &table) const = 0;

@@ -381,14 +381,14 @@ QVariant SqliteBackend::toStorage(FieldType type, const QVariant &value) const
     return value;
 }
 
-QVariant SqliteBackend::fromStorage(FieldType type, const QVariant &stored) const
+QVariant SqliteBackend::fromStorage(FieldType type, QVariant stored) const
 {
     if (!stored.isValid() || stored.isNull())
         return QVariant();
     switch (type) {
     case FieldType::String:
     case FieldType::Memo:
-        return stored.typeId() == QMetaType::QString ? stored : QVariant(stored.toString());
+        return stored.typeId() == QMetaType::QString ? std::move(stored) : QVariant(stored.toString());
     case FieldType::SmallInt:
     case FieldType::Integer:
     case FieldType::AutoInc:

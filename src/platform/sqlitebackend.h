@@ -37,7 +37,7 @@ public:
     QVector<IndexDef> readIndexes(const QSqlDatabase &db, const QString &table) const override;
 
     QVariant toStorage(FieldType type, const QVariant &value) const override;
-    QVariant fromStorage(FieldType type, const QVariant &stored) const override;
+    QVariant fromStorage(FieldType type, QVariant stored) const override;
 
     QString translateError(const QSqlError &error, const QString &table) const override;
     bool isBusyError(const QSqlError &error) const override;

@@ -496,10 +496,12 @@ int Table::positionOf(qint64 rowId)
 QVector<QVariant> Table::readValues(const QSqlQuery &query, int firstColumn) const
 {
     const int n = m_schema.fieldCount();
-    QVector<QVariant> values(n);
+    QVector<QVariant> values;
+    values.reserve(n);
     const DatabaseBackend &backend = m_db->backend();
+    const QVector<FieldDef> &fields = m_schema.fields();
     for (int i = 0; i < n; ++i)
-        values[i] = backend.fromStorage(m_schema.fieldAt(i).type, query.value(firstColumn + i));
+        values.append(backend.fromStorage(fields.at(i).type, query.value(firstColumn + i)));
     return values;
 }
 
