@@ -3,6 +3,8 @@
 #include "masterdata/languages.h"
 #include "masterdata/masterdatatables.h"
 #include "masterdata/masterdatawindows.h"
+#include "orders/ordertables.h"
+#include "orders/orderwindows.h"
 #include "origin/origintables.h"
 #include "origin/originwindows.h"
 #include "shell/parameterrecord.h"
@@ -15,6 +17,7 @@ void registerTables()
     shell::registerShellTables();
     shell::registerPrintTables();
     masterdata::registerMasterdataTables();
+    orders::registerOrderTables();
     origin::registerOriginTables();
 
     shell::addDataDirectoryStep([](platform::Session &session) { shell::ensureParameterRecord(session); });
@@ -26,5 +29,6 @@ void registerTables()
 void registerWindows()
 {
     masterdata::registerMasterdataWindows();
+    orders::registerOrderWindows();
     origin::registerOriginWindows();
 }

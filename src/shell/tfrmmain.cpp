@@ -9,7 +9,6 @@
 #include "platform/registry.h"
 #include "platform/session.h"
 #include "platform/table.h"
-#include "platform/tablefiles.h"
 #include "platform/tableschema.h"
 #include "shell/drawingroutines.h"
 #include "shell/failedsave.h"
@@ -594,11 +593,10 @@ bool TfrmMain::FormCreate()
     Windows2000OrLater = IsWindows2000OrLater();
 
     state.DatenBankPfad = IniReadString(QStringLiteral("DatenBankPfad"), QString());
-    const QString marker = dataDirectoryMarker();
-    if (!platform::tableFileExists(state.DatenBankPfad, marker)) {
+    if (!isDataDirectory(state.DatenBankPfad)) {
         TPathDialog dialog;
         dialog.Title = PathDialogTitle;
-        dialog.FileName = marker;
+        dialog.FileName = dataDirectoryMarker();
         dialog.Path = QFileInfo::exists(state.DatenBankPfad) ? state.DatenBankPfad : ProgramDirectory();
         if (!dialog.Execute(this))
             return false;

@@ -8,6 +8,7 @@
 #include "platform/schemaregistry.h"
 #include "platform/session.h"
 #include "platform/table.h"
+#include "platform/tablefiles.h"
 #include "shell/settings.h"
 
 #include <QDir>
@@ -125,9 +126,13 @@ void prepareDataDirectory(platform::Session &session)
 
 QString dataDirectoryMarker()
 {
-    if (platform::SchemaRegistry::instance().contains(QStringLiteral("Rechnung.DB")))
-        return QStringLiteral("Rechnung.DB");
-    return UserTableName;
+    return QStringLiteral("Rechnung.DB");
+}
+
+bool isDataDirectory(const QString &directory)
+{
+    return platform::tableFileExists(directory, dataDirectoryMarker())
+        || platform::tableFileExists(directory, UserTableName);
 }
 
 bool firstStart()

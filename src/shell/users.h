@@ -41,8 +41,13 @@ void addDataDirectoryStep(DataDirectoryStep step);
 void prepareDataDirectory(platform::Session &session);
 
 // The table whose presence marks a data directory: the order table
-// "Rechnung.DB"; while the program declares no order table, the user table.
+// "Rechnung.DB". The folder dialog of the start-up accepts only a folder
+// holding it.
 QString dataDirectoryMarker();
+// Whether the folder is a data directory of the program: it holds the order
+// table, or, made before the program had orders, the user table (the start
+// then creates the tables it lacks).
+bool isDataDirectory(const QString &directory);
 
 // The installation on the first start in a program directory: when
 // Export.ini names no data directory, the folder "Data" beside the program
