@@ -28,6 +28,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QWheelEvent>
 
 using namespace orders;
 using platform::Table;
@@ -110,6 +111,16 @@ void typeAndLeave(QWidget &window, const QString &name, const QString &text, con
     edit(window, next)->setFocus();
 }
 
+// The description the order window shows for a field of its head.
+QString headHint(shell::EntryWindow &window, const QString &name)
+{
+    for (const auto &control : window.definition().controls) {
+        if (control.name == name)
+            return control.hintText;
+    }
+    return {};
+}
+
 TEST_F(OrderWindowTest, OpeningShowsCountryAndLanguageOfTheOrder)
 {
     insert(Tables::Orders, { { "Belegnr", 4 }, { "sprache", "x" } });
@@ -130,6 +141,45 @@ TEST_F(OrderWindowTest, OpeningShowsCountryAndLanguageOfTheOrder)
         EXPECT_TRUE(w.parameter().isEditing());
         window->reject();
     }
+}
+
+TEST_F(OrderWindowTest, LeavingAHeadFieldOfTheFirstPagePostsTheHead)
+{
+    TfrmAuftrag &w = open(3);
+    struct Case {
+        QString field;
+        QString next;
+        bool posts;
+    };
+    const Case cases[] = { { "DBEditAUFNR", "DBEditREDATUM", true }, { "DBEditKUNDE1", "DBEditKUNDE2", false },
+        { "DBEditBNRABT", "DBEditVEDATUM", true }, { "DBEditMARK1", "DBEditMARK2", false } };
+    for (const auto &c : cases) {
+        shell::EditIfBrowsing(w.head());
+        if (c.field.startsWith("DBEditMARK"))
+            w.pageControl()->setCurrentIndex(2);
+        typeAndLeave(w, c.field, "X1", c.next);
+        EXPECT_EQ(w.head().isEditing(), !c.posts) << c.field.toStdString();
+        EXPECT_EQ(w.statusText(0), headHint(w, c.next)) << c.field.toStdString();
+    }
+    EXPECT_EQ(column(Tables::Orders, "aufnr", 3), QStringList({ "X1" }));
+}
+
+TEST_F(OrderWindowTest, TheWheelOverAListMovesItsLine)
+{
+    addPositions(3, { 10, 20, 30 });
+    TfrmAuftrag &w = open(3);
+    w.pageControl()->setCurrentIndex(1);
+    reg->tbArtikel().first();
+    const auto turn = [&w](int delta) {
+        QWheelEvent wheel(QPointF(10, 10), w.dbgrArtikel->viewport()->mapToGlobal(QPoint(10, 10)), QPoint(),
+            QPoint(0, delta), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(w.dbgrArtikel->viewport(), &wheel);
+    };
+    turn(-120);
+    turn(-120);
+    EXPECT_EQ(reg->tbArtikel().fieldByName("Pos").asInteger(), 3) << "towards the user: the next line";
+    turn(120);
+    EXPECT_EQ(reg->tbArtikel().fieldByName("Pos").asInteger(), 2);
 }
 
 TEST_F(OrderWindowTest, ChoosingTheClerkBringsExtensionAndReference)
