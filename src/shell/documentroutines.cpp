@@ -69,21 +69,62 @@ void setTodayInto(Table &table, int fieldIndex)
         f.setAsString(platform::formatDate(platform::Clock::today()));
 }
 
+namespace {
+
+// The field texts of the record with the number, read through a second view
+// of the table; false when there is none.
+bool readRecord(const Table &table, int number, QStringList *texts)
+{
+    auto view = sameTable(table);
+    if (!view->findKey({number}))
+        return false;
+    *texts = recordTexts(*view);
+    return true;
+}
+
+// Appends a record under the number with today's date whose further fields
+// are the given texts, and posts it.
+void appendCopy(Table &table, const QStringList &texts, int number)
+{
+    table.append();
+    table.field(0).setAsInteger(number);
+    if (table.fieldCount() > 1)
+        setTodayInto(table, 1);
+    writeTexts(table, texts, 2);
+    table.post();
+}
+
+// Copies every line of the document source to target, gaps in the
+// numbering included; field 0 of the lines is the document number.
+void copyLines(const Table &lines, int source, int target)
+{
+    auto from = sameTable(lines);
+    from->setFilter({platform::FilterCondition::equal(from->fieldDef(0).name, source)});
+    from->setFiltered(true);
+    auto to = sameTable(lines);
+    for (from->first(); !from->eof(); from->next()) {
+        const QStringList texts = recordTexts(*from);
+        to->append();
+        writeTexts(*to, texts, 0);
+        to->field(0).setAsInteger(target);
+        to->post();
+    }
+}
+
+void refreshUnlinked(Table &lines)
+{
+    if (lines.isActive() && !lines.masterSource())
+        lines.refresh();
+}
+
+} // namespace
+
 bool NewRecordFromTemplate(Table &head, int number)
 {
     try {
         QStringList texts;
-        {
-            auto templ = sameTable(head);
-            if (templ->findKey({TemplateNumber}))
-                texts = recordTexts(*templ);
-        }
-        head.append();
-        head.field(0).setAsInteger(number);
-        if (head.fieldCount() > 1)
-            setTodayInto(head, 1);
-        writeTexts(head, texts, 2);
-        head.post();
+        readRecord(head, TemplateNumber, &texts);
+        appendCopy(head, texts, number);
         return true;
     } catch (const std::exception &e) {
         reportFailure(head, e);
@@ -95,18 +136,9 @@ bool CopyRecord(Table &table, int source, int target)
 {
     try {
         QStringList texts;
-        {
-            auto from = sameTable(table);
-            if (!from->findKey({source}))
-                return false;
-            texts = recordTexts(*from);
-        }
-        table.append();
-        writeTexts(table, texts, 0);
-        table.field(0).setAsInteger(target);
-        if (table.fieldCount() > 1)
-            setTodayInto(table, 1);
-        table.post();
+        if (!readRecord(table, source, &texts))
+            return false;
+        appendCopy(table, texts, target);
         return true;
     } catch (...) {
         cancelPending(table);
@@ -116,37 +148,15 @@ bool CopyRecord(Table &table, int source, int target)
 
 bool CopyDocumentWithPositions(Table &head, Table &positions, int source, int target)
 {
-    platform::Database &db = head.database();
     try {
-        platform::Transaction transaction(db);
-        QStringList headTexts;
-        {
-            auto from = sameTable(head);
-            if (!from->findKey({source}))
-                return false;
-            headTexts = recordTexts(*from);
-        }
-        head.append();
-        writeTexts(head, headTexts, 0);
-        head.field(0).setAsInteger(target);
-        if (head.fieldCount() > 1)
-            setTodayInto(head, 1);
-        head.post();
-
-        // Every position of the source, gaps in the numbering included.
-        auto from = sameTable(positions);
-        from->setRange({source}, {source});
-        auto to = sameTable(positions);
-        for (from->first(); !from->eof(); from->next()) {
-            const QStringList texts = recordTexts(*from);
-            to->append();
-            writeTexts(*to, texts, 0);
-            to->field(0).setAsInteger(target);
-            to->post();
-        }
+        platform::Transaction transaction(head.database());
+        QStringList texts;
+        if (!readRecord(head, source, &texts))
+            return false;
+        appendCopy(head, texts, target);
+        copyLines(positions, source, target);
         transaction.commit();
-        if (positions.isActive() && !positions.masterSource())
-            positions.refresh();
+        refreshUnlinked(positions);
         return true;
     } catch (...) {
         cancelPending(head);
@@ -160,34 +170,12 @@ bool NewPackingListFromTemplate(Table &head, Table &lines, int number)
     try {
         platform::Transaction transaction(head.database());
         QStringList texts;
-        {
-            auto templ = sameTable(head);
-            if (templ->findKey({TemplateNumber}))
-                texts = recordTexts(*templ);
-        }
-        head.append();
-        head.field(0).setAsInteger(number);
-        if (head.fieldCount() > 1)
-            setTodayInto(head, 1);
-        writeTexts(head, texts, 2);
-        head.post();
-
-        auto from = sameTable(lines);
-        const QString link = from->fieldDef(0).name;
-        from->setFilter({platform::FilterCondition::equal(link, TemplateNumber)});
-        from->setFiltered(true);
-        auto to = sameTable(lines);
-        for (from->first(); !from->eof(); from->next()) {
-            const QStringList lineTexts = recordTexts(*from);
-            to->append();
-            writeTexts(*to, lineTexts, 0);
-            to->field(0).setAsInteger(number);
-            to->post();
-        }
+        readRecord(head, TemplateNumber, &texts);
+        appendCopy(head, texts, number);
+        copyLines(lines, TemplateNumber, number);
         transaction.commit();
         head.findKey({number});
-        if (lines.isActive() && !lines.masterSource())
-            lines.refresh();
+        refreshUnlinked(lines);
         return true;
     } catch (...) {
         cancelPending(head);
