@@ -55,20 +55,13 @@ void postOrDrop(platform::DataSet &dataSet)
 
 void cancelPending(platform::DataSet &dataSet)
 {
-    try {
-        if (dataSet.isActive() && dataSet.isEditing())
-            dataSet.cancel();
-    } catch (...) {
-    }
+    shell::cancelIfEditing(dataSet);
 }
 
 // A view of the table of its own, unaffected by the register's link and position.
 std::unique_ptr<Table> ownView(const Table &table, const QString &name)
 {
-    auto view = std::make_unique<Table>(platform::Alias::Data, name);
-    view->setSession(&table.session());
-    view->open();
-    return view;
+    return shell::openSecondView(table, name);
 }
 
 QVector<QVariant> recordValues(const platform::DataSet &dataSet)
@@ -96,17 +89,7 @@ void ensureTemplateLine(const Table &table, const QString &name)
 // numbering included.
 void copyLines(const Table &like, const QString &name, int source, int target)
 {
-    auto from = ownView(like, name);
-    from->setRange({ source }, { source });
-    auto to = ownView(like, name);
-    for (from->first(); !from->eof(); from->next()) {
-        const QVector<QVariant> values = recordValues(*from);
-        to->append();
-        for (int i = 1; i < values.size(); ++i)
-            to->setValue(i, values.at(i));
-        to->field(0).setAsInteger(target);
-        to->post();
-    }
+    shell::copyDocumentLines(*ownView(like, name), source, target);
 }
 
 void deleteAll(Table &lines)

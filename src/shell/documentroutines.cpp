@@ -16,14 +16,9 @@ using platform::Table;
 
 namespace {
 
-// A second view of the same table, unaffected by the caller's range, filter
-// and position.
 std::unique_ptr<Table> sameTable(const Table &table)
 {
-    auto other = std::make_unique<Table>(table.databaseName(), table.tableName());
-    other->setSession(&table.session());
-    other->open();
-    return other;
+    return openSecondView(table);
 }
 
 QStringList recordTexts(Table &table)
@@ -43,11 +38,7 @@ void writeTexts(Table &table, const QStringList &texts, int from)
 
 void cancelPending(platform::DataSet &dataSet)
 {
-    try {
-        if (dataSet.isActive() && dataSet.isEditing())
-            dataSet.cancel();
-    } catch (...) {
-    }
+    cancelIfEditing(dataSet);
 }
 
 // Drops the unfinished record and shows what went wrong in an error box.
@@ -59,6 +50,39 @@ void reportFailure(platform::DataSet &dataSet, const std::exception &error)
 }
 
 } // namespace
+
+std::unique_ptr<Table> openSecondView(const Table &table, const QString &tableName)
+{
+    auto view = std::make_unique<Table>(table.databaseName(), tableName.isEmpty() ? table.tableName() : tableName);
+    view->setSession(&table.session());
+    view->open();
+    return view;
+}
+
+void copyDocumentLines(const Table &lines, int source, int target)
+{
+    auto from = openSecondView(lines);
+    from->setFilter({platform::FilterCondition::equal(from->fieldDef(0).name, source)});
+    from->setFiltered(true);
+    auto to = openSecondView(lines);
+    for (from->first(); !from->eof(); from->next()) {
+        to->append();
+        // Same table, same types: the values go over as they are.
+        for (int i = 1; i < from->fieldCount(); ++i)
+            to->setValue(i, from->value(i));
+        to->field(0).setAsInteger(target);
+        to->post();
+    }
+}
+
+void cancelIfEditing(platform::DataSet &dataSet)
+{
+    try {
+        if (dataSet.isActive() && dataSet.isEditing())
+            dataSet.cancel();
+    } catch (...) {
+    }
+}
 
 void setTodayInto(Table &table, int fieldIndex)
 {
@@ -94,21 +118,9 @@ void appendCopy(Table &table, const QStringList &texts, int number)
     table.post();
 }
 
-// Copies every line of the document source to target, gaps in the
-// numbering included; field 0 of the lines is the document number.
 void copyLines(const Table &lines, int source, int target)
 {
-    auto from = sameTable(lines);
-    from->setFilter({platform::FilterCondition::equal(from->fieldDef(0).name, source)});
-    from->setFiltered(true);
-    auto to = sameTable(lines);
-    for (from->first(); !from->eof(); from->next()) {
-        const QStringList texts = recordTexts(*from);
-        to->append();
-        writeTexts(*to, texts, 0);
-        to->field(0).setAsInteger(target);
-        to->post();
-    }
+    copyDocumentLines(lines, source, target);
 }
 
 void refreshUnlinked(Table &lines)

@@ -44,6 +44,17 @@ QString QueryScalar(const QString &sql, const QVariantList &values = {});
 void EditIfBrowsing(platform::DataSet &dataSet);
 void PostIfEditing(platform::DataSet &dataSet);
 
+// A second view of a table (or of another table of its database), in the
+// same session, unaffected by the first one's range, filter, master link and
+// position.
+std::unique_ptr<platform::Table> openSecondView(const platform::Table &table, const QString &tableName = {});
+// Copies every line of the document source to the document target within a
+// line table whose field 0 is the document number, gaps in the numbering
+// included. Throws on failure; callers run it inside their transaction.
+void copyDocumentLines(const platform::Table &lines, int source, int target);
+// Drops a pending insert or edit after a failure.
+void cancelIfEditing(platform::DataSet &dataSet);
+
 // Today's date in the form a head's date field takes (a date or, for a text
 // field, "dd.MM.yyyy").
 void setTodayInto(platform::Table &table, int fieldIndex);
