@@ -943,11 +943,7 @@ bool TfrmAuftrag::formClose()
 void TfrmAuftrag::setStatusHint(const QString &text)
 {
     // Panel 0 of the status bar: the description of the field being edited.
-    if (auto *bar = findChild<QStatusBar *>(QStringLiteral("StatusBar1"))) {
-        const auto panels = bar->findChildren<QLabel *>(Qt::FindDirectChildrenOnly);
-        if (!panels.isEmpty())
-            panels.first()->setText(text);
-    }
+    setStatusText(0, text);
 }
 
 bool TfrmAuftrag::isGrid(QObject *object, Table **table) const

@@ -315,6 +315,12 @@ void EntryWindow::setNumberText(const QString &text)
         m_panels[1]->setText(text);
 }
 
+void EntryWindow::setStatusText(int panel, const QString &text)
+{
+    if (panel >= 0 && panel < 2 && m_panels[panel])
+        m_panels[panel]->setText(text);
+}
+
 QString EntryWindow::statusText(int panel) const
 {
     return panel >= 0 && panel < 2 && m_panels[panel] ? m_panels[panel]->text() : QString();

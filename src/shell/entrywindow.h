@@ -220,6 +220,8 @@ public:
     QScrollArea *scrollBox(int page) const;
     QLabel *label(const QString &name) const;
     QString statusText(int panel) const;
+    // Panel 0 or 1 of the status bar; nothing when the window has none.
+    void setStatusText(int panel, const QString &text);
     // The fixed-field list of the kind, one component name a line.
     QStringList fixedFields() const;
 
