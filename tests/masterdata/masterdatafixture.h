@@ -32,12 +32,7 @@ protected:
     // Appends one record with the values given by field name.
     static void insert(const QString &table, const QVariantMap &values)
     {
-        platform::Table t(platform::Alias::Data, table);
-        t.open();
-        t.append();
-        for (auto it = values.cbegin(); it != values.cend(); ++it)
-            t.setValue(it.key(), it.value());
-        t.post();
+        testsupport::insertRecord(table, values);
     }
 
     // The values of one field of every record in the table's current order.

@@ -34,12 +34,7 @@ protected:
     // Appends one record with the values given by field name.
     static void insert(const QString &table, const QVariantMap &values)
     {
-        platform::Table t(platform::Alias::Data, table);
-        t.open();
-        t.append();
-        for (auto it = values.cbegin(); it != values.cend(); ++it)
-            t.setValue(it.key(), it.value());
-        t.post();
+        testsupport::insertRecord(table, values);
     }
 
     static void setParameter(const QString &field, const QVariant &value)

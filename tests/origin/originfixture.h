@@ -3,6 +3,7 @@
 #include "masterdata/masterdatatables.h"
 #include "origin/origintables.h"
 #include "platform/field.h"
+#include "platform/schemaregistry.h"
 #include "platform/scripteddialogservice.h"
 #include "platform/table.h"
 #include "shell/documentroutines.h"
@@ -45,13 +46,9 @@ protected:
     // Appends a record: field 0 := number, then the values by field name.
     static void addRecord(const QString &table, int number, const QVariantMap &values = {})
     {
-        platform::Table t(platform::Alias::Data, table);
-        t.open();
-        t.append();
-        t.field(0).setAsInteger(number);
-        for (auto it = values.cbegin(); it != values.cend(); ++it)
-            t.setValue(it.key(), it.value());
-        t.post();
+        QVariantMap record = values;
+        record.insert(platform::SchemaRegistry::instance().find(table)->fieldAt(0).name, number);
+        testsupport::insertRecord(table, record);
     }
 
     static QString stored(const QString &table, int number, const QString &field)

@@ -2,6 +2,7 @@
 
 #include "platform/registry.h"
 #include "platform/schemaregistry.h"
+#include "platform/table.h"
 #include "platform/tableschema.h"
 #include "shell/parameterrecord.h"
 #include "shell/printsettings.h"
@@ -66,6 +67,16 @@ std::unique_ptr<platform::Session> TestProgramDirectory::openSecondSession() con
     session->setAliasPath(platform::Alias::Data, dataDirectory());
     session->setAliasPath(platform::Alias::User, userDirectory());
     return session;
+}
+
+void insertRecord(const QString &table, const QVariantMap &values)
+{
+    platform::Table t(platform::Alias::Data, table);
+    t.open();
+    t.append();
+    for (auto it = values.cbegin(); it != values.cend(); ++it)
+        t.setValue(it.key(), it.value());
+    t.post();
 }
 
 } // namespace testsupport

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QTemporaryDir>
+#include <QVariantMap>
 
 #include <memory>
 
@@ -33,5 +34,9 @@ private:
     QTemporaryDir m_dir;
     platform::Session m_session;
 };
+
+// Appends one record to a table of the data directory with the values given
+// by field name.
+void insertRecord(const QString &table, const QVariantMap &values);
 
 } // namespace testsupport
