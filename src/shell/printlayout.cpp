@@ -84,8 +84,14 @@ void LayoutPainter::draw(const QVector<PrintItem> &items, const Values &values, 
                 font.name = item.fontName;
             m_canvas.setFont(font);
             const QPoint correction = m_corrections.of(item.correctionBox);
-            const QPoint at = m_offsets.toDevice(item.x + correction.x(), item.y + yShift + correction.y());
-            m_canvas.textOut(at.x(), at.y(), text);
+            const int x = item.x + correction.x();
+            const int y = item.y + yShift + correction.y();
+            if (item.boxPitch > 0) {
+                characterBoxes(x, y, text, item.boxPitch, item.boxBase);
+            } else {
+                const QPoint at = m_offsets.toDevice(x, y);
+                m_canvas.textOut(at.x(), at.y(), text);
+            }
         }
         if (item.progressAfter >= 0)
             progress(item.progressAfter);
@@ -106,6 +112,16 @@ void LayoutPainter::text(int x, int y, const QString &text)
     m_canvas.setFont(m_font);
     const QPoint at = m_offsets.toDevice(x, y);
     m_canvas.textOut(at.x(), at.y(), text);
+}
+
+void LayoutPainter::characterBoxes(int x, int y, const QString &text, int pitch, int base)
+{
+    for (int k = 0; k < text.size(); ++k) {
+        if (text.at(k).isSpace())
+            continue;
+        const QPoint at = m_offsets.toDevice(x + pitch * (k + base), y);
+        m_canvas.textOut(at.x(), at.y(), text.mid(k, 1));
+    }
 }
 
 void LayoutPainter::progress(int value)

@@ -41,6 +41,10 @@ struct PrintItem {
     int variantIndex = AnyVariant; // publisher layout, page ...
     int correctionBox = 0; // box of S_FelderJust, 0: none
     int progressAfter = -1; // progress bar value after the item
+    // Character boxes: one character per printed box, the k-th character
+    // (counting from 0) at x + boxPitch * (k + boxBase); 0: plain text.
+    int boxPitch = 0;
+    int boxBase = 0;
 
     PrintItem &height(int value)
     {
@@ -70,6 +74,14 @@ struct PrintItem {
     PrintItem &progress(int value)
     {
         progressAfter = value;
+        return *this;
+    }
+    // Prints the value in character boxes pitch apart, the first character
+    // at x (base 0) or one pitch further (base 1).
+    PrintItem &inCharacterBoxes(int pitch, int base = 0)
+    {
+        boxPitch = pitch;
+        boxBase = base;
         return *this;
     }
 };
@@ -111,6 +123,9 @@ public:
     void draw(const QVector<PrintItem> &items, platform::DataSet &record, int variant = 0, int yShift = 0);
     // One text at a form position in the layout's font.
     void text(int x, int y, const QString &text);
+    // A text in character boxes: the k-th character at x + pitch * (k + base),
+    // blanks left out; the offsets apply, the font is the current one.
+    void characterBoxes(int x, int y, const QString &text, int pitch, int base = 0);
     void progress(int value);
 
 private:

@@ -684,3 +684,35 @@ TEST_F(PrinterAdministrationTest, TheIntrastatSpacingIsHiddenAndBoundToTheParame
 }
 
 } // namespace
+
+TEST(CharacterBoxesTest, EachCharacterStandsInItsBoxPitchApartFromTheBase)
+{
+    struct Case {
+        const char *name;
+        int pitch;
+        int base;
+        QString text;
+        QVector<QPair<int, QString>> expected; // x, character
+    };
+    const Case cases[] = {
+        { "from the box at x", 50, 0, "DE12", { { 240, "D" }, { 290, "E" }, { 340, "1" }, { 390, "2" } } },
+        { "from the box after x", 39, 1, "AB", { { 279, "A" }, { 318, "B" } } },
+        { "blanks leave their box empty", 50, 0, " 7", { { 290, "7" } } },
+    };
+    for (const Case &c : cases) {
+        RecordingCanvas canvas(QSize(210, 297));
+        canvas.beginDoc("Kästchen");
+        // An A4 printable area without offsets: form positions stay as they are.
+        LayoutPainter painter(canvas, PageOffsets::compute(210, 297, 0, 0), CanvasFont {});
+        painter.draw({ fieldAt("Feld", 240, 190).inCharacterBoxes(c.pitch, c.base) },
+            [&c](const QString &) { return c.text; });
+        canvas.endDoc();
+        const QList<CanvasCall> texts = canvas.texts();
+        ASSERT_EQ(texts.size(), c.expected.size()) << c.name;
+        for (int i = 0; i < texts.size(); ++i) {
+            EXPECT_EQ(texts.at(i).x, c.expected.at(i).first) << c.name;
+            EXPECT_EQ(texts.at(i).y, -190) << c.name;
+            EXPECT_EQ(texts.at(i).text, c.expected.at(i).second) << c.name;
+        }
+    }
+}
