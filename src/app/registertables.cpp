@@ -1,5 +1,6 @@
 #include "registertables.h"
 
+#include "atlas/atlastables.h"
 #include "masterdata/languages.h"
 #include "masterdata/masterdatatables.h"
 #include "masterdata/masterdatawindows.h"
@@ -19,6 +20,7 @@ void registerTables()
     masterdata::registerMasterdataTables();
     orders::registerOrderTables();
     origin::registerOriginTables();
+    atlas::registerAtlasTables();
 
     shell::addDataDirectoryStep([](platform::Session &session) { shell::ensureParameterRecord(session); });
     // After the parameter record: the language table takes its names.

@@ -1,0 +1,207 @@
+#include "atlas/declarationtables.h"
+
+#include "atlas/atlastables.h"
+#include "platform/database.h"
+#include "platform/query.h"
+#include "platform/session.h"
+#include "platform/table.h"
+
+#include <QScopeGuard>
+
+#include <algorithm>
+
+namespace atlas {
+
+using platform::Table;
+
+namespace {
+
+const QString BelegNr = QStringLiteral("BelegNr");
+const QString Pos = QStringLiteral("Pos");
+const QString WarenPos = QStringLiteral("WarenPos");
+
+Table *makeTable(const QString &file, const QString &componentName, QObject *parent)
+{
+    auto *table = new Table(platform::Alias::Data, file, parent);
+    table->setObjectName(componentName);
+    return table;
+}
+
+// The highest Pos among the entries of the list's owner, 0 for none.
+int highestPos(Table &list)
+{
+    const int field = list.fieldIndex(Pos);
+    const int count = list.recordCount();
+    int highest = 0;
+    for (int i = 0; i < count; ++i)
+        highest = std::max(highest, list.rowAt(i).value(field).toInt());
+    return highest;
+}
+
+} // namespace
+
+DeclarationTables::DeclarationTables(QObject *parent)
+    : QObject(parent)
+    , tbKopf(makeTable(Tables::Kopf, QStringLiteral("tbKopf"), this))
+    , tbWarenPos(makeTable(Tables::Ware, QStringLiteral("tbWarenPos"), this))
+    , tbVerschluss(makeTable(Tables::Verschluss, QStringLiteral("tbVerschluss"), this))
+    , tbRoute(makeTable(Tables::Route, QStringLiteral("tbRoute"), this))
+    , tbVorpapier(makeTable(Tables::Vorpapier, QStringLiteral("tbVorpapier"), this))
+    , tbPackSt(makeTable(Tables::Packst, QStringLiteral("tbPackSt"), this))
+    , tbContainer(makeTable(Tables::Container, QStringLiteral("tbContainer"), this))
+    , tbUnterlage(makeTable(Tables::Unterlage, QStringLiteral("tbUnterlage"), this))
+{
+    for (Table *list : { tbWarenPos, tbVerschluss, tbRoute }) {
+        list->setIndexFieldNames(QStringLiteral("BelegNr;Pos"));
+        list->setMasterSource(tbKopf, BelegNr);
+    }
+    for (Table *list : itemLists()) {
+        list->setIndexFieldNames(QStringLiteral("BelegNr;WarenPos;Pos"));
+        list->setMasterSource(tbWarenPos, QStringLiteral("BelegNr;Pos"), QStringLiteral("BelegNr;WarenPos"));
+    }
+    for (Table *list : { tbWarenPos, tbVerschluss, tbRoute })
+        connectNumbering(list, false);
+    for (Table *list : itemLists())
+        connectNumbering(list, true);
+    connectItemDeletion();
+}
+
+DeclarationTables::~DeclarationTables() = default;
+
+void DeclarationTables::setSession(platform::Session *session)
+{
+    for (Table *table : { tbKopf, tbWarenPos, tbVerschluss, tbRoute, tbVorpapier, tbPackSt, tbContainer, tbUnterlage })
+        table->setSession(session);
+}
+
+QVector<Table *> DeclarationTables::lists() const
+{
+    return { tbWarenPos, tbVerschluss, tbRoute, tbVorpapier, tbPackSt, tbContainer, tbUnterlage };
+}
+
+QVector<Table *> DeclarationTables::itemLists() const
+{
+    return { tbVorpapier, tbPackSt, tbContainer, tbUnterlage };
+}
+
+void DeclarationTables::open()
+{
+    createRouteTableIfMissing(tbKopf->session());
+    for (Table *table : { tbKopf, tbVerschluss, tbRoute, tbWarenPos, tbVorpapier, tbPackSt, tbUnterlage, tbContainer })
+        table->open();
+}
+
+void DeclarationTables::close()
+{
+    for (Table *table : { tbContainer, tbUnterlage, tbPackSt, tbVorpapier, tbWarenPos, tbRoute, tbVerschluss, tbKopf })
+        table->close();
+}
+
+void DeclarationTables::connectNumbering(Table *list, bool perItem)
+{
+    // A list with gaps (an older copy) must not collide: the next number is
+    // one above the highest, which is the count + 1 while there are none.
+    list->beforeInsert = [this](platform::DataSet &dataSet) { m_nextPos = highestPos(static_cast<Table &>(dataSet)) + 1; };
+    list->afterInsert = [this, perItem](platform::DataSet &dataSet) {
+        if (dataSet.state() != platform::DataSetState::Insert)
+            return;
+        dataSet.setValue(BelegNr, tbKopf->value(BelegNr));
+        if (perItem)
+            dataSet.setValue(WarenPos, tbWarenPos->value(Pos));
+        dataSet.setValue(Pos, m_nextPos);
+    };
+    if (list != tbWarenPos)
+        list->afterDelete = [this](platform::DataSet &dataSet) { renumber(static_cast<Table &>(dataSet), false); };
+}
+
+void DeclarationTables::connectItemDeletion()
+{
+    // One transaction from the first list entry to the last renumbered item:
+    // a failure anywhere leaves the declaration as it was.
+    tbWarenPos->beforeDelete = [this](platform::DataSet &) {
+        platform::Database &db = tbWarenPos->database();
+        db.transaction();
+        m_deletingItem = true;
+        try {
+            deleteItemLists(tbWarenPos->value(BelegNr).toInt(), tbWarenPos->value(Pos).toInt());
+        } catch (...) {
+            m_deletingItem = false;
+            db.rollback();
+            throw;
+        }
+    };
+    tbWarenPos->onDeleteError = [this](platform::DataSet &, const platform::DatabaseError &) {
+        if (m_deletingItem) {
+            m_deletingItem = false;
+            tbWarenPos->database().rollback();
+        }
+        return platform::DataAction::Fail;
+    };
+    tbWarenPos->afterDelete = [this](platform::DataSet &) {
+        platform::Database &db = tbWarenPos->database();
+        if (!m_deletingItem) {
+            renumber(*tbWarenPos, true);
+            return;
+        }
+        m_deletingItem = false;
+        try {
+            renumber(*tbWarenPos, true);
+        } catch (...) {
+            db.rollback();
+            throw;
+        }
+        db.commit();
+    };
+}
+
+void DeclarationTables::deleteItemLists(int number, int item)
+{
+    for (Table *list : itemLists()) {
+        platform::Query remove(platform::Alias::Data,
+            QStringLiteral("DELETE FROM %1 WHERE BelegNr = ? AND WarenPos = ?").arg(list->schema().tableName()));
+        remove.setSession(&list->session());
+        remove.addBindValue(number);
+        remove.addBindValue(item);
+        remove.execSql();
+    }
+}
+
+void DeclarationTables::moveItemLists(int number, int from, int to)
+{
+    for (Table *list : itemLists()) {
+        platform::Query move(platform::Alias::Data,
+            QStringLiteral("UPDATE %1 SET WarenPos = ? WHERE BelegNr = ? AND WarenPos = ?").arg(list->schema().tableName()));
+        move.setSession(&list->session());
+        move.addBindValue(to);
+        move.addBindValue(number);
+        move.addBindValue(from);
+        move.execSql();
+    }
+}
+
+void DeclarationTables::renumber(Table &list, bool movesItemLists)
+{
+    if (list.isEmpty())
+        return;
+    const platform::Bookmark current = list.bookmark();
+    list.disableControls();
+    auto back = qScopeGuard([&list, &current] {
+        if (list.bookmarkValid(current))
+            list.gotoBookmark(current);
+        list.enableControls();
+    });
+    // Going up, each entry only ever takes a smaller number that is free.
+    int expected = 1;
+    for (list.first(); !list.eof(); list.next(), ++expected) {
+        const int pos = list.value(Pos).toInt();
+        if (pos == expected)
+            continue;
+        if (movesItemLists)
+            moveItemLists(list.value(BelegNr).toInt(), pos, expected);
+        list.edit();
+        list.setValue(Pos, expected);
+        list.post();
+    }
+}
+
+} // namespace atlas
