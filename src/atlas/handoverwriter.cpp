@@ -78,9 +78,14 @@ class HandOverWriter::Output
 {
 public:
     Output()
-        : m_writer(&m_buffer)
     {
         m_buffer.open(QIODevice::WriteOnly);
+        // The declaration names no encoding; XML then means UTF-8, which the
+        // writer writes. It is written here, as the writer would start a
+        // processing instruction on a new line and the declaration must
+        // stand at the very beginning.
+        m_buffer.write("<?xml version=\"1.0\" standalone=\"yes\"?>");
+        m_writer.setDevice(&m_buffer);
         m_writer.setAutoFormatting(true);
         m_writer.setAutoFormattingIndent(2);
     }
@@ -106,9 +111,6 @@ QByteArray HandOverWriter::document(const SourceRows &heads)
 {
     Output out;
     QXmlStreamWriter &xml = out.writer();
-    // The declaration names no encoding; XML then means UTF-8, which the
-    // writer writes.
-    xml.writeProcessingInstruction(QStringLiteral("xml"), QStringLiteral("version=\"1.0\" standalone=\"yes\""));
     xml.writeStartElement(m_layout.root);
     Context context;
     context.heads = &heads;
