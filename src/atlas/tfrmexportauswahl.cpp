@@ -3,7 +3,6 @@
 #include "platform/clock.h"
 #include "platform/query.h"
 #include "platform/tableschema.h"
-#include "shell/buttonlook.h"
 #include "shell/reportedcall.h"
 
 #include <QDateEdit>
@@ -33,6 +32,7 @@ QToolButton *button(const QString &name, const QString &caption, QWidget *parent
     result->setObjectName(name);
     result->setText(caption);
     result->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    result->setAutoRaise(false);
     result->setMinimumWidth(90);
     return result;
 }
@@ -107,7 +107,6 @@ TfrmExportAuswahl::TfrmExportAuswahl(QWidget *parent)
     connect(SpeedButton3, &QToolButton::clicked, this, &TfrmExportAuswahl::SpeedButton3Click);
     connect(SpeedButton1, &QToolButton::clicked, this, &TfrmExportAuswahl::SpeedButton1Click);
     connect(SpeedButton2, &QToolButton::clicked, this, &TfrmExportAuswahl::SpeedButton2Click);
-    shell::applyRaisedButtonLook(this);
 }
 
 bool TfrmExportAuswahl::SelectDeclarations(DeclarationSelection &selection, QWidget *parent)
