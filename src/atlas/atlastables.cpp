@@ -6,17 +6,14 @@
 namespace atlas {
 
 using platform::TableSchema;
+using namespace Fields;
 
 namespace {
 
-const QString BelegNr = QStringLiteral("BelegNr");
-const QString Pos = QStringLiteral("Pos");
-const QString WarenPos = QStringLiteral("WarenPos");
-
 // The party fields of the head in their stored order: TIN, the customs-number
 // flag where the party has one, name, street, postcode, town, country.
-void addParty(TableSchema &head, const QString &tinField, int tinSize, const QString &flagField,
-    const QString &prefix, int postcodeSize)
+void addParty(TableSchema &head, const QString &tinField, int tinSize, const QString &flagField, const QString &prefix,
+    int postcodeSize)
 {
     head.string(tinField, tinSize);
     if (!flagField.isEmpty())

@@ -20,6 +20,13 @@ inline const QString Container = QStringLiteral("AtlasContainer.DB");
 inline const QString Unterlage = QStringLiteral("AtlasUnterlage.DB");
 }
 
+// The link fields of the tables.
+namespace Fields {
+inline const QString BelegNr = QStringLiteral("BelegNr");
+inline const QString Pos = QStringLiteral("Pos");
+inline const QString WarenPos = QStringLiteral("WarenPos");
+}
+
 // The parameter-record code of the kind (Vorschlag_AtlasAE, Memo_AtlasAE).
 inline const QString ParameterCode = QStringLiteral("AtlasAE");
 

@@ -13,12 +13,9 @@
 namespace atlas {
 
 using platform::Table;
+using namespace Fields;
 
 namespace {
-
-const QString BelegNr = QStringLiteral("BelegNr");
-const QString Pos = QStringLiteral("Pos");
-const QString WarenPos = QStringLiteral("WarenPos");
 
 Table *makeTable(const QString &file, const QString &componentName, QObject *parent)
 {
@@ -101,7 +98,8 @@ void DeclarationTables::connectNumbering(Table *list, bool perItem)
 {
     // A list with gaps (an older copy) must not collide: the next number is
     // one above the highest, which is the count + 1 while there are none.
-    list->beforeInsert = [this](platform::DataSet &dataSet) { m_nextPos = highestPos(static_cast<Table &>(dataSet)) + 1; };
+    list->beforeInsert
+        = [this](platform::DataSet &dataSet) { m_nextPos = highestPos(static_cast<Table &>(dataSet)) + 1; };
     list->afterInsert = [this, perItem](platform::DataSet &dataSet) {
         if (dataSet.state() != platform::DataSetState::Insert)
             return;
@@ -156,26 +154,23 @@ void DeclarationTables::connectItemDeletion()
 
 void DeclarationTables::deleteItemLists(int number, int item)
 {
-    for (Table *list : itemLists()) {
-        platform::Query remove(platform::Alias::Data,
-            QStringLiteral("DELETE FROM %1 WHERE BelegNr = ? AND WarenPos = ?").arg(list->schema().tableName()));
-        remove.setSession(&list->session());
-        remove.addBindValue(number);
-        remove.addBindValue(item);
-        remove.execSql();
-    }
+    runOnItemLists(QStringLiteral("DELETE FROM %1 WHERE BelegNr = ? AND WarenPos = ?"), { number, item });
 }
 
 void DeclarationTables::moveItemLists(int number, int from, int to)
 {
+    runOnItemLists(
+        QStringLiteral("UPDATE %1 SET WarenPos = ? WHERE BelegNr = ? AND WarenPos = ?"), { to, number, from });
+}
+
+void DeclarationTables::runOnItemLists(const QString &statement, const QVariantList &values)
+{
     for (Table *list : itemLists()) {
-        platform::Query move(platform::Alias::Data,
-            QStringLiteral("UPDATE %1 SET WarenPos = ? WHERE BelegNr = ? AND WarenPos = ?").arg(list->schema().tableName()));
-        move.setSession(&list->session());
-        move.addBindValue(to);
-        move.addBindValue(number);
-        move.addBindValue(from);
-        move.execSql();
+        platform::Query query(platform::Alias::Data, statement.arg(list->schema().tableName()));
+        query.setSession(&list->session());
+        for (const QVariant &value : values)
+            query.addBindValue(value);
+        query.execSql();
     }
 }
 

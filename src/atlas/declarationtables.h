@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QVariantList>
 #include <QVector>
 
 namespace platform {
@@ -60,8 +61,10 @@ private:
     void renumber(platform::Table &list, bool movesItemLists);
     void moveItemLists(int number, int from, int to);
     void deleteItemLists(int number, int item);
+    // Runs the statement ("%1" the table) on each of the four item lists.
+    void runOnItemLists(const QString &statement, const QVariantList &values);
 
-    int m_nextPos = 0;  // the number remembered before an insertion
+    int m_nextPos = 0; // the number remembered before an insertion
     bool m_deletingItem = false;
 };
 

@@ -33,9 +33,11 @@ SourceRows readHeads(platform::Session &session, const QList<int> &numbers)
         values.append(number);
         marks.append(QStringLiteral("?"));
     }
-    const QString condition = numbers.size() == 1 ? QStringLiteral("BelegNr = ?")
-                                                  : QStringLiteral("BelegNr IN (%1)").arg(marks.join(QStringLiteral(", ")));
-    return SourceRows::read(session, QStringLiteral("SELECT * FROM AtlasKopf WHERE %1 ORDER BY BelegNr").arg(condition), values);
+    const QString condition = numbers.size() == 1
+        ? QStringLiteral("BelegNr = ?")
+        : QStringLiteral("BelegNr IN (%1)").arg(marks.join(QStringLiteral(", ")));
+    return SourceRows::read(
+        session, QStringLiteral("SELECT * FROM AtlasKopf WHERE %1 ORDER BY BelegNr").arg(condition), values);
 }
 
 void save(const QString &fileName, const QByteArray &bytes)
@@ -64,8 +66,8 @@ void exportFile(const HandOverLayout &layout, const QList<int> &numbers)
         return;
     }
     HandOverWriter writer(layout, session);
-    writer.setCustomerNumber(shell::IniReadValue(shell::ProgramDirectory() + shell::IniFileName, shell::IniSection,
-        CustomerNumberKey, QString())
+    writer.setCustomerNumber(shell::IniReadValue(
+        shell::ProgramDirectory() + shell::IniFileName, shell::IniSection, CustomerNumberKey, QString())
                                  .toString());
     QByteArray document;
     try {

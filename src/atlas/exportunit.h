@@ -34,9 +34,9 @@ QString handOverFileName(const QString &prefix);
 // a gross mass that is no number, is reported and nothing is written. A
 // database error or a save that fails (a missing import folder) is thrown to
 // the caller's error handling, without the success message.
-void ExportDeclaration(int number);                              // expDat_, one declaration
-void ExportDeclarations(const DeclarationSelection &selection);  // expDat_, several
-void ExportSupplementaryDeclaration(int number);                 // expEnt_
+void ExportDeclaration(int number); // expDat_, one declaration
+void ExportDeclarations(const DeclarationSelection &selection); // expDat_, several
+void ExportSupplementaryDeclaration(int number); // expEnt_
 
 // Runs a SELECT on the data directory with the values bound and returns the
 // first field of the first row; an empty text when that is null or there is
@@ -45,10 +45,10 @@ QVariant QueryValue(const QString &sql, const QVariantList &values = {}, platfor
 
 // The texts of the export.
 namespace ExportTexts {
-inline const QString Overwrite = QStringLiteral(
-    "Es wurden bereits Datenmsätze exportiert, die noch nicht in Atlas importiert wurden!\r\n"
-    "Wenn Sie fortsetzen, werden die Daten überschrieben.\r\n"
-    "Forstsetzen?");
+inline const QString Overwrite
+    = QStringLiteral("Es wurden bereits Datenmsätze exportiert, die noch nicht in Atlas importiert wurden!\r\n"
+                     "Wenn Sie fortsetzen, werden die Daten überschrieben.\r\n"
+                     "Forstsetzen?");
 inline const QString NotFound = QStringLiteral("BelegNr wurde nicht gefunden!");
 inline const QString Exported = QStringLiteral("Die Daten wurden erfolgreich exportiert!");
 }

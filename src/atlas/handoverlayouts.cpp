@@ -88,14 +88,25 @@ HandOverList itemList(const char *entry, const char *table, const E &elements)
     return { s(entry), s(table), ListOwner::GoodsItem, elements };
 }
 
+// Seals and containers are written alike in both declaration files.
+HandOverList sealList()
+{
+    return headList(
+        "ExpDatVerschluss", "AtlasVerschluss", { reference(s("_vers")), field(s("zeichen"), s("Zeichen")) });
+}
+
+HandOverList containerList()
+{
+    return itemList("ExpDatContainer", "AtlasContainer", { reference(s("_cont")), field(s("nummer"), s("Nummer")) });
+}
+
 // The header of every file: partner, customer and client number.
 E header(const QString &version)
 {
     E elements;
     if (!version.isEmpty())
         elements << constant(s("version"), version);
-    elements << constant(s("idPartnerNummer"), s("480517"))
-             << computed(s("idKundenNummer"), Computed::CustomerNumber)
+    elements << constant(s("idPartnerNummer"), s("480517")) << computed(s("idKundenNummer"), Computed::CustomerNumber)
              << field(s("idMandantenNummer"), s("IdMandantenNr"));
     return elements;
 }
@@ -112,14 +123,18 @@ const char *const PartySuffixes[13] = { "IdentArt", "Tin", "NiederlassungNr", "N
     "Land", "ApStellung", "ApSachbearbeiter", "ApEmailAdresse", "ApTelefaxNummer", "ApTelefonNummer" };
 
 const Party DeclarationParties[] = {
-    { "ausf", { "EXP_Ident", "Exp_TIN", "Exp_NiederNr", "EXP_Name", "EXP_Street", "EXP_City", "EXP_PLZ", "EXP_Land",
-                  "EXP_Stellung", "EXP_Bearbeiter", "EXP_EMail", "EXP_Telefax", "EXP_Telefon" } },
-    { "anm", { "ANM_Ident", "ANM_TIN", "ANM_NiederNr", "ANM_Name", "ANM_Street", "ANM_City", "ANM_PLZ", "ANM_Land",
-                 "ANM_Stellung", "ANM_Bearbeiter", "ANM_EMail", "ANM_Telefax", "ANM_Telefon" } },
-    { "va", { "VER_Ident", "VER_TIN", "VER_NiederNr", "VER_Name", "VER_Street", "VER_City", "VER_PLZ", "VER_Land",
-                "VER_Stellung", "VER_Bearbeiter", "VER_EMail", "VER_Telefax", "VER_Telefon" } },
-    { "su", { "SUB_Ident", "SUB_TIN", "SUB_NiederNr", "SUB_Name", "SUB_Street", "SUB_City", "SUB_PLZ", "SUB_Land",
-                "SUB_Stellung", "SUB_Bearbeiter", "SUB_EMail", "SUB_Felefax", "SUB_Telefon" } },
+    { "ausf",
+        { "EXP_Ident", "Exp_TIN", "Exp_NiederNr", "EXP_Name", "EXP_Street", "EXP_City", "EXP_PLZ", "EXP_Land",
+            "EXP_Stellung", "EXP_Bearbeiter", "EXP_EMail", "EXP_Telefax", "EXP_Telefon" } },
+    { "anm",
+        { "ANM_Ident", "ANM_TIN", "ANM_NiederNr", "ANM_Name", "ANM_Street", "ANM_City", "ANM_PLZ", "ANM_Land",
+            "ANM_Stellung", "ANM_Bearbeiter", "ANM_EMail", "ANM_Telefax", "ANM_Telefon" } },
+    { "va",
+        { "VER_Ident", "VER_TIN", "VER_NiederNr", "VER_Name", "VER_Street", "VER_City", "VER_PLZ", "VER_Land",
+            "VER_Stellung", "VER_Bearbeiter", "VER_EMail", "VER_Telefax", "VER_Telefon" } },
+    { "su",
+        { "SUB_Ident", "SUB_TIN", "SUB_NiederNr", "SUB_Name", "SUB_Street", "SUB_City", "SUB_PLZ", "SUB_Land",
+            "SUB_Stellung", "SUB_Bearbeiter", "SUB_EMail", "SUB_Felefax", "SUB_Telefon" } },
     { "empf", { "EMP_Ident", "EMP_TIN", "EMP_NiederNr", "EMP_Name", "EMP_Street", "EMP_City", "EMP_PLZ", "EMP_Land" } },
     { "endv", { "END_Ident", "END_TIN", "END_NiederNr", "END_Name", "END_Street", "END_Ort", "END_PLZ", "END_Land" } },
 };
@@ -145,22 +160,25 @@ E emptyBlock(const char *prefix, std::initializer_list<const char *> suffixes)
 
 HandOverLayout makeDeclarationLayout()
 {
-    const HandOverList seals = headList("ExpDatVerschluss", "AtlasVerschluss", { reference(s("_vers")), field(s("zeichen"), s("Zeichen")) });
-    const HandOverList route = headList("ExpDatBefoerdRoute", "AtlasRoute", { reference(s("_Rout")), field(s("land"), s("Land")) });
+    const HandOverList seals = sealList();
+    const HandOverList route
+        = headList("ExpDatBefoerdRoute", "AtlasRoute", { reference(s("_Rout")), field(s("land"), s("Land")) });
     const HandOverList previousDocuments = itemList("ExpDatVorpapier", "AtlasVorpapier",
-        { reference(s("_vorp")), field(s("typ"), s("Typ")), field(s("referenz"), s("Referenz")), field(s("zusatz"), s("Zusatz")) });
+        { reference(s("_vorp")), field(s("typ"), s("Typ")), field(s("referenz"), s("Referenz")),
+            field(s("zusatz"), s("Zusatz")) });
     const HandOverList packages = itemList("ExpDatPackstueck", "AtlasPackst",
         { reference(s("_pack")), field(s("anzahl"), s("Anzahl")), field(s("verpackungsart"), s("Verpackungsart")),
             field(s("zeichenNummern"), s("ZeichenNummern")) });
-    const HandOverList containers = itemList("ExpDatContainer", "AtlasContainer", { reference(s("_cont")), field(s("nummer"), s("Nummer")) });
+    const HandOverList containers = containerList();
     const HandOverList documents = itemList("ExpDatUnterlage", "AtlasUnterlage",
         { reference(s("_unterl")), field(s("qualifizierung"), s("Quali")), field(s("typ"), s("Typ")),
             field(s("referenz"), s("Referenz")), field(s("zusatz"), s("Zusatz")), empty(s("detail")),
             field(s("datumAusstellung"), s("DatumAusstellung")), field(s("datumGueltigkeit"), s("DatumGueltigEnde")),
             empty(s("wert")), empty(s("masseinheit")), empty(s("abschreibungsmenge")) });
 
-    E item = { reference(s("_")), field(s("warenbezeichnung"), s("WarenBez")), field(s("regNrFremdsystem"), s("RegisterFremd")),
-        field(s("vermerk"), s("Vermerk")), empty(s("kennnummerSendung")), field(s("ursprungsBundesland"), s("Bundesland")),
+    E item = { reference(s("_")), field(s("warenbezeichnung"), s("WarenBez")),
+        field(s("regNrFremdsystem"), s("RegisterFremd")), field(s("vermerk"), s("Vermerk")),
+        empty(s("kennnummerSendung")), field(s("ursprungsBundesland"), s("Bundesland")),
         field(s("eigenmasse"), s("Eigenmasse")), field(s("rohmasse"), s("Rohmasse")), empty(s("gefahrgutnummer")),
         empty(s("befoerderungskosten")), empty(s("adressatenKonstell")), field(s("warenNrKn8"), s("WarenNr")),
         field(s("warenNrTaric"), s("WarenNr_TARIC")), field(s("warenNrErsterZus"), s("WarenNr_Zus1")),
@@ -208,18 +226,19 @@ HandOverLayout makeDeclarationLayout()
          << empty(s("expDatWiedereinfuhrList")) << empty(s("expDatNaemlichkeitList")) << empty(s("expDatErzeugnisList"))
          << list(s("expDatWareList"), items);
 
-    return { s("expDat_"), s("NewDataSet"), header(s("v3")), { s("ExpDatKopf"), s("AtlasKopf"), ListOwner::Selection, head } };
+    return { s("expDat_"), s("NewDataSet"), header(s("v3")),
+        { s("ExpDatKopf"), s("AtlasKopf"), ListOwner::Selection, head } };
 }
 
 HandOverLayout makeSeveralDeclarationsLayout()
 {
-    const HandOverList seals = headList("ExpDatVerschluss", "AtlasVerschluss", { reference(s("_vers")), field(s("zeichen"), s("Zeichen")) });
+    const HandOverList seals = sealList();
     const HandOverList previousDocuments = itemList("ExpDatVorpapier", "AtlasVorpapier",
         { reference(s("_vorp")), field(s("referenz"), s("Referenz")), field(s("zusatz"), s("Zusatz")) });
     const HandOverList packages = itemList("ExpDatPackstueck", "AtlasPackst",
         { reference(s("_pack")), field(s("anzahl"), s("Anzahl")), field(s("nummer"), s("Pos")),
             field(s("verpackungsart"), s("Verpackungsart")), field(s("zeichenNummern"), s("ZeichenNummern")) });
-    const HandOverList containers = itemList("ExpDatContainer", "AtlasContainer", { reference(s("_cont")), field(s("nummer"), s("Nummer")) });
+    const HandOverList containers = containerList();
     const HandOverList documents = itemList("ExpDatUnterlage", "AtlasUnterlage",
         { reference(s("_unterl")), field(s("qualifizierung"), s("Quali")), field(s("typ"), s("Typ")),
             field(s("referenz"), s("Referenz")), field(s("zusatz"), s("Zusatz")),
@@ -232,8 +251,9 @@ HandOverLayout makeSeveralDeclarationsLayout()
             field(s("vermerk"), s("Vermerk")), field(s("ursprungsBundesland"), s("Bundesland")),
             field(s("eigenmasse"), s("Eigenmasse")), field(s("rohmasse"), s("Rohmasse")),
             characters(s("verfAngemeld"), s("Verfahren_angemeldet"), 1, 2),
-            characters(s("verfVoran"), s("Verfahren_angemeldet"), 3, 4), field(s("verfWeiteres"), s("Verfahren_weiteres")),
-            field(s("ahsMenge"), s("Menge")), field(s("ahsWert"), s("Wert")), field(s("vorpTyp"), s("Vorpapier_Typ")),
+            characters(s("verfVoran"), s("Verfahren_angemeldet"), 3, 4),
+            field(s("verfWeiteres"), s("Verfahren_weiteres")), field(s("ahsMenge"), s("Menge")),
+            field(s("ahsWert"), s("Wert")), field(s("vorpTyp"), s("Vorpapier_Typ")),
             list(s("expDatVorpapierList"), previousDocuments), list(s("expDatPackstueckList"), packages),
             list(s("expDatContainerList"), containers), list(s("expDatUnterlageList"), documents) });
 
@@ -263,26 +283,30 @@ HandOverLayout makeSeveralDeclarationsLayout()
         field(s("loCode"), s("LadeOrt_Code")), field(s("loStrasseHausNr"), s("LadeOrt_Street")),
         field(s("loPlzOrt"), s("LadeOrt_Plz")), field(s("loOrt"), s("LadeOrt_Ort")),
         field(s("loZusatz"), s("LadeOrt_Zusatz")), field(s("afzDienststellenNr"), s("AusfuhrZollstelle")),
-        field(s("afzeamDienststellenNr"), s("Ausfuhr_eAE")), field(s("vazDienststellenNr"), s("Ausfuhr_SollZollstelle")),
-        field(s("gvArt"), s("GeschArt")), field(s("gvRechnungspreis"), s("GeschRePreis")),
-        field(s("gvWaehrung"), s("GeschWaehrung")), field(s("versArt"), s("VershlussArt"), LetterCase::Upper),
-        field(s("versAnzahl"), s("VerschlussAnzahl")), field(s("gestAnfang"), s("Gest_Verp_Verl_Anfang")),
-        field(s("gestEnde"), s("Gest_Verp_Verl_Ende")), field(s("dkpTin"), s("Partner_TIN")) };
+        field(s("afzeamDienststellenNr"), s("Ausfuhr_eAE")),
+        field(s("vazDienststellenNr"), s("Ausfuhr_SollZollstelle")), field(s("gvArt"), s("GeschArt")),
+        field(s("gvRechnungspreis"), s("GeschRePreis")), field(s("gvWaehrung"), s("GeschWaehrung")),
+        field(s("versArt"), s("VershlussArt"), LetterCase::Upper), field(s("versAnzahl"), s("VerschlussAnzahl")),
+        field(s("gestAnfang"), s("Gest_Verp_Verl_Anfang")), field(s("gestEnde"), s("Gest_Verp_Verl_Ende")),
+        field(s("dkpTin"), s("Partner_TIN")) };
     head << party("ausf", "Exp_TIN", "EXP_ZollNr_DE", "EXP_Name", "EXP_Street", "EXP_PLZ", "EXP_City", "EXP_Land")
          << party("empf", "EMP_TIN", nullptr, "EMP_Name", "EMP_Street", "EMP_PLZ", "EMP_City", "EMP_Land")
          << party("anm", "ANM_TIN", "ANM_ZollNt_DE", "ANM_Name", "ANM_Street", "ANM_PLZ", "ANM_City", "ANM_Land")
          << party("va", "VER_TIN", "VER_Zoll_DE", "VER_Name", "VER_Street", "VER_PLZ", "VER_City", "VER_Land")
          << party("su", "SUB_TIN", "SUB_Zoll_DE", "SUB_Name", "SUB_Street", "SUB_PLZ", "SUB_City", "SUB_Land");
     head << field(s("lbIncotermCode"), s("Liefer_Code")) << field(s("lbText"), s("Liefer_Text"))
-         << field(s("lbOrt"), s("Liefer_City")) << list(s("expDatVerschlussList"), seals) << list(s("expDatWareList"), items);
+         << field(s("lbOrt"), s("Liefer_City")) << list(s("expDatVerschlussList"), seals)
+         << list(s("expDatWareList"), items);
 
-    return { s("expDat_"), s("NewDataSet"), header({}), { s("ExpDatKopf"), s("AtlasKopf"), ListOwner::Selection, head } };
+    return { s("expDat_"), s("NewDataSet"), header({}),
+        { s("ExpDatKopf"), s("AtlasKopf"), ListOwner::Selection, head } };
 }
 
 HandOverLayout makeSupplementaryLayout()
 {
     const HandOverList previousDocuments = itemList("ExpEntVorpapier", "AtlasVorpapier",
-        { reference(s("_vorp")), field(s("typ"), s("Typ")), field(s("referenz"), s("Referenz")), field(s("zusatz"), s("Zusatz")) });
+        { reference(s("_vorp")), field(s("typ"), s("Typ")), field(s("referenz"), s("Referenz")),
+            field(s("zusatz"), s("Zusatz")) });
     E item = { reference(s("_")), field(s("posNr"), s("Pos")), field(s("ursprungsBundesland"), s("Bundesland")),
         field(s("ahsMenge"), s("Menge")), field(s("ahsWert"), s("Wert")) };
     item << emptyBlock("empf", { "Tin", "Name", "StrasseHausNr", "Ort", "PlzOrt", "Land" })
@@ -302,7 +326,8 @@ HandOverLayout makeSupplementaryLayout()
         field(s("lbIncotermCode"), s("Liefer_Code")), field(s("lbText"), s("Liefer_Text")),
         field(s("lbOrt"), s("Liefer_City")), list(s("expEntWareList"), items) };
 
-    return { s("expEnt_"), s("ExpEntDataSet"), header(s("v2")), { s("ExpEntKopf"), s("AtlasKopf"), ListOwner::Selection, head } };
+    return { s("expEnt_"), s("ExpEntDataSet"), header(s("v2")),
+        { s("ExpEntKopf"), s("AtlasKopf"), ListOwner::Selection, head } };
 }
 
 } // namespace

@@ -14,11 +14,11 @@ enum class LetterCase { AsStored, Upper, Lower };
 
 // Values no single field holds.
 enum class Computed {
-    Reference,       // head's BelegNr + suffix + the entry's own Pos ("17_vers2")
-    YesFlag,         // "1" when the field, upper-cased, is "J", else "0"
-    GrossMass,       // sum of the declaration's gross masses; empty without items
-    ItemCount,       // number of the declaration's goods items
-    CustomerNumber,  // the setting Atlas_KundenNr
+    Reference, // head's BelegNr + suffix + the entry's own Pos ("17_vers2")
+    YesFlag, // "1" when the field, upper-cased, is "J", else "0"
+    GrossMass, // sum of the declaration's gross masses; empty without items
+    ItemCount, // number of the declaration's goods items
+    CustomerNumber, // the setting Atlas_KundenNr
 };
 
 // One element of a hand-over file. Every element is always written, empty
@@ -28,11 +28,11 @@ struct HandOverElement {
 
     QString name;
     Source source = Source::Empty;
-    QString field;  // Field, and the field a computed value reads
+    QString field; // Field, and the field a computed value reads
     LetterCase letterCase = LetterCase::AsStored;
-    int firstChar = 0;  // characters m to n of the field, counted from 1; 0: all
+    int firstChar = 0; // characters m to n of the field, counted from 1; 0: all
     int lastChar = 0;
-    QString text;  // Constant: the value; Reference: the suffix
+    QString text; // Constant: the value; Reference: the suffix
     Computed computed = Computed::Reference;
     std::shared_ptr<const HandOverList> list;
 };
@@ -53,7 +53,7 @@ struct HandOverList {
 // The tree of one kind of hand-over file: below the root the header, read
 // from the first selected head, then one entry per selected head.
 struct HandOverLayout {
-    QString filePrefix;  // "expDat_", "expEnt_"
+    QString filePrefix; // "expDat_", "expEnt_"
     QString root;
     QVector<HandOverElement> header;
     HandOverList declarations;
@@ -66,13 +66,13 @@ HandOverElement field(const QString &name, const QString &field, LetterCase lett
 HandOverElement characters(const QString &name, const QString &field, int first, int last);
 HandOverElement constant(const QString &name, const QString &text);
 HandOverElement computed(const QString &name, Computed computed, const QString &fieldOrSuffix = {});
-HandOverElement reference(const QString &suffix);  // refNrVorsystem of a list entry
+HandOverElement reference(const QString &suffix); // refNrVorsystem of a list entry
 HandOverElement list(const QString &name, const HandOverList &list);
 }
 
 // The three files.
-const HandOverLayout &declarationLayout();            // expDat_, one declaration
-const HandOverLayout &severalDeclarationsLayout();    // expDat_, chosen by date
-const HandOverLayout &supplementaryLayout();          // expEnt_
+const HandOverLayout &declarationLayout(); // expDat_, one declaration
+const HandOverLayout &severalDeclarationsLayout(); // expDat_, chosen by date
+const HandOverLayout &supplementaryLayout(); // expEnt_
 
 } // namespace atlas

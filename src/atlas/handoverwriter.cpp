@@ -1,5 +1,6 @@
 #include "atlas/handoverwriter.h"
 
+#include "atlas/atlastables.h"
 #include "atlas/exportunit.h"
 #include "platform/databaseerror.h"
 #include "platform/localformat.h"
@@ -12,10 +13,9 @@
 
 namespace atlas {
 
-namespace {
+using namespace Fields;
 
-const QString BelegNr = QStringLiteral("BelegNr");
-const QString Pos = QStringLiteral("Pos");
+namespace {
 
 bool isXmlCharacter(char32_t c)
 {
@@ -151,11 +151,13 @@ void HandOverWriter::writeElement(Output &out, const HandOverElement &element, c
     SourceRows rows;
     if (list.owner == ListOwner::GoodsItem) {
         rows = SourceRows::read(m_session,
-            QStringLiteral("SELECT * FROM %1 WHERE (BelegNr = ?) AND (WarenPos = ?) ORDER BY BelegNr, Pos").arg(list.table),
+            QStringLiteral("SELECT * FROM %1 WHERE (BelegNr = ?) AND (WarenPos = ?) ORDER BY BelegNr, Pos")
+                .arg(list.table),
             { number.toInt(), context.items->text(context.item, Pos).toInt() });
     } else {
         rows = SourceRows::read(m_session,
-            QStringLiteral("SELECT * FROM %1 WHERE BelegNr = ? ORDER BY BelegNr, Pos").arg(list.table), { number.toInt() });
+            QStringLiteral("SELECT * FROM %1 WHERE BelegNr = ? ORDER BY BelegNr, Pos").arg(list.table),
+            { number.toInt() });
     }
     if (rows.isEmpty()) {
         xml.writeEmptyElement(element.name);
@@ -216,7 +218,8 @@ QString HandOverWriter::grossMass(const QString &number)
     // The masses are text; they are read the way the workstation writes
     // numbers. Blank masses count for nothing, as a sum leaves nulls out.
     const SourceRows items = SourceRows::read(m_session,
-        QStringLiteral("SELECT Pos, Rohmasse FROM AtlasWare WHERE BelegNr = ? ORDER BY BelegNr, Pos"), { number.toInt() });
+        QStringLiteral("SELECT Pos, Rohmasse FROM AtlasWare WHERE BelegNr = ? ORDER BY BelegNr, Pos"),
+        { number.toInt() });
     double sum = 0.0;
     bool any = false;
     for (int i = 0; i < items.size(); ++i) {

@@ -32,7 +32,7 @@ public:
     QString text(int row, const QString &field) const;
 
 private:
-    std::shared_ptr<const QHash<QString, int>> m_fields;  // lower-case name -> column
+    std::shared_ptr<const QHash<QString, int>> m_fields; // lower-case name -> column
     QVector<QVector<QVariant>> m_rows;
 };
 

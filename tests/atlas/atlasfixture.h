@@ -66,7 +66,8 @@ protected:
             bound.append(it.value());
         }
         db.exec(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                    .arg(platform::TableSchema::tableNameOf(table), names.join(QLatin1Char(',')), marks.join(QLatin1Char(','))),
+                    .arg(platform::TableSchema::tableNameOf(table), names.join(QLatin1Char(',')),
+                        marks.join(QLatin1Char(','))),
             bound);
     }
 

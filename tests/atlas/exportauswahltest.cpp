@@ -36,8 +36,9 @@ protected:
             int number;
             const char *date;
             const char *name;
-        } heads[] = { { 3, "01.03.2024", "Müller GmbH" }, { 5, "13.02.2024", "Schmidt AG" }, { 9, "15.03.2024", "Meier" },
-            { 11, "12.02.2024", "Vorher" }, { 12, "16.03.2024", "Nachher" }, { 14, nullptr, "Ohne Datum" } };
+        } heads[]
+            = { { 3, "01.03.2024", "Müller GmbH" }, { 5, "13.02.2024", "Schmidt AG" }, { 9, "15.03.2024", "Meier" },
+                  { 11, "12.02.2024", "Vorher" }, { 12, "16.03.2024", "Nachher" }, { 14, nullptr, "Ohne Datum" } };
         for (const auto &head : heads) {
             addHead(head.number,
                 { { QStringLiteral("Datum"), head.date ? QVariant(QString::fromLatin1(head.date)) : QVariant() },
@@ -67,8 +68,8 @@ TEST_F(ExportAuswahlTest, TheRangeStartsAMonthsDaysBackAndTheListFollowsTheDates
     EXPECT_EQ(dialog.windowTitle(), "frmExportAuswahl");
     EXPECT_EQ(dialog.ListView1->headerItem()->text(2), "Empfänger:");
     dialog.FillList();
-    EXPECT_EQ(listed(dialog), QStringList({ "3|01.03.2024|Müller GmbH|TIN3", "5|13.02.2024|Schmidt AG|TIN5",
-                                  "9|15.03.2024|Meier|TIN9" }));
+    EXPECT_EQ(listed(dialog),
+        QStringList({ "3|01.03.2024|Müller GmbH|TIN3", "5|13.02.2024|Schmidt AG|TIN5", "9|15.03.2024|Meier|TIN9" }));
 
     // Changing a date refills the list and drops the selection.
     select(dialog, { 0 });

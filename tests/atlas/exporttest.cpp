@@ -101,29 +101,39 @@ protected:
         addHead(17, values);
 
         addItem(17, 1,
-            { { QStringLiteral("WarenNr"), QStringLiteral("84713000") }, { QStringLiteral("WarenNr_TARIC"), QStringLiteral("00") },
+            { { QStringLiteral("WarenNr"), QStringLiteral("84713000") },
+                { QStringLiteral("WarenNr_TARIC"), QStringLiteral("00") },
                 { QStringLiteral("WarenBez"), QStringLiteral("Schrauben & Muttern\r\naus <Stahl>") },
-                { QStringLiteral("Eigenmasse"), QStringLiteral("10") }, { QStringLiteral("Rohmasse"), QStringLiteral("12,5") },
+                { QStringLiteral("Eigenmasse"), QStringLiteral("10") },
+                { QStringLiteral("Rohmasse"), QStringLiteral("12,5") },
                 { QStringLiteral("Verfahren_angemeldet"), QStringLiteral("1000") },
-                { QStringLiteral("Verfahren_weiteres"), QStringLiteral("000") }, { QStringLiteral("Menge"), QStringLiteral("3") },
-                { QStringLiteral("Wert"), QStringLiteral("1500") }, { QStringLiteral("Bundesland"), QStringLiteral("09") },
+                { QStringLiteral("Verfahren_weiteres"), QStringLiteral("000") },
+                { QStringLiteral("Menge"), QStringLiteral("3") }, { QStringLiteral("Wert"), QStringLiteral("1500") },
+                { QStringLiteral("Bundesland"), QStringLiteral("09") },
                 { QStringLiteral("Vorpapier_Typ"), QStringLiteral("N380") } });
         addItem(17, 2,
-            { { QStringLiteral("WarenNr"), QStringLiteral("73181510") }, { QStringLiteral("WarenBez"), QStringLiteral("Ersatzteile") },
-                { QStringLiteral("Rohmasse"), QStringLiteral("1.000") }, { QStringLiteral("Verfahren_angemeldet"), QStringLiteral("10") } });
+            { { QStringLiteral("WarenNr"), QStringLiteral("73181510") },
+                { QStringLiteral("WarenBez"), QStringLiteral("Ersatzteile") },
+                { QStringLiteral("Rohmasse"), QStringLiteral("1.000") },
+                { QStringLiteral("Verfahren_angemeldet"), QStringLiteral("10") } });
         addItemEntry(atlas::Tables::Vorpapier, 17, 1, 1,
-            { { QStringLiteral("Typ"), QStringLiteral("380") }, { QStringLiteral("Referenz"), QStringLiteral("RE-2024/17") },
+            { { QStringLiteral("Typ"), QStringLiteral("380") },
+                { QStringLiteral("Referenz"), QStringLiteral("RE-2024/17") },
                 { QStringLiteral("Zusatz"), QStringLiteral("vom 1.3.") } });
         addItemEntry(atlas::Tables::Packst, 17, 1, 1,
-            { { QStringLiteral("Anzahl"), QStringLiteral("2") }, { QStringLiteral("Verpackungsart"), QStringLiteral("CT") },
+            { { QStringLiteral("Anzahl"), QStringLiteral("2") },
+                { QStringLiteral("Verpackungsart"), QStringLiteral("CT") },
                 { QStringLiteral("ZeichenNummern"), QStringLiteral("A 1-2") } });
         addItemEntry(atlas::Tables::Packst, 17, 1, 2,
             { { QStringLiteral("Anzahl"), QStringLiteral("1") }, { QStringLiteral("Nummer"), QStringLiteral("7") },
-                { QStringLiteral("Verpackungsart"), QStringLiteral("PX") }, { QStringLiteral("ZeichenNummern"), QStringLiteral("B 3") } });
-        addItemEntry(atlas::Tables::Container, 17, 1, 1, { { QStringLiteral("Nummer"), QStringLiteral("MSKU1234565") } });
+                { QStringLiteral("Verpackungsart"), QStringLiteral("PX") },
+                { QStringLiteral("ZeichenNummern"), QStringLiteral("B 3") } });
+        addItemEntry(
+            atlas::Tables::Container, 17, 1, 1, { { QStringLiteral("Nummer"), QStringLiteral("MSKU1234565") } });
         addItemEntry(atlas::Tables::Unterlage, 17, 1, 1,
             { { QStringLiteral("Quali"), QStringLiteral("U") }, { QStringLiteral("Typ"), QStringLiteral("N954") },
-                { QStringLiteral("Referenz"), QStringLiteral("EUR.1 A 123") }, { QStringLiteral("Zusatz"), QStringLiteral("Original") },
+                { QStringLiteral("Referenz"), QStringLiteral("EUR.1 A 123") },
+                { QStringLiteral("Zusatz"), QStringLiteral("Original") },
                 { QStringLiteral("DatumAusstellung"), QStringLiteral("20240301") },
                 { QStringLiteral("DatumGueltigEnde"), QStringLiteral("20240831") } });
         addHeadEntry(atlas::Tables::Verschluss, 17, 1, QStringLiteral("Zeichen"), QStringLiteral("Z-1"));
@@ -132,8 +142,10 @@ protected:
         addHeadEntry(atlas::Tables::Route, 17, 2, QStringLiteral("Land"), QStringLiteral("CH"));
 
         addHead(18,
-            { { QStringLiteral("Datum"), QStringLiteral("14.03.2024") }, { QStringLiteral("IdMandantenNr"), QStringLiteral("9999") },
-                { QStringLiteral("Art2"), QStringLiteral("EX") }, { QStringLiteral("Container"), QStringLiteral("N") } });
+            { { QStringLiteral("Datum"), QStringLiteral("14.03.2024") },
+                { QStringLiteral("IdMandantenNr"), QStringLiteral("9999") },
+                { QStringLiteral("Art2"), QStringLiteral("EX") },
+                { QStringLiteral("Container"), QStringLiteral("N") } });
         addHeadEntry(atlas::Tables::Route, 18, 1, QStringLiteral("Land"), QStringLiteral("FR"));
     }
 
@@ -158,7 +170,8 @@ protected:
             values.append(number);
         }
         const auto heads = atlas::SourceRows::read(platform::Session::current(),
-            QStringLiteral("SELECT * FROM AtlasKopf WHERE BelegNr IN (%1) ORDER BY BelegNr").arg(marks.join(QLatin1Char(','))),
+            QStringLiteral("SELECT * FROM AtlasKopf WHERE BelegNr IN (%1) ORDER BY BelegNr")
+                .arg(marks.join(QLatin1Char(','))),
             values);
         atlas::HandOverWriter writer(layout, platform::Session::current());
         return writer.document(heads);
@@ -194,7 +207,7 @@ TEST_F(HandOverFileTest, EveryElementIsWrittenInItsPlace)
     const QStringList head = childNames(single, QStringLiteral("ExpDatKopf"));
     ASSERT_EQ(head.size(), 129);
     const struct {
-        int position;  // counted from 1
+        int position; // counted from 1
         const char *name;
     } heads[] = { { 17, "gesamtRohmasse" }, { 50, "gestEnde" }, { 51, "ausfIdentArt" }, { 63, "ausfApTelefonNummer" },
         { 64, "anmIdentArt" }, { 77, "vaIdentArt" }, { 90, "suIdentArt" }, { 101, "suApTelefaxNummer" },
@@ -241,7 +254,7 @@ TEST_F(HandOverFileTest, ValuesAreTransformedAsTheClientExpectsThem)
 {
     const struct {
         const char *field;
-        const char *stored;  // nullptr: null
+        const char *stored; // nullptr: null
         const char *element;
         const char *written;
     } cases[] = {
@@ -275,7 +288,8 @@ TEST_F(HandOverFileTest, ValuesAreTransformedAsTheClientExpectsThem)
         const QByteArray xml = document(atlas::declarationLayout(), { number });
         const QStringList written = texts(xml, QString::fromLatin1(c.element));
         ASSERT_FALSE(written.isEmpty()) << c.element;
-        EXPECT_EQ(written.constFirst(), QString::fromUtf8(c.written)) << c.field << " = " << (c.stored ? c.stored : "null");
+        EXPECT_EQ(written.constFirst(), QString::fromUtf8(c.written))
+            << c.field << " = " << (c.stored ? c.stored : "null");
         ++number;
     }
 }
@@ -349,12 +363,15 @@ TEST_F(HandOverFileTest, QueryValueGivesTheFirstFieldOrAnEmptyText)
 {
     addHead(5, { { QStringLiteral("Bin"), QStringLiteral("B-5") } });
     addItem(5, 1);
-    EXPECT_EQ(atlas::QueryValue(QStringLiteral("SELECT Bin FROM AtlasKopf.DB WHERE BelegNr = ?"), { 5 }).toString(), "B-5");
+    EXPECT_EQ(
+        atlas::QueryValue(QStringLiteral("SELECT Bin FROM AtlasKopf.DB WHERE BelegNr = ?"), { 5 }).toString(), "B-5");
     EXPECT_EQ(atlas::QueryValue(QStringLiteral("SELECT Count(*) FROM AtlasWare WHERE BelegNr = ?"), { 5 }).toInt(), 1);
     const QVariant none = atlas::QueryValue(QStringLiteral("SELECT Bin FROM AtlasKopf WHERE BelegNr = ?"), { 6 });
     EXPECT_EQ(none.typeId(), QMetaType::QString);
     EXPECT_TRUE(none.toString().isEmpty());
-    EXPECT_TRUE(atlas::QueryValue(QStringLiteral("SELECT SUM(Pos) FROM AtlasWare WHERE BelegNr = ?"), { 6 }).toString().isEmpty());
+    EXPECT_TRUE(atlas::QueryValue(QStringLiteral("SELECT SUM(Pos) FROM AtlasWare WHERE BelegNr = ?"), { 6 })
+                    .toString()
+                    .isEmpty());
     EXPECT_THROW(atlas::QueryValue(QStringLiteral("SELECT Nichts FROM AtlasKopf")), platform::DatabaseError);
 }
 

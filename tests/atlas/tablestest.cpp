@@ -60,7 +60,7 @@ TEST_F(AtlasTest, TablesHoldTheirFieldsInOrderWithTheNamesAsSpelled)
     const auto *head = platform::SchemaRegistry::instance().find(atlas::Tables::Kopf);
     ASSERT_EQ(head->fieldCount(), 128);
     const struct {
-        int position;  // counted from 1
+        int position; // counted from 1
         const char *name;
     } spots[] = { { 1, "BelegNr" }, { 2, "Datum" }, { 4, "IdMandantenNr" }, { 34, "VershlussArt" },
         { 38, "Partner_TIN" }, { 39, "Exp_TIN" }, { 53, "ANM_ZollNt_DE" }, { 66, "SUB_TIN" }, { 78, "Kennumer" },
@@ -80,7 +80,8 @@ TEST_F(AtlasTest, TablesHoldTheirFieldsInOrderWithTheNamesAsSpelled)
     EXPECT_EQ(fieldNames(Vorpapier), "BelegNr WarenPos Pos Typ Referenz Zusatz");
     EXPECT_EQ(fieldNames(Packst), "BelegNr WarenPos Pos Anzahl Nummer Verpackungsart ZeichenNummern");
     EXPECT_EQ(fieldNames(Container), "BelegNr WarenPos Pos Nummer");
-    EXPECT_EQ(fieldNames(Unterlage), "BelegNr WarenPos Pos Quali Typ Referenz Zusatz DatumAusstellung DatumGueltigEnde");
+    EXPECT_EQ(
+        fieldNames(Unterlage), "BelegNr WarenPos Pos Quali Typ Referenz Zusatz DatumAusstellung DatumGueltigEnde");
 }
 
 TEST_F(AtlasTest, OpeningCreatesTheRouteTableWhenTheDataDirectoryLacksIt)
@@ -174,7 +175,7 @@ TEST_F(AtlasTest, DeletingAGoodsItemTakesItsListsAndTheLaterItemsKeepTheirOwn)
     for (const QString &table : { Vorpapier, Packst, Container, Unterlage }) {
         platform::Table rows(platform::Alias::Data, table);
         rows.open();
-        EXPECT_EQ(rows.recordCount(), 5) << table.toStdString();  // 4 of declaration 1, 1 of declaration 2
+        EXPECT_EQ(rows.recordCount(), 5) << table.toStdString(); // 4 of declaration 1, 1 of declaration 2
         EXPECT_FALSE(rows.findKey({ 1, 3, 1 })) << table.toStdString();
         EXPECT_TRUE(rows.findKey({ 2, 2, 1 })) << table.toStdString();
     }
