@@ -7,6 +7,13 @@
 
 namespace platform {
 
+// How the sheet lies in the printer. Every job sets the orientation its form
+// needs; the printer keeps the last one set.
+enum class PageOrientation {
+    Portrait,
+    Landscape,
+};
+
 // One call on a print canvas with the state it was drawn in.
 struct CanvasCall {
     enum class Kind {
@@ -34,6 +41,7 @@ struct CanvasCall {
     QImage image;
     int job = 0; // 1 for the first job begun on the canvas
     int page = 0; // 1 for the first page of the job
+    PageOrientation orientation = PageOrientation::Portrait;
 };
 
 } // namespace platform

@@ -39,6 +39,8 @@ QBrush brushOf(const CanvasBrush &brush)
 PainterCanvas::PainterCanvas(std::unique_ptr<QPrinter> printer)
     : m_printer(std::move(printer))
 {
+    // The canvas starts in portrait, whatever the printer was set to.
+    m_printer->setPageOrientation(QPageLayout::Portrait);
 }
 
 PainterCanvas::~PainterCanvas() = default;
@@ -68,6 +70,12 @@ int PainterCanvas::printableWidthMm() const
 int PainterCanvas::printableHeightMm() const
 {
     return int(std::lround(m_printer->pageRect(QPrinter::Millimeter).height()));
+}
+
+void PainterCanvas::orientationChanged()
+{
+    m_printer->setPageOrientation(
+        orientation() == PageOrientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
 }
 
 void PainterCanvas::record(const CanvasCall &call)
@@ -100,6 +108,10 @@ void PainterCanvas::render()
 {
     const QString title = m_job.isEmpty() ? QString() : m_job.first().text;
     m_printer->setDocName(title);
+    // The page layout of the job is the orientation it began in.
+    if (!m_job.isEmpty())
+        m_printer->setPageOrientation(
+            m_job.first().orientation == PageOrientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
     const bool toFile = m_printer->outputFormat() == QPrinter::PdfFormat;
     if (toFile) {
         if (m_namer)

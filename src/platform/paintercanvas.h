@@ -42,6 +42,7 @@ public:
 
 protected:
     void record(const CanvasCall &call) override;
+    void orientationChanged() override;
 
 private:
     void render();

@@ -58,6 +58,16 @@ void PrintCanvas::drawPicture(int x1, int y1, int x2, int y2, const QImage &imag
     draw(CanvasCall::Kind::Picture, x1, y1, x2, y2, {}, image);
 }
 
+void PrintCanvas::setOrientation(PageOrientation orientation)
+{
+    if (orientation == m_orientation)
+        return;
+    if (m_printing)
+        throw PrintError(QStringLiteral("Die Ausrichtung kann während eines Druckauftrags nicht geändert werden."));
+    m_orientation = orientation;
+    orientationChanged();
+}
+
 void PrintCanvas::beginDoc(const QString &title)
 {
     if (m_printing)
@@ -127,6 +137,7 @@ CanvasCall PrintCanvas::call(CanvasCall::Kind kind) const
     c.brush = m_brush;
     c.job = m_job;
     c.page = m_page;
+    c.orientation = m_orientation;
     return c;
 }
 

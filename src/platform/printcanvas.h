@@ -86,11 +86,19 @@ public:
     int pageNumber() const { return m_page; } // page of the running job
 
     // Printable area of the device in whole millimetres (the printer's
-    // HORZSIZE and VERTSIZE).
+    // HORZSIZE and VERTSIZE) in the current orientation.
     virtual int printableWidthMm() const = 0;
     virtual int printableHeightMm() const = 0;
 
+    // The orientation of the sheet; it stays from one job to the next, as
+    // the printer's does. Changing it while a job runs is a PrintError.
+    PageOrientation orientation() const { return m_orientation; }
+    void setOrientation(PageOrientation orientation);
+
 protected:
+    // The device takes the new orientation (its printable size follows).
+    virtual void orientationChanged() { }
+
     // Every drawing and job call with the state it was made in, after the
     // checks. Each carries its job and page; NewPage carries the page it
     // starts. An exception from EndDoc fails endDoc (the job is over).
@@ -105,6 +113,7 @@ private:
     CanvasPen m_pen;
     CanvasBrush m_brush;
     QPoint m_penPosition;
+    PageOrientation m_orientation = PageOrientation::Portrait;
     bool m_printing = false;
     QString m_title;
     int m_job = 0;

@@ -101,6 +101,17 @@ int PrinterService::vertSize()
     return currentIndex() >= 0 ? canvas().printableHeightMm() : 0;
 }
 
+PageOrientation PrinterService::orientation()
+{
+    return currentIndex() >= 0 ? canvas().orientation() : PageOrientation::Portrait;
+}
+
+void PrinterService::setOrientation(PageOrientation orientation)
+{
+    if (currentIndex() >= 0)
+        canvas().setOrientation(orientation);
+}
+
 PrintCanvas &PrinterService::canvas()
 {
     if (currentIndex() < 0)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/canvascall.h"
 #include "platform/printerset.h"
 
 #include <QSize>
@@ -56,6 +57,11 @@ public:
     // 0 without a printer.
     int horzSize();
     int vertSize();
+
+    // The orientation of the current printer (portrait without one). Setting
+    // it on the current printer stays with that printer after the job.
+    PageOrientation orientation();
+    void setOrientation(PageOrientation orientation);
 
     // The canvas of the current printer (PrintError without one). Its font,
     // pen and brush state stays from job to job, as the printer's does.

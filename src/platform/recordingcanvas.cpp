@@ -7,6 +7,16 @@ RecordingCanvas::RecordingCanvas(QSize printableSizeMm)
 {
 }
 
+int RecordingCanvas::printableWidthMm() const
+{
+    return orientation() == PageOrientation::Landscape ? m_printableSize.height() : m_printableSize.width();
+}
+
+int RecordingCanvas::printableHeightMm() const
+{
+    return orientation() == PageOrientation::Landscape ? m_printableSize.width() : m_printableSize.height();
+}
+
 QList<CanvasCall> RecordingCanvas::texts(int job, int page) const
 {
     QList<CanvasCall> result;
@@ -56,7 +66,7 @@ void RecordingCanvas::record(const CanvasCall &call)
     m_calls.append(call);
     switch (call.kind) {
     case CanvasCall::Kind::BeginDoc:
-        m_jobs.append(Job { call.job, call.text, m_printerName, 1, false, false });
+        m_jobs.append(Job { call.job, call.text, m_printerName, 1, false, false, call.orientation });
         break;
     case CanvasCall::Kind::NewPage:
         if (!m_jobs.isEmpty())

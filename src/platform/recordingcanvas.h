@@ -20,13 +20,15 @@ public:
         int pages = 0;
         bool ended = false;
         bool aborted = false;
+        PageOrientation orientation = PageOrientation::Portrait;
     };
 
+    // printableSizeMm: the printable area in portrait; landscape swaps it.
     explicit RecordingCanvas(QSize printableSizeMm = QSize(203, 289));
 
     void setPrintableSizeMm(QSize size) { m_printableSize = size; }
-    int printableWidthMm() const override { return m_printableSize.width(); }
-    int printableHeightMm() const override { return m_printableSize.height(); }
+    int printableWidthMm() const override;
+    int printableHeightMm() const override;
 
     // Name written into the jobs begun from now on.
     void setPrinterName(const QString &name) { m_printerName = name; }

@@ -2,11 +2,51 @@
 
 #include "platform/dataset.h"
 #include "platform/field.h"
+#include "platform/localformat.h"
 #include "platform/printcanvas.h"
 
 #include <QFont>
 
+#include <cmath>
+
 namespace shell {
+
+QString PrintItem::printedText(const QString &fieldText) const
+{
+    const QString text = field.isEmpty() ? this->text : fieldText;
+    switch (value) {
+    case PrintValue::Text:
+        return text;
+    case PrintValue::CrossIfTrue: {
+        // Boolean fields read as "True"; what a check box stores reads alike.
+        const QString flag = text.trimmed().toLower();
+        const bool set = flag == QLatin1String("true") || flag == QLatin1String("wahr") || flag == QLatin1String("1");
+        return set ? mark : QString();
+    }
+    case PrintValue::CrossIfYes:
+        return text == QLatin1String("J") || text == QLatin1String("X") ? mark : QString();
+    case PrintValue::Number: {
+        bool ok = false;
+        const double number = platform::parseAmount(text, &ok);
+        if (!ok)
+            return text; // what cannot be read prints as it stands
+        switch (numberFormat) {
+        case NumberFormat::Plain:
+            return platform::formatPlainNumber(number);
+        case NumberFormat::Amount:
+            return platform::formatAmount(number);
+        case NumberFormat::Whole:
+            return QString::number(qint64(platform::roundHalfAwayFromZero(number)));
+        }
+        return text;
+    }
+    case PrintValue::Date: {
+        const QDate date = platform::parseDate(text);
+        return date.isValid() ? date.toString(datePattern) : QString();
+    }
+    }
+    return text;
+}
 
 PrintItem fieldAt(const QString &field, int x, int y)
 {
@@ -73,7 +113,7 @@ void LayoutPainter::draw(const QVector<PrintItem> &items, const Values &values, 
     for (const PrintItem &item : items) {
         if (item.variantIndex != PrintItem::AnyVariant && item.variantIndex != variant)
             continue;
-        const QString text = item.field.isEmpty() ? item.text : values(item.field);
+        const QString text = item.printedText(item.field.isEmpty() ? QString() : values(item.field));
         if (!text.isEmpty()) {
             platform::CanvasFont font = m_font;
             if (item.fontHeight != 0)
@@ -90,7 +130,8 @@ void LayoutPainter::draw(const QVector<PrintItem> &items, const Values &values, 
                 characterBoxes(x, y, text, item.boxPitch, item.boxBase);
             } else {
                 const QPoint at = m_offsets.toDevice(x, y);
-                m_canvas.textOut(at.x(), at.y(), text);
+                const int width = item.placement == PrintPlacement::Right ? m_canvas.textWidth(text) : 0;
+                m_canvas.textOut(at.x() - width, at.y(), text);
             }
         }
         if (item.progressAfter >= 0)

@@ -19,6 +19,28 @@ class PrintCanvas;
 
 namespace shell {
 
+// What an item prints of its value.
+enum class PrintValue {
+    Text, // the text unchanged
+    CrossIfTrue, // the mark ("X") when a Boolean field is true
+    CrossIfYes, // the mark when a yes/no text is exactly "J" or "X"
+    Number, // a number in a format of platform/localformat.h; empty counts as 0
+    Date, // a date in a pattern of its own; an empty or unreadable date prints nothing
+};
+
+enum class NumberFormat {
+    Plain, // formatPlainNumber: "12,5", "3"
+    Amount, // formatAmount: "1.234,50"
+    Whole, // a whole number, halves away from zero: "13"
+};
+
+// Where an item's text stands relative to its x (character boxes:
+// inCharacterBoxes).
+enum class PrintPlacement {
+    Left, // starts at x
+    Right, // ends at x
+};
+
 // One text of a print layout: a field of the record or a literal text at its
 // form position (0.1 mm from the sheet's left and top edges). Layouts are
 // tables of these, written with the builders below:
@@ -27,6 +49,11 @@ namespace shell {
 //         fieldAt("we1_1", 280, 410),
 //         fieldAt("we11_2", 720, 2800).height(-30).variant(0),
 //         textAt("RET-EXP-30400", 1380, 1560).height(-30).box(12).progress(50),
+//         fieldAt("F4_1", 600, 980).cross(),               // "X" when true
+//         fieldAt("U3_1", 140, 1190).crossIfYes(),         // "X" when "J"
+//         fieldAt("U1_1", 130, 190).inCharacterBoxes(39),  // 130, 169, 208 ...
+//         fieldAt("U6_2", 1140, 930).number(NumberFormat::Plain),
+//         fieldAt("Datum", 240, 220).date("MM/dd/yy"),
 //     };
 struct PrintItem {
     static constexpr int AnyVariant = -1;
@@ -45,6 +72,45 @@ struct PrintItem {
     // (counting from 0) at x + boxPitch * (k + boxBase); 0: plain text.
     int boxPitch = 0;
     int boxBase = 0;
+    PrintValue value = PrintValue::Text;
+    QString mark = QStringLiteral("X"); // what a cross prints
+    NumberFormat numberFormat = NumberFormat::Plain;
+    QString datePattern; // QDate::toString pattern: "MM/dd/yy"
+    PrintPlacement placement = PrintPlacement::Left;
+
+    PrintItem &cross(const QString &text = QStringLiteral("X"))
+    {
+        value = PrintValue::CrossIfTrue;
+        mark = text;
+        return *this;
+    }
+    PrintItem &crossIfYes(const QString &text = QStringLiteral("X"))
+    {
+        value = PrintValue::CrossIfYes;
+        mark = text;
+        return *this;
+    }
+    PrintItem &number(NumberFormat format)
+    {
+        value = PrintValue::Number;
+        numberFormat = format;
+        return *this;
+    }
+    PrintItem &date(const QString &pattern)
+    {
+        value = PrintValue::Date;
+        datePattern = pattern;
+        return *this;
+    }
+    PrintItem &rightAligned()
+    {
+        placement = PrintPlacement::Right;
+        return *this;
+    }
+
+    // The text the item prints for the value of its field (or its literal
+    // text); empty: nothing.
+    QString printedText(const QString &fieldText) const;
 
     PrintItem &height(int value)
     {

@@ -1,5 +1,6 @@
 #include "shell/printsettings.h"
 
+#include "platform/databaseerror.h"
 #include "platform/field.h"
 #include "platform/printerservice.h"
 #include "platform/schemaregistry.h"
@@ -61,6 +62,27 @@ bool createPrintRow(platform::Table &settings, const QString &name, const QStrin
     settings.fieldByName(QStringLiteral("spalte")).setAsInteger(0);
     settings.fieldByName(QStringLiteral("zeile")).setAsInteger(0);
     settings.fieldByName(QStringLiteral("Anzahl_Kopien")).setAsInteger(1);
+    settings.post();
+    return true;
+}
+
+bool addMissingPrintRow(platform::Table &settings, const QString &name, const QString &schnittst)
+{
+    if (findPrintRow(settings, name))
+        return false;
+    platform::Table master(platform::Alias::Data, PrintSettingsTable);
+    bool copied = false;
+    try {
+        master.open();
+        copied = findPrintRow(master, name);
+    } catch (const platform::DatabaseError &) {
+        copied = false; // a data directory without a master copy
+    }
+    if (!copied)
+        return createPrintRow(settings, name, schnittst);
+    settings.append();
+    for (const char *field : { "name", "schnittst", "spalte", "zeile", "Anzahl_Kopien" })
+        settings.fieldByName(QLatin1String(field)).setValue(master.fieldByName(QLatin1String(field)).value());
     settings.post();
     return true;
 }

@@ -36,6 +36,10 @@ bool findPrintRow(platform::Table &settings, const QString &name);
 // Inserts the row with the defaults of a new row (copies 1, offsets 0) when
 // it is missing; true when it was created.
 bool createPrintRow(platform::Table &settings, const QString &name, const QString &schnittst = QStringLiteral("0"));
+// A row the user's table lacks: copied from the data directory's master copy
+// of S_BENUTZ.DB when that holds it, else created as createPrintRow does.
+// Other rows are neither read nor changed. True when the row was added.
+bool addMissingPrintRow(platform::Table &settings, const QString &name, const QString &schnittst);
 // Renames a row of an older version; nothing when it is absent or the new
 // name exists already.
 void renamePrintRow(platform::Table &settings, const QString &oldName, const QString &newName);

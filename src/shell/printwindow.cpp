@@ -125,6 +125,26 @@ void PrintWindow::buildWindow()
         layout->addWidget(m_paper);
     }
 
+    if (m_definition.orientation) {
+        m_orientation = new RadioGroup(QString(), this);
+        m_orientation->setObjectName(QStringLiteral("RadioGroup1"));
+        m_orientation->setItems({ QStringLiteral("Hoch-Format"), QStringLiteral("Quer-Format") });
+        // 2 or more is landscape, a negative value leaves neither chosen.
+        bool ok = false;
+        int stored = IniReadString(m_definition.orientation->iniKey, QStringLiteral("1")).trimmed().toInt(&ok);
+        if (!ok)
+            stored = 1;
+        const int item = stored < 0 ? -1 : std::min(stored, 1);
+        m_orientation->setItemIndex(item);
+        // The choice made here is written back as every choice is.
+        IniWriteString(m_definition.orientation->iniKey, QString::number(item));
+        connect(m_orientation, &RadioGroup::itemClicked, this, [this](int chosen) {
+            runReported(
+                this, [this, chosen] { IniWriteString(m_definition.orientation->iniKey, QString::number(chosen)); });
+        });
+        layout->addWidget(m_orientation);
+    }
+
     m_controls = new QVBoxLayout;
     layout->addLayout(m_controls);
     if (m_definition.layoutChoice) {
@@ -165,7 +185,7 @@ void PrintWindow::buildWindow()
         layout->addWidget(m_printing);
     }
     m_progress = new QProgressBar(this);
-    m_progress->setRange(0, 100);
+    m_progress->setRange(0, m_definition.progressMaximum);
     m_progress->hide();
     layout->addWidget(m_progress);
 
@@ -183,7 +203,7 @@ void PrintWindow::prepareSettings()
         renamePrintRow(*m_settings, oldName, newName);
     if (m_definition.createsMissingRows) {
         for (const PrintSheet &sheet : std::as_const(m_definition.sheets))
-            createPrintRow(*m_settings, sheet.row, m_definition.newRowPrinter);
+            addMissingPrintRow(*m_settings, sheet.row, m_definition.newRowPrinter);
     }
 }
 
@@ -216,6 +236,8 @@ void PrintWindow::printerSetup()
     const int chosen = platform::dialogs().printerSetup(printers.printerNames(), printers.currentIndex());
     if (chosen >= 0)
         printers.setCurrentIndex(chosen);
+    else if (m_definition.setupStoresOnlyWhenConfirmed)
+        return;
     const QString index = QString::number(printers.currentIndex());
     for (const PrintSheet &sheet : std::as_const(m_definition.sheets)) {
         if (!findPrintRow(*m_settings, sheet.row))
@@ -384,16 +406,36 @@ void PrintWindow::printSheet(int sheetIndex, int variant)
     }
 }
 
+platform::PageOrientation PrintWindow::jobOrientation() const
+{
+    return m_orientation && m_orientation->itemIndex() == 1 ? platform::PageOrientation::Landscape
+                                                            : platform::PageOrientation::Portrait;
+}
+
+bool PrintWindow::pageOffsetsApply() const
+{
+    return !m_orientation || m_orientation->itemIndex() >= 0;
+}
+
 void PrintWindow::printJob(int sheetIndex, int page, int copy, int variant, int spalte, int zeile)
 {
     const PrintSheet &sheet = m_definition.sheets.at(sheetIndex);
     auto &printers = PrinterService::instance();
+    // Every job sets the orientation of its form; none inherits one that an
+    // earlier print left on the printer.
+    const platform::PageOrientation orientation = jobOrientation();
+    printers.setOrientation(orientation);
     platform::PrintCanvas &canvas = printers.beginJob(m_definition.jobTitle);
     auto dropJob = qScopeGuard([&canvas] { canvas.abort(); });
     // A blank starts the page, as the printers of the forms expect.
     canvas.textOut(0, 0, QStringLiteral(" "));
-    const PageOffsets offsets
-        = PageOffsets::compute(printers.horzSize(), printers.vertSize(), spalte, zeile, sheet.verticalConstant);
+    PageOffsets offsets;
+    if (pageOffsetsApply()) {
+        const bool landscape = orientation == platform::PageOrientation::Landscape;
+        offsets = PageOffsets::compute(printers.horzSize(), printers.vertSize(), spalte, zeile, sheet.verticalConstant,
+            landscape ? A4Height : A4Width, landscape ? A4Width : A4Height);
+    }
+    offsets.xoff -= m_definition.xCorrection;
     const FieldCorrections corrections
         = sheet.fieldCorrections ? FieldCorrections::load(sheet.row) : FieldCorrections();
     LayoutPainter painter(canvas, offsets, printFont(mainState().AusdruckFont, m_definition.fontHeight), corrections);
@@ -404,6 +446,8 @@ void PrintWindow::printJob(int sheetIndex, int page, int copy, int variant, int 
         sheet.print(job);
     dropJob.dismiss();
     canvas.endDoc();
+    if (m_definition.orientation && m_definition.orientation->portraitAfterJob)
+        printers.setOrientation(platform::PageOrientation::Portrait);
 }
 
 void PrintWindow::cancelPrint()

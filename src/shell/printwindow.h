@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/canvascall.h"
 #include "shell/documentkind.h"
 #include "shell/printlayout.h"
 #include "shell/printoffsets.h"
@@ -83,6 +84,15 @@ struct LayoutChoice {
     std::function<void(int item)> chosen;
 };
 
+// The page orientation a print window offers: the radio group
+// "Hoch-Format" (0) / "Quer-Format" (1), its item index kept in Export.ini.
+struct OrientationChoice {
+    QString iniKey; // "FedEx_DruckFormat"; read with the default 1
+    // After each job the printer is set back to portrait; else the chosen
+    // orientation stays with the printer.
+    bool portraitAfterJob = false;
+};
+
 // What a print window does at creation when its main row has no printer.
 enum class NoPrinterStep {
     PrinterSetup, // "... einrichten"
@@ -106,6 +116,9 @@ struct PrintWindowDefinition {
     QString jobTitle; // "Export / Versand: EUR 1"; empty: none
     QVector<PrintSheet> sheets; // in printing order; the first is the main row
     QVector<QPair<QString, QString>> renamedRows; // old name, new name
+    // A row the user's table lacks is copied from the data directory's master
+    // copy of S_BENUTZ.DB, else created with newRowPrinter, copies 1 and no
+    // offsets.
     bool createsMissingRows = false;
     QString newRowPrinter = QStringLiteral("0"); // schnittst of a created row
     NoPrinterStep noPrinter = NoPrinterStep::PrinterSetup;
@@ -115,6 +128,13 @@ struct PrintWindowDefinition {
     // the window prints on the form only.
     QStringList paperChoices;
     int fontHeight = -35; // character height of the print font
+    // Hoch-Format / Quer-Format; without it every job prints in portrait.
+    std::optional<OrientationChoice> orientation;
+    int xCorrection = 0; // added to every x after the offsets, 0.1 mm
+    // "... einrichten" stores the printer only when the dialog is confirmed
+    // (else whatever the dialog's answer).
+    bool setupStoresOnlyWhenConfirmed = false;
+    int progressMaximum = 100;
     // The layout chosen when OK is pressed (a publisher's layout); 0 without.
     // Without it the layout choice decides.
     std::function<int(PrintWindow &)> variant;
@@ -152,6 +172,11 @@ public:
     QCheckBox *sheetCheckBox(int sheet) const;
     RadioGroup *paperGroup() const { return m_paper; }
     RadioGroup *layoutGroup() const { return m_layout; }
+    RadioGroup *orientationGroup() const { return m_orientation; }
+    // The orientation the next job prints in, and whether the page is
+    // centred with the user's offsets (not with neither orientation chosen).
+    platform::PageOrientation jobOrientation() const;
+    bool pageOffsetsApply() const;
     // The layout OK prints now.
     int chosenLayout();
     bool blankPaper() const;
@@ -199,6 +224,7 @@ private:
     QVector<QCheckBox *> m_sheetBoxes;
     RadioGroup *m_paper = nullptr;
     RadioGroup *m_layout = nullptr;
+    RadioGroup *m_orientation = nullptr;
     QLabel *m_printing = nullptr;
     QVBoxLayout *m_controls = nullptr;
     QLabel *m_number = nullptr;

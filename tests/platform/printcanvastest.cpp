@@ -302,6 +302,43 @@ TEST(PainterCanvasTest, TextLandsWhereTheCanvasPutsItInThePdf)
     EXPECT_NEAR(rotated->xMm, 100.0, 5.0);
 }
 
+TEST(PainterCanvasTest, OrientationTurnsThePrintableAreaAndTheSheetOfEachJob)
+{
+    // The recording canvas swaps its printable size and notes each job's
+    // orientation; the printer service sets it on the current printer.
+    testsupport::RecordingPrinters printers({ "Laser" }, QSize(203, 289));
+    auto &service = PrinterService::instance();
+    EXPECT_EQ(service.orientation(), PageOrientation::Portrait);
+    service.setOrientation(PageOrientation::Landscape);
+    EXPECT_EQ(service.horzSize(), 289);
+    EXPECT_EQ(service.vertSize(), 203);
+    service.beginJob("quer");
+    EXPECT_THROW(service.setOrientation(PageOrientation::Portrait), PrintError) << "not within a job";
+    service.canvas().endDoc();
+    service.setOrientation(PageOrientation::Portrait);
+    service.beginJob("hoch").endDoc();
+    ASSERT_EQ(printers.canvas().jobCount(), 2);
+    EXPECT_EQ(printers.canvas().jobs().at(0).orientation, PageOrientation::Landscape);
+    EXPECT_EQ(printers.canvas().jobs().at(1).orientation, PageOrientation::Portrait);
+    EXPECT_EQ(service.horzSize(), 203);
+
+    // The PDF printer: a landscape job is a landscape sheet, the next
+    // portrait job a portrait one.
+    QTemporaryDir dir;
+    PainterCanvas canvas(PainterCanvas::createPdfPrinter(dir.filePath("quer.pdf")));
+    canvas.setOrientation(PageOrientation::Landscape);
+    EXPECT_EQ(canvas.printableWidthMm(), 297);
+    EXPECT_EQ(canvas.printableHeightMm(), 210);
+    canvas.beginDoc("Quer");
+    canvas.textOut(2500, -100, "rechts");
+    canvas.endDoc();
+    const QList<PdfWord> words = readPdfWords(dir.filePath("quer.pdf"));
+    ASSERT_EQ(words.size(), 1);
+    EXPECT_NEAR(words.at(0).xMm, 250.0, 0.5) << "beyond the width of a portrait sheet";
+    canvas.setOrientation(PageOrientation::Portrait);
+    EXPECT_EQ(canvas.printableWidthMm(), 210);
+}
+
 TEST(PainterCanvasTest, AnAbortedJobWritesNothingAndAFailingFileIsReported)
 {
     QTemporaryDir dir;

@@ -10,6 +10,7 @@
 #include "shell/mainstate.h"
 #include "shell/printsettings.h"
 #include "shell/radiogroup.h"
+#include "shell/settings.h"
 #include "shell/tfrmdrucker.h"
 #include "shell/tfrmfelderjustieren.h"
 #include "shell/tinfodialog.h"
@@ -23,6 +24,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -349,6 +351,51 @@ TEST_F(PrintModelTest, LayoutsChooseTheirVariantPaperAndFonts)
     EXPECT_FALSE(name->font.style.testFlag(FontStyle::Bold));
 }
 
+TEST_F(PrintModelTest, ItemsPrintCrossesCharacterBoxesNumbersDatesAndRightAlignedTexts)
+{
+    struct Case {
+        PrintItem item;
+        QString value;
+        QStringList printed; // "text (x, y)" on a canvas without offsets
+    };
+    const QVector<Case> cases = {
+        { fieldAt("F", 600, 980).cross(), "True", { "X (600, -980)" } },
+        { fieldAt("F", 600, 980).cross(), "False", {} },
+        { fieldAt("F", 600, 980).cross(), "", {} },
+        { fieldAt("F", 140, 1190).crossIfYes(), "J", { "X (140, -1190)" } },
+        { fieldAt("F", 140, 1190).crossIfYes(), "X", { "X (140, -1190)" } },
+        { fieldAt("F", 140, 1190).crossIfYes(), "N", {} },
+        { fieldAt("F", 140, 1190).crossIfYes(), "j", {} },
+        { fieldAt("F", 130, 190).date("dd").inCharacterBoxes(39), "05.03.2024", { "0 (130, -190)", "5 (169, -190)" } },
+        { fieldAt("F", 1140, 930).number(NumberFormat::Plain), "12,5", { "12,5 (1140, -930)" } },
+        { fieldAt("F", 1140, 930).number(NumberFormat::Plain), "", { "0 (1140, -930)" } },
+        { fieldAt("F", 1140, 930).number(NumberFormat::Amount), "1234,5", { "1.234,50 (1140, -930)" } },
+        { fieldAt("F", 1970, 520).number(NumberFormat::Whole), "2,5", { "3 (1970, -520)" } },
+        { fieldAt("F", 240, 220).date("MM/dd/yy"), "05.03.2024", { "03/05/24 (240, -220)" } },
+        { fieldAt("F", 240, 220).date("MM/dd/yy"), "", {} },
+        { fieldAt("F", 240, 220).date("dd.MM.yy"), "31.12.2023", { "31.12.23 (240, -220)" } },
+    };
+    testsupport::RecordingPrinters printers({ "Drucker 1" });
+    RecordingCanvas &canvas = printers.canvas();
+    PrinterService::instance().beginJob("Probe");
+    LayoutPainter painter(canvas, PageOffsets {}, printFont(QFont("Arial"), -30));
+    for (const Case &c : cases) {
+        canvas.clear();
+        painter.draw({ c.item }, [&c](const QString &) { return c.value; });
+        QStringList printed;
+        for (const CanvasCall &call : canvas.texts())
+            printed.append(QString("%1 (%2, %3)").arg(call.text).arg(call.x).arg(call.y));
+        EXPECT_EQ(printed, c.printed) << c.value.toStdString();
+    }
+    // Right-aligned: the text ends at x.
+    canvas.clear();
+    painter.draw({ fieldAt("F", 1000, 100).rightAligned() }, [](const QString &) { return QString("123,45"); });
+    const CanvasCall *right = canvas.findText("123,45");
+    ASSERT_NE(right, nullptr);
+    EXPECT_EQ(right->x + canvas.textWidth("123,45"), 1000);
+    canvas.endDoc();
+}
+
 TEST_F(PrintModelTest, EnterPrintsAndEscapeCancelsWhicheverControlHasTheFocus)
 {
     testsupport::RecordingPrinters printers;
@@ -450,6 +497,148 @@ TEST_F(PrintModelTest, AWindowThatCreatesItsRowsGivesThemTheDefaults)
         EXPECT_EQ(rowValue(row, "spalte"), "0");
         EXPECT_EQ(rowValue(row, "zeile"), "0");
         EXPECT_EQ(rowValue(row, "Anzahl_Kopien"), "1");
+    }
+}
+
+// One sheet, one field at (240, 220), the orientation offered under the key
+// "Demo_DruckFormat".
+PrintWindowDefinition orientedDefinition(bool portraitAfterJob)
+{
+    PrintWindowDefinition definition;
+    definition.objectName = "frmDemoQuer_d";
+    definition.headTable = "DRUCKKOPF.DB";
+    definition.orientation = OrientationChoice { "Demo_DruckFormat", portraitAfterJob };
+    definition.question = FormQuestion::None;
+    PrintSheet sheet;
+    sheet.row = "DEMO QUER";
+    sheet.print = [](SheetJob &job) { job.painter.draw({ fieldAt("Name1", 240, 220) }, job.window.head()); };
+    definition.sheets = { sheet };
+    return definition;
+}
+
+TEST_F(PrintModelTest, OrientationDecidesThePageAndTheOffsetsOfEveryJob)
+{
+    struct Case {
+        QString stored; // Export.ini; empty: no key
+        int spalte;
+        int xCorrection;
+        bool portraitAfterJob;
+        int item; // the radio group afterwards
+        QPoint at;
+        PageOrientation job;
+        PageOrientation after;
+    };
+    const auto P = PageOrientation::Portrait;
+    const auto L = PageOrientation::Landscape;
+    const QVector<Case> cases = {
+        { "", 0, 0, false, 1, { 200, -185 }, L, L }, // default "1": dx 40, dy -35
+        { "0", 0, 0, false, 0, { 205, -180 }, P, P }, // dx 35, dy -40
+        { "1", 0, 0, true, 1, { 200, -185 }, L, P }, // back to portrait after the job
+        { "5", 0, 0, false, 1, { 200, -185 }, L, L }, // 2 or more is landscape
+        { "-1", 0, 0, false, -1, { 240, -220 }, P, P }, // neither: no centring, no offsets
+        { "-1", 10, 0, false, -1, { 240, -220 }, P, P },
+        { "0", 10, 0, false, 0, { 195, -180 }, P, P }, // spalte 10 moves 1 mm left
+        { "0", 0, 200, false, 0, { 405, -180 }, P, P }, // the x correction
+    };
+    for (const Case &c : cases) {
+        restart();
+        testsupport::RecordingPrinters printers({ "Drucker 1" }, QSize(203, 289));
+        // An earlier print left the printer in the other orientation.
+        PrinterService::instance().setOrientation(c.job == P ? L : P);
+        if (!c.stored.isEmpty())
+            IniWriteString("Demo_DruckFormat", c.stored);
+        addRow("DEMO QUER", "0", c.spalte);
+        PrintWindowDefinition definition = orientedDefinition(c.portraitAfterJob);
+        definition.xCorrection = c.xCorrection;
+        auto window = openWindow(definition);
+        const std::string label = c.stored.toStdString() + " " + std::to_string(c.spalte);
+        EXPECT_EQ(window->orientationGroup()->itemIndex(), c.item) << label;
+        EXPECT_EQ(IniReadString("Demo_DruckFormat", "?"), QString::number(c.item)) << "written back: " << label;
+        window->printDocument();
+        RecordingCanvas &canvas = printers.canvas();
+        ASSERT_EQ(canvas.jobCount(), 1) << label;
+        EXPECT_EQ(canvas.textAt(c.at.x(), c.at.y(), 1), "Müller GmbH") << label;
+        EXPECT_EQ(canvas.jobs().at(0).orientation, c.job) << label;
+        EXPECT_EQ(PrinterService::instance().orientation(), c.after) << label;
+    }
+
+    // Each choice is written back; a window without the choice prints in
+    // portrait whatever an earlier job left.
+    restart();
+    testsupport::RecordingPrinters printers({ "Drucker 1" }, QSize(203, 289));
+    addRow("DEMO QUER", "0");
+    auto window = openWindow(orientedDefinition(false));
+    window->orientationGroup()->button(0)->click();
+    EXPECT_EQ(IniReadString("Demo_DruckFormat", "?"), "0");
+    window->orientationGroup()->button(1)->click();
+    EXPECT_EQ(IniReadString("Demo_DruckFormat", "?"), "1");
+    window->printDocument();
+    PrintWindowDefinition plain = orientedDefinition(false);
+    plain.orientation.reset();
+    auto portrait = openWindow(plain);
+    EXPECT_EQ(portrait->orientationGroup(), nullptr);
+    portrait->printDocument();
+    ASSERT_EQ(printers.canvas().jobCount(), 2);
+    EXPECT_EQ(printers.canvas().jobs().at(0).orientation, PageOrientation::Landscape);
+    EXPECT_EQ(printers.canvas().jobs().at(1).orientation, PageOrientation::Portrait);
+}
+
+TEST_F(PrintModelTest, MissingRowsComeFromTheMasterCopyElseAskForAPrinter)
+{
+    testsupport::RecordingPrinters printers({ "Drucker 1", "Drucker 2" });
+    {
+        dir->session().database(Alias::Data).ensureTables(SchemaRegistry::instance().tables(Alias::User));
+        Table master(Alias::Data, PrintSettingsTable);
+        master.open();
+        master.append();
+        master.fieldByName("name").setAsString("DEMO");
+        master.fieldByName("schnittst").setAsString("1");
+        master.fieldByName("spalte").setAsInteger(12);
+        master.fieldByName("zeile").setAsInteger(-4);
+        master.fieldByName("Anzahl_Kopien").setAsInteger(2);
+        master.post();
+    }
+    addRow("DEMO - ERGÄNZ", "0", 7);
+    PrintWindowDefinition definition = demoDefinition();
+    definition.createsMissingRows = true;
+    definition.newRowPrinter = "LPT1";
+    dialogs.answerIndex(0);
+    auto window = openWindow(definition);
+    EXPECT_EQ(rowValue("DEMO", "spalte"), "12") << "copied from the master copy";
+    EXPECT_EQ(rowValue("DEMO", "zeile"), "-4");
+    EXPECT_EQ(rowValue("DEMO", "Anzahl_Kopien"), "2");
+    EXPECT_EQ(rowValue("DEMO RÜCKSEITE", "schnittst"), "LPT1") << "created without printer";
+    EXPECT_EQ(rowValue("DEMO - ERGÄNZ", "spalte"), "7") << "an existing row stays";
+    EXPECT_TRUE(dialogs.calls().isEmpty()) << "the main row names a printer";
+
+    // A main row created without printer asks for one.
+    restart();
+    testsupport::RecordingPrinters more({ "Drucker 1", "Drucker 2" });
+    dialogs.clear();
+    dialogs.answerIndex(1);
+    auto asking = openWindow(definition);
+    ASSERT_EQ(dialogs.calls().size(), 2);
+    EXPECT_EQ(dialogs.calls().at(0).text, "Es wurde kein Drucker ausgewählt!");
+    EXPECT_EQ(rowValue("DEMO", "schnittst"), "1");
+}
+
+TEST_F(PrintModelTest, PrinterSetupStoresThePrinterOnlyWhenConfirmedWhereTheWindowSaysSo)
+{
+    for (const bool onlyConfirmed : { false, true }) {
+        restart();
+        testsupport::RecordingPrinters printers({ "Drucker 1", "Drucker 2" });
+        dialogs.clear();
+        addRow("DEMO QUER", "1");
+        PrintWindowDefinition definition = orientedDefinition(false);
+        definition.setupStoresOnlyWhenConfirmed = onlyConfirmed;
+        auto window = openWindow(definition);
+        PrinterService::instance().setCurrentIndex(0);
+        dialogs.answerCancel();
+        window->printerSetup();
+        EXPECT_EQ(rowValue("DEMO QUER", "schnittst"), onlyConfirmed ? "1" : "0") << onlyConfirmed;
+        dialogs.answerIndex(1);
+        window->printerSetup();
+        EXPECT_EQ(rowValue("DEMO QUER", "schnittst"), "1") << onlyConfirmed;
     }
 }
 
@@ -704,8 +893,8 @@ TEST(CharacterBoxesTest, EachCharacterStandsInItsBoxPitchApartFromTheBase)
         canvas.beginDoc("Kästchen");
         // An A4 printable area without offsets: form positions stay as they are.
         LayoutPainter painter(canvas, PageOffsets::compute(210, 297, 0, 0), CanvasFont {});
-        painter.draw({ fieldAt("Feld", 240, 190).inCharacterBoxes(c.pitch, c.base) },
-            [&c](const QString &) { return c.text; });
+        painter.draw(
+            { fieldAt("Feld", 240, 190).inCharacterBoxes(c.pitch, c.base) }, [&c](const QString &) { return c.text; });
         canvas.endDoc();
         const QList<CanvasCall> texts = canvas.texts();
         ASSERT_EQ(texts.size(), c.expected.size()) << c.name;
