@@ -117,6 +117,11 @@ void DeclarationTables::connectItemDeletion()
     // One transaction from the first list entry to the last renumbered item:
     // a failure anywhere leaves the declaration as it was.
     tbWarenPos->beforeDelete = [this](platform::DataSet &) {
+        // An entry of the item still being edited goes with the item.
+        for (Table *list : itemLists()) {
+            if (list->isEditing())
+                list->cancel();
+        }
         platform::Database &db = tbWarenPos->database();
         db.transaction();
         m_deletingItem = true;

@@ -80,6 +80,13 @@ TEST_F(ExportAuswahlTest, TheRangeStartsAMonthsDaysBackAndTheListFollowsTheDates
     EXPECT_EQ(listed(dialog), QStringList({ "11|12.02.2024|Vorher|TIN11" }));
     dialog.DateBis->setDate(QDate(2024, 2, 1));
     EXPECT_TRUE(listed(dialog).isEmpty());
+
+    // "Auswahl Übernehmen" reads the table anew.
+    dialog.DateBis->setDate(QDate(2024, 3, 20));
+    addHead(15, { { QStringLiteral("Datum"), QStringLiteral("20.03.2024") } });
+    EXPECT_EQ(dialog.ListView1->topLevelItemCount(), 5);
+    dialog.SpeedButton3->click();
+    EXPECT_EQ(dialog.ListView1->topLevelItemCount(), 6);
 }
 
 TEST_F(ExportAuswahlTest, UebernehmenBuildsTheConditionOrCancels)

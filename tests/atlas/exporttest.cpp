@@ -3,6 +3,8 @@
 #include "atlas/handoverwriter.h"
 #include "platform/databaseerror.h"
 #include "platform/inifile.h"
+#include "shell/application.h"
+#include "shell/reportedcall.h"
 #include "shell/settings.h"
 
 #include <QFileInfo>
@@ -335,7 +337,13 @@ TEST_F(HandOverFileTest, NothingIsWrittenWhenTheExportCannotBeDone)
 
     // No import folder: the save fails into the error handling, no success.
     const QString path = atlas::handOverFolder() + DeclarationFile;
-    EXPECT_THROW(atlas::ExportDeclaration(6), std::runtime_error);
+    QStringList reported;
+    const auto previous = shell::Application::setExceptionHandler(
+        [&reported](const shell::CrashReport &report) { reported.append(report.message); });
+    EXPECT_FALSE(shell::runReported(nullptr, [] { atlas::ExportDeclaration(6); }));
+    shell::Application::setExceptionHandler(previous);
+    ASSERT_EQ(reported.size(), 1);
+    EXPECT_TRUE(reported.at(0).startsWith(QStringLiteral("Die Datei \"%1").arg(path))) << reported.at(0).toStdString();
     EXPECT_TRUE(dialogs.calls().isEmpty());
     EXPECT_FALSE(QFileInfo::exists(atlas::handOverFolder()));
 

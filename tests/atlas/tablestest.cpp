@@ -163,6 +163,9 @@ TEST_F(AtlasTest, DeletingAGoodsItemTakesItsListsAndTheLaterItemsKeepTheirOwn)
     tables.open();
     ASSERT_TRUE(tables.tbKopf->findKey({ 1 }));
     ASSERT_TRUE(tables.tbWarenPos->locate(QStringLiteral("Pos"), { 2 }));
+    // An entry of the item being typed when the item goes is dropped with it.
+    tables.tbContainer->append();
+    tables.tbContainer->setValue(QStringLiteral("Nummer"), QStringLiteral("halb"));
     tables.tbWarenPos->deleteRecord();
 
     EXPECT_EQ(entries(*tables.tbWarenPos, QStringLiteral("WarenNr")), QStringList({ "1:item1", "2:item3" }));
