@@ -32,6 +32,7 @@ QString &lastLibraryMessage()
 void keepMessage(const char *message)
 {
     lastLibraryMessage() = QString::fromLocal8Bit(message);
+    logLibraryMessage("shapelib", {}, lastLibraryMessage());
 }
 
 SAHooks hooks()
@@ -48,13 +49,13 @@ struct DbfCloser {
 using DbfHandle = std::unique_ptr<DBFInfo, DbfCloser>;
 
 // The header's promise must fit the file: a table cut short in copying or
-// transfer is refused instead of read with garbage records.
-void checkHeader(const QString &path)
+// transfer is refused instead of read with garbage records. Gives the
+// number of records the header names.
+quint32 checkHeader(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw ExchangeFileError(QStringLiteral("Die Datei \"%1\" kann nicht geöffnet werden:\r%2")
-                                    .arg(QDir::toNativeSeparators(path), file.errorString()));
+        throw ExchangeFileError(cannotOpenMessage(path, file));
     const QByteArray header = file.read(32);
     if (header.size() < 32)
         throw ExchangeFileError(damaged(path));
@@ -65,6 +66,18 @@ void checkHeader(const QString &path)
     if (headerLength < 33 || recordLength < 1 || (headerLength - 1) / 32 < 1
         || qint64(headerLength) + qint64(records) * recordLength > size)
         throw ExchangeFileError(damaged(path));
+    // Each field description must lie inside the header and its field inside
+    // the record.
+    const QByteArray descriptions = file.read(headerLength - 32);
+    if (descriptions.size() != headerLength - 32)
+        throw ExchangeFileError(damaged(path));
+    int end = 1; // the deletion flag
+    for (int at = 0; at + 32 <= descriptions.size() && descriptions.at(at) != '\r'; at += 32) {
+        end += uchar(descriptions.at(at + 16));
+        if (end > recordLength)
+            throw ExchangeFileError(damaged(path));
+    }
+    return records;
 }
 
 // The text encoding a code page note of shapelib names.
@@ -171,76 +184,133 @@ QVariant valueOf(const platform::FieldDef &def, const char *raw, const QByteArra
     }
 }
 
+// A text field of a record as stored, without the padding after it (the
+// blanks before it belong to the value: shapelib's text reading drops them).
+QByteArrayView storedText(DBFInfo *dbf, const char *tuple, int field)
+{
+    QByteArrayView raw(tuple + dbf->panFieldOffset[field], dbf->panFieldSize[field]);
+    while (!raw.isEmpty() && (raw.back() == ' ' || raw.back() == '\0'))
+        raw.chop(1);
+    return raw;
+}
+
+class DBaseReader : public TableReader
+{
+public:
+    explicit DBaseReader(const QString &path)
+        : m_path(path)
+    {
+        checkHeader(path);
+        // shapelib finds a table by its base name with ".dbf" or ".DBF"
+        // only; a copy under a plain name reads any file name, with its code
+        // page file beside it.
+        const QString copy = m_work.filePath(QStringLiteral("source.dbf"));
+        if (!m_work.isValid() || !QFile::copy(path, copy))
+            throw ExchangeFileError(
+                QStringLiteral("Die Datei \"%1\" kann nicht gelesen werden.").arg(QDir::toNativeSeparators(path)));
+        const QString codePage = companion(path, QStringLiteral("cpg"));
+        if (!codePage.isEmpty())
+            QFile::copy(codePage, m_work.filePath(QStringLiteral("source.cpg")));
+
+        lastLibraryMessage().clear();
+        SAHooks h = hooks();
+        m_dbf.reset(DBFOpenLL(QFile::encodeName(copy).constData(), "rb", &h));
+        if (!m_dbf)
+            throw ExchangeFileError(damaged(path));
+        const int fieldCount = DBFGetFieldCount(m_dbf.get());
+        for (int i = 0; i < fieldCount; ++i) {
+            char name[XBASE_FLDNAME_LEN_READ + 1] = {};
+            m_fields.append(fieldOf(m_dbf.get(), i, name));
+        }
+        m_records = DBFGetRecordCount(m_dbf.get());
+        const char *named = DBFGetCodePage(m_dbf.get());
+        m_encoding = named && *named ? encodingOf(named) : encodingOfText();
+    }
+
+    bool next(QVector<QVariant> &row) override
+    {
+        DBFInfo *dbf = m_dbf.get();
+        for (; m_record < m_records; ++m_record) {
+            if (!DBFIsRecordDeleted(dbf, m_record))
+                break;
+        }
+        if (m_record >= m_records)
+            return false;
+        const int record = m_record++;
+        row.fill(QVariant(), m_fields.size());
+        for (int i = 0; i < m_fields.size(); ++i) {
+            if (m_fields.at(i).type == platform::FieldType::String) {
+                const QByteArrayView raw = storedText(dbf, tuple(record), i);
+                if (!raw.isEmpty())
+                    row[i] = ExchangeEncoding::decode(raw.toByteArray(), m_encoding);
+                continue;
+            }
+            if (DBFIsAttributeNULL(dbf, record, i))
+                continue;
+            const char *raw = DBFReadStringAttribute(dbf, record, i);
+            if (!raw)
+                throw ExchangeFileError(damaged(m_path));
+            row[i] = valueOf(m_fields.at(i), raw, m_encoding);
+        }
+        return true;
+    }
+
+    int permille() const override { return m_records > 0 ? int(qint64(m_record) * 1000 / m_records) : 1000; }
+
+private:
+    const char *tuple(int record)
+    {
+        const char *tuple = DBFReadTuple(m_dbf.get(), record);
+        if (!tuple)
+            throw ExchangeFileError(damaged(m_path));
+        return tuple;
+    }
+
+    // A table that names no code page: its text fields tell (a first pass
+    // over the records).
+    QByteArray encodingOfText()
+    {
+        ExchangeEncoding::Sniffer sniffer;
+        for (int record = 0; record < m_records; ++record) {
+            const char *row = tuple(record);
+            for (int i = 0; i < m_fields.size(); ++i) {
+                if (m_fields.at(i).type == platform::FieldType::String) {
+                    sniffer.add(storedText(m_dbf.get(), row, i));
+                    sniffer.endPiece();
+                }
+            }
+        }
+        const QByteArray encoding = sniffer.result();
+        if (encoding.isEmpty())
+            throw ExchangeFileError(notTextMessage(m_path));
+        return encoding;
+    }
+
+    QString m_path;
+    QTemporaryDir m_work;
+    DbfHandle m_dbf;
+    QByteArray m_encoding;
+    int m_record = 0;
+    int m_records = 0;
+};
+
 } // namespace
+
+std::unique_ptr<TableReader> open(const QString &path)
+{
+    return std::make_unique<DBaseReader>(path);
+}
 
 TableContent read(const QString &path)
 {
-    checkHeader(path);
-    // shapelib finds a table by its base name with ".dbf" or ".DBF" only;
-    // a copy under a plain name reads any file name, with its code page
-    // file beside it.
-    QTemporaryDir work;
-    const QString copy = work.filePath(QStringLiteral("source.dbf"));
-    if (!work.isValid() || !QFile::copy(path, copy))
-        throw ExchangeFileError(
-            QStringLiteral("Die Datei \"%1\" kann nicht gelesen werden.").arg(QDir::toNativeSeparators(path)));
-    const QString codePage = companion(path, QStringLiteral("cpg"));
-    if (!codePage.isEmpty())
-        QFile::copy(codePage, work.filePath(QStringLiteral("source.cpg")));
-
-    lastLibraryMessage().clear();
-    SAHooks h = hooks();
-    DbfHandle dbf(DBFOpenLL(QFile::encodeName(copy).constData(), "rb", &h));
-    if (!dbf)
-        throw ExchangeFileError(damaged(path));
-    const QByteArray encoding = encodingOf(DBFGetCodePage(dbf.get()));
-
-    TableContent content;
-    const int fieldCount = DBFGetFieldCount(dbf.get());
-    for (int i = 0; i < fieldCount; ++i) {
-        char name[XBASE_FLDNAME_LEN_READ + 1] = {};
-        content.fields.append(fieldOf(dbf.get(), i, name));
-    }
-    const int records = DBFGetRecordCount(dbf.get());
-    for (int record = 0; record < records; ++record) {
-        if (DBFIsRecordDeleted(dbf.get(), record))
-            continue;
-        QVector<QVariant> row(fieldCount);
-        for (int i = 0; i < fieldCount; ++i) {
-            if (content.fields.at(i).type == platform::FieldType::String) {
-                // Read from the record itself: shapelib's text reading drops
-                // leading blanks, which belong to the value.
-                const char *tuple = DBFReadTuple(dbf.get(), record);
-                if (!tuple)
-                    throw ExchangeFileError(damaged(path));
-                QByteArray raw(tuple + dbf->panFieldOffset[i], dbf->panFieldSize[i]);
-                while (!raw.isEmpty() && (raw.back() == ' ' || raw.back() == '\0'))
-                    raw.chop(1);
-                if (!raw.isEmpty())
-                    row[i] = ExchangeEncoding::decode(raw, encoding);
-                continue;
-            }
-            if (DBFIsAttributeNULL(dbf.get(), record, i))
-                continue;
-            const char *raw = DBFReadStringAttribute(dbf.get(), record, i);
-            if (!raw)
-                throw ExchangeFileError(damaged(path));
-            row[i] = valueOf(content.fields.at(i), raw, encoding);
-        }
-        content.rows.append(row);
-    }
-    return content;
+    return readAll(*open(path));
 }
 
 void write(const QString &path, const TableContent &content)
 {
     const QByteArray encoding = ExchangeEncoding::encodingFor(content);
     const bool utf8 = encoding == ExchangeEncoding::Utf8;
-    auto cannotWrite = [&path](const QString &reason) {
-        return ExchangeFileError(
-            QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden.%2")
-                .arg(QDir::toNativeSeparators(path), reason.isEmpty() ? QString() : "\r" + reason));
-    };
+    auto cannotWrite = [&path](const QString &reason) { return ExchangeFileError(cannotWriteMessage(path, reason)); };
 
     // Written under a plain name first, as shapelib names its files itself,
     // then moved into place.
@@ -297,7 +367,11 @@ void write(const QString &path, const TableContent &content)
                 const QVariant value = row.value(i);
                 int written = 0;
                 if (value.isNull() || !value.isValid()) {
-                    written = DBFWriteNULLAttribute(dbf.get(), record, i);
+                    // Blanks, as dBASE programs write an empty value: the
+                    // library's "*" and "?" fills read as 0 and false
+                    // elsewhere.
+                    char blank[] = "";
+                    written = DBFWriteAttributeDirectly(dbf.get(), record, i, blank);
                 } else {
                     switch (content.fields.at(i).type) {
                     case platform::FieldType::SmallInt:
@@ -330,18 +404,33 @@ void write(const QString &path, const TableContent &content)
         }
     }
 
+    // The library does not tell of every failed write: the table it left
+    // must hold every record before it replaces a file of the same name.
+    try {
+        if (checkHeader(target) != quint32(content.rows.size()))
+            throw cannotWrite({});
+    } catch (const ExchangeFileError &) {
+        throw cannotWrite({});
+    }
+    QFile written(target);
+    if (!written.open(QIODevice::ReadOnly))
+        throw cannotWrite({});
+    const QByteArray bytes = written.readAll();
+    if (bytes.size() != written.size())
+        throw cannotWrite({});
+
     // The new table replaces a file of the same name, with its code page file.
-    const QString codePageFile = QFileInfo(path).absolutePath() + QLatin1Char('/') + QFileInfo(path).completeBaseName()
-        + QStringLiteral(".cpg");
     const QString staleCodePage = companion(path, QStringLiteral("cpg"));
-    if (!staleCodePage.isEmpty())
-        QFile::remove(staleCodePage);
-    if (QFile::exists(path) && !QFile::remove(path))
-        throw cannotWrite(QStringLiteral("Die vorhandene Datei lässt sich nicht ersetzen."));
-    if (!QFile::rename(target, path))
-        throw cannotWrite({});
-    if (utf8 && !QFile::rename(directory + QStringLiteral("/target.cpg"), codePageFile))
-        throw cannotWrite({});
+    if (utf8) {
+        const QString codePageFile = !staleCodePage.isEmpty() ? staleCodePage
+                                                              : QFileInfo(path).absolutePath() + QLatin1Char('/')
+                + QFileInfo(path).completeBaseName() + QStringLiteral(".cpg");
+        saveFiles({ { path, bytes }, { codePageFile, QByteArrayLiteral("UTF-8") } });
+    } else {
+        saveFile(path, bytes);
+        if (!staleCodePage.isEmpty())
+            QFile::remove(staleCodePage);
+    }
 }
 
 } // namespace masterdata::DBaseFile

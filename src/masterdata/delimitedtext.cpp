@@ -4,7 +4,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
 namespace masterdata {
 
@@ -12,46 +11,67 @@ namespace {
 
 // The value of a field as written: without enclosing delimiters, and with
 // each doubled delimiter inside them read as one.
-QString unquoted(const QString &raw, QChar delimiter)
+QString unquoted(QStringView raw, QChar delimiter)
 {
     if (raw.size() < 2 || raw.front() != delimiter || raw.back() != delimiter)
-        return raw.size() == 1 && raw.front() == delimiter ? QString() : raw;
-    QString inner = raw.mid(1, raw.size() - 2);
-    inner.replace(QString(2, delimiter), QString(delimiter));
+        return raw.size() == 1 && raw.front() == delimiter ? QString() : raw.toString();
+    QString inner = raw.mid(1, raw.size() - 2).toString();
+    if (inner.contains(delimiter))
+        inner.replace(QString(2, delimiter), QString(delimiter));
     return inner;
+}
+
+// Where the field that starts at `from` ends: the separator outside the
+// delimiters, or the end of the line.
+qsizetype fieldEnd(QStringView line, qsizetype from, QChar delimiter, QChar separator)
+{
+    bool inside = false;
+    for (qsizetype i = from; i < line.size(); ++i) {
+        const QChar c = line[i];
+        if (c == delimiter)
+            inside = !inside;
+        else if (c == separator && !inside)
+            return i;
+    }
+    return line.size();
+}
+
+// Whether a line leaves a delimiter open, a record running on over its end.
+bool leavesDelimiterOpen(QStringView line, QChar delimiter, bool inside)
+{
+    for (QChar c : line) {
+        if (c == delimiter)
+            inside = !inside;
+    }
+    return inside;
 }
 
 } // namespace
 
 bool SplitDelimitedField(QString &line, QChar delimiter, QChar separator, QString &field)
 {
-    bool inside = false;
-    for (qsizetype i = 0; i < line.size(); ++i) {
-        const QChar c = line.at(i);
-        if (c == delimiter) {
-            inside = !inside;
-        } else if (c == separator && !inside) {
-            field = unquoted(line.left(i), delimiter);
-            line = line.mid(i + 1);
-            return true;
-        }
+    const qsizetype end = fieldEnd(line, 0, delimiter, separator);
+    field = unquoted(QStringView(line).left(end), delimiter);
+    if (end == line.size()) {
+        line.clear();
+        return false;
     }
-    field = unquoted(line, delimiter);
-    line.clear();
-    return false;
+    line.remove(0, end + 1);
+    return true;
 }
 
 QStringList splitDelimitedLine(const QString &line, QChar delimiter, QChar separator)
 {
     QStringList fields;
-    QString rest = line;
-    bool more = !rest.isEmpty();
-    while (more) {
-        QString field;
-        more = SplitDelimitedField(rest, delimiter, separator, field);
-        fields.append(field);
+    if (line.isEmpty())
+        return fields;
+    for (qsizetype from = 0;;) {
+        const qsizetype end = fieldEnd(line, from, delimiter, separator);
+        fields.append(unquoted(QStringView(line).mid(from, end - from), delimiter));
+        if (end == line.size())
+            return fields;
+        from = end + 1;
     }
-    return fields;
 }
 
 QString delimitedValue(const QString &text, QChar delimiter)
@@ -61,44 +81,51 @@ QString delimitedValue(const QString &text, QChar delimiter)
     return delimiter + doubled + delimiter;
 }
 
-QStringList delimitedRecords(const QString &text, QChar delimiter)
+bool DelimitedRecords::next(QString &record)
 {
-    QStringList records;
-    QString record;
+    record.clear();
+    QString line;
     bool inside = false;
-    bool open = false;
-    for (QStringView line : QStringView(text).split(QLatin1Char('\n'))) {
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
-        if (open)
+    bool any = false;
+    while (m_lines.next(line)) {
+        if (any)
             record += QStringLiteral("\r\n");
         record += line;
-        for (QChar c : line) {
-            if (c == delimiter)
-                inside = !inside;
-        }
-        open = inside;
-        if (open)
+        any = true;
+        if (record.size() > TextLines::LongestLine)
+            throw ExchangeFileError(QStringLiteral("Die Datei \"%1\" enthält einen Datensatz mit mehr als %2 Zeichen "
+                                                   "(ein Textbegrenzungszeichen ohne sein Gegenstück?).")
+                                        .arg(QDir::toNativeSeparators(m_lines.path()))
+                                        .arg(TextLines::LongestLine));
+        inside = leavesDelimiterOpen(line, m_delimiter, inside);
+        if (inside)
             continue;
+        // Empty lines are left out.
         if (!record.isEmpty())
-            records.append(record);
-        record.clear();
+            return true;
+        any = false;
     }
-    if (!record.isEmpty())
+    return !record.isEmpty();
+}
+
+QStringList delimitedRecords(const QString &text, QChar delimiter)
+{
+    DelimitedRecords reader(std::make_unique<TextLines>(text, InMemoryText {}), delimiter);
+    QStringList records;
+    QString record;
+    while (reader.next(record))
         records.append(record);
     return records;
 }
 
 QString readDelimitedText(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw ExchangeFileError(QStringLiteral("Die Datei \"%1\" kann nicht geöffnet werden:\r%2")
-                                    .arg(QDir::toNativeSeparators(path), file.errorString()));
-    QByteArray bytes = file.readAll();
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        return ExchangeEncoding::decode(bytes.mid(3), ExchangeEncoding::Utf8);
-    return ExchangeEncoding::decode(bytes, ExchangeEncoding::Windows1252);
+    TextLines lines(path);
+    QString text;
+    QString line;
+    while (lines.next(line))
+        text += line + QStringLiteral("\r\n");
+    return text;
 }
 
 void writeDelimitedFile(const QString &path, const TableContent &content, QChar delimiter, QChar separator)
@@ -130,33 +157,74 @@ void writeDelimitedFile(const QString &path, const TableContent &content, QChar 
     QByteArray bytes = ExchangeEncoding::encode(text, encoding);
     if (encoding == ExchangeEncoding::Utf8)
         bytes.prepend("\xEF\xBB\xBF");
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw ExchangeFileError(QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden:\r%2")
-                                    .arg(QDir::toNativeSeparators(path), file.errorString()));
+    saveFile(path, bytes);
+}
+
+DelimitedTableReader::DelimitedTableReader(const QString &path, QChar delimiter, QChar separator)
+    : m_records(std::make_unique<TextLines>(path), delimiter)
+    , m_delimiter(delimiter)
+    , m_separator(separator)
+{
+    readHeader();
+}
+
+DelimitedTableReader::DelimitedTableReader(const QString &text, QChar delimiter, QChar separator, InMemoryText)
+    : m_records(std::make_unique<TextLines>(text, InMemoryText {}), delimiter)
+    , m_delimiter(delimiter)
+    , m_separator(separator)
+{
+    readHeader();
+}
+
+void DelimitedTableReader::readHeader()
+{
+    QString header;
+    if (!m_records.next(header))
+        return;
+    for (const QString &name : splitDelimitedLine(header, m_delimiter, m_separator))
+    {
+        platform::FieldDef field;
+        field.name = name;
+        field.type = platform::FieldType::String;
+        field.size = 1;
+        m_fields.append(field);
+    }
+    m_record = 1;
+}
+
+bool DelimitedTableReader::next(QVector<QVariant> &row)
+{
+    QString record;
+    if (!m_records.next(record))
+        return false;
+    ++m_record;
+    const QStringList values = splitDelimitedLine(record, m_delimiter, m_separator);
+    row.resize(values.size());
+    for (qsizetype i = 0; i < values.size(); ++i)
+        row[i] = values.at(i);
+    return true;
 }
 
 TableContent readDelimitedTable(const QString &path, QChar delimiter, QChar separator)
 {
-    const QStringList records = delimitedRecords(readDelimitedText(path), delimiter);
+    DelimitedTableReader reader(path, delimiter, separator);
     TableContent content;
-    if (records.isEmpty())
-        return content;
-    const QStringList names = splitDelimitedLine(records.first(), delimiter, separator);
-    QVector<int> widths(names.size(), 1);
-    for (int r = 1; r < records.size(); ++r) {
-        const QStringList values = splitDelimitedLine(records.at(r), delimiter, separator);
-        if (values.size() < names.size())
-            throw ExchangeFileError(tooFewFieldsMessage(r + 1, int(values.size()), int(names.size())));
-        QVector<QVariant> row;
-        for (int i = 0; i < names.size(); ++i) {
-            row.append(values.at(i).isEmpty() ? QVariant() : QVariant(values.at(i)));
-            widths[i] = std::max(widths.at(i), int(values.at(i).size()));
+    content.fields = reader.fields();
+    QVector<QVariant> row;
+    while (reader.next(row)) {
+        if (row.size() < content.fields.size())
+            throw ExchangeFileError(
+                tooFewFieldsMessage(int(reader.record()), int(row.size()), int(content.fields.size())));
+        row.resize(content.fields.size());
+        for (int i = 0; i < content.fields.size(); ++i) {
+            QVariant &value = row[i];
+            if (value.toString().isEmpty())
+                value = QVariant();
+            else
+                content.fields[i].size = std::max(content.fields.at(i).size, int(value.toString().size()));
         }
         content.rows.append(row);
     }
-    for (int i = 0; i < names.size(); ++i)
-        content.fields.append({ names.at(i), platform::FieldType::String, widths.at(i) });
     return content;
 }
 

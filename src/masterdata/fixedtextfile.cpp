@@ -8,7 +8,6 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -32,8 +31,9 @@ QString native(const QString &path)
 QByteArray encodingOf(const QString &charset)
 {
     const QString name = charset.trimmed().toUpper();
+    // Windows-1252 unless the text is UTF-8: told from the bytes.
     if (name.isEmpty() || name.startsWith(QLatin1String("ANSI")) || name.contains(QLatin1String("1252")))
-        return ExchangeEncoding::Windows1252;
+        return {};
     if (name.contains(QLatin1String("UTF")))
         return ExchangeEncoding::Utf8;
     // The DOS character sets of older exports.
@@ -93,6 +93,10 @@ Schema readSchema(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         throw ExchangeFileError(
             QStringLiteral("Zur Textdatei \"%1\" fehlt die Schemadatei \"%2\".").arg(native(path), native(schemaFile)));
+    // A schema is a few lines; anything larger is no schema.
+    if (file.size() > 64 * 1024)
+        throw ExchangeFileError(
+            QStringLiteral("Die Schemadatei \"%1\" ist fehlerhaft.").arg(native(schemaFile)));
     const QString text = QString::fromLatin1(file.readAll());
     Schema schema;
     QMap<int, Column> numbered;
@@ -123,7 +127,8 @@ Schema readSchema(const QString &path)
                 column.decimals = parts.at(3).trimmed().toInt();
                 column.offset = parts.at(4).trimmed().toInt(&offsetOk);
             }
-            if (!widthOk || !offsetOk || column.width <= 0 || column.offset < 0 || column.def.name.isEmpty())
+            if (!widthOk || !offsetOk || column.width <= 0 || column.offset < 0 || column.def.name.isEmpty()
+                || column.width > TextLines::LongestLine || column.offset > TextLines::LongestLine)
                 throw ExchangeFileError(
                     QStringLiteral("Die Schemadatei \"%1\" ist fehlerhaft:\r%2").arg(native(schemaFile), line));
             column.def.type = typeOf(column.typeName);
@@ -135,8 +140,6 @@ Schema readSchema(const QString &path)
     if (numbered.isEmpty())
         throw ExchangeFileError(
             QStringLiteral("Die Schemadatei \"%1\" beschreibt keine Felder.").arg(native(schemaFile)));
-    if (schema.encoding.isEmpty())
-        schema.encoding = ExchangeEncoding::Windows1252;
     schema.columns = numbered.values();
     return schema;
 }
@@ -232,13 +235,43 @@ bool isNumber(platform::FieldType type)
     return platform::isIntegerType(type) || platform::isFloatType(type);
 }
 
-void save(const QString &path, const QByteArray &bytes)
+// Each line a record.
+class FixedTextReader : public TableReader
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw ExchangeFileError(QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden:\r%2")
-                                    .arg(native(path), file.errorString()));
-}
+public:
+    explicit FixedTextReader(const QString &path)
+        : m_schema(readSchema(path))
+        , m_lines(path, m_schema.encoding)
+    {
+        for (const Column &column : m_schema.columns)
+            m_fields.append(column.def);
+    }
+
+    bool next(QVector<QVariant> &row) override
+    {
+        QString line;
+        do {
+            if (!m_lines.next(line))
+                return false;
+        } while (line.trimmed().isEmpty());
+        row.resize(m_schema.columns.size());
+        for (int i = 0; i < m_schema.columns.size(); ++i) {
+            const Column &column = m_schema.columns.at(i);
+            // Text keeps leading blanks; the padding after it goes.
+            QStringView raw = QStringView(line).mid(column.offset, column.width);
+            while (!raw.isEmpty() && raw.back().isSpace())
+                raw.chop(1);
+            row[i] = valueOf(column, raw.toString());
+        }
+        return true;
+    }
+
+    int permille() const override { return m_lines.permille(); }
+
+private:
+    Schema m_schema;
+    TextLines m_lines;
+};
 
 } // namespace
 
@@ -255,40 +288,19 @@ QString schemaPath(const QString &path)
     return dir.filePath(wanted);
 }
 
+std::unique_ptr<TableReader> open(const QString &path)
+{
+    // The text first: its absence is the clearer message.
+    if (!QFileInfo::exists(path)) {
+        QFile file(path);
+        throw ExchangeFileError(cannotOpenMessage(path, file));
+    }
+    return std::make_unique<FixedTextReader>(path);
+}
+
 TableContent read(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw ExchangeFileError(
-            QStringLiteral("Die Datei \"%1\" kann nicht geöffnet werden:\r%2").arg(native(path), file.errorString()));
-    const Schema schema = readSchema(path);
-    QByteArray bytes = file.readAll();
-    QByteArray encoding = schema.encoding;
-    if (bytes.startsWith("\xEF\xBB\xBF")) {
-        bytes.remove(0, 3);
-        encoding = ExchangeEncoding::Utf8;
-    }
-    const QString text = ExchangeEncoding::decode(bytes, encoding);
-
-    TableContent content;
-    for (const Column &column : schema.columns)
-        content.fields.append(column.def);
-    for (QStringView line : QStringView(text).split(QLatin1Char('\n'))) {
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
-        if (line.trimmed().isEmpty())
-            continue;
-        QVector<QVariant> row;
-        for (const Column &column : schema.columns) {
-            // Text keeps leading blanks; the padding after it goes.
-            QStringView raw = line.mid(column.offset, column.width);
-            while (!raw.isEmpty() && raw.back().isSpace())
-                raw.chop(1);
-            row.append(valueOf(column, raw.toString()));
-        }
-        content.rows.append(row);
-    }
-    return content;
+    return readAll(*open(path));
 }
 
 void write(const QString &path, const TableContent &content)
@@ -321,8 +333,7 @@ void write(const QString &path, const TableContent &content)
         }
         text += QStringLiteral("\r\n");
     }
-    save(schemaPath(path), schema.toLatin1());
-    save(path, ExchangeEncoding::encode(text, encoding));
+    saveFiles({ { path, ExchangeEncoding::encode(text, encoding) }, { schemaPath(path), schema.toLatin1() } });
 }
 
 } // namespace masterdata::FixedTextFile

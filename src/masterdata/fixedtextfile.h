@@ -2,6 +2,8 @@
 
 #include "masterdata/tablecontent.h"
 
+#include <memory>
+
 namespace masterdata {
 
 // Fixed-width text tables: one record a line (CR LF), each field in its
@@ -24,9 +26,12 @@ namespace FixedTextFile {
 QString schemaPath(const QString &path);
 
 // Throws ExchangeFileError when the text or its schema file is missing or
-// the schema cannot be read.
+// the schema cannot be read. A schema naming ANSI text (or none) reads the
+// text as Windows-1252 unless it is UTF-8.
+std::unique_ptr<TableReader> open(const QString &path);
 TableContent read(const QString &path);
-// Writes the text file and its schema file (existing ones are replaced).
+// Writes the text file and its schema file (existing ones are replaced, both
+// only once both are written).
 void write(const QString &path, const TableContent &content);
 
 } // namespace FixedTextFile

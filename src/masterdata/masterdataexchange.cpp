@@ -93,103 +93,144 @@ void MasterDataImport::report(int done, int total)
         progress(done, total);
 }
 
-bool MasterDataImport::importTable(const TableContent &source, int nameLength)
+bool MasterDataImport::importFile(TableReader &source, int nameLength)
 {
-    if (!structureMatches(m_fields, source.fieldNames(), nameLength)) {
+    QStringList names;
+    for (const platform::FieldDef &field : source.fields())
+        names.append(field.name);
+    if (!structureMatches(m_fields, names, nameLength)) {
         platform::dialogs().error(structureMismatchMessage());
         return false;
     }
-    // Each value goes in as the text it shows, into the field at its position.
-    QVector<QStringList> rows;
-    rows.reserve(source.rows.size());
-    for (const QVector<QVariant> &row : source.rows) {
-        QStringList texts;
-        for (int i = 0; i < m_fields.size(); ++i) {
-            const QVariant value = row.value(i);
-            const platform::FieldType type = source.fields.at(i).type;
-            texts.append(value.typeId() == QMetaType::QString ? value.toString() : platform::valueToText(type, value));
-        }
-        rows.append(texts);
-    }
-    return importRows(rows);
+    return importRecords(source);
 }
 
 bool MasterDataImport::importDelimited(const QString &text, QChar delimiter, QChar separator)
 {
-    const QStringList records = delimitedRecords(text, delimiter);
-    QStringList names;
-    if (!records.isEmpty())
-        names = splitDelimitedLine(records.first(), delimiter, separator);
-    if (!structureMatches(m_fields, names)) {
-        platform::dialogs().error(structureMismatchMessage());
-        return false;
-    }
-    QVector<QStringList> rows;
-    rows.reserve(records.size());
-    for (int r = 1; r < records.size(); ++r) {
-        QStringList values = splitDelimitedLine(records.at(r), delimiter, separator);
-        // A line cut short would blank the fields it lacks.
-        if (values.size() < m_fields.size()) {
-            platform::dialogs().error(tooFewFieldsMessage(r + 1, int(values.size()), int(m_fields.size()))
-                + QStringLiteral("\r") + NothingImported);
-            return false;
-        }
-        values.resize(m_fields.size());
-        rows.append(values);
-    }
-    return importRows(rows);
+    DelimitedTableReader source(text, delimiter, separator, InMemoryText {});
+    return importFile(source);
 }
 
-bool MasterDataImport::importRows(const QVector<QStringList> &rows)
+bool MasterDataImport::importDelimitedFile(const QString &path, QChar delimiter, QChar separator)
+{
+    try {
+        DelimitedTableReader source(path, delimiter, separator);
+        return importFile(source);
+    } catch (const ExchangeFileError &error) {
+        platform::dialogs().error(error.message());
+        return false;
+    }
+}
+
+namespace {
+
+// SQLite keeps more of the database in memory while an import runs: the
+// indexes of a large table no longer fit its default page cache. The
+// connection gets its former size back afterwards.
+class LargerPageCache
+{
+public:
+    explicit LargerPageCache(platform::Database &db)
+        : m_db(db)
+    {
+        if (db.connection().driverName() != QLatin1String("QSQLITE"))
+            return;
+        QSqlQuery size = db.exec(QStringLiteral("PRAGMA cache_size"));
+        if (!size.next())
+            return;
+        m_former = size.value(0);
+        size.finish();
+        // Negative: in KiB.
+        db.exec(QStringLiteral("PRAGMA cache_size = -32768"));
+    }
+    ~LargerPageCache()
+    {
+        if (m_former.isValid()) {
+            try {
+                m_db.exec(QStringLiteral("PRAGMA cache_size = %1").arg(m_former.toLongLong()));
+            } catch (const platform::DatabaseError &) {
+                // The former size is a matter of memory only.
+            }
+        }
+    }
+    LargerPageCache(const LargerPageCache &) = delete;
+    LargerPageCache &operator=(const LargerPageCache &) = delete;
+
+private:
+    platform::Database &m_db;
+    QVariant m_former;
+};
+
+} // namespace
+
+bool MasterDataImport::importRecords(TableReader &source)
 {
     platform::Table table(platform::Alias::Data, m_kind.table);
     table.setIndexFieldNames(m_kind.order);
     table.open();
-    const int total = int(rows.size());
+    const QVector<platform::FieldDef> &sourceFields = source.fields();
+    const int count = int(m_fields.size());
     int row = 0;
     int field = 0;
+    // Shown once the transaction has been rolled back.
+    QString failure;
     try {
+        LargerPageCache cache(table.database());
         platform::Transaction transaction(table.database());
-        for (; row < total; ++row) {
-            const QStringList &texts = rows.at(row);
+        QVector<QVariant> values;
+        QStringList texts;
+        for (; source.next(values); ++row) {
+            // A line cut short would blank the fields it lacks.
+            if (values.size() < count) {
+                failure = tooFewFieldsMessage(row + 2, int(values.size()), count);
+                break;
+            }
+            // Each value goes in as the text it shows, into the field at its
+            // position.
+            texts.resize(count);
+            for (int i = 0; i < count; ++i) {
+                const QVariant &value = values.at(i);
+                texts[i] = value.typeId() == QMetaType::QString ? value.toString()
+                                                                 : platform::valueToText(sourceFields.at(i).type, value);
+            }
             QVariantList key;
             for (field = 0; field < m_kind.keyFields; ++field)
-                key.append(fieldValue(m_fields.at(field), texts.value(field)));
+                key.append(fieldValue(m_fields.at(field), texts.at(field)));
             // A record without its number would be numbered anew at every
             // import.
             if (m_kind.keyFields == 1 && (key.first().isNull() || key.first().toString().isEmpty())) {
-                platform::dialogs().error(QStringLiteral("Datensatz %1 hat kein \"%2\".\r%3")
-                                              .arg(row + 1)
-                                              .arg(m_fields.first().name, NothingImported));
-                return false;
+                failure = QStringLiteral("Datensatz %1 hat kein \"%2\".").arg(row + 1).arg(m_fields.first().name);
+                break;
             }
             if (table.findKey(key))
                 table.edit();
             else
                 table.insert();
-            for (field = 0; field < m_fields.size(); ++field)
-                table.setValue(field, fieldValue(m_fields.at(field), texts.value(field)));
+            for (field = 0; field < count; ++field)
+                table.setValue(field, fieldValue(m_fields.at(field), texts.at(field)));
             table.post();
-            if (row % 64 == 0)
-                report(row, total);
+            if (row % 256 == 0)
+                report(source.permille(), 1000);
         }
-        transaction.commit();
-    } catch (const ConversionFailure &failure) {
-        if (table.isEditing())
-            table.cancel();
-        platform::dialogs().error(QStringLiteral("%1\rDatensatz %2, Feld \"%3\".\r%4")
-                                      .arg(failure.message)
-                                      .arg(row + 1)
-                                      .arg(m_fields.value(field).name, NothingImported));
-        return false;
+        if (failure.isEmpty())
+            transaction.commit();
+    } catch (const ConversionFailure &conversion) {
+        failure = QStringLiteral("%1\rDatensatz %2, Feld \"%3\".")
+                      .arg(conversion.message)
+                      .arg(row + 1)
+                      .arg(m_fields.value(field).name);
+    } catch (const ExchangeFileError &error) {
+        failure = error.message();
     } catch (const platform::DatabaseError &error) {
-        if (table.isEditing())
-            table.cancel();
-        platform::dialogs().error(
-            error.message() + QStringLiteral("\rDaten konnten nicht gespeichert werden!\r") + NothingImported);
+        failure = error.message() + QStringLiteral("\rDaten konnten nicht gespeichert werden!");
+    }
+    if (table.isEditing())
+        table.cancel();
+    if (!failure.isEmpty()) {
+        platform::dialogs().error(failure + QStringLiteral("\r") + NothingImported);
         return false;
     }
-    report(total, total);
+    report(1000, 1000);
     return true;
 }
 

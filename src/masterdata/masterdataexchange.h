@@ -60,8 +60,10 @@ TableContent tableContent(platform::DataSet &set);
 // Writes rows into a master table, matching them by key: a row whose key
 // is found overwrites that record field by field, any other is added; no
 // record is deleted. All or nothing: anything wrong (the structure, a row
-// short of fields, a value a field cannot take, a failed save) is shown as
-// an error and leaves the table as it was.
+// short of fields, a value a field cannot take, a damaged file, a failed
+// save) is shown as an error and leaves the table as it was. The file is
+// read record by record inside the one transaction, so memory does not grow
+// with it; progress is told in thousandths of the file.
 class MasterDataImport
 {
 public:
@@ -70,15 +72,17 @@ public:
     // Told the steps done and the steps there are, now and then.
     std::function<void(int done, int total)> progress;
 
-    // A table read from a file: its fields by position, names checked first.
-    bool importTable(const TableContent &source, int nameLength = 0);
+    // A table file read a record at a time, its fields taken by position,
+    // names checked first.
+    bool importFile(TableReader &source, int nameLength = 0);
     // A delimited text with its header line.
     bool importDelimited(const QString &text, QChar delimiter, QChar separator);
-    // Rows of texts, one per field of the master table in table order.
-    bool importRows(const QVector<QStringList> &rows);
+    // A delimited file, read as it is imported.
+    bool importDelimitedFile(const QString &path, QChar delimiter, QChar separator);
 
 private:
     void report(int done, int total);
+    bool importRecords(TableReader &source);
 
     ExchangeKind m_kind;
     QVector<platform::FieldDef> m_fields;

@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QtEndian>
 
 extern "C" {
@@ -25,6 +26,8 @@ QString unreadable(const QString &path)
         .arg(QDir::toNativeSeparators(path));
 }
 
+// pxlib's messages are English: they go to the log, the clerk is told in
+// German.
 void keepMessage(pxdoc_t *, int, const char *message, void *data)
 {
     if (data && message)
@@ -41,13 +44,15 @@ struct PxDeleter {
 using PxDocument = std::unique_ptr<pxdoc_t, PxDeleter>;
 
 // pxlib trusts the header; a file that is no table or was cut short is
-// refused here before pxlib reads past its end.
-void checkHeader(const QString &path)
+// refused here before pxlib reads past its end. pxlib follows the chain of
+// data blocks from block to block: a chain that leaves the file, loops, or
+// names more records in a block than it holds is refused as well. Gives the
+// number of records the header names.
+quint32 checkFile(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw ExchangeFileError(QStringLiteral("Die Datei \"%1\" kann nicht geöffnet werden:\r%2")
-                                    .arg(QDir::toNativeSeparators(path), file.errorString()));
+        throw ExchangeFileError(cannotOpenMessage(path, file));
     const QByteArray header = file.read(0x58);
     if (header.size() < 0x58)
         throw ExchangeFileError(unreadable(path));
@@ -56,12 +61,41 @@ void checkHeader(const QString &path)
     const quint16 headerSize = qFromLittleEndian<quint16>(bytes + 2);
     const quint8 fileType = bytes[4];
     const quint8 blockKilobytes = bytes[5];
+    const quint32 records = qFromLittleEndian<quint32>(bytes + 6);
     const quint16 fileBlocks = qFromLittleEndian<quint16>(bytes + 0x0C);
+    const quint16 firstBlock = qFromLittleEndian<quint16>(bytes + 0x0E);
     const quint16 fieldCount = qFromLittleEndian<quint16>(bytes + 0x21);
+    const qint64 blockSize = qint64(blockKilobytes) * 1024;
     const bool sizes = recordSize > 0 && headerSize >= 0x58 && headerSize % 0x800 == 0 && fieldCount > 0
-        && fieldCount <= 255 && (fileType == 0 || fileType == 2) && blockKilobytes >= 1 && blockKilobytes <= 32;
-    if (!sizes || qint64(headerSize) + qint64(fileBlocks) * blockKilobytes * 1024 > file.size())
+        && fieldCount <= 255 && (fileType == 0 || fileType == 2) && blockKilobytes >= 1 && blockKilobytes <= 32
+        && recordSize <= blockSize - 6;
+    if (!sizes || qint64(headerSize) + qint64(fileBlocks) * blockSize > file.size())
         throw ExchangeFileError(unreadable(path));
+
+    QVector<bool> visited(fileBlocks + 1, false);
+    quint64 held = 0;
+    for (quint16 block = fileBlocks > 0 ? firstBlock : 0; block != 0;) {
+        if (block > fileBlocks || visited.at(block))
+            throw ExchangeFileError(unreadable(path));
+        visited[block] = true;
+        if (!file.seek(headerSize + (block - 1) * blockSize))
+            throw ExchangeFileError(unreadable(path));
+        const QByteArray blockHeader = file.read(6);
+        if (blockHeader.size() < 6)
+            throw ExchangeFileError(unreadable(path));
+        const auto *head = reinterpret_cast<const uchar *>(blockHeader.constData());
+        // The offset of the block's last record; one record size below zero
+        // for an empty block.
+        const qint16 lastRecord = qFromLittleEndian<qint16>(head + 4);
+        if (lastRecord < -qint32(recordSize) || lastRecord % recordSize != 0
+            || 6 + qint64(lastRecord) + recordSize > blockSize)
+            throw ExchangeFileError(unreadable(path));
+        held += quint64(lastRecord / recordSize + 1);
+        block = qFromLittleEndian<quint16>(head);
+    }
+    if (held < records)
+        throw ExchangeFileError(unreadable(path));
+    return records;
 }
 
 QByteArray encodingOf(int codePage)
@@ -177,60 +211,98 @@ std::pair<char, int> paradoxType(const platform::FieldDef &field)
     }
 }
 
+class ParadoxReader : public TableReader
+{
+public:
+    explicit ParadoxReader(const QString &path)
+        : m_path(path)
+    {
+        checkFile(path);
+        m_doc.reset(PX_new2(keepMessage, nullptr, nullptr, nullptr));
+        if (!m_doc)
+            throw ExchangeFileError(unreadable(path));
+        m_doc->errorhandler_user_data = &m_message;
+        if (PX_open_file(m_doc.get(), QFile::encodeName(path).constData()) < 0)
+            refuse();
+        m_encoding = encodingOf(m_doc->px_head->px_doscodepage);
+        const int fieldCount = PX_get_num_fields(m_doc.get());
+        m_pxFields = PX_get_fields(m_doc.get());
+        if (fieldCount <= 0 || !m_pxFields)
+            refuse();
+        int size = 0;
+        for (int i = 0; i < fieldCount; ++i) {
+            m_fields.append(fieldOf(m_pxFields[i]));
+            size += m_pxFields[i].px_flen;
+        }
+        m_record.resize(PX_get_recordsize(m_doc.get()));
+        if (size > m_record.size())
+            refuse();
+        m_records = PX_get_num_records(m_doc.get());
+    }
+
+    bool next(QVector<QVariant> &row) override
+    {
+        if (m_next >= m_records)
+            return false;
+        m_record.fill('\0');
+        if (!PX_get_record(m_doc.get(), m_next++, m_record.data()))
+            refuse();
+        row.resize(m_fields.size());
+        int offset = 0;
+        for (int i = 0; i < m_fields.size(); ++i) {
+            row[i] = valueOf(m_doc.get(), m_pxFields[i], m_record.data() + offset, m_encoding);
+            offset += m_pxFields[i].px_flen;
+        }
+        return true;
+    }
+
+    int permille() const override { return m_records > 0 ? int(qint64(m_next) * 1000 / m_records) : 1000; }
+
+private:
+    [[noreturn]] void refuse()
+    {
+        logLibraryMessage("pxlib", m_path, m_message);
+        throw ExchangeFileError(unreadable(m_path));
+    }
+
+    QString m_path;
+    QString m_message;
+    PxDocument m_doc;
+    const pxfield_t *m_pxFields = nullptr;
+    QByteArray m_encoding;
+    QByteArray m_record;
+    int m_records = 0;
+    int m_next = 0;
+};
+
 } // namespace
+
+std::unique_ptr<TableReader> open(const QString &path)
+{
+    return std::make_unique<ParadoxReader>(path);
+}
 
 TableContent read(const QString &path)
 {
-    checkHeader(path);
-    QString message;
-    PxDocument doc(PX_new2(keepMessage, nullptr, nullptr, nullptr));
-    if (!doc)
-        throw ExchangeFileError(unreadable(path));
-    doc->errorhandler_user_data = &message;
-    if (PX_open_file(doc.get(), QFile::encodeName(path).constData()) < 0)
-        throw ExchangeFileError(unreadable(path) + (message.isEmpty() ? QString() : "\r" + message));
-
-    const QByteArray encoding = encodingOf(doc->px_head->px_doscodepage);
-    const int fieldCount = PX_get_num_fields(doc.get());
-    const pxfield_t *fields = PX_get_fields(doc.get());
-    if (fieldCount <= 0 || !fields)
-        throw ExchangeFileError(unreadable(path));
-    TableContent content;
-    for (int i = 0; i < fieldCount; ++i)
-        content.fields.append(fieldOf(fields[i]));
-
-    const int recordSize = PX_get_recordsize(doc.get());
-    QByteArray record(recordSize, '\0');
-    const int records = PX_get_num_records(doc.get());
-    for (int r = 0; r < records; ++r) {
-        if (!PX_get_record(doc.get(), r, record.data()))
-            throw ExchangeFileError(unreadable(path) + (message.isEmpty() ? QString() : "\r" + message));
-        QVector<QVariant> row(fieldCount);
-        int offset = 0;
-        for (int i = 0; i < fieldCount; ++i) {
-            if (offset + fields[i].px_flen > recordSize)
-                throw ExchangeFileError(unreadable(path));
-            row[i] = valueOf(doc.get(), fields[i], record.data() + offset, encoding);
-            offset += fields[i].px_flen;
-        }
-        content.rows.append(row);
-    }
-    return content;
+    return readAll(*open(path));
 }
 
 void write(const QString &path, const TableContent &content)
 {
     QString message;
     auto cannotWrite = [&] {
-        return ExchangeFileError(
-            QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden.%2")
-                .arg(QDir::toNativeSeparators(path), message.isEmpty() ? QString() : "\r" + message));
+        logLibraryMessage("pxlib", path, message);
+        return ExchangeFileError(cannotWriteMessage(path));
     };
     if (content.fields.isEmpty())
         throw cannotWrite();
-    if (QFile::exists(path) && !QFile::remove(path))
+    // Written beside, then put in place of a file of that name only when it
+    // is complete.
+    QTemporaryDir work;
+    if (!work.isValid())
         throw cannotWrite();
-
+    const QString target = work.filePath(QStringLiteral("target.db"));
+    {
     PxDocument doc(PX_new2(keepMessage, nullptr, nullptr, nullptr));
     if (!doc)
         throw cannotWrite();
@@ -245,7 +317,7 @@ void write(const QString &path, const TableContent &content)
         fields[i].px_flen = length;
         fields[i].px_fdc = 0;
     }
-    if (PX_create_file(doc.get(), fields, fieldCount, QFile::encodeName(path).constData(), pxfFileTypNonIndexDB) < 0)
+    if (PX_create_file(doc.get(), fields, fieldCount, QFile::encodeName(target).constData(), pxfFileTypNonIndexDB) < 0)
         throw cannotWrite();
     PX_set_value(doc.get(), "codepage", 1252);
 
@@ -291,6 +363,22 @@ void write(const QString &path, const TableContent &content)
         if (PX_put_record(doc.get(), record.data()) < 0)
             throw cannotWrite();
     }
+    }
+    // pxlib does not tell of every failed write: the table it left must hold
+    // every record.
+    try {
+        if (checkFile(target) != quint32(content.rows.size()))
+            throw cannotWrite();
+    } catch (const ExchangeFileError &) {
+        throw cannotWrite();
+    }
+    QFile written(target);
+    if (!written.open(QIODevice::ReadOnly))
+        throw cannotWrite();
+    const QByteArray bytes = written.readAll();
+    if (bytes.size() != written.size())
+        throw cannotWrite();
+    saveFile(path, bytes);
 }
 
 } // namespace masterdata::ParadoxFile

@@ -4,11 +4,16 @@
 #include "platform/fieldtype.h"
 
 #include <QByteArray>
+#include <QFileDevice>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
 #include <QVector>
 
+#include <QIODevice>
+#include <QStringDecoder>
+
+#include <memory>
 #include <stdexcept>
 
 namespace masterdata {
@@ -22,6 +27,27 @@ struct TableContent {
     QStringList fieldNames() const;
 };
 
+// A table file read one record at a time: what is held in memory is a block
+// of the file, not the file.
+class TableReader
+{
+public:
+    virtual ~TableReader() = default;
+
+    const QVector<platform::FieldDef> &fields() const { return m_fields; }
+    // The next record, one value per field (a line of delimited text may
+    // hold fewer); false after the last. Throws ExchangeFileError.
+    virtual bool next(QVector<QVariant> &row) = 0;
+    // How much of the file has been read, 0 to 1000.
+    virtual int permille() const = 0;
+
+protected:
+    QVector<platform::FieldDef> m_fields;
+};
+
+// Every record of a reader, for a grid.
+TableContent readAll(TableReader &reader);
+
 // A table file that cannot be read or written. The message is German and
 // ready to show.
 class ExchangeFileError : public std::runtime_error
@@ -33,6 +59,25 @@ public:
 private:
     QString m_message;
 };
+
+// "Die Datei ... kann nicht geöffnet werden." with the reason in German;
+// the system's own text goes to the log.
+QString cannotOpenMessage(const QString &path, const QFileDevice &file);
+// "Die Datei ... kann nicht geschrieben werden. ..." (a full disk, say); the
+// older file of that name is kept. The system's text goes to the log.
+QString cannotWriteMessage(const QString &path, const QString &systemText = {});
+// A library's own message, for the log only.
+void logLibraryMessage(const char *library, const QString &path, const QString &message);
+
+// Writes the file as a whole or not at all: into a temporary file beside it,
+// every write checked, put in place of an older file only when everything
+// was written. Throws ExchangeFileError (the older file stays).
+void saveFile(const QString &path, const QByteArray &bytes);
+// Files that belong together (a table and its schema): every one written
+// before any older one is replaced.
+void saveFiles(const QVector<std::pair<QString, QByteArray>> &files);
+// The same with the bytes of another file, copied a block at a time.
+void saveCopy(const QString &path, const QString &source);
 
 // A table file's content as a read-only dataset, for a grid.
 class ExchangeTable : public platform::DataSet
@@ -71,6 +116,72 @@ QByteArray encode(const QString &text, const QByteArray &encoding);
 bool fitsWindows1252(const QString &text);
 // Windows-1252 where it holds every text value of the content, else UTF-8.
 QByteArray encodingFor(const TableContent &content);
+
+// The encoding of text whose file names none, told from its bytes: UTF-8
+// when they are valid UTF-8 and hold a character beyond ASCII, else
+// Windows-1252; neither (empty) when they are not plausible Windows-1252
+// text either (control characters, bytes Windows-1252 leaves undefined).
+// Fed piece by piece; a piece ends where a multi-byte character must end
+// (a field of a record) or not (a block of a file).
+class Sniffer
+{
+public:
+    void add(QByteArrayView bytes);
+    // Ends a piece: a character cut off at its end makes the text invalid
+    // UTF-8.
+    void endPiece();
+    QByteArray result() const;
+
+private:
+    int m_pending = 0; // continuation bytes still expected
+    uchar m_low = 0x80, m_high = 0xBF; // the range of the next one
+    bool m_validUtf8 = true;
+    bool m_beyondAscii = false;
+    bool m_plausible1252 = true;
+    bool m_control = false;
+};
 } // namespace ExchangeEncoding
+
+// "Die Datei ... ist weder UTF-8- noch Windows-1252-Text ..."
+QString notTextMessage(const QString &path);
+
+// Marks the constructors that take text already read, not a path.
+struct InMemoryText { };
+
+// The lines of a text file, read and decoded a block at a time. The text is
+// in the encoding given; without one, UTF-8 after a byte-order mark, else
+// as the Sniffer tells (a first pass over the file). Throws ExchangeFileError
+// for a file that cannot be opened, is no text, or holds a line too long
+// for any table.
+class TextLines
+{
+public:
+    TextLines(const QString &path, const QByteArray &encoding = {});
+    // Text already in memory (its lines as above).
+    TextLines(const QString &text, InMemoryText);
+    ~TextLines();
+
+    // The next line without its end (LF or CR LF); false after the last.
+    bool next(QString &line);
+    int permille() const;
+    const QString &path() const { return m_path; }
+    const QByteArray &encoding() const { return m_encoding; }
+
+    // No record of a master table comes near this.
+    static constexpr qsizetype LongestLine = 1 << 20;
+
+private:
+    bool fill();
+
+    QString m_path;
+    std::unique_ptr<QIODevice> m_device;
+    QByteArray m_encoding;
+    std::unique_ptr<QStringDecoder> m_decoder;
+    QString m_buffer;
+    qsizetype m_start = 0; // of the next line in the buffer
+    qsizetype m_scan = 0; // where the search for its end goes on
+    qint64 m_size = 0;
+    bool m_atEnd = false;
+};
 
 } // namespace masterdata

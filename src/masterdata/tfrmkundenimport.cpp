@@ -53,6 +53,20 @@ FileKind fileKind(ExchangeFormat format)
 
 } // namespace
 
+std::unique_ptr<TableReader> TfrmKundenImport::openSource(ExchangeFormat format, const QString &path) const
+{
+    switch (format) {
+    case ExchangeFormat::DBase:
+        return DBaseFile::open(path);
+    case ExchangeFormat::Paradox:
+        return ParadoxFile::open(path);
+    case ExchangeFormat::FixedText:
+        return FixedTextFile::open(path);
+    default:
+        return std::make_unique<DelimitedTableReader>(path, m_chooser->delimiter(), m_chooser->separator());
+    }
+}
+
 TfrmKundenImport::TfrmKundenImport(TfrmDatenbank *chooser, QWidget *parent)
     : QDialog(parent)
     , m_chooser(chooser)
@@ -195,20 +209,10 @@ void TfrmKundenImport::openDatabase()
     m_source->close();
     m_sourceOpen = false;
     try {
-        switch (chosen) {
-        case ExchangeFormat::DBase:
-            showSource(DBaseFile::read(path));
-            break;
-        case ExchangeFormat::Paradox:
-            showSource(ParadoxFile::read(path));
-            break;
-        case ExchangeFormat::FixedText:
-            showSource(FixedTextFile::read(path));
-            break;
-        default:
+        if (chosen == ExchangeFormat::Csv)
             showSource(readDelimitedTable(path, m_chooser->delimiter(), m_chooser->separator()));
-            break;
-        }
+        else
+            showSource(readAll(*openSource(chosen, path)));
     } catch (const ExchangeFileError &error) {
         m_sourceGrid->hide();
         platform::dialogs().error(error.message());
@@ -232,11 +236,14 @@ void TfrmKundenImport::importData()
     importer.progress = [this](int done, int total) { showProgress(done, total); };
     m_progress->setValue(0);
     m_progress->show();
+    // The file is read again as it is imported, a record at a time.
     try {
-        if (delimited)
-            importer.importDelimited(readDelimitedText(m_path), m_chooser->delimiter(), m_chooser->separator());
-        else
-            importer.importTable(m_source->content(), chosen == ExchangeFormat::DBase ? DBaseFile::FieldNameLength : 0);
+        if (delimited) {
+            importer.importDelimitedFile(m_path, m_chooser->delimiter(), m_chooser->separator());
+        } else {
+            const std::unique_ptr<TableReader> source = openSource(chosen, m_path);
+            importer.importFile(*source, chosen == ExchangeFormat::DBase ? DBaseFile::FieldNameLength : 0);
+        }
     } catch (const ExchangeFileError &error) {
         platform::dialogs().error(error.message());
     }

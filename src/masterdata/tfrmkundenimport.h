@@ -1,8 +1,11 @@
 #pragma once
 
+#include "masterdata/masterdataexchange.h"
 #include "masterdata/tablecontent.h"
 
 #include <QDialog>
+
+#include <memory>
 
 class QLabel;
 class QLineEdit;
@@ -64,6 +67,8 @@ private:
     int format() const;
     void showProgress(int done, int total);
     void showSource(const TableContent &content);
+    // A reader of the file in a table format (CSV as delimited text).
+    std::unique_ptr<TableReader> openSource(ExchangeFormat format, const QString &path) const;
 
     TfrmDatenbank *m_chooser;
     int m_tag = 0;
