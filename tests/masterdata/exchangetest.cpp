@@ -15,11 +15,16 @@
 #include "support/modaldialog.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QtEndian>
+
+#include <csignal>
+#include <sys/resource.h>
 
 #include <shapefil.h>
 extern "C" {
@@ -678,5 +683,267 @@ TEST_F(ExchangeTest, ImportWindowTakesTheStoredFormatOrAsksForOne)
         EXPECT_EQ(platform::TableSchema::tableNameOf(table), platform::TableSchema::tableNameOf(kind.table));
         EXPECT_EQ(tag, c.tag);
         EXPECT_EQ(shell::IniReadString(kind.iniKey, "-1"), c.storedAfter);
+    }
+}
+
+TEST_F(ExchangeTest, SpreadsheetFilesAreImportedWithEveryValueExact)
+{
+    // The sheet's rows as the customer table holds them, in number order.
+    QStringList empty16;
+    for (int i = 0; i < 16; ++i)
+        empty16.append(QString());
+    auto row = [&](const QStringList &values) {
+        QStringList texts = empty16;
+        for (int i = 0; i < values.size(); ++i)
+            texts[i] = values.at(i);
+        return texts;
+    };
+    const Snapshot sheet = {
+        row({ "7", "Œuvre Café", "\"Zitat\" drin", "", "Rue de l'Église 3", "Besançon", "001", "+33 381; 22", "", "",
+            "F", "FR 12 345", "Frei Haus", "FR12345", "N", "25000" }),
+        row({ "42", "Müller & Söhne GmbH", "Grüße aus der Straße", "", "Äußere Kanalstraße 5", "Köln", "004",
+            "0221 123456", "", "", "D", "DE 123,456", "Preis 100 €", "", "J", "01067" }),
+        row({ "1001", "Ärger; Ölung" }),
+    };
+    auto fixture = [](const char *name) {
+        QFile in(QStringLiteral(EV_TEST_DATA "/spreadsheet/") + QLatin1String(name));
+        EXPECT_TRUE(in.open(QIODevice::ReadOnly)) << name;
+        return in.readAll();
+    };
+    struct Case {
+        const char *what;
+        ExchangeFormat format;
+        QByteArray bytes;
+        QString fileName;
+    };
+    QByteArray crlf = fixture("kunden-utf8.csv");
+    crlf.replace("\n", "\r\n");
+    const QVector<Case> cases = {
+        { "CSV, Windows-1252", ExchangeFormat::DelimitedText, fixture("kunden-cp1252.csv"), "a.csv" },
+        { "CSV, UTF-8 without byte-order mark", ExchangeFormat::DelimitedText, fixture("kunden-utf8.csv"), "b.csv" },
+        { "CSV, UTF-8 with byte-order mark", ExchangeFormat::DelimitedText,
+            "\xEF\xBB\xBF" + fixture("kunden-utf8.csv"), "c.csv" },
+        { "CSV, UTF-8, CR LF", ExchangeFormat::DelimitedText, crlf, "d.csv" },
+        { "dBASE, Windows-1252", ExchangeFormat::DBase, fixture("kunden-cp1252.dbf"), "e.dbf" },
+        { "dBASE, UTF-8, code page 0 and no .cpg", ExchangeFormat::DBase, fixture("kunden-utf8.dbf"), "f.dbf" },
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        platform::Table(platform::Alias::Data, Tables::Customers).emptyTable();
+        writeFile(file(c.fileName), c.bytes);
+        dialogs.clear();
+        Windows w(ExchangeKinds::Customers, c.format);
+        dialogs.answerText(file(c.fileName));
+        w.window.openDatabase();
+        w.window.importData();
+        EXPECT_TRUE(dialogs.calls(DialogKind::Error).isEmpty()) << dialogs.texts().join(" | ").toStdString();
+        EXPECT_EQ(customers(), sheet);
+    }
+}
+
+TEST_F(ExchangeTest, TextThatIsNeitherUtf8NorWindows1252IsRefused)
+{
+    insert(Tables::Customers, { { "nummer", 1 }, { "name1", "Bleibt" } });
+    const Snapshot before = customers();
+    const QByteArray header = customerHeader().toLatin1() + "\r\n";
+    struct Case {
+        const char *what;
+        QByteArray line;
+    };
+    const QVector<Case> cases = {
+        { "bytes Windows-1252 does not define", "2;\"M\x81ller \x8D\";" },
+        { "a NUL byte", QByteArray("2;\"Nul\0l\";", 10) },
+        { "UTF-16", QByteArray("2\0;\0\"\0\xE4\0\"\0", 10) },
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        writeFile(file("kaputt.txt"), header + c.line + QByteArray(";").repeated(14) + "\r\n");
+        dialogs.clear();
+        Windows w(ExchangeKinds::Customers, ExchangeFormat::DelimitedText);
+        dialogs.answerText(file("kaputt.txt"));
+        w.window.openDatabase();
+        w.window.importData();
+        ASSERT_EQ(dialogs.calls(DialogKind::Error).size(), 1);
+        EXPECT_TRUE(dialogs.lastCall().text.contains("weder UTF-8 noch Windows-1252"))
+            << dialogs.lastCall().text.toStdString();
+        EXPECT_EQ(customers(), before);
+    }
+}
+
+TEST_F(ExchangeTest, DBaseExportWritesEmptyNumbersAndFlagsAsBlanks)
+{
+    insert(Tables::Articles, { { "artikel", "A-1" }, { "bez1", "Ohne Preis" } });
+    insert(Tables::Articles, { { "artikel", "A-2" }, { "preis", 2.5 }, { "Praefberech", true } });
+    const Snapshot before = snapshot(Tables::Articles, QStringLiteral("artikel"));
+    const QString path = file("ARTIKEL.DBF");
+    {
+        Windows w(ExchangeKinds::Articles, ExchangeFormat::DBase);
+        dialogs.answerText(path);
+        w.window.exportData();
+    }
+    ASSERT_TRUE(dialogs.calls(DialogKind::Error).isEmpty()) << dialogs.texts().join(" | ").toStdString();
+
+    // The stored bytes of the first record's price, net weight and flag.
+    QFile stored(path);
+    ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
+    QByteArray bytes = stored.readAll();
+    stored.close();
+    DBFHandle dbf = DBFOpen(QFile::encodeName(path).constData(), "rb");
+    ASSERT_TRUE(dbf);
+    const int headerLength = dbf->nHeaderLength;
+    QVector<std::pair<int, int>> empties; // offset in the file, width
+    for (const char *name : { "preis", "netto", "Praefberec" }) {
+        const int field = DBFGetFieldIndex(dbf, name);
+        ASSERT_GE(field, 0) << name;
+        empties.append({ headerLength + dbf->panFieldOffset[field], dbf->panFieldSize[field] });
+    }
+    DBFClose(dbf);
+    for (const auto &[offset, width] : empties)
+        EXPECT_EQ(bytes.mid(offset, width), QByteArray(width, ' '));
+
+    // Read back empty, and so is the fill another program may have written.
+    platform::Table(platform::Alias::Data, Tables::Articles).emptyTable();
+    for (const char fill : { ' ', '*' }) {
+        SCOPED_TRACE(fill);
+        QByteArray filled = bytes;
+        for (const auto &[offset, width] : empties)
+            filled.replace(offset, width, QByteArray(width, width == 1 && fill == '*' ? '?' : fill));
+        writeFile(file("ARTIKEL2.DBF"), filled);
+        Windows w(ExchangeKinds::Articles, ExchangeFormat::DBase);
+        dialogs.answerText(file("ARTIKEL2.DBF"));
+        w.window.openDatabase();
+        w.window.importData();
+        EXPECT_TRUE(dialogs.calls(DialogKind::Error).isEmpty()) << dialogs.texts().join(" | ").toStdString();
+        EXPECT_EQ(snapshot(Tables::Articles, QStringLiteral("artikel")), before);
+    }
+}
+
+namespace {
+
+// Files may grow only to a few kilobytes while it lives, as on a disk that
+// is full: writes beyond fail as they would there.
+class FullDisk
+{
+public:
+    FullDisk()
+    {
+        getrlimit(RLIMIT_FSIZE, &m_former);
+        m_formerSignal = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_former;
+        limit.rlim_cur = 8192;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FullDisk()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_former);
+        std::signal(SIGXFSZ, m_formerSignal);
+    }
+
+private:
+    rlimit m_former {};
+    void (*m_formerSignal)(int) = nullptr;
+};
+
+QByteArray contentOf(const QString &path)
+{
+    QFile in(path);
+    return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+}
+
+} // namespace
+
+TEST_F(ExchangeTest, ExportOntoAFullDiskKeepsTheOlderFileAndSaysSo)
+{
+    for (int n = 1; n <= 300; ++n)
+        insert(Tables::Customers,
+            { { "nummer", n }, { "name1", QStringLiteral("Kunde %1 mit einem längeren Namen").arg(n) },
+                { "ort", "Köln" } });
+    struct Case {
+        const char *what;
+        ExchangeFormat format;
+        QString fileName;
+        QStringList companions; // written with the file
+    };
+    const QVector<Case> cases = {
+        { "delimited", ExchangeFormat::DelimitedText, "kunden.txt", {} },
+        { "fixed width", ExchangeFormat::FixedText, "fest.txt", { "fest.SCH" } },
+        { "dBASE", ExchangeFormat::DBase, "kunden.dbf", {} },
+        { "Paradox", ExchangeFormat::Paradox, "kunden.db", {} },
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        QStringList paths { file(c.fileName) };
+        for (const QString &companion : c.companions)
+            paths.append(file(companion));
+        for (const QString &path : paths)
+            writeFile(path, "die ältere Datei " + path.toUtf8());
+        dialogs.clear();
+        Windows w(ExchangeKinds::Customers, c.format);
+        dialogs.answerText(file(c.fileName));
+        {
+            FullDisk full;
+            w.window.exportData();
+        }
+        ASSERT_EQ(dialogs.calls(DialogKind::Error).size(), 1);
+        EXPECT_TRUE(dialogs.lastCall().text.contains("kann nicht geschrieben werden"))
+            << dialogs.lastCall().text.toStdString();
+        EXPECT_TRUE(dialogs.lastCall().text.contains("Datenträger voll")) << dialogs.lastCall().text.toStdString();
+        for (const QString &path : paths)
+            EXPECT_EQ(contentOf(path), "die ältere Datei " + path.toUtf8()) << path.toStdString();
+        EXPECT_EQ(QDir(files.path()).entryList(QDir::Files).size(), paths.size())
+            << "no half-written file is left beside it";
+        for (const QString &path : paths)
+            QFile::remove(path);
+    }
+}
+
+TEST_F(ExchangeTest, ParadoxFileWithABrokenChainOfBlocksIsRefused)
+{
+    for (int n = 1; n <= 200; ++n)
+        insert(Tables::Customers, { { "nummer", n }, { "name1", QStringLiteral("Kunde %1").arg(n) } });
+    const QString path = file("KUNDEN.DB");
+    {
+        Windows w(ExchangeKinds::Customers, ExchangeFormat::Paradox);
+        dialogs.answerText(path);
+        w.window.exportData();
+    }
+    const QByteArray bytes = contentOf(path);
+    ASSERT_GE(bytes.size(), 0x58);
+    const int headerSize = qFromLittleEndian<quint16>(bytes.constData() + 2);
+    const int blockSize = uchar(bytes.at(5)) * 1024;
+    const int blocks = qFromLittleEndian<quint16>(bytes.constData() + 0x0C);
+    ASSERT_GE(blocks, 3) << "the table needs a chain of blocks";
+    auto patched = [&](int block, int offset, quint16 value) {
+        QByteArray copy = bytes;
+        qToLittleEndian<quint16>(value, copy.data() + headerSize + (block - 1) * blockSize + offset);
+        return copy;
+    };
+    platform::Table(platform::Alias::Data, Tables::Customers).emptyTable();
+    insert(Tables::Customers, { { "nummer", 1 }, { "name1", "Bleibt" } });
+    const Snapshot before = customers();
+    struct Case {
+        const char *what;
+        QByteArray content;
+    };
+    const QVector<Case> cases = {
+        { "the chain loops", patched(2, 0, 1) },
+        { "a block points at itself", patched(3, 0, 3) },
+        { "a block beyond the file", patched(1, 0, quint16(blocks + 5)) },
+        { "a block holding more records than fit", patched(1, 4, 0x7FF0) },
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        writeFile(file("KAPUTT.DB"), c.content);
+        dialogs.clear();
+        Windows w(ExchangeKinds::Customers, ExchangeFormat::Paradox);
+        dialogs.answerText(file("KAPUTT.DB"));
+        w.window.openDatabase();
+        ASSERT_EQ(dialogs.calls(DialogKind::Error).size(), 1);
+        EXPECT_TRUE(dialogs.lastCall().text.contains("unvollständig oder beschädigt"))
+            << dialogs.lastCall().text.toStdString();
+        EXPECT_FALSE(dialogs.lastCall().text.contains("paradox", Qt::CaseSensitive))
+            << "pxlib's own text goes to the log only";
+        w.window.importData();
+        EXPECT_EQ(customers(), before);
     }
 }
