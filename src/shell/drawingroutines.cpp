@@ -189,9 +189,16 @@ void PaintButtonShadow(QWidget *form, QWidget *control, const QColor &colour, in
         return;
     QRect bounds = form->isAncestorOf(control) ? QRect(control->mapTo(form, QPoint(0, 0)), control->size())
                                                : control->geometry();
+    // The shadow lies only outside the button, and the button gets an opaque
+    // face: a flat button paints no background of its own, so whatever the
+    // form paints beneath it is its face.
+    const QRect face = bounds;
     bounds.translate(offset, offset);
     QPainter painter(form);
+    painter.setClipRegion(QRegion(bounds).subtracted(QRegion(face)));
     painter.fillRect(bounds, colour);
+    painter.setClipping(false);
+    painter.fillRect(face, control->palette().color(QPalette::Button));
 }
 
 } // namespace shell

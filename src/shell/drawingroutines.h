@@ -43,8 +43,10 @@ int CalcScrollStep(int controlTop, int scrollBoxHeight);
 // Top of a pick window opened from a button at buttonTop.
 int CalcPickFormTop(int buttonTop, int pickFormHeight);
 
-// Fills the bounds of control, moved offset pixels right and down, with
-// colour on form, when control is a tool button or a flat push button.
+// Draws the shadow of control on form, when control is a tool button or a
+// flat push button: its bounds moved offset pixels right and down, filled
+// with colour where they lie outside the button, and the button's face in
+// its button colour (a flat button paints no background of its own).
 // Call it from form's paint event, before the children paint over it.
 void PaintButtonShadow(QWidget *form, QWidget *control, const QColor &colour, int offset);
 

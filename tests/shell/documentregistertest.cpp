@@ -286,6 +286,34 @@ TEST_F(DocumentRegisterTest, WindowHasTheCommandsOfEveryRegister)
     EXPECT_EQ(model->headerData(2, Qt::Horizontal).toString(), "Empfänger");
 }
 
+TEST_F(DocumentRegisterTest, FlatButtonsAreReadableWithTheirShadowBesideThem)
+{
+    // The default options draw the command and navigator buttons flat.
+    DocumentRegister reg(demoKind());
+    reg.show();
+    const QImage image = reg.grab().toImage();
+    QList<QToolButton *> buttons = reg.findChildren<QToolButton *>();
+    ASSERT_GE(buttons.size(), 13);
+    for (QToolButton *button : std::as_const(buttons)) {
+        ASSERT_TRUE(button->autoRaise()) << "flat look";
+        const QRect face(button->mapTo(&reg, QPoint(0, 0)), button->size());
+        const QColor first = image.pixelColor(face.topLeft());
+        bool oneColour = true;
+        int black = 0;
+        for (int y = face.top(); y <= face.bottom(); ++y) {
+            for (int x = face.left(); x <= face.right(); ++x) {
+                const QColor pixel = image.pixelColor(x, y);
+                oneColour = oneColour && pixel == first;
+                black += pixel == QColor(Qt::black);
+            }
+        }
+        EXPECT_FALSE(oneColour) << button->objectName().toStdString() << " is a block of one colour";
+        EXPECT_LT(black, face.width() * face.height() / 4) << button->objectName().toStdString();
+        EXPECT_EQ(image.pixelColor(face.bottomRight() + QPoint(2, 2)), QColor(Qt::black))
+            << button->objectName().toStdString() << ": the shadow falls beside the button";
+    }
+}
+
 TEST_F(DocumentRegisterTest, EmptyTablesGetTheTemplateOnOpenAndDocumentOneOnClose)
 {
     struct Case {
