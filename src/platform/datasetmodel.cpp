@@ -2,6 +2,7 @@
 
 #include "platform/dataset.h"
 #include "platform/fieldvalue.h"
+#include "platform/localformat.h"
 
 #include <QScopedValueRollback>
 
@@ -54,6 +55,12 @@ int DataSetModel::columnWidth(int column) const
     return !m_columns.isEmpty() && column >= 0 && column < m_columns.size() ? m_columns.at(column).width : 0;
 }
 
+FieldType DataSetModel::columnType(int column) const
+{
+    const int field = fieldOf(column);
+    return field >= 0 && m_dataSet && m_dataSet->isActive() ? m_dataSet->fieldDef(field).type : FieldType::String;
+}
+
 int DataSetModel::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : m_rowCount;
@@ -78,6 +85,17 @@ const QVector<QVariant> &DataSetModel::row(int position) const
     return m_cachedRow;
 }
 
+QString DataSetModel::displayText(FieldType type, const QVariant &value)
+{
+    if (!value.isValid() || value.isNull())
+        return QString();
+    if (type == FieldType::Boolean)
+        return value.toBool() ? QStringLiteral("Ja") : QStringLiteral("Nein");
+    if (isFloatType(type))
+        return formatDisplayNumber(value.toDouble());
+    return valueToText(type, value);
+}
+
 QVariant DataSetModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || !m_dataSet || !m_dataSet->isActive() || index.row() >= m_rowCount)
@@ -91,11 +109,13 @@ QVariant DataSetModel::data(const QModelIndex &index, int role) const
         // The record being edited shows what has been typed so far.
         const bool edited = m_dataSet->state() == DataSetState::Edit && index.row() == m_currentRow;
         const QVariant value = edited ? m_dataSet->value(field) : row(index.row()).value(field);
-        return valueToText(type, value);
+        return displayText(type, value);
     }
     case Qt::TextAlignmentRole:
         if (isIntegerType(type) || isFloatType(type))
             return QVariant(Qt::AlignRight | Qt::AlignVCenter);
+        if (type == FieldType::Boolean)
+            return QVariant(Qt::AlignCenter);
         return QVariant(Qt::AlignLeft | Qt::AlignVCenter);
     default:
         return {};

@@ -33,11 +33,18 @@ public:
     void addColumn(const QString &fieldName, const QString &caption = {}, int width = 0);
     const QVector<DataSetColumn> &columns() const { return m_columns; }
     int columnWidth(int column) const;
+    // The type of a column's field; String when the column shows no field.
+    FieldType columnType(int column) const;
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+    // A field's value as a grid shows it: numbers with decimals in the
+    // workstation's format ("1.255,00"), Booleans "Ja" and "Nein", dates
+    // "dd.MM.yyyy", everything else as the field's text.
+    static QString displayText(FieldType type, const QVariant &value);
 
     // The row of the dataset's current record, -1 when there is none.
     int currentRow() const { return m_currentRow; }

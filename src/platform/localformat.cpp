@@ -58,6 +58,16 @@ QString formatAmount(double value)
     return formatNumber(value, 2);
 }
 
+QString formatDisplayNumber(double value)
+{
+    if (std::isnan(value) || std::isinf(value))
+        return QString();
+    int decimals = 2;
+    while (decimals < 6 && roundToDecimals(value, decimals) != roundToDecimals(value, 6))
+        ++decimals;
+    return formatNumber(value, decimals);
+}
+
 QString formatPlainNumber(double value)
 {
     if (std::isnan(value) || std::isinf(value))
@@ -201,7 +211,7 @@ QDateTime parseDateTime(const QString &input)
 
 double roundHalfEven(double value)
 {
-    return std::nearbyint(value);  // default rounding mode: to nearest, ties to even
+    return std::nearbyint(value); // default rounding mode: to nearest, ties to even
 }
 
 double roundHalfAwayFromZero(double value)

@@ -19,6 +19,9 @@ QChar groupSeparator();
 QString formatAmount(double value);
 // "#,##0.000" style with the given decimals and group separators
 QString formatNumber(double value, int decimals);
+// A number as grids and lists show it: group separators, two decimals, more
+// when the value has them (up to six): 1255 -> "1.255,00", 0.125 -> "0,125"
+QString formatDisplayNumber(double value);
 // Plain number text without group separators and up to 15 significant digits:
 // 1234.5 -> "1234,5", 3.0 -> "3"
 QString formatPlainNumber(double value);

@@ -5,9 +5,15 @@
 
 #include <QHeaderView>
 #include <QScopedValueRollback>
+#include <QStyle>
 #include <QWheelEvent>
 
 namespace shell {
+
+namespace {
+// Rows measured for the width of number and date columns.
+constexpr int MeasuredRows = 100;
+} // namespace
 
 TWheelDBGrid::TWheelDBGrid(QWidget *parent)
     : QTableView(parent)
@@ -43,7 +49,25 @@ void TWheelDBGrid::applyColumnWidths()
     if (!m_model)
         return;
     for (int column = 0; column < m_model->columnCount(); ++column) {
-        if (const int width = m_model->columnWidth(column); width > 0)
+        int width = m_model->columnWidth(column);
+        // Numbers and dates are never cut: such a column is at least as wide
+        // as its title and the values of the first rows.
+        const platform::FieldType type = m_model->columnType(column);
+        if (platform::isIntegerType(type) || platform::isFloatType(type) || type == platform::FieldType::Date
+            || type == platform::FieldType::Time || type == platform::FieldType::DateTime) {
+            const QFontMetrics metrics(font());
+            const int padding = 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 12;
+            int content = QFontMetrics(horizontalHeader()->font())
+                              .horizontalAdvance(m_model->headerData(column, Qt::Horizontal).toString());
+            if (type == platform::FieldType::Date)
+                content = std::max(content, metrics.horizontalAdvance(QStringLiteral("00.00.0000")));
+            const int rows = std::min(m_model->rowCount(), MeasuredRows);
+            for (int row = 0; row < rows; ++row)
+                content = std::max(
+                    content, metrics.horizontalAdvance(m_model->index(row, column).data(Qt::DisplayRole).toString()));
+            width = std::max(width, content + padding);
+        }
+        if (width > 0)
             setColumnWidth(column, width);
     }
 }

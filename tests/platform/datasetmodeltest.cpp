@@ -52,7 +52,7 @@ TEST_F(DataSetModelTest, ShowsChosenColumnsAndEveryFieldWithoutColumns)
     EXPECT_EQ(model.headerData(1, Qt::Horizontal).toString(), "Name1") << "no caption: the field name";
     EXPECT_EQ(model.columnWidth(0), 80);
     EXPECT_EQ(column(model, 1), QStringList({ "Meier", "Müller", "Schulze" }));
-    EXPECT_EQ(column(model, 2), QStringList({ "15", "30", "45" }));
+    EXPECT_EQ(column(model, 2), QStringList({ "15,00", "30,00", "45,00" })) << "amounts in the program's format";
     EXPECT_EQ(model.data(model.index(0, 2), Qt::TextAlignmentRole).toInt() & Qt::AlignRight, Qt::AlignRight);
 
     DataSetModel all;
@@ -60,6 +60,29 @@ TEST_F(DataSetModelTest, ShowsChosenColumnsAndEveryFieldWithoutColumns)
     EXPECT_EQ(all.columnCount(), table->fieldCount());
     table->close();
     EXPECT_EQ(all.rowCount(), 0);
+}
+
+TEST(DataSetModelTextTest, GridsShowNumbersDatesAndBooleansInTheProgramsFormat)
+{
+    struct Case {
+        FieldType type;
+        QVariant value;
+        QString text;
+    };
+    const QList<Case> cases = {
+        { FieldType::Float, 125.5, "125,50" },
+        { FieldType::Float, 1255.0, "1.255,00" },
+        { FieldType::Currency, -1234567.891, "-1.234.567,891" },
+        { FieldType::Float, 0.125, "0,125" },
+        { FieldType::Float, 0.0, "0,00" },
+        { FieldType::Float, QVariant(), "" },
+        { FieldType::Integer, 2000000000, "2000000000" },
+        { FieldType::Boolean, true, "Ja" },
+        { FieldType::Boolean, false, "Nein" },
+        { FieldType::Date, QDate(2024, 12, 11), "11.12.2024" },
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(DataSetModel::displayText(c.type, c.value), c.text) << c.text.toStdString();
 }
 
 TEST_F(DataSetModelTest, FollowsTheCurrentRecordAndMovesIt)

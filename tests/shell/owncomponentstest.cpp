@@ -258,6 +258,28 @@ TEST_F(GridTest, OneWheelStepMovesOneRecordAndTheSelectionFollows)
     EXPECT_EQ(grid.selectionModel()->selectedRows().size(), 1);
 }
 
+TEST_F(GridTest, NumberAndDateColumnsAreWideEnoughForTheirValues)
+{
+    platform::Database &db = dir->session().database(Data);
+    db.exec(QStringLiteral("INSERT INTO TESTKOPF (BelegNr, Datum, Name1, Betrag) "
+                           "VALUES (2000000000, '2026-12-11', 'Kunde mit einem langen Namen', 1234567.5)"));
+    platform::Table table(Data, QStringLiteral("TESTKOPF.DB"));
+    table.open();
+    // Widths as a kind declares them, too narrow for what the rows hold.
+    platform::DataSetModel model(
+        &table, { { "BelegNr", "Nr.", 30 }, { "Datum", "Datum", 30 }, { "Betrag", "", 30 }, { "Name1", "Name", 30 } });
+    TWheelDBGrid grid;
+    grid.setModel(&model);
+    grid.show();
+    const QFontMetrics metrics(grid.font());
+    for (const auto &[column, text] :
+        QList<QPair<int, QString>> { { 0, "2000000000" }, { 1, "11.12.2026" }, { 2, "1.234.567,50" } }) {
+        EXPECT_EQ(model.index(0, column).data().toString(), text);
+        EXPECT_GT(grid.columnWidth(column), metrics.horizontalAdvance(text)) << text.toStdString();
+    }
+    EXPECT_EQ(grid.columnWidth(3), 30) << "a text column keeps the width it was given";
+}
+
 TEST_F(GridTest, GridOverManyRecordsReadsOnlyWhatItShows)
 {
     constexpr int Count = 100000;
