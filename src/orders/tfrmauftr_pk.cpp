@@ -58,8 +58,12 @@ shell::EntryWindowDefinition packageWindowDefinition()
     }
     for (int i = 0; i < rightFields.size(); ++i) {
         definition.labels.append(EntryLabel::at(rightLabels.at(i), 0, 250, 19 + i * 30));
-        definition.controls.append(
-            EntryControl::edit(editName(rightFields.at(i)), rightFields.at(i)).at(0, 330, 16 + i * 30, 100, 21));
+        EntryControl edit
+            = EntryControl::edit(editName(rightFields.at(i)), rightFields.at(i)).at(0, 330, 16 + i * 30, 100, 21);
+        // The volume as the grid's "CBM" column shows it: "0,060".
+        if (rightFields.at(i) == QLatin1String("M3"))
+            edit.withDecimals(3);
+        definition.controls.append(edit);
     }
     definition.picks.append(shell::EntryPick { QStringLiteral("SpeedButtonPackart"), 0, QRect(214, 16, 21, 21),
         [](shell::EntryWindow &window) -> std::optional<PickValues> {

@@ -1,5 +1,7 @@
 #include "platform/fielddatalink.h"
 
+#include "platform/localformat.h"
+
 #include "platform/dataset.h"
 #include "platform/field.h"
 #include "platform/fieldvalue.h"
@@ -101,7 +103,17 @@ QVariant FieldDataLink::value() const
 QString FieldDataLink::text() const
 {
     const int index = fieldIndex();
-    return index >= 0 ? valueToText(m_dataSet->fieldDef(index).type, m_dataSet->value(index)) : QString();
+    if (index < 0)
+        return QString();
+    const FieldType type = m_dataSet->fieldDef(index).type;
+    const QVariant value = m_dataSet->value(index);
+    if (m_decimals >= 0 && !value.isNull()
+        && (type == FieldType::Float || type == FieldType::Currency || type == FieldType::Bcd)) {
+        QLocale locale = workstationLocale();
+        locale.setNumberOptions(QLocale::OmitGroupSeparator);
+        return locale.toString(value.toDouble(), 'f', m_decimals);
+    }
+    return valueToText(type, value);
 }
 
 bool FieldDataLink::edit()

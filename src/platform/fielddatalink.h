@@ -40,6 +40,10 @@ public:
     bool canModify() const;
     bool isEditing() const;
 
+    // Decimals a number is shown with ("0.000": 3); -1 shows it as stored.
+    void setDecimals(int decimals) { m_decimals = decimals; }
+    int decimals() const { return m_decimals; }
+
     QVariant value() const;
     QString text() const; // the value in the program's text form
 
@@ -67,6 +71,7 @@ private:
     QPointer<DataSet> m_dataSet;
     QString m_fieldName;
     bool m_readOnly = false;
+    int m_decimals = -1;
     bool m_writing = false;
     QMetaObject::Connection m_connections[5];
 };

@@ -629,9 +629,12 @@ void DocumentRegister::bbtLoeschenClick()
     const int to = dialog.ToNumber();
     m_lastFrom = from;
     m_lastTo = to;
+    // A range of numbers, whatever order a search left behind; the grid
+    // keeps that order afterwards.
+    const QString order = m_head->indexName();
+    auto restoreOrder = qScopeGuard([this, order] { m_head->setIndexName(order); });
     try {
         m_head->cancelRange();
-        // A range of numbers, whatever order a search left behind.
         m_head->setIndexName(QString());
         m_head->first();
         m_head->findNearest({ from });

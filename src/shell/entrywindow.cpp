@@ -6,6 +6,7 @@
 #include "platform/datamemo.h"
 #include "platform/dataradiogroup.h"
 #include "platform/field.h"
+#include "platform/fielddatalink.h"
 #include "platform/table.h"
 #include "shell/buttonlook.h"
 #include "shell/documentregister.h"
@@ -198,6 +199,7 @@ void EntryWindow::build()
         switch (definition.kind) {
         case EntryControlKind::Edit: {
             auto *edit = new platform::DataEdit(surface);
+            edit->dataLink()->setDecimals(definition.decimals);
             edit->bind(head, definition.field);
             edit->setFont(state.EingabeFelderFont);
             widget = edit;

@@ -63,6 +63,7 @@ struct EntryControl {
     QStringList values; // radio group values; empty: the captions
     QVariant checkedValue = true; // check box
     QVariant uncheckedValue = false;
+    int decimals = -1; // an edit shows its number with these decimals
     QColor focusColor; // check box while it has the focus
     QColor focusTextColor;
 
@@ -81,6 +82,11 @@ struct EntryControl {
     EntryControl &hint(const QString &text)
     {
         hintText = text;
+        return *this;
+    }
+    EntryControl &withDecimals(int count)
+    {
+        decimals = count;
         return *this;
     }
     EntryControl &pick(int index)

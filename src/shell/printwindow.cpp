@@ -201,10 +201,10 @@ void PrintWindow::prepareSettings()
 {
     for (const auto &[oldName, newName] : std::as_const(m_definition.renamedRows))
         renamePrintRow(*m_settings, oldName, newName);
-    if (m_definition.createsMissingRows) {
-        for (const PrintSheet &sheet : std::as_const(m_definition.sheets))
-            addMissingPrintRow(*m_settings, sheet.row, m_definition.newRowPrinter);
-    }
+    // A user directory made before a form existed lacks its row.
+    const QString printer = m_definition.createsMissingRows ? m_definition.newRowPrinter : QStringLiteral("-1");
+    for (const PrintSheet &sheet : std::as_const(m_definition.sheets))
+        addMissingPrintRow(*m_settings, sheet.row, printer);
 }
 
 void PrintWindow::choosePrinter()

@@ -95,6 +95,13 @@ TfrmBenutzer::TfrmBenutzer(QWidget *parent)
     layout->addLayout(fields);
     for (QWidget *edit : { edKurzname, edName, edVorname, edPasswort })
         edit->installEventFilter(this);
+    // The login compares no more than the field holds: a longer password is
+    // refused here instead of being cut without a word.
+    connect(edPasswort, &QLineEdit::inputRejected, this, [this] {
+        if (edPasswort->maxLength() < 32767)
+            platform::dialogs().error(
+                QStringLiteral("Das Paßwort darf höchstens %1 Zeichen lang sein!").arg(edPasswort->maxLength()));
+    });
 
     auto *buttons = new QHBoxLayout;
     auto addButton = [&](const QString &name, const QString &hint, QStyle::StandardPixmap icon, const QString &text,
@@ -139,8 +146,7 @@ TfrmBenutzer::TfrmBenutzer(QWidget *parent)
     m_users->afterInsert = [this](platform::DataSet &ds) {
         ds.setValue(QStringLiteral("UserNr"), m_newNumber);
         if (!createUserDirectory(m_newNumber, platform::Session::current().aliasPath(platform::Alias::Data)))
-            platform::dialogs().error(
-                QStringLiteral("Fehler beim anlegen eines Verzeichnisses\roder Fehler beim Kopieren der Datenbank!"));
+            platform::dialogs().error(UserDirectoryFailedMessage);
     };
     m_users->afterPost = [this](platform::DataSet &) { m_posted = true; };
     watchFailedSaves(*m_users);

@@ -707,7 +707,9 @@ void TfrmMain::showEvent(QShowEvent *event)
 void TfrmMain::FormShow()
 {
     const QString directory = userDirectory(mainState().UserNr);
-    prepareUserDirectory(directory);
+    platform::Session &session = platform::Session::current();
+    if (!createUserDirectory(mainState().UserNr, session.aliasPath(platform::Alias::Data)))
+        platform::dialogs().error(UserDirectoryFailedMessage);
     platform::Session::current().setAliasPath(platform::Alias::User, directory);
     platform::Session::current().database(platform::Alias::User);
     platform::PrinterService::setPdfDirectory(directory);

@@ -87,7 +87,9 @@ void TPasswordDlg::OKBtnClick()
     // A short name that is not found leaves the table where it stands.
     m_users->findKey({ cbbxBenutzer->currentText() });
     const QString stored = m_users->isEmpty() ? QString() : m_users->value(QStringLiteral("Passwort")).toString();
-    if (platform::upperCase(stored) == platform::upperCase(Password->text())) {
+    // Only as much of the typed text as the field can hold was ever stored.
+    const int stores = m_users->fieldByName(QStringLiteral("Passwort")).size();
+    if (platform::upperCase(stored) == platform::upperCase(Password->text().left(stores))) {
         accept();
         return;
     }

@@ -65,21 +65,9 @@ int nextUserNumber()
     return highest.isNull() ? 1 : highest.toInt() + 1;
 }
 
-void prepareUserDirectory(const QString &directory)
-{
-    QDir().mkpath(directory);
-    platform::Session session;
-    session.setAliasPath(platform::Alias::User, directory);
-    session.database(platform::Alias::User, true)
-        .ensureTables(platform::SchemaRegistry::instance().tables(platform::Alias::User));
-    session.closeAll();
-}
-
 bool createUserDirectory(int userNr, const QString &dataDirectory)
 {
     const QString directory = userDirectory(userNr);
-    if (QFileInfo::exists(directory))
-        return true;
     if (!QDir().mkpath(directory))
         return false;
     try {
@@ -88,9 +76,16 @@ bool createUserDirectory(int userNr, const QString &dataDirectory)
         session.setAliasPath(platform::Alias::User, directory);
         const auto userTables = platform::SchemaRegistry::instance().tables(platform::Alias::User);
         platform::Database &target = session.database(platform::Alias::User, true);
-        target.ensureTables(userTables);
-        platform::Database &source = session.database(platform::Alias::Data);
+        // Only a table the directory did not have yet receives the master
+        // rows: the settings of an existing directory stay as they are.
+        QVector<platform::TableSchema> missing;
         for (const auto &schema : userTables) {
+            if (!target.tableExists(schema.tableName()))
+                missing.append(schema);
+        }
+        target.ensureTables(missing);
+        platform::Database &source = session.database(platform::Alias::Data);
+        for (const auto &schema : std::as_const(missing)) {
             if (!source.tableExists(schema.tableName()))
                 continue;
             platform::Table from(platform::Alias::Data, schema.fileName());
@@ -135,31 +130,37 @@ bool isDataDirectory(const QString &directory)
         || platform::tableFileExists(directory, UserTableName);
 }
 
+bool isUnusedProgramDirectory(const QString &directory)
+{
+    const QDir dir(directory);
+    if (dir.exists(IniFileName) || dir.exists(QStringLiteral("Data")))
+        return false;
+    return dir.entryList({ QStringLiteral("User*") }, QDir::Dirs | QDir::NoDotAndDotDot).isEmpty();
+}
+
 bool firstStart()
 {
-    const QString iniPath = ProgramDirectory() + IniFileName;
-    if (QFileInfo::exists(iniPath) && platform::IniFile(iniPath).hasKey(IniSection, QStringLiteral("DatenBankPfad")))
+    // A directory that was used before keeps to the start-up: when the INI
+    // file was lost, the clerk is asked for the data directory instead of
+    // being given a second, empty one.
+    if (!isUnusedProgramDirectory(ProgramDirectory()))
         return false;
     const QString dataDirectory = ProgramDirectory() + QStringLiteral("Data");
-    if (!QFileInfo::exists(dataDirectory)) {
-        QDir().mkpath(dataDirectory);
-        platform::Session session;
-        session.setAliasPath(platform::Alias::Data, dataDirectory);
-        prepareDataDirectory(session);
-        platform::Table users(platform::Alias::Data, UserTableName);
-        users.setSession(&session);
-        users.open();
-        if (users.isEmpty()) {
-            users.append();
-            users.fieldByName(QStringLiteral("Kurzname")).setAsString(AdministratorFunction);
-            users.fieldByName(QStringLiteral("Funktion")).setAsString(AdministratorFunction);
-            users.fieldByName(QStringLiteral("UserNr")).setAsInteger(1);
-            users.post();
-        }
-        users.close();
-        session.closeAll();
-        createUserDirectory(1, dataDirectory);
-    }
+    QDir().mkpath(dataDirectory);
+    platform::Session session;
+    session.setAliasPath(platform::Alias::Data, dataDirectory);
+    prepareDataDirectory(session);
+    platform::Table users(platform::Alias::Data, UserTableName);
+    users.setSession(&session);
+    users.open();
+    users.append();
+    users.fieldByName(QStringLiteral("Kurzname")).setAsString(AdministratorFunction);
+    users.fieldByName(QStringLiteral("Funktion")).setAsString(AdministratorFunction);
+    users.fieldByName(QStringLiteral("UserNr")).setAsInteger(1);
+    users.post();
+    users.close();
+    session.closeAll();
+    createUserDirectory(1, dataDirectory);
     IniWriteString(QStringLiteral("DatenBankPfad"), dataDirectory);
     return true;
 }

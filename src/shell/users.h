@@ -21,14 +21,14 @@ void registerUserTables();
 QString userDirectory(int userNr);
 // The next user number: the highest of all users + 1 (1 for none).
 int nextUserNumber();
-// Creates the directory of a new user with his print settings: a copy of
-// the data directory's master copy of the per-user tables (their
-// declaration where the data directory has none). An existing directory is
-// left as it is. False when the directory or the copy cannot be made.
+// Makes the directory of a user ready: creates it when missing and gives
+// each per-user table it lacks (all of them for a new directory) the rows
+// of the data directory's master copy. Rows of an existing table are left
+// as they are. Every path that makes a user directory goes through here.
+// False when the directory or the copy cannot be made.
 bool createUserDirectory(int userNr, const QString &dataDirectory);
-// Creates the per-user tables a user directory lacks (a newer program may
-// have more of them); records stay.
-void prepareUserDirectory(const QString &directory);
+inline const QString UserDirectoryFailedMessage
+    = QStringLiteral("Fehler beim anlegen eines Verzeichnisses\roder Fehler beim Kopieren der Datenbank!");
 
 // What a fresh or older data directory needs besides its tables: rows of
 // code tables, the one parameter record. Each step must leave existing
@@ -49,11 +49,14 @@ QString dataDirectoryMarker();
 // then creates the tables it lacks).
 bool isDataDirectory(const QString &directory);
 
-// The installation on the first start in a program directory: when
-// Export.ini names no data directory, the folder "Data" beside the program
-// is made the data directory; when it does not exist it is created with
-// every table, the administrator "Systemverwalter" (no password) and his
-// user directory. Returns whether it did anything.
+// A program directory in which the program never ran: no Export.ini, no
+// "Data" and no user directory.
+bool isUnusedProgramDirectory(const QString &directory);
+// The installation on the first start in an unused program directory: the
+// folder "Data" beside the program is created with every table, the
+// administrator "Systemverwalter" (no password) and his user directory, and
+// becomes the data directory. Returns whether it did anything; a directory
+// used before is left to the start-up, which asks for the data directory.
 bool firstStart();
 
 } // namespace shell

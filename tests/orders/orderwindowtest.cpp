@@ -608,10 +608,11 @@ TEST_F(OrderWindowTest, APackageGetsItsVolume)
         ASSERT_NE(package, nullptr);
         EXPECT_EQ(package->windowTitle(), "Packstücke");
         EXPECT_EQ(edit(*package, "DBEditANZAHL")->text(), "1");
-        EXPECT_EQ(edit(*package, "DBEditM3")->text(), "0");
+        EXPECT_EQ(edit(*package, "DBEditM3")->text(), "0,000");
         typeAndLeave(*package, "DBEditLAENGE", "120", "DBEditBREITE");
         typeAndLeave(*package, "DBEditBREITE", "80", "DBEditHOEHE");
         typeAndLeave(*package, "DBEditHOEHE", "100", "DBEditANZAHL");
+        EXPECT_EQ(edit(*package, "DBEditM3")->text(), "0,960");
         package->reject();
     });
     w.sbPackNeu->click();
@@ -619,6 +620,30 @@ TEST_F(OrderWindowTest, APackageGetsItsVolume)
     auto *model = w.dbgrPack->model();
     EXPECT_EQ(model->headerData(6, Qt::Horizontal).toString(), "CBM");
     EXPECT_EQ(model->index(0, 6).data().toString(), "0,960");
+}
+
+TEST_F(OrderWindowTest, ThePackageDialogShowsTheVolumeWithThreeDecimals)
+{
+    struct Case {
+        const char *length, *width, *height, *shown;
+    };
+    const Case cases[]
+        = { { "50", "40", "30", "0,060" }, { "100", "100", "300", "3,000" }, { "1", "1", "1", "0,000" } };
+    TfrmAuftrag &w = open(3);
+    for (const Case &c : cases) {
+        QString shown;
+        testsupport::onNextModal([&c, &shown](QDialog *dialog) {
+            auto *package = qobject_cast<TfrmAuftr_pk *>(dialog);
+            ASSERT_NE(package, nullptr);
+            typeAndLeave(*package, "DBEditLAENGE", c.length, "DBEditBREITE");
+            typeAndLeave(*package, "DBEditBREITE", c.width, "DBEditHOEHE");
+            typeAndLeave(*package, "DBEditHOEHE", c.height, "DBEditANZAHL");
+            shown = edit(*package, "DBEditM3")->text();
+            package->reject();
+        });
+        w.sbPackNeu->click();
+        EXPECT_EQ(shown, c.shown) << c.length << "x" << c.width << "x" << c.height;
+    }
 }
 
 } // namespace

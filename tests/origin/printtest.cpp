@@ -8,9 +8,12 @@
 #include "shell/radiogroup.h"
 #include "shell/settings.h"
 #include "shell/tfrmdrucker.h"
+#include "shell/tfrmmain.h"
+#include "shell/users.h"
 #include "support/modaldialog.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -366,18 +369,70 @@ TEST_F(PrintTest, AWindowWithoutPrinterAsksForOneForBothRows)
     }
 }
 
-TEST_F(PrintTest, WithoutTheirRowsNothingIsPrintedOrAsked)
+TEST_F(PrintTest, MissingRowsComeFromTheMasterCopyOrAskForAPrinter)
 {
+    // Neither the user's directory nor the data directory has the rows: the
+    // window creates them without printer and asks for one.
     addRecord(Tables::Eur1, 5, { { "we1_1", "A" }, { "we13_1", "B" } });
-    addRecord(Tables::Eur2, 5, { { "eu1_1", "C" } });
+    dialogs.answerIndex(1);
     auto eur1 = openEur1();
-    eur1->BtnOK->click();
+    EXPECT_EQ(dialogs.texts(), QStringList({ "Es wurde kein Drucker ausgewählt!", "" }));
+    EXPECT_EQ(printRowValue(PrintRows::Eur1Front, "schnittst"), "1");
+    EXPECT_EQ(printRowValue(PrintRows::Eur1Back, "schnittst"), "1");
+    eur1.reset();
+
+    // The master copy has them: a directory made before the form existed
+    // receives a copy and prints without asking.
+    restart();
+    shell::prepareDataDirectory(directory->session());
+    addOriginPrintRows(directory->session());
+    {
+        platform::Table master(platform::Alias::Data, shell::PrintSettingsTable);
+        master.open();
+        ASSERT_TRUE(master.findKey({ PrintRows::Eur2 }));
+        master.edit();
+        master.fieldByName("schnittst").setAsString("1");
+        master.fieldByName("Anzahl_Kopien").setAsInteger(2);
+        master.post();
+    }
+    addRecord(Tables::Eur2, 5, { { "eu1_1", "C" } });
     TfrmEur2_d eur2;
     ASSERT_TRUE(eur2.findDocument(5));
     eur2.show();
-    eur2.BtnOK->click();
     EXPECT_TRUE(dialogs.calls().isEmpty());
-    EXPECT_EQ(printers.canvas().jobCount(), 0);
+    EXPECT_EQ(printRowValue(PrintRows::Eur2, "Anzahl_Kopien"), "2");
+    dialogs.answer(DialogAnswer::Ok);
+    eur2.BtnOK->click();
+    EXPECT_EQ(printers.canvas().jobCount(), 2);
+}
+
+TEST_F(PrintTest, AUserWithoutDirectoryLogsInAndPrintsTheFront)
+{
+    // User 2 logs in for the first time, on a data directory whose master
+    // copy holds the rows of the forms.
+    shell::prepareDataDirectory(directory->session());
+    addOriginPrintRows(directory->session());
+    {
+        platform::Table master(platform::Alias::Data, shell::PrintSettingsTable);
+        master.open();
+        ASSERT_TRUE(master.findKey({ PrintRows::Eur1Front }));
+        master.edit();
+        master.fieldByName("schnittst").setAsString("0");
+        master.post();
+    }
+    shell::mainState().UserNr = 2;
+    shell::TfrmMain main;
+    main.show();
+    EXPECT_EQ(QDir::cleanPath(directory->session().aliasPath(platform::Alias::User)), directory->path() + "User2");
+    addRecord(Tables::Eur1, 5, { { "we1_1", "Vorne" } });
+    auto eur1 = openEur1();
+    EXPECT_TRUE(dialogs.calls().isEmpty()) << "the printer comes with the master row";
+    dialogs.answer(DialogAnswer::Ok);
+    eur1->BtnOK->click();
+    EXPECT_EQ(dialogs.texts(), QStringList({ "Bitte Formular EUR. 1 in Drucker einlegen !" }));
+    ASSERT_EQ(printers.canvas().jobCount(), 1);
+    EXPECT_EQ(textsOf(1).firstKey(), "Vorne");
+    main.hide();
 }
 
 TEST_F(PrintTest, Eur2PrintsItsOnePageAtTheFormPositions)

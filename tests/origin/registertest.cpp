@@ -4,6 +4,7 @@
 #include "origin/tfrmregieeur1.h"
 #include "origin/tfrmregieeur2.h"
 #include "shell/entrywindow.h"
+#include "shell/numberrangedialog.h"
 #include "shell/radiogroup.h"
 #include "shell/tfrmsuche.h"
 #include "shell/tsearchdlg.h"
@@ -143,6 +144,13 @@ TEST_F(OriginTest, AfterASearchByNameNeuStillCopiesTheTemplate)
     EXPECT_EQ(numberText, "BelegNr. : 7");
     EXPECT_EQ(stored(Tables::Eur1, 7, "we1_1"), "Vorlage Export AG") << "a copy of the template";
     EXPECT_EQ(stored(Tables::Eur1, 7, "Datum"), "05.03.2024");
+
+    // Löschen takes a range of numbers and leaves the consignee order.
+    ASSERT_TRUE(documentRegister.head().findKey({ "Zeder GmbH" }));
+    testsupport::onNextModal([](QDialog *dialog) { qobject_cast<shell::TDeleteDlg *>(dialog)->OKBtn->click(); });
+    documentRegister.SpeedButton4->click();
+    EXPECT_EQ(stored(Tables::Eur1, 1, "we3_1"), "<none>");
+    EXPECT_EQ(documentRegister.head().indexName(), "iName") << "Löschen keeps the order of the search";
 
     // Suchen confirmed on the template tells that it is not shown.
     testsupport::onNextModal([](QDialog *dialog) {

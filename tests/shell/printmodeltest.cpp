@@ -297,7 +297,8 @@ TEST_F(PrintModelTest, CopiesQuestionsAndMissingRowsDecideTheJobs)
             { front, back } },
         { "cancel skips the front only", 3, { DialogAnswer::Cancel, DialogAnswer::Ok }, true, true, 1,
             { front, back } },
-        { "no back row: no question, no back", 1, { DialogAnswer::Ok }, false, true, 1, { front } },
+        { "a missing back row is created on opening", 1, { DialogAnswer::Ok, DialogAnswer::Ok }, false, true, 2,
+            { front, back } },
         { "back unticked", 2, { DialogAnswer::Ok }, true, false, 2, { front } },
         { "no copies", 0, { DialogAnswer::Ok, DialogAnswer::Cancel }, true, true, 0, { front, back } },
     };
@@ -406,7 +407,9 @@ TEST_F(PrintModelTest, EnterPrintsAndEscapeCancelsWhicheverControlHasTheFocus)
         window->show();
         QApplication::setActiveWindow(window.get());
         window->sheetCheckBox(1)->setFocus();
+        dialogs.clear();
         dialogs.answer(DialogAnswer::Ok);
+        dialogs.answer(DialogAnswer::Cancel); // the back
         QTest::keyClick(window->sheetCheckBox(1), key);
         EXPECT_FALSE(window->isVisible());
         EXPECT_EQ(window->result(), jobs ? QDialog::Accepted : QDialog::Rejected);

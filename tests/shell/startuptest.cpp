@@ -223,6 +223,55 @@ TEST(StartupTest, FirstStartCreatesTheDataDirectoryWithTheAdministrator)
     setProgramDirectory(QString());
 }
 
+TEST(StartupTest, FirstStartInstallsOnlyInAProgramDirectoryNeverUsed)
+{
+    registerUserTables();
+    struct Case {
+        const char *name;
+        std::function<void(QDir &)> before;
+        bool installs;
+    };
+    const Case cases[] = {
+        { "brand new", [](QDir &) {}, true },
+        { "a user directory, no Export.ini", [](QDir &d) { d.mkdir(QStringLiteral("User1")); }, false },
+        { "Data, no Export.ini", [](QDir &d) { d.mkdir(QStringLiteral("Data")); }, false },
+        { "Export.ini naming no data directory",
+            [](QDir &) { IniWriteString(QStringLiteral("AutomatischAnmelden"), QStringLiteral("0")); }, false },
+    };
+    for (const Case &c : cases) {
+        QTemporaryDir programDirectory;
+        setProgramDirectory(programDirectory.path());
+        platform::ScriptedDialogService dialogs;
+        platform::DialogServiceGuard guard(dialogs);
+        platform::Session session;
+        platform::Session::setCurrent(&session);
+        QDir dir(programDirectory.path());
+        c.before(dir);
+        EXPECT_EQ(firstStart(), c.installs) << c.name;
+        EXPECT_EQ(platform::tableFileExists(dir.filePath(QStringLiteral("Data")), UserTableName), c.installs) << c.name;
+        QString asked;
+        if (!c.installs) {
+            testsupport::onNextModal([&asked](QDialog *dialog) {
+                asked = dialog->windowTitle();
+                dialog->reject();
+            });
+        }
+        {
+            TfrmMain window;
+            if (c.installs) {
+                IniWriteString(QStringLiteral("AutomatischAnmelden"), QStringLiteral("1"));
+                EXPECT_TRUE(window.FormCreate()) << c.name;
+            } else {
+                EXPECT_FALSE(window.FormCreate()) << c.name << ": cancelling the folder dialog ends the program";
+            }
+        }
+        EXPECT_EQ(asked, c.installs ? QString() : QStringLiteral("Pfad der Datenbanken auswählen!")) << c.name;
+        session.closeAll();
+        platform::Session::setCurrent(nullptr);
+        setProgramDirectory(QString());
+    }
+}
+
 TEST(StartupTest, UpdateListIsAppliedBeforeTheLoginAndDeletedAfterSuccess)
 {
     platform::SchemaRegistry::instance().add(platform::TableSchema(QStringLiteral("S_START.DB"), platform::Alias::Data)

@@ -1,13 +1,19 @@
 #include "startupfixture.h"
 
 #include "platform/database.h"
+#include "platform/dataedit.h"
 #include "platform/schemaregistry.h"
 #include "platform/session.h"
 #include "shell/printsettings.h"
 #include "shell/tfrmbenutzer.h"
+#include "shell/tpassworddlg.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -101,6 +107,42 @@ TEST(UsersTest, AdministratorIsCreatedKeptAndAloneAndOthersAreRestricted)
         f.dialogs.answer(platform::DialogAnswer::No);
         window.Delete(); // any record may go now
         EXPECT_EQ(window.users().recordCount(), 1);
+    }
+}
+
+TEST(UsersTest, APasswordIsNoLongerThanItsStoredField)
+{
+    StartupFixture f;
+    f.addUser(QStringLiteral("Chef"), QString(), 1, AdministratorFunction);
+    f.addUser(QStringLiteral("Meier"), QStringLiteral("zehnzeichn"), 7);
+    mainState().Kurzname = QStringLiteral("Chef");
+    {
+        TfrmBenutzer window;
+        window.show();
+        window.edPasswort->setFocus();
+        QTest::keyClicks(window.edPasswort, QStringLiteral("zwoelfzeiche"));
+        EXPECT_EQ(window.edPasswort->text(), "zwoelfzeic");
+        ASSERT_FALSE(f.dialogs.texts().isEmpty()) << "a longer password is refused with a message";
+        EXPECT_EQ(f.dialogs.texts().first(), "Das Paßwort darf höchstens 10 Zeichen lang sein!");
+        EXPECT_EQ(f.dialogs.calls().first().kind, platform::DialogKind::Error);
+        window.users().cancel();
+    }
+
+    struct Case {
+        const char *typed;
+        bool accepted;
+    };
+    // The login edit takes 20 characters; only the 10 the field holds count.
+    const Case cases[] = { { "zehnzeichn", true }, { "ZEHNZEICHNxy", true }, { "zehnzeich", false } };
+    for (const Case &c : cases) {
+        f.dialogs.clear();
+        TPasswordDlg login;
+        login.show();
+        login.cbbxBenutzer->setCurrentIndex(login.cbbxBenutzer->findText(QStringLiteral("Meier")));
+        login.Password->setText(QString::fromLatin1(c.typed));
+        login.OKBtn->click();
+        EXPECT_EQ(login.result() == QDialog::Accepted, c.accepted) << c.typed;
+        EXPECT_EQ(f.dialogs.calls().isEmpty(), c.accepted) << c.typed;
     }
 }
 
