@@ -1,10 +1,12 @@
 #include "registertables.h"
 
 #include "shell/application.h"
+#include "shell/installation.h"
 #include "shell/settings.h"
 #include "shell/tfrmmain.h"
 #include "shell/users.h"
 
+#include <QDir>
 #include <QGuiApplication>
 #include <QLocale>
 #include <QPixmap>
@@ -16,6 +18,10 @@ int main(int argc, char *argv[])
     shell::Application app(argc, argv);
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     shell::setProgramVersion(EV_VERSION_MAJOR, EV_VERSION_MINOR, EV_VERSION_PATCH, EV_VERSION_TWEAK);
+    shell::loadGermanQtTranslations();
+    const QString programDirectory = shell::chooseProgramDirectory(QCoreApplication::applicationDirPath());
+    QDir().mkpath(programDirectory);
+    shell::setProgramDirectory(programDirectory);
     registerTables();
     registerWindows();
     shell::firstStart();

@@ -1,6 +1,7 @@
 #include "registertables.h"
 
 #include "atlas/atlastables.h"
+#include "masterdata/countrylist.h"
 #include "masterdata/languages.h"
 #include "masterdata/masterdatatables.h"
 #include "masterdata/masterdatawindows.h"
@@ -25,6 +26,7 @@ void registerTables()
     shell::addDataDirectoryStep([](platform::Session &session) { shell::ensureParameterRecord(session); });
     // After the parameter record: the language table takes its names.
     shell::addDataDirectoryStep(masterdata::fillLanguageTable);
+    shell::addDataDirectoryStep(masterdata::fillCountryTable);
     shell::addDataDirectoryStep(origin::addOriginPrintRows);
 }
 

@@ -331,7 +331,7 @@ QVector<WindowEntry> buildWindows()
     using M = WindowMenu;
     return {
         { "TfrmArtikel", M::Stammdaten, "&Artikel", "Artikel - Stammdaten" },
-        { "TfrmKlausel", M::Stammdaten, "&Klausel", "Rechnungsklausel - Stammdaten" },
+        { "TfrmKlausel", M::Stammdaten, "K&lausel", "Rechnungsklausel - Stammdaten" },
         { "TfrmKunden", M::Stammdaten, "&Kunden", "Kunden - Stammdaten" },
         { "TfrmPackst", M::Stammdaten, "&Packstücke", "Packstücke - Stammdaten" },
         { "TfrmSpedit", M::Stammdaten, "&Spediteure", "Spediteure - Stammdaten" },

@@ -12,6 +12,7 @@
 #include "platform/tableschema.h"
 #include "shell/drawingroutines.h"
 #include "shell/failedsave.h"
+#include "shell/installation.h"
 #include "shell/mainstate.h"
 #include "shell/options.h"
 #include "shell/settings.h"
@@ -874,8 +875,7 @@ QString TfrmMain::paymentOrderProgram()
 
 void TfrmMain::Handbuch()
 {
-    const QString directory = ProgramDirectory() + QStringLiteral("Handbuch");
-    shellOpen(directory + QStringLiteral("/Handbuch.html"));
+    shellOpen(manualFile(QCoreApplication::applicationDirPath()));
 }
 
 void TfrmMain::Reorganisation()

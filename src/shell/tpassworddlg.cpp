@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 
 namespace shell {
 
@@ -29,6 +30,9 @@ TPasswordDlg::TPasswordDlg(QWidget *parent)
     cbbxBenutzer = new QComboBox(this);
     cbbxBenutzer->setObjectName(QStringLiteral("cbbxBenutzer"));
     cbbxBenutzer->setEditable(false);
+    // Room for the longest short name the user table holds.
+    cbbxBenutzer->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cbbxBenutzer->setMinimumContentsLength(20);
     layout->addWidget(cbbxBenutzer, 0, 1);
     layout->addWidget(new QLabel(QStringLiteral("Paßwort:"), this), 1, 0);
     Password = new QLineEdit(this);
@@ -70,6 +74,10 @@ void TPasswordDlg::showEvent(QShowEvent *event)
     cbbxBenutzer->setCurrentIndex(cbbxBenutzer->count() > 0 ? 0 : -1);
     m_tries = 1;
     Password->setFocus();
+    // Centred on the screen: the main window is not shown yet.
+    adjustSize();
+    if (const QScreen *screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
 }
 
 void TPasswordDlg::keyPressEvent(QKeyEvent *event)

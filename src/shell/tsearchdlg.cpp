@@ -2,6 +2,7 @@
 
 #include "shell/buttonlook.h"
 #include "shell/reportedcall.h"
+#include "shell/tfrmmain.h"
 #include "shell/twheeldbgrid.h"
 
 #include <QHBoxLayout>
@@ -26,7 +27,10 @@ TSearchDlg::TSearchDlg(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("SearchDlg"));
-    setWindowTitle(QString());
+    // Without a caption of its own the window system would show the file
+    // name of the program: the caption of the window it searches instead.
+    const QString caption = parent ? parent->window()->windowTitle() : QString();
+    setWindowTitle(caption.isEmpty() ? TfrmMain::applicationTitle() : caption);
 
     auto *layout = new QVBoxLayout(this);
     auto *choice = new QHBoxLayout;

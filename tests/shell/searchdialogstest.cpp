@@ -1,4 +1,5 @@
 #include "shell/radiogroup.h"
+#include "shell/tfrmmain.h"
 #include "shell/tfrmsuche.h"
 #include "shell/tsearchdlg.h"
 #include "shell/twheeldbgrid.h"
@@ -192,7 +193,10 @@ TEST_F(SearchDialogsTest, SearchDlgRunsTheRoutineOnEveryChange)
         seen.append((d.byNumber() ? QStringLiteral("Nr:") : QStringLiteral("Name:")) + d.searchText());
     });
     dialog.show();
-    EXPECT_EQ(dialog.windowTitle(), "");
+    EXPECT_EQ(dialog.windowTitle(), TfrmMain::applicationTitle()) << "never the program's file name";
+    QDialog owner;
+    owner.setWindowTitle(QStringLiteral("Regiezentrum: EUR. 1"));
+    EXPECT_EQ(TSearchDlg(&owner).windowTitle(), "Regiezentrum: EUR. 1") << "the caption of the register it searches";
     EXPECT_TRUE(dialog.RadioButton1->isChecked());
     EXPECT_EQ(dialog.RadioButton1->text(), "nach Beleg-Nr.");
     EXPECT_EQ(dialog.RadioButton2->text(), "nach Name");

@@ -1,7 +1,11 @@
+#include "shell/installation.h"
 #include "shell/settings.h"
 #include "support/testprogramdirectory.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -59,6 +63,63 @@ TEST(SettingsTest, VersionRulesAndFileVersion)
     EXPECT_FALSE(ReadFileVersion("/etc/hostname", a, b, c, d));
     EXPECT_EQ(a, 9);
     EXPECT_EQ(d, 9);
+}
+
+TEST(SettingsTest, TheProgramKeepsItsFilesBesideItOrInTheXdgDataFolder)
+{
+    // Never the real home: the XDG data folder of this test is a temporary one.
+    QTemporaryDir root;
+    const QByteArray savedXdg = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", root.filePath("xdg").toLocal8Bit());
+    const QString xdg = root.filePath("xdg/exportversand/");
+    QDir(root.path()).mkpath("plain");
+    QDir(root.path()).mkpath("build/src/app");
+    QFile(root.filePath("build/CMakeCache.txt")).open(QIODevice::WriteOnly);
+    QDir(root.path()).mkpath("portable/build/src/app");
+    QFile(root.filePath("portable/build/CMakeCache.txt")).open(QIODevice::WriteOnly);
+    QFile(root.filePath("portable/build/src/app/Export.ini")).open(QIODevice::WriteOnly);
+    QDir(root.path()).mkpath("usr/bin");
+    QDir(root.path()).mkpath("readonly");
+    QFile::setPermissions(root.filePath("readonly"), QFile::ReadOwner | QFile::ExeOwner);
+    struct Case {
+        const char *folder;
+        QString expected;
+    };
+    const Case cases[] = {
+        { "plain", root.filePath("plain/") },
+        { "build/src/app", xdg },
+        { "portable/build/src/app", root.filePath("portable/build/src/app/") },
+        { "usr/bin", xdg },
+        { "readonly", xdg },
+    };
+    for (const Case &c : cases) {
+        if (QString::fromLatin1(c.folder) == "readonly" && QFileInfo(root.filePath("readonly")).isWritable())
+            continue; // the superuser writes anywhere
+        EXPECT_EQ(chooseProgramDirectory(root.filePath(c.folder)), c.expected) << c.folder;
+    }
+    QFile::setPermissions(root.filePath("readonly"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    if (savedXdg.isNull())
+        qunsetenv("XDG_DATA_HOME");
+    else
+        qputenv("XDG_DATA_HOME", savedXdg);
+}
+
+TEST(SettingsTest, TheManualIsFoundInTheBuildTreeAndInTheInstallation)
+{
+    QTemporaryDir root;
+    for (const char *folder : { "build/src/app/Handbuch", "usr/share/exportversand/Handbuch", "usr/bin" })
+        QDir(root.path()).mkpath(folder);
+    for (const char *file : { "build/src/app/Handbuch/Handbuch.html", "usr/share/exportversand/Handbuch/Handbuch.html" })
+        QFile(root.filePath(file)).open(QIODevice::WriteOnly);
+    EXPECT_EQ(manualFile(root.filePath("build/src/app")), root.filePath("build/src/app/Handbuch/Handbuch.html"));
+    EXPECT_EQ(manualFile(root.filePath("usr/bin")), root.filePath("usr/share/exportversand/Handbuch/Handbuch.html"));
+    EXPECT_EQ(manualFile(root.path()), root.filePath("Handbuch/Handbuch.html")) << "missing: the first place";
+    // The manual of this source tree has the chapters the clerks need.
+    QFile manual(QStringLiteral(EV_SOURCE_DIR "/docs/Handbuch/Handbuch.html"));
+    ASSERT_TRUE(manual.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(manual.readAll());
+    for (const char *heading : { "Erster Start", "Stammdaten", "Auftrag", "EUR.1", "Drucker", "Daten" })
+        EXPECT_TRUE(text.contains(QString::fromUtf8(heading))) << heading;
 }
 
 } // namespace
