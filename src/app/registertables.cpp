@@ -1,6 +1,8 @@
 #include "registertables.h"
 
 #include "atlas/atlastables.h"
+#include "courier/couriertables.h"
+#include "courier/courierwindows.h"
 #include "masterdata/countrylist.h"
 #include "masterdata/languages.h"
 #include "masterdata/masterdatatables.h"
@@ -22,12 +24,14 @@ void registerTables()
     orders::registerOrderTables();
     origin::registerOriginTables();
     atlas::registerAtlasTables();
+    courier::registerCourierTables();
 
     shell::addDataDirectoryStep([](platform::Session &session) { shell::ensureParameterRecord(session); });
     // After the parameter record: the language table takes its names.
     shell::addDataDirectoryStep(masterdata::fillLanguageTable);
     shell::addDataDirectoryStep(masterdata::fillCountryTable);
     shell::addDataDirectoryStep(origin::addOriginPrintRows);
+    shell::addDataDirectoryStep(courier::addCourierPrintRows);
 }
 
 void registerWindows()
@@ -35,4 +39,5 @@ void registerWindows()
     masterdata::registerMasterdataWindows();
     orders::registerOrderWindows();
     origin::registerOriginWindows();
+    courier::registerCourierWindows();
 }

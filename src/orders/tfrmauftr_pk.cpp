@@ -74,7 +74,7 @@ shell::EntryWindowDefinition packageWindowDefinition()
             static_cast<TfrmAuftr_pk &>(window).computeVolume();
             return PickValues {};
         },
-        QString() });
+        QString(), QString() });
     return definition;
 }
 

@@ -227,7 +227,7 @@ shell::EntryWindowDefinition orderWindowDefinition()
     const auto pick = [&definition](const QString &name, int page, int x, int y,
                           std::function<std::optional<PickValues>(TfrmAuftrag &)> run) {
         definition.picks.append(EntryPick { name, page, QRect(x, y, 21, 21),
-            [run](shell::EntryWindow &window) { return run(orderWindow(window)); }, QString() });
+            [run](shell::EntryWindow &window) { return run(orderWindow(window)); }, QString(), QString() });
     };
     pick(QStringLiteral("SpeedButtonKunde"), HeadPage, 355, 24, [](TfrmAuftrag &window) -> std::optional<PickValues> {
         const std::optional<CustomerChoice> customer = pickCustomer(&window);

@@ -120,7 +120,8 @@ shell::EntryWindowDefinition positionWindowDefinition()
     const auto pick = [&definition](const QString &name, int x, int y,
                           std::function<std::optional<PickValues>(TfrmPositionen &)> run) {
         definition.picks.append(shell::EntryPick { name, 0, QRect(x, y, 21, 21),
-            [run](shell::EntryWindow &window) { return run(static_cast<TfrmPositionen &>(window)); }, QString() });
+            [run](shell::EntryWindow &window) { return run(static_cast<TfrmPositionen &>(window)); }, QString(),
+            QString() });
     };
     pick(QStringLiteral("SpeedButtonArtikel"), 725, 52, [](TfrmPositionen &window) -> std::optional<PickValues> {
         const std::optional<ArticleChoice> article = pickArticle(&window, orderLanguage(window));

@@ -360,9 +360,12 @@ QAbstractButton *DocumentRegister::editButton()
     return SpeedButton3;
 }
 
-void DocumentRegister::print()
+void DocumentRegister::print(const QString &captionPrefix)
 {
-    bbtDruckenClick();
+    if (captionPrefix.isEmpty())
+        bbtDruckenClick();
+    else
+        printCurrent(captionPrefix);
 }
 
 void DocumentRegister::OpenDocument(const DocumentKind &kind, int number)
@@ -739,12 +742,17 @@ void DocumentRegister::SearchAsYouType(TSearchDlg &dialog)
 
 void DocumentRegister::bbtDruckenClick()
 {
+    printCurrent(m_kind.printCaptionPrefix);
+}
+
+void DocumentRegister::printCurrent(const QString &captionPrefix)
+{
     if (!m_kind.createPrintWindow || m_head->isEmpty())
         return;
     const int number = currentNumber();
     QWidget *over = isVisible() ? this : QApplication::activeWindow();
     std::unique_ptr<DocumentPrintWindow> window(m_kind.createPrintWindow(*this, over));
-    window->setWindowTitle(m_kind.printCaptionPrefix + QString::number(number));
+    window->setWindowTitle(captionPrefix + QString::number(number));
     if (window->findDocument(number))
         window->exec();
 }

@@ -53,7 +53,9 @@ public:
     platform::Table &parameter() { return *m_parameter; }
     int currentNumber(); // 0 when there is no current document
     bool isTemplate(); // the current number is above 1999999999
-    void print(); // Drucken on the current document
+    // Drucken on the current document; the print window's caption begins
+    // with the prefix given (the entry window's), else with the kind's.
+    void print(const QString &captionPrefix = QString());
     QAbstractButton *editButton(); // "&Bearbeiten"
 
     // Creates a register of the kind without showing it, finds the number
@@ -165,6 +167,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void printCurrent(const QString &captionPrefix);
     void buildWindow();
     void openTables();
     void ensureTemplate();

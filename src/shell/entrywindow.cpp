@@ -414,14 +414,19 @@ void EntryWindow::runPick(int index)
         if (values) {
             write(*values);
             focusControl(pick.focusAfter);
+        } else if (!pick.focusAfterCancel.isEmpty()) {
+            focusControl(pick.focusAfterCancel);
         }
         // Also a cancelled pick posts: the document was put into edit state.
         PostIfEditing(head);
         return;
     }
     const std::optional<PickValues> values = pick.run(*this);
-    if (!values)
+    if (!values) {
+        if (!pick.focusAfterCancel.isEmpty())
+            focusControl(pick.focusAfterCancel);
         return;
+    }
     EditIfBrowsing(head);
     write(*values);
     PostIfEditing(head);
@@ -498,7 +503,7 @@ void EntryWindow::printDocument()
     PostIfEditing(*m_head);
     if (!plausibilityCheck())
         return;
-    m_register.print();
+    m_register.print(m_definition.printCaptionPrefix);
 }
 
 bool EntryWindow::formClose()
@@ -530,23 +535,57 @@ void EntryWindow::controlEntered(const EntryControl &control, QWidget *widget)
         if (QScrollArea *box = scrollBox(control.page))
             box->verticalScrollBar()->setValue(control.scrollOnEnter);
     }
-    if (control.kind == EntryControlKind::CheckBox && control.focusColor.isValid()) {
-        m_savedPalette = widget->palette();
-        QPalette palette = widget->palette();
-        palette.setColor(QPalette::Window, control.focusColor);
-        if (control.focusTextColor.isValid())
-            palette.setColor(QPalette::WindowText, control.focusTextColor);
-        widget->setAutoFillBackground(true);
-        widget->setPalette(palette);
+    if (control.kind == EntryControlKind::CheckBox)
+        colourFocused(control, widget);
+    if (const EntryControl *box = controlDefinition(control.highlights))
+        colourFocused(*box, this->control(box->name));
+}
+
+const EntryControl *EntryWindow::controlDefinition(const QString &name) const
+{
+    if (name.isEmpty())
+        return nullptr;
+    for (const ControlInfo &info : m_controls) {
+        if (info.definition->name == name)
+            return info.definition;
     }
+    return nullptr;
+}
+
+void EntryWindow::colourFocused(const EntryControl &box, QWidget *widget)
+{
+    if (!widget || !box.focusColor.isValid())
+        return;
+    if (!m_savedPalettes.contains(widget))
+        m_savedPalettes.insert(widget, widget->palette());
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, box.focusColor);
+    if (box.focusTextColor.isValid())
+        palette.setColor(QPalette::WindowText, box.focusTextColor);
+    widget->setAutoFillBackground(true);
+    widget->setPalette(palette);
+}
+
+void EntryWindow::colourLeft(const EntryControl &box, QWidget *widget)
+{
+    if (!widget || !box.focusColor.isValid())
+        return;
+    QPalette palette = m_savedPalettes.contains(widget) ? m_savedPalettes.take(widget) : widget->palette();
+    if (box.leaveColor.isValid())
+        palette.setColor(QPalette::Window, box.leaveColor);
+    if (box.leaveTextColor.isValid())
+        palette.setColor(QPalette::WindowText, box.leaveTextColor);
+    widget->setPalette(palette);
 }
 
 void EntryWindow::controlLeft(const EntryControl &control, QWidget *widget)
 {
     if (m_panels[0])
         m_panels[0]->clear();
-    if (control.kind == EntryControlKind::CheckBox && control.focusColor.isValid())
-        widget->setPalette(m_savedPalette);
+    if (control.kind == EntryControlKind::CheckBox)
+        colourLeft(control, widget);
+    if (const EntryControl *box = controlDefinition(control.highlights))
+        colourLeft(*box, this->control(box->name));
     if (control.scrollsOnExit) {
         if (QScrollArea *box = scrollBox(control.page)) {
             QScrollBar *bar = box->verticalScrollBar();

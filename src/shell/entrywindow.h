@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QHash>
 #include <QPair>
 #include <QRect>
 #include <QSize>
@@ -66,6 +67,11 @@ struct EntryControl {
     int decimals = -1; // an edit shows its number with these decimals
     QColor focusColor; // check box while it has the focus
     QColor focusTextColor;
+    QColor leaveColor; // check box after it lost the focus; invalid: as before
+    QColor leaveTextColor;
+    // A check box this control colours with the box's focus colours while it
+    // has the focus (the edit for the text of an "other" option).
+    QString highlights;
 
     static EntryControl edit(const QString &name, const QString &field);
     static EntryControl memo(const QString &name, const QString &field);
@@ -121,6 +127,17 @@ struct EntryControl {
         focusTextColor = text;
         return *this;
     }
+    EntryControl &leaveColors(const QColor &background, const QColor &text = {})
+    {
+        leaveColor = background;
+        leaveTextColor = text;
+        return *this;
+    }
+    EntryControl &highlighting(const QString &checkBox)
+    {
+        highlights = checkBox;
+        return *this;
+    }
 };
 
 // A caption of the form. A label may toggle a check box when clicked.
@@ -164,6 +181,7 @@ struct EntryPick {
     QRect geometry;
     std::function<std::optional<PickValues>(EntryWindow &)> run;
     QString focusAfter; // the control that takes the focus after a choice
+    QString focusAfterCancel; // and after a cancel; empty: it stays
 };
 
 // When a pick puts the document into edit state and whether it posts.
@@ -196,6 +214,9 @@ struct EntryWindowDefinition {
     bool closePostsParameter = false;
     // The status bar with the box description and the document number.
     bool statusBar = true;
+    // The caption of the print window "&Drucken" opens, before the number;
+    // empty: the kind's.
+    QString printCaptionPrefix;
 };
 
 // The entry window of a document kind, built from its EntryWindowDefinition over
@@ -266,6 +287,10 @@ private:
     const EntryControl *definitionOf(QObject *object) const;
     void controlEntered(const EntryControl &control, QWidget *widget);
     void controlLeft(const EntryControl &control, QWidget *widget);
+    // Focus colours of a check box, and the colours it takes back.
+    void colourFocused(const EntryControl &box, QWidget *widget);
+    void colourLeft(const EntryControl &box, QWidget *widget);
+    const EntryControl *controlDefinition(const QString &name) const;
     bool wheel(QObject *watched, QWheelEvent *event);
     QString memoField() const;
     // An edit or memo without text; blanks count as content.
@@ -280,7 +305,7 @@ private:
     QVector<ControlInfo> m_controls;
     QVector<QAbstractButton *> m_pickButtons;
     QLabel *m_panels[2] = {};
-    QPalette m_savedPalette;
+    QHash<QWidget *, QPalette> m_savedPalettes;
     bool m_closing = false;
 };
 

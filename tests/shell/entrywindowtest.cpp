@@ -106,10 +106,10 @@ EntryWindowDefinition demoEntryDefinition(PickProtocol protocol = PickProtocol::
         EntryControl::edit("DBEdit116", "we15_1").at(1, 10, 30, 300, 21).hint("Ort und Datum"),
     };
     definition.picks = {
-        { "SpeedButton1", 0, QRect(320, 30, 21, 21), [](EntryWindow &w) { return pickCustomer(w, "we1_"); },
-            "DBEdit6" },
+        { "SpeedButton1", 0, QRect(320, 30, 21, 21), [](EntryWindow &w) { return pickCustomer(w, "we1_"); }, "DBEdit6",
+            {} },
         { "SpeedButton2", 0, QRect(320, 150, 21, 21), [](EntryWindow &w) { return pickCustomer(w, "we3_"); },
-            "DBEdit14" },
+            "DBEdit14", {} },
     };
     definition.pickProtocol = protocol;
     PlausibilityDefinition plausibility;
