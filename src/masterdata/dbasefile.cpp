@@ -10,6 +10,7 @@
 #include <shapefil.h>
 
 #include <memory>
+#include <optional>
 
 namespace masterdata::DBaseFile {
 
@@ -201,20 +202,9 @@ public:
         : m_path(path)
     {
         checkHeader(path);
-        // shapelib finds a table by its base name with ".dbf" or ".DBF"
-        // only; a copy under a plain name reads any file name, with its code
-        // page file beside it.
-        const QString copy = m_work.filePath(QStringLiteral("source.dbf"));
-        if (!m_work.isValid() || !QFile::copy(path, copy))
-            throw ExchangeFileError(
-                QStringLiteral("Die Datei \"%1\" kann nicht gelesen werden.").arg(QDir::toNativeSeparators(path)));
-        const QString codePage = companion(path, QStringLiteral("cpg"));
-        if (!codePage.isEmpty())
-            QFile::copy(codePage, m_work.filePath(QStringLiteral("source.cpg")));
-
         lastLibraryMessage().clear();
         SAHooks h = hooks();
-        m_dbf.reset(DBFOpenLL(QFile::encodeName(copy).constData(), "rb", &h));
+        m_dbf.reset(DBFOpenLL(QFile::encodeName(readablePath(path)).constData(), "rb", &h));
         if (!m_dbf)
             throw ExchangeFileError(damaged(path));
         const int fieldCount = DBFGetFieldCount(m_dbf.get());
@@ -258,6 +248,30 @@ public:
     int permille() const override { return m_records > 0 ? int(qint64(m_record) * 1000 / m_records) : 1000; }
 
 private:
+    // shapelib finds a table by its base name with ".dbf" or ".DBF" only,
+    // and its code page file as ".cpg" or ".CPG": a file named otherwise is
+    // read from a copy under a plain name, with its code page file beside it.
+    QString readablePath(const QString &path)
+    {
+        const QFileInfo info(path);
+        const QString base = info.absolutePath() + QLatin1Char('/') + info.completeBaseName();
+        const QString codePage = companion(path, QStringLiteral("cpg"));
+        const bool tableFound = info.suffix() == QLatin1String("dbf")
+            || (info.suffix() == QLatin1String("DBF") && !QFileInfo::exists(base + QStringLiteral(".dbf")));
+        const bool codePageFound = codePage.isEmpty() || codePage == base + QStringLiteral(".cpg")
+            || (codePage == base + QStringLiteral(".CPG") && !QFileInfo::exists(base + QStringLiteral(".cpg")));
+        if (tableFound && codePageFound)
+            return path;
+        m_work.emplace();
+        const QString copy = m_work->filePath(QStringLiteral("source.dbf"));
+        if (!m_work->isValid() || !QFile::copy(path, copy))
+            throw ExchangeFileError(
+                QStringLiteral("Die Datei \"%1\" kann nicht gelesen werden.").arg(QDir::toNativeSeparators(path)));
+        if (!codePage.isEmpty())
+            QFile::copy(codePage, m_work->filePath(QStringLiteral("source.cpg")));
+        return copy;
+    }
+
     const char *tuple(int record)
     {
         const char *tuple = DBFReadTuple(m_dbf.get(), record);
@@ -287,7 +301,7 @@ private:
     }
 
     QString m_path;
-    QTemporaryDir m_work;
+    std::optional<QTemporaryDir> m_work;
     DbfHandle m_dbf;
     QByteArray m_encoding;
     int m_record = 0;

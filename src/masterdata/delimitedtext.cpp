@@ -181,8 +181,7 @@ void DelimitedTableReader::readHeader()
     QString header;
     if (!m_records.next(header))
         return;
-    for (const QString &name : splitDelimitedLine(header, m_delimiter, m_separator))
-    {
+    for (const QString &name : splitDelimitedLine(header, m_delimiter, m_separator)) {
         platform::FieldDef field;
         field.name = name;
         field.type = platform::FieldType::String;

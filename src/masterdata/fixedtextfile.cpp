@@ -95,8 +95,7 @@ Schema readSchema(const QString &path)
             QStringLiteral("Zur Textdatei \"%1\" fehlt die Schemadatei \"%2\".").arg(native(path), native(schemaFile)));
     // A schema is a few lines; anything larger is no schema.
     if (file.size() > 64 * 1024)
-        throw ExchangeFileError(
-            QStringLiteral("Die Schemadatei \"%1\" ist fehlerhaft.").arg(native(schemaFile)));
+        throw ExchangeFileError(QStringLiteral("Die Schemadatei \"%1\" ist fehlerhaft.").arg(native(schemaFile)));
     const QString text = QString::fromLatin1(file.readAll());
     Schema schema;
     QMap<int, Column> numbered;

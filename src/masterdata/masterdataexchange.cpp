@@ -191,7 +191,7 @@ bool MasterDataImport::importRecords(TableReader &source)
             for (int i = 0; i < count; ++i) {
                 const QVariant &value = values.at(i);
                 texts[i] = value.typeId() == QMetaType::QString ? value.toString()
-                                                                 : platform::valueToText(sourceFields.at(i).type, value);
+                                                                : platform::valueToText(sourceFields.at(i).type, value);
             }
             QVariantList key;
             for (field = 0; field < m_kind.keyFields; ++field)

@@ -53,7 +53,7 @@ quint32 checkFile(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw ExchangeFileError(cannotOpenMessage(path, file));
-    const QByteArray header = file.read(0x58);
+    const QByteArray header = file.read(0x78);
     if (header.size() < 0x58)
         throw ExchangeFileError(unreadable(path));
     const auto *bytes = reinterpret_cast<const uchar *>(header.constData());
@@ -71,6 +71,15 @@ quint32 checkFile(const QString &path)
         && recordSize <= blockSize - 6;
     if (!sizes || qint64(headerSize) + qint64(fileBlocks) * blockSize > file.size())
         throw ExchangeFileError(unreadable(path));
+    // An encrypted table would need its password; pxlib's attempt to read it
+    // without one may not end.
+    const quint8 version = bytes[0x39];
+    const quint32 encryption = qFromLittleEndian<quint32>(bytes + 0x25);
+    const bool extended = version >= 5 && header.size() >= 0x78;
+    if ((encryption != 0 && encryption != 0xFF00FF00u) || (extended && qFromLittleEndian<quint32>(bytes + 0x5C) != 0))
+        throw ExchangeFileError(
+            QStringLiteral("Die Paradox-Datei \"%1\" ist verschlüsselt und kann nicht gelesen werden.")
+                .arg(QDir::toNativeSeparators(path)));
 
     QVector<bool> visited(fileBlocks + 1, false);
     quint64 held = 0;
@@ -303,66 +312,67 @@ void write(const QString &path, const TableContent &content)
         throw cannotWrite();
     const QString target = work.filePath(QStringLiteral("target.db"));
     {
-    PxDocument doc(PX_new2(keepMessage, nullptr, nullptr, nullptr));
-    if (!doc)
-        throw cannotWrite();
-    doc->errorhandler_user_data = &message;
-    // pxlib takes the field list over and frees it with the document.
-    const int fieldCount = int(content.fields.size());
-    auto *fields = static_cast<pxfield_t *>(doc->malloc(doc.get(), sizeof(pxfield_t) * fieldCount, "fields"));
-    for (int i = 0; i < fieldCount; ++i) {
-        const auto [type, length] = paradoxType(content.fields.at(i));
-        fields[i].px_fname = PX_strdup(doc.get(), content.fields.at(i).name.left(25).toLatin1().constData());
-        fields[i].px_ftype = type;
-        fields[i].px_flen = length;
-        fields[i].px_fdc = 0;
-    }
-    if (PX_create_file(doc.get(), fields, fieldCount, QFile::encodeName(target).constData(), pxfFileTypNonIndexDB) < 0)
-        throw cannotWrite();
-    PX_set_value(doc.get(), "codepage", 1252);
-
-    QByteArray record(PX_get_recordsize(doc.get()), '\0');
-    for (const QVector<QVariant> &row : content.rows) {
-        record.fill('\0');
-        char *data = record.data();
-        for (int i = 0; i < fieldCount; ++i) {
-            const QVariant value = row.value(i);
-            const pxfield_t &field = fields[i];
-            if (!value.isNull() && value.isValid()) {
-                switch (field.px_ftype) {
-                case pxfAlpha: {
-                    QByteArray bytes = ExchangeEncoding::encode(value.toString(), ExchangeEncoding::Windows1252);
-                    PX_put_data_alpha(doc.get(), data, field.px_flen, bytes.data());
-                    break;
-                }
-                case pxfShort:
-                    PX_put_data_short(doc.get(), data, field.px_flen, short(value.toInt()));
-                    break;
-                case pxfLong:
-                    PX_put_data_long(doc.get(), data, field.px_flen, value.toInt());
-                    break;
-                case pxfCurrency:
-                case pxfNumber:
-                    PX_put_data_double(doc.get(), data, field.px_flen, value.toDouble());
-                    break;
-                case pxfLogical:
-                    PX_put_data_byte(doc.get(), data, field.px_flen, value.toBool() ? 1 : 0);
-                    break;
-                case pxfDate: {
-                    const QDate date = value.toDate();
-                    PX_put_data_long(doc.get(), data, field.px_flen,
-                        int(PX_GregorianToSdn(date.year(), date.month(), date.day()) - SdnOfDayZero));
-                    break;
-                }
-                default:
-                    break;
-                }
-            }
-            data += field.px_flen;
-        }
-        if (PX_put_record(doc.get(), record.data()) < 0)
+        PxDocument doc(PX_new2(keepMessage, nullptr, nullptr, nullptr));
+        if (!doc)
             throw cannotWrite();
-    }
+        doc->errorhandler_user_data = &message;
+        // pxlib takes the field list over and frees it with the document.
+        const int fieldCount = int(content.fields.size());
+        auto *fields = static_cast<pxfield_t *>(doc->malloc(doc.get(), sizeof(pxfield_t) * fieldCount, "fields"));
+        for (int i = 0; i < fieldCount; ++i) {
+            const auto [type, length] = paradoxType(content.fields.at(i));
+            fields[i].px_fname = PX_strdup(doc.get(), content.fields.at(i).name.left(25).toLatin1().constData());
+            fields[i].px_ftype = type;
+            fields[i].px_flen = length;
+            fields[i].px_fdc = 0;
+        }
+        if (PX_create_file(doc.get(), fields, fieldCount, QFile::encodeName(target).constData(), pxfFileTypNonIndexDB)
+            < 0)
+            throw cannotWrite();
+        PX_set_value(doc.get(), "codepage", 1252);
+
+        QByteArray record(PX_get_recordsize(doc.get()), '\0');
+        for (const QVector<QVariant> &row : content.rows) {
+            record.fill('\0');
+            char *data = record.data();
+            for (int i = 0; i < fieldCount; ++i) {
+                const QVariant value = row.value(i);
+                const pxfield_t &field = fields[i];
+                if (!value.isNull() && value.isValid()) {
+                    switch (field.px_ftype) {
+                    case pxfAlpha: {
+                        QByteArray bytes = ExchangeEncoding::encode(value.toString(), ExchangeEncoding::Windows1252);
+                        PX_put_data_alpha(doc.get(), data, field.px_flen, bytes.data());
+                        break;
+                    }
+                    case pxfShort:
+                        PX_put_data_short(doc.get(), data, field.px_flen, short(value.toInt()));
+                        break;
+                    case pxfLong:
+                        PX_put_data_long(doc.get(), data, field.px_flen, value.toInt());
+                        break;
+                    case pxfCurrency:
+                    case pxfNumber:
+                        PX_put_data_double(doc.get(), data, field.px_flen, value.toDouble());
+                        break;
+                    case pxfLogical:
+                        PX_put_data_byte(doc.get(), data, field.px_flen, value.toBool() ? 1 : 0);
+                        break;
+                    case pxfDate: {
+                        const QDate date = value.toDate();
+                        PX_put_data_long(doc.get(), data, field.px_flen,
+                            int(PX_GregorianToSdn(date.year(), date.month(), date.day()) - SdnOfDayZero));
+                        break;
+                    }
+                    default:
+                        break;
+                    }
+                }
+                data += field.px_flen;
+            }
+            if (PX_put_record(doc.get(), record.data()) < 0)
+                throw cannotWrite();
+        }
     }
     // pxlib does not tell of every failed write: the table it left must hold
     // every record.

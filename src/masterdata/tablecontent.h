@@ -146,7 +146,8 @@ private:
 QString notTextMessage(const QString &path);
 
 // Marks the constructors that take text already read, not a path.
-struct InMemoryText { };
+struct InMemoryText {
+};
 
 // The lines of a text file, read and decoded a block at a time. The text is
 // in the encoding given; without one, UTF-8 after a byte-order mark, else

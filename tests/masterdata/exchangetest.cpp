@@ -721,8 +721,8 @@ TEST_F(ExchangeTest, SpreadsheetFilesAreImportedWithEveryValueExact)
     const QVector<Case> cases = {
         { "CSV, Windows-1252", ExchangeFormat::DelimitedText, fixture("kunden-cp1252.csv"), "a.csv" },
         { "CSV, UTF-8 without byte-order mark", ExchangeFormat::DelimitedText, fixture("kunden-utf8.csv"), "b.csv" },
-        { "CSV, UTF-8 with byte-order mark", ExchangeFormat::DelimitedText,
-            "\xEF\xBB\xBF" + fixture("kunden-utf8.csv"), "c.csv" },
+        { "CSV, UTF-8 with byte-order mark", ExchangeFormat::DelimitedText, "\xEF\xBB\xBF" + fixture("kunden-utf8.csv"),
+            "c.csv" },
         { "CSV, UTF-8, CR LF", ExchangeFormat::DelimitedText, crlf, "d.csv" },
         { "dBASE, Windows-1252", ExchangeFormat::DBase, fixture("kunden-cp1252.dbf"), "e.dbf" },
         { "dBASE, UTF-8, code page 0 and no .cpg", ExchangeFormat::DBase, fixture("kunden-utf8.dbf"), "f.dbf" },
