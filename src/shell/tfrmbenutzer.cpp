@@ -58,7 +58,7 @@ TfrmBenutzer::TfrmBenutzer(QWidget *parent)
     dbgrBenutzer = new TWheelDBGrid(this);
     dbgrBenutzer->setObjectName(QStringLiteral("dbgrBenutzer"));
     m_model = new platform::DataSetModel(m_users,
-        { { QStringLiteral("Kurzname"), QStringLiteral("Kurzname"), 0 },
+        { { QStringLiteral("Kurzname"), QStringLiteral("Kurzname"), 140 },
             { QStringLiteral("Name"), QStringLiteral("Name"), 0 },
             { QStringLiteral("Vorname"), QStringLiteral("Vorname"), 0 },
             { QStringLiteral("Telefon"), QStringLiteral("Telefon"), 0 },
