@@ -149,6 +149,21 @@ protected:
         return texts;
     }
 
+    // The data directory's master copy of the print rows of these forms,
+    // the one named with a printer and a number of copies.
+    void prepareMasterRows(const QString &name, const QString &schnittst, int copies)
+    {
+        shell::prepareDataDirectory(directory->session());
+        addOriginPrintRows(directory->session());
+        platform::Table master(platform::Alias::Data, shell::PrintSettingsTable);
+        master.open();
+        ASSERT_TRUE(master.findKey({ name }));
+        master.edit();
+        master.fieldByName("schnittst").setAsString(schnittst);
+        master.fieldByName("Anzahl_Kopien").setAsInteger(copies);
+        master.post();
+    }
+
     std::unique_ptr<shell::DocumentRegister> m_register;
 };
 
@@ -384,17 +399,7 @@ TEST_F(PrintTest, MissingRowsComeFromTheMasterCopyOrAskForAPrinter)
     // The master copy has them: a directory made before the form existed
     // receives a copy and prints without asking.
     restart();
-    shell::prepareDataDirectory(directory->session());
-    addOriginPrintRows(directory->session());
-    {
-        platform::Table master(platform::Alias::Data, shell::PrintSettingsTable);
-        master.open();
-        ASSERT_TRUE(master.findKey({ PrintRows::Eur2 }));
-        master.edit();
-        master.fieldByName("schnittst").setAsString("1");
-        master.fieldByName("Anzahl_Kopien").setAsInteger(2);
-        master.post();
-    }
+    prepareMasterRows(PrintRows::Eur2, "1", 2);
     addRecord(Tables::Eur2, 5, { { "eu1_1", "C" } });
     TfrmEur2_d eur2;
     ASSERT_TRUE(eur2.findDocument(5));
@@ -410,16 +415,7 @@ TEST_F(PrintTest, AUserWithoutDirectoryLogsInAndPrintsTheFront)
 {
     // User 2 logs in for the first time, on a data directory whose master
     // copy holds the rows of the forms.
-    shell::prepareDataDirectory(directory->session());
-    addOriginPrintRows(directory->session());
-    {
-        platform::Table master(platform::Alias::Data, shell::PrintSettingsTable);
-        master.open();
-        ASSERT_TRUE(master.findKey({ PrintRows::Eur1Front }));
-        master.edit();
-        master.fieldByName("schnittst").setAsString("0");
-        master.post();
-    }
+    prepareMasterRows(PrintRows::Eur1Front, "0", 1);
     shell::mainState().UserNr = 2;
     shell::TfrmMain main;
     main.show();

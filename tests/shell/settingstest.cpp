@@ -1,5 +1,5 @@
-#include "shell/installation.h"
 #include "shell/settings.h"
+#include "shell/installation.h"
 #include "support/testprogramdirectory.h"
 
 #include <QDir>
@@ -109,7 +109,8 @@ TEST(SettingsTest, TheManualIsFoundInTheBuildTreeAndInTheInstallation)
     QTemporaryDir root;
     for (const char *folder : { "build/src/app/Handbuch", "usr/share/exportversand/Handbuch", "usr/bin" })
         QDir(root.path()).mkpath(folder);
-    for (const char *file : { "build/src/app/Handbuch/Handbuch.html", "usr/share/exportversand/Handbuch/Handbuch.html" })
+    for (const char *file :
+        { "build/src/app/Handbuch/Handbuch.html", "usr/share/exportversand/Handbuch/Handbuch.html" })
         QFile(root.filePath(file)).open(QIODevice::WriteOnly);
     EXPECT_EQ(manualFile(root.filePath("build/src/app")), root.filePath("build/src/app/Handbuch/Handbuch.html"));
     EXPECT_EQ(manualFile(root.filePath("usr/bin")), root.filePath("usr/share/exportversand/Handbuch/Handbuch.html"));
