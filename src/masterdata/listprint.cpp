@@ -8,6 +8,7 @@
 #include "platform/printerservice.h"
 #include "platform/table.h"
 #include "platform/tableschema.h"
+#include "shell/pdfreport.h"
 
 #include <QCoreApplication>
 #include <QHBoxLayout>
@@ -15,6 +16,7 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
@@ -212,8 +214,15 @@ void ListPrintWindow::print()
     m_progress->show();
     ListRecord record(*m_table, m_layout.lookups, m_lookupTables);
     m_table->first();
-    for (int page = 1; !m_table->eof(); ++page)
-        printSheet(page, record);
+    platform::PrinterService::takeWrittenPdfFiles();
+    {
+        auto clearLabel = qScopeGuard([] { platform::PrinterService::setJobLabel(QString()); });
+        for (int page = 1; !m_table->eof(); ++page) {
+            platform::PrinterService::setJobLabel(QStringLiteral("Seite %1").arg(page));
+            printSheet(page, record);
+        }
+    }
+    shell::reportWrittenPdfFiles();
     accept();
 }
 

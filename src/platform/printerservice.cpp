@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace platform {
@@ -14,6 +15,18 @@ QString &pdfDirectoryValue()
 {
     static QString value;
     return value;
+}
+
+QString &jobLabelValue()
+{
+    static QString value;
+    return value;
+}
+
+QStringList &writtenPdfFiles()
+{
+    static QStringList files;
+    return files;
 }
 } // namespace
 
@@ -141,8 +154,36 @@ QString PrinterService::pdfDirectory()
 {
     if (!pdfDirectoryValue().isEmpty())
         return pdfDirectoryValue();
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return documents.isEmpty() ? QDir::homePath() : documents;
+    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (documents.isEmpty())
+        documents = QDir::homePath();
+    return QDir(documents).filePath(QStringLiteral("Exportversand"));
+}
+
+QString PrinterService::jobLabel()
+{
+    return jobLabelValue();
+}
+
+void PrinterService::setJobLabel(const QString &label)
+{
+    jobLabelValue() = label;
+}
+
+QStringList PrinterService::takeWrittenPdfFiles()
+{
+    QStringList files;
+    for (const QString &file : std::as_const(writtenPdfFiles())) {
+        if (QFileInfo::exists(file))
+            files.append(file);
+    }
+    writtenPdfFiles().clear();
+    return files;
+}
+
+void PrinterService::notePdfFile(const QString &file)
+{
+    writtenPdfFiles().append(file);
 }
 
 void PrinterService::setPdfDirectory(const QString &directory)

@@ -25,7 +25,7 @@ class PrintCanvas;
 //   canvas.endDoc();                                         // or canvas.abort()
 //
 // The printer list is the one the stored print settings index (as text,
-// "-1" = none): by default the system's printers (CUPS, then "PDF-Datei").
+// "-1" = none): by default the system's printers ("PDF-Datei", then CUPS).
 // Tests install a RecordingPrinterSet with the printers they need and read
 // every job from its RecordingCanvas; install(nullptr) returns to the
 // system's printers.
@@ -73,10 +73,19 @@ public:
     bool printing();
     void abortJob();
 
-    // The folder the PDF printer writes its files into; the user's
-    // directory once the user has logged in.
+    // The folder the PDF printer writes its files into: the program's folder
+    // "Exportversand" in the user's documents folder (XDG), unless set.
     static QString pdfDirectory();
     static void setPdfDirectory(const QString &directory);
+    // What the PDF printer's file names carry besides the kind and the time:
+    // the document and sheet of the jobs that follow ("Nr. 5 EUR RÜCKSEITE");
+    // empty for none.
+    static QString jobLabel();
+    static void setJobLabel(const QString &label);
+    // The PDF files written since the last call, in order (the PDF printer
+    // notes each file it names; files it could not write are left out).
+    static QStringList takeWrittenPdfFiles();
+    static void notePdfFile(const QString &file);
 
 private:
     PrinterService() = default;

@@ -14,11 +14,13 @@ namespace platform {
 const QString SystemPrinterSet::PdfPrinterName = QStringLiteral("PDF-Datei");
 
 SystemPrinterSet::SystemPrinterSet()
-    : m_names(QPrinterInfo::availablePrinterNames())
+    : m_names({ PdfPrinterName })
 {
-    const int systemDefault = int(m_names.indexOf(QPrinterInfo::defaultPrinterName()));
-    m_defaultIndex = systemDefault >= 0 ? systemDefault : 0;
-    m_names.append(PdfPrinterName);
+    // The PDF printer keeps its place at the head of the list whatever
+    // printers come and go.
+    m_names.append(QPrinterInfo::availablePrinterNames());
+    const int systemDefault = int(m_names.lastIndexOf(QPrinterInfo::defaultPrinterName()));
+    m_defaultIndex = systemDefault > 0 ? systemDefault : 0;
     m_canvases.resize(m_names.size());
 }
 
@@ -35,10 +37,13 @@ PainterCanvas &SystemPrinterSet::painterCanvas(int index)
         throw PrintError(QStringLiteral("Der Drucker Nr. %1 ist nicht installiert.").arg(index));
     auto &canvas = m_canvases[size_t(index)];
     if (!canvas) {
-        if (index == int(m_names.size()) - 1) {
+        if (index == PdfPrinterIndex) {
             canvas = std::make_unique<PainterCanvas>(PainterCanvas::createPdfPrinter());
             canvas->setJobFileNamer([](const QString &title, const QDateTime &begun) {
-                return pdfJobFileName(PrinterService::pdfDirectory(), title, begun);
+                const QString file
+                    = pdfJobFileName(PrinterService::pdfDirectory(), title, begun, PrinterService::jobLabel());
+                PrinterService::notePdfFile(file);
+                return file;
             });
         } else {
             const QPrinterInfo info = QPrinterInfo::printerInfo(m_names.at(index));
@@ -48,14 +53,34 @@ PainterCanvas &SystemPrinterSet::painterCanvas(int index)
     return *canvas;
 }
 
-QString SystemPrinterSet::pdfJobFileName(const QString &directory, const QString &title, const QDateTime &time)
+QString SystemPrinterSet::pdfJobFileName(
+    const QString &directory, const QString &title, const QDateTime &time, const QString &label)
 {
     static const QRegularExpression unsafe(QStringLiteral("[/\\\\:*?\"<>|\\x00-\\x1f]"));
     static const QRegularExpression blanks(QStringLiteral("\\s+"));
-    QString base = QString(title).replace(unsafe, QStringLiteral(" ")).replace(blanks, QStringLiteral(" ")).trimmed();
+    const auto clean = [](const QString &text) {
+        return QString(text).replace(unsafe, QStringLiteral(" ")).replace(blanks, QStringLiteral(" ")).trimmed();
+    };
+    // "Export / Versand: EUR 1" names the kind after the program's name.
+    const int colon = int(title.lastIndexOf(QLatin1Char(':')));
+    QString base = clean(colon >= 0 ? title.mid(colon + 1) : title);
+    if (base.isEmpty())
+        base = clean(title);
     if (base.isEmpty())
         base = QStringLiteral("Druckauftrag");
-    base += time.toString(QStringLiteral("_yyyyMMdd_HHmmss"));
+    if (const QString cleanLabel = clean(label); !cleanLabel.isEmpty())
+        base += QLatin1Char(' ') + cleanLabel;
+    const QString stamp = time.toString(QStringLiteral("_yyyyMMdd_HHmmss"));
+    // A file name holds at most 255 bytes: room for the time, a running
+    // number and ".pdf"; a long title is cut between characters.
+    constexpr int MaxNameBytes = 255;
+    const int reserved = int(stamp.toUtf8().size()) + 8 + 4;
+    while (!base.isEmpty() && int(base.toUtf8().size()) > MaxNameBytes - reserved) {
+        base.chop(1);
+        if (!base.isEmpty() && base.back().isHighSurrogate())
+            base.chop(1);
+    }
+    base = base.trimmed() + stamp;
     const QDir dir(directory);
     QString name = dir.filePath(base + QStringLiteral(".pdf"));
     for (int n = 2; QFileInfo::exists(name); ++n)

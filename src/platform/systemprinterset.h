@@ -12,13 +12,14 @@ namespace platform {
 
 class PainterCanvas;
 
-// The machine's printers: the CUPS printers, followed by the PDF printer,
-// which writes each job as a PDF file into PrinterService::pdfDirectory().
+// The machine's printers: the PDF printer, which writes each job as a PDF
+// file into PrinterService::pdfDirectory(), first, then the CUPS printers.
 // On a machine without printers the PDF printer is the whole list.
 class SystemPrinterSet : public PrinterSet
 {
 public:
     static const QString PdfPrinterName; // "PDF-Datei"
+    static constexpr int PdfPrinterIndex = 0; // its fixed place in the list
 
     SystemPrinterSet();
     ~SystemPrinterSet() override;
@@ -32,7 +33,11 @@ public:
     // A file name in directory for a job that began at time, unused so far:
     // the title without characters that file names cannot hold, the date and
     // the time, and a running number when that name is taken.
-    static QString pdfJobFileName(const QString &directory, const QString &title, const QDateTime &time);
+    // The kind is the title's part after its last colon ("Export / Versand:
+    // EUR 1" -> "EUR 1"), followed by the label (document and sheet); the
+    // name never exceeds 255 bytes.
+    static QString pdfJobFileName(
+        const QString &directory, const QString &title, const QDateTime &time, const QString &label = {});
 
 private:
     QStringList m_names;

@@ -2,9 +2,18 @@
 
 #include "platform/databaseerror.h"
 #include "platform/field.h"
+#include "platform/inifile.h"
 #include "platform/printerservice.h"
 #include "platform/schemaregistry.h"
+#include "platform/session.h"
 #include "platform/table.h"
+#include "platform/tableschema.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+
+#include <memory>
 
 namespace shell {
 
@@ -44,6 +53,91 @@ QString printerNameOf(const QString &schnittst)
     if (schnittst.trimmed() == QLatin1String("-1"))
         return NoPrinterText;
     const int index = printerIndexOf(schnittst);
+    return index < 0 ? FaultyPrinterText : platform::PrinterService::instance().printerName(index);
+}
+
+namespace {
+
+const QString PrinterSection = QStringLiteral("Drucker");
+
+QString printerNamesPath()
+{
+    const auto &session = platform::Session::current();
+    if (!session.hasAlias(platform::Alias::User))
+        return {};
+    return QDir(session.aliasPath(platform::Alias::User)).filePath(PrinterNamesFile);
+}
+
+QString &cachedPath()
+{
+    static QString path;
+    return path;
+}
+
+QDateTime &cachedTime()
+{
+    static QDateTime time;
+    return time;
+}
+
+std::unique_ptr<platform::IniFile> &cachedFile()
+{
+    static std::unique_ptr<platform::IniFile> file;
+    return file;
+}
+
+} // namespace
+
+QString rememberedPrinter(const QString &row)
+{
+    const QString path = printerNamesPath();
+    if (path.isEmpty())
+        return {};
+    // Grids ask for every cell they paint: the file is read again only when
+    // it has changed.
+    QString &readPath = cachedPath();
+    QDateTime &readTime = cachedTime();
+    std::unique_ptr<platform::IniFile> &file = cachedFile();
+    const QFileInfo info(path);
+    const QDateTime modified = info.exists() ? info.lastModified() : QDateTime();
+    if (!file || readPath != path || readTime != modified || !modified.isValid()) {
+        file = std::make_unique<platform::IniFile>(path);
+        readPath = path;
+        readTime = modified;
+    }
+    return file->readString(PrinterSection, row.trimmed());
+}
+
+void rememberPrinter(const QString &row, int index)
+{
+    const QString path = printerNamesPath();
+    if (path.isEmpty() || row.trimmed().isEmpty())
+        return;
+    platform::IniFile file(path);
+    const QString name = platform::PrinterService::instance().printerName(index);
+    if (name.isEmpty())
+        file.deleteKey(PrinterSection, row.trimmed());
+    else
+        file.writeString(PrinterSection, row.trimmed(), name);
+    file.save();
+    cachedFile().reset();
+}
+
+int resolvePrinterIndex(const QString &row, const QString &schnittst)
+{
+    if (noPrinterAssigned(schnittst))
+        return -1;
+    const QString name = rememberedPrinter(row);
+    if (name.isEmpty())
+        return printerIndexOf(schnittst);
+    return int(platform::PrinterService::instance().printerNames().indexOf(name));
+}
+
+QString printerNameOf(const QString &row, const QString &schnittst)
+{
+    if (schnittst.trimmed() == QLatin1String("-1"))
+        return NoPrinterText;
+    const int index = resolvePrinterIndex(row, schnittst);
     return index < 0 ? FaultyPrinterText : platform::PrinterService::instance().printerName(index);
 }
 

@@ -30,6 +30,22 @@ int printerIndexOf(const QString &schnittst);
 // NoPrinterText for "-1", FaultyPrinterText for anything else that names no
 // installed printer.
 QString printerNameOf(const QString &schnittst);
+// The same for a row whose printer may be remembered by name: a remembered
+// printer that is gone is FaultyPrinterText.
+QString printerNameOf(const QString &row, const QString &schnittst);
+
+// The printer a row meant, by name: "schnittst" is a place in the printer
+// list, which moves when printers come or go, so the name of the printer
+// chosen is remembered beside it ("Drucker.ini" in the user's directory,
+// section "Drucker", key = row name).
+inline const QString PrinterNamesFile = QStringLiteral("Drucker.ini");
+// The printer name remembered for a row; empty when none is.
+QString rememberedPrinter(const QString &row);
+// Remembers the printer at index for the row (forgets it for index -1).
+void rememberPrinter(const QString &row, int index);
+// The printer index a row prints on: its remembered printer where it names
+// one (-1 when that printer is gone), else the index in schnittst.
+int resolvePrinterIndex(const QString &row, const QString &schnittst);
 
 // Rows of an open S_BENUTZ table, found by their name (the key).
 bool findPrintRow(platform::Table &settings, const QString &name);

@@ -8,6 +8,7 @@
 #include "shell/buttonlook.h"
 #include "shell/failedsave.h"
 #include "shell/mainstate.h"
+#include "shell/pdfreport.h"
 #include "shell/printsettings.h"
 #include "shell/radiogroup.h"
 #include "shell/reportedcall.h"
@@ -214,18 +215,29 @@ void PrintWindow::choosePrinter()
     const QString &mainRow = m_definition.sheets.constFirst().row;
     if (findPrintRow(*m_settings, mainRow)) {
         const QString schnittst = m_settings->fieldByName(QStringLiteral("schnittst")).asString();
-        // An index of a printer that is gone asks for a printer as "none" does.
-        if (noPrinterAssigned(schnittst) || printerIndexOf(schnittst) < 0) {
+        // The printer is found by the name remembered for the row; a printer
+        // that is gone asks for a printer as "none" does.
+        if (resolvePrinterIndex(mainRow, schnittst) < 0) {
             platform::dialogs().information(NoPrinterChosenMessage);
             if (m_definition.noPrinter == NoPrinterStep::PrinterSetup)
                 printerSetup();
             else
                 printerAdministration();
-            findPrintRow(*m_settings, mainRow);
+            if (!findPrintRow(*m_settings, mainRow))
+                return;
         }
-        const int index = printerIndexOf(m_settings->fieldByName(QStringLiteral("schnittst")).asString());
-        if (index >= 0)
+        const int index = resolvePrinterIndex(mainRow, m_settings->fieldByName(QStringLiteral("schnittst")).asString());
+        if (index >= 0) {
             PrinterService::instance().setCurrentIndex(index);
+            // The row's place follows its printer when the list has changed.
+            if (m_settings->fieldByName(QStringLiteral("schnittst")).asString().trimmed() != QString::number(index)) {
+                m_settings->edit();
+                m_settings->fieldByName(QStringLiteral("schnittst")).setAsString(QString::number(index));
+                m_settings->post();
+            }
+            if (rememberedPrinter(mainRow).isEmpty())
+                rememberPrinter(mainRow, index);
+        }
     }
     showPrinter();
 }
@@ -245,6 +257,7 @@ void PrintWindow::printerSetup()
         m_settings->edit();
         m_settings->fieldByName(QStringLiteral("schnittst")).setAsString(index);
         m_settings->post();
+        rememberPrinter(sheet.row, printers.currentIndex());
     }
     rereadMainRow();
     showPrinter();
@@ -345,10 +358,15 @@ void PrintWindow::printDocument()
             m_printing->hide();
     };
     auto hideProgress = qScopeGuard(hide);
-    for (int sheet = 0; sheet < m_definition.sheets.size(); ++sheet)
-        printSheet(sheet, variant);
+    PrinterService::takeWrittenPdfFiles();
+    {
+        auto clearLabel = qScopeGuard([] { PrinterService::setJobLabel(QString()); });
+        for (int sheet = 0; sheet < m_definition.sheets.size(); ++sheet)
+            printSheet(sheet, variant);
+    }
     hideProgress.dismiss();
     hide();
+    reportWrittenPdfFiles();
     accept();
 }
 
@@ -417,6 +435,20 @@ bool PrintWindow::pageOffsetsApply() const
     return !m_orientation || m_orientation->itemIndex() >= 0;
 }
 
+QString PrintWindow::jobLabel(int sheetIndex, int page, int copy) const
+{
+    QStringList parts;
+    if (m_head && m_head->isActive() && !m_head->isEmpty() && m_head->fieldCount() > 0)
+        parts.append(QStringLiteral("Nr. ") + m_head->field(0).asString());
+    if (m_definition.sheets.size() > 1)
+        parts.append(m_definition.sheets.at(sheetIndex).row);
+    if (m_definition.sheets.at(sheetIndex).continuation)
+        parts.append(QStringLiteral("Seite %1").arg(page));
+    if (copy > 1)
+        parts.append(QStringLiteral("Kopie %1").arg(copy));
+    return parts.join(QLatin1Char(' '));
+}
+
 void PrintWindow::printJob(int sheetIndex, int page, int copy, int variant, int spalte, int zeile)
 {
     const PrintSheet &sheet = m_definition.sheets.at(sheetIndex);
@@ -425,6 +457,7 @@ void PrintWindow::printJob(int sheetIndex, int page, int copy, int variant, int 
     // earlier print left on the printer.
     const platform::PageOrientation orientation = jobOrientation();
     printers.setOrientation(orientation);
+    PrinterService::setJobLabel(jobLabel(sheetIndex, page, copy));
     platform::PrintCanvas &canvas = printers.beginJob(m_definition.jobTitle);
     auto dropJob = qScopeGuard([&canvas] { canvas.abort(); });
     // A blank starts the page, as the printers of the forms expect.

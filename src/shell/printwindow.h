@@ -215,6 +215,8 @@ private:
     void showPrinter();
     void showCopies();
     void printSheet(int sheet, int variant);
+    // What the PDF file of a job is named after besides the kind.
+    QString jobLabel(int sheetIndex, int page, int copy) const;
     void printJob(int sheet, int page, int copy, int variant, int spalte, int zeile);
 
     PrintWindowDefinition m_definition;

@@ -66,10 +66,10 @@ public:
         case Qt::DisplayRole:
         case Qt::EditRole:
             if (index.column() == printerColumn())
-                return printerNameOf(rawPrinter(index.row()));
+                return printerNameOf(rowName(index.row()), rawPrinter(index.row()));
             break;
         case Qt::ForegroundRole:
-            return colorOfPrinter(printerNameOf(rawPrinter(index.row())));
+            return colorOfPrinter(printerNameOf(rowName(index.row()), rawPrinter(index.row())));
         case Qt::BackgroundRole:
             return TfrmDrucker::ButtonFaceColor;
         case Qt::FontRole: {
@@ -85,6 +85,7 @@ public:
 
 private:
     int printerColumn() const { return int(columns().size()) - 1; }
+    QString rowName(int row) const { return DataSetModel::data(index(row, 0), Qt::DisplayRole).toString(); }
     QString rawPrinter(int row) const
     {
         return DataSetModel::data(index(row, printerColumn()), Qt::DisplayRole).toString();
@@ -224,7 +225,8 @@ void TfrmDrucker::updateCounts()
             rowChanged();
         });
         for (m_settings->first(); !m_settings->eof(); m_settings->next()) {
-            const QString printer = printerNameOf(m_settings->fieldByName(SchnittstField).asString());
+            const QString printer = printerNameOf(m_settings->fieldByName(QStringLiteral("name")).asString(),
+                m_settings->fieldByName(SchnittstField).asString());
             if (printer == NoPrinterText)
                 ++notAssigned;
             else if (printer == FaultyPrinterText)
@@ -256,7 +258,8 @@ void TfrmDrucker::assignPrinter()
     if (!m_settings->isActive() || m_settings->isEmpty())
         return;
     auto &printers = platform::PrinterService::instance();
-    int current = printerIndexOf(m_settings->fieldByName(SchnittstField).asString());
+    const QString row = m_settings->fieldByName(QStringLiteral("name")).asString();
+    int current = resolvePrinterIndex(row, m_settings->fieldByName(SchnittstField).asString());
     if (current < 0)
         current = printers.currentIndex();
     const int chosen = platform::dialogs().printerSetup(printers.printerNames(), current);
@@ -267,6 +270,7 @@ void TfrmDrucker::assignPrinter()
     EditIfBrowsing(*m_settings);
     m_settings->fieldByName(SchnittstField).setAsString(QString::number(chosen));
     m_settings->post();
+    rememberPrinter(row, chosen);
     updateCounts();
 }
 

@@ -5,7 +5,6 @@
 #include "platform/databaseerror.h"
 #include "platform/dialogservice.h"
 #include "platform/field.h"
-#include "platform/printerservice.h"
 #include "platform/registry.h"
 #include "platform/session.h"
 #include "platform/table.h"
@@ -713,7 +712,6 @@ void TfrmMain::FormShow()
         platform::dialogs().error(UserDirectoryFailedMessage);
     platform::Session::current().setAliasPath(platform::Alias::User, directory);
     platform::Session::current().database(platform::Alias::User);
-    platform::PrinterService::setPdfDirectory(directory);
     showClock();
     MMTimer1->setEnabled(true);
     openParameterTable();

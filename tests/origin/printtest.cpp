@@ -5,6 +5,7 @@
 #include "origin/tfrmregieeur1.h"
 #include "platform/printerservice.h"
 #include "platform/schemaregistry.h"
+#include "shell/printsettings.h"
 #include "shell/radiogroup.h"
 #include "shell/settings.h"
 #include "shell/tfrmdrucker.h"
@@ -14,9 +15,12 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
+#include <QTemporaryDir>
 
 using namespace origin;
 using platform::CanvasCall;
@@ -480,6 +484,98 @@ TEST_F(PrintTest, Eur2PrinterParametersShowItsOwnRow)
     window.acEinstellen->trigger();
     EXPECT_EQ(row, "EUR2");
     EXPECT_FALSE(filtered);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(PrintTest, ThePrinterIsFoundByItsNameWhenTheListChanges)
+{
+    addRecord(Tables::Eur1, 5, { { "we1_1", "Vorne" } });
+    addPrintRow(PrintRows::Eur1Front, "-1");
+    addPrintRow(PrintRows::Eur1Back, "-1");
+    dialogs.answerIndex(1); // "Drucker 2"
+    openEur1().reset();
+    ASSERT_EQ(printRowValue(PrintRows::Eur1Front, "schnittst"), "1");
+    EXPECT_EQ(shell::rememberedPrinter(PrintRows::Eur1Front), "Drucker 2");
+    EXPECT_EQ(shell::rememberedPrinter(PrintRows::Eur1Back), "Drucker 2");
+
+    struct Case {
+        const char *name;
+        QStringList printers;
+        bool asks;
+        QString printedOn;
+    };
+    const QVector<Case> cases = {
+        { "a printer comes before it", { "Neu", "Drucker 1", "Drucker 2" }, false, "Drucker 2" },
+        { "a printer before it goes", { "Drucker 2" }, false, "Drucker 2" },
+        { "it is gone, its place is taken", { "A", "B", "C" }, true, "C" },
+    };
+    for (const Case &c : cases) {
+        testsupport::RecordingPrinters changed(c.printers);
+        dialogs.clear();
+        if (c.asks)
+            dialogs.answerIndex(2);
+        auto window = openEur1();
+        EXPECT_EQ(dialogs.texts().contains("Es wurde kein Drucker ausgewählt!"), c.asks) << c.name;
+        dialogs.clear();
+        dialogs.answer(DialogAnswer::Ok);
+        dialogs.answer(DialogAnswer::Cancel);
+        window->BtnOK->click();
+        ASSERT_EQ(changed.canvas().jobCount(), 1) << c.name;
+        EXPECT_EQ(changed.canvas().jobs().at(0).printer, c.printedOn) << c.name;
+        EXPECT_EQ(printRowValue(PrintRows::Eur1Front, "schnittst"), QString::number(c.printers.indexOf(c.printedOn)))
+            << c.name << ": the row's place follows its printer";
+    }
+}
+
+TEST_F(PrintTest, PdfFilesGoToTheDocumentsFolderAndTheClerkIsToldWhere)
+{
+    // The documents folder of a home of the test's own.
+    QTemporaryDir home;
+    const QString documents = QDir(home.path()).filePath("Dokumente");
+    QDir(home.path()).mkpath(".config");
+    QFile dirs(QDir(home.path()).filePath(".config/user-dirs.dirs"));
+    ASSERT_TRUE(dirs.open(QIODevice::WriteOnly));
+    dirs.write(QStringLiteral("XDG_DOCUMENTS_DIR=\"%1\"\n").arg(documents).toUtf8());
+    dirs.close();
+    const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", QDir(home.path()).filePath(".config").toUtf8());
+    auto restoreConfig = qScopeGuard([&oldConfig] {
+        if (oldConfig.isEmpty())
+            qunsetenv("XDG_CONFIG_HOME");
+        else
+            qputenv("XDG_CONFIG_HOME", oldConfig);
+        platform::PrinterService::instance().install(nullptr);
+    });
+    platform::PrinterService::setPdfDirectory(QString());
+    const QString folder = QDir(documents).filePath("Exportversand");
+    ASSERT_EQ(platform::PrinterService::pdfDirectory(), folder);
+
+    platform::PrinterService::instance().install(nullptr); // the system's printers: "PDF-Datei" first
+    addRecord(Tables::Eur1, 5, { { "we1_1", "Vorne" }, { "we14_2", "Hinten" } });
+    addPrintRow(PrintRows::Eur1Front, "0");
+    addPrintRow(PrintRows::Eur1Back, "0");
+    auto window = openEur1();
+    EXPECT_EQ(platform::PrinterService::instance().currentPrinterName(), "PDF-Datei");
+    dialogs.answer(DialogAnswer::Ok);
+    dialogs.answer(DialogAnswer::Ok);
+    window->BtnOK->click();
+
+    // The test clock stands at 05.03.2024 14:03:09.
+    const QStringList files = QDir(folder).entryList(QDir::Files, QDir::Name);
+    EXPECT_EQ(files,
+        QStringList({ "EUR 1 Nr. 5 EUR RÜCKSEITE_20240305_140309.pdf", "EUR 1 Nr. 5 EUR1_20240305_140309.pdf" }));
+    ASSERT_EQ(dialogs.calls().size(), 3);
+    const QString told = dialogs.calls().at(2).text;
+    EXPECT_TRUE(told.startsWith("Der Ausdruck wurde in 2 PDF-Dateien gespeichert, jedes Blatt (Vorder- und "
+                                "Rückseite, jede Kopie) in einer eigenen Datei:"))
+        << told.toStdString();
+    EXPECT_TRUE(told.contains(folder)) << told.toStdString();
+    for (const QString &file : files)
+        EXPECT_TRUE(told.contains(file)) << file.toStdString();
+    EXPECT_TRUE(dialogs.calls().at(2).answeredByDefault) << "one question; No leaves the files closed";
 }
 
 } // namespace

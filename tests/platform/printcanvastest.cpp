@@ -5,6 +5,7 @@
 #include "support/recordingprinters.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QPrinter>
@@ -207,8 +208,44 @@ TEST(PrinterServiceTest, RecordingPrintersStandInForTheSystemsPrinters)
         EXPECT_FALSE(service.printing());
         EXPECT_THROW(service.beginJob("x"), PrintError);
     }
-    EXPECT_EQ(service.printerNames().last(), SystemPrinterSet::PdfPrinterName)
-        << "afterwards the system's printers, the PDF printer last";
+    EXPECT_EQ(service.printerNames().first(), SystemPrinterSet::PdfPrinterName)
+        << "afterwards the system's printers, the PDF printer at its fixed place first";
+}
+
+TEST(PrinterServiceTest, PdfFileNamesCarryKindNumberAndTimeAndStayWithin255Bytes)
+{
+    QTemporaryDir dir;
+    const QDateTime time(QDate(2024, 3, 5), QTime(14, 3, 9));
+    struct Case {
+        QString title;
+        QString label;
+        QString name; // empty: only checked for its length
+    };
+    const QList<Case> cases = {
+        { "Export / Versand: EUR 1", "Nr. 5 EUR RÜCKSEITE", "EUR 1 Nr. 5 EUR RÜCKSEITE_20240305_140309.pdf" },
+        { "Liste", "", "Liste_20240305_140309.pdf" },
+        { "Export / Versand: ", "Nr. 7", "Export Versand Nr. 7_20240305_140309.pdf" },
+        { "", "", "Druckauftrag_20240305_140309.pdf" },
+        { "Export / Versand: " + QString(300, QChar(u'Ü')), "Nr. 1", "" },
+        { QString::fromUtf8("Export / Versand: \xf0\x9f\x98\x80").repeated(40), "", "" },
+        { QString(400, 'x'), "Nr. 1", "" },
+    };
+    for (const Case &c : cases) {
+        const QString path = SystemPrinterSet::pdfJobFileName(dir.path(), c.title, time, c.label);
+        const QString name = QFileInfo(path).fileName();
+        if (!c.name.isEmpty())
+            EXPECT_EQ(name, c.name);
+        EXPECT_LE(name.toUtf8().size(), 255) << name.left(20).toStdString();
+        EXPECT_TRUE(name.endsWith("_20240305_140309.pdf")) << name.right(30).toStdString();
+        EXPECT_EQ(QString::fromUtf8(name.toUtf8()), name) << "cut between characters";
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly)) << "the file system takes the name";
+        file.close();
+        const QString second
+            = QFileInfo(SystemPrinterSet::pdfJobFileName(dir.path(), c.title, time, c.label)).fileName();
+        EXPECT_LE(second.toUtf8().size(), 255) << "also with a running number";
+        EXPECT_NE(second, name);
+    }
 }
 
 TEST(PrinterServiceTest, PdfPrinterWritesEachJobAsAFileInTheUserDirectory)
@@ -218,7 +255,7 @@ TEST(PrinterServiceTest, PdfPrinterWritesEachJobAsAFileInTheUserDirectory)
     PrinterService::setPdfDirectory(pdfDirectory);
     auto &service = PrinterService::instance();
     service.install(nullptr);
-    ASSERT_TRUE(service.setCurrentIndex(service.count() - 1));
+    ASSERT_TRUE(service.setCurrentIndex(SystemPrinterSet::PdfPrinterIndex));
     EXPECT_EQ(service.currentPrinterName(), "PDF-Datei");
     EXPECT_EQ(service.horzSize(), 210);
     EXPECT_EQ(service.vertSize(), 297);
@@ -235,9 +272,13 @@ TEST(PrinterServiceTest, PdfPrinterWritesEachJobAsAFileInTheUserDirectory)
 
     // The test clock stands at 05.03.2024 14:03:09.
     const QStringList files = QDir(pdfDirectory).entryList(QDir::Files, QDir::Name);
-    EXPECT_EQ(files,
-        QStringList({ "Export Versand EUR 1_20240305_140309.pdf", "Export Versand EUR 1_20240305_140309_2.pdf" }));
+    EXPECT_EQ(files, QStringList({ "EUR 1_20240305_140309.pdf", "EUR 1_20240305_140309_2.pdf" }))
+        << "named after the kind and the time";
     EXPECT_EQ(readPdfWords(QDir(pdfDirectory).filePath(files.value(0))).value(0).text, "Kopie");
+    EXPECT_EQ(PrinterService::takeWrittenPdfFiles(),
+        QStringList({ QDir(pdfDirectory).filePath(files.value(0)), QDir(pdfDirectory).filePath(files.value(1)) }))
+        << "the aborted job wrote nothing";
+    EXPECT_TRUE(PrinterService::takeWrittenPdfFiles().isEmpty());
 
     PrinterService::setPdfDirectory(QString());
     service.install(nullptr);
