@@ -15,7 +15,7 @@ void FormColumn::title(const QString &text, const QFont &font, const QColor &col
 
 void FormColumn::caption(const QString &text, int height)
 {
-    m_definition.labels.append(shell::EntryLabel::at(text, 0, m_x, m_y, m_width, height));
+    m_definition.labels.append(shell::EntryLabel::at(text, 0, m_x, m_y, m_width, height).wrapping());
     m_y += height;
 }
 
@@ -27,7 +27,7 @@ void FormColumn::edit(shell::EntryControl control, const QString &caption, int w
     const int available = m_width - m_labelWidth;
     m_definition.controls.append(
         control.at(0, left, m_y, width > 0 ? std::min(width, available) : available, EditHeight));
-    m_y += Row;
+    m_y += Row + 16 * (lines - 1);
 }
 
 void FormColumn::line(shell::EntryControl control, int width)
@@ -53,12 +53,13 @@ void FormColumn::check(shell::EntryControl control, int width)
     m_y += Row;
 }
 
-void FormColumn::toggledCheck(shell::EntryControl control, const QString &caption, int boxWidth)
+void FormColumn::toggledCheck(shell::EntryControl control, const QString &caption, int lines, int boxWidth)
 {
-    m_definition.labels.append(
-        shell::EntryLabel::at(caption, 0, m_x, m_y + 2, m_width - boxWidth - 5, 18).toggling(control.name));
+    m_definition.labels.append(shell::EntryLabel::at(caption, 0, m_x, m_y + 2, m_width - boxWidth - 5, 18 * lines)
+                                   .toggling(control.name)
+                                   .wrapping());
     m_definition.controls.append(control.at(0, m_x + m_width - boxWidth, m_y, boxWidth, EditHeight));
-    m_y += Row;
+    m_y += Row + 16 * (lines - 1);
 }
 
 } // namespace courier

@@ -28,8 +28,9 @@ public:
 
     // A box number or title in a font of its own.
     void title(const QString &text, const QFont &font, const QColor &color, int height = 26);
-    // A caption over the whole column.
+    // A caption over the whole column, wrapped when it is longer.
     void caption(const QString &text, int height = 18);
+    int labelWidth() const { return m_labelWidth; }
     // An edit with its caption on the left; width 0: the rest of the column.
     void edit(shell::EntryControl control, const QString &caption, int width = 0);
     // An edit under the previous one without caption.
@@ -38,8 +39,9 @@ public:
     void sideBySide(QVector<QPair<shell::EntryControl, QRect>> controls, int height = 24);
     // A check box across the column (or as wide as given).
     void check(shell::EntryControl control, int width = 0);
-    // A label that toggles a check box placed at the right edge.
-    void toggledCheck(shell::EntryControl control, const QString &caption, int boxWidth = 24);
+    // A label that toggles a check box placed at the right edge; lines: the
+    // rows its text may wrap into.
+    void toggledCheck(shell::EntryControl control, const QString &caption, int lines = 1, int boxWidth = 24);
 
 private:
     shell::EntryWindowDefinition &m_definition;

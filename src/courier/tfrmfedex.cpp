@@ -51,7 +51,7 @@ shell::EntryWindowDefinition fedExEntryDefinition()
 
     // Left: date, sender, billing reference, service, packaging, special
     // handling, payment of transport and of duties.
-    FormColumn left(d, 10, 10, 390, 170);
+    FormColumn left(d, 8, 10, 392, 192);
     left.edit(edit(QStringLiteral("DBEdit4"), QStringLiteral("Datum"), QStringLiteral("Versand-Datum")),
         QStringLiteral("Versanddatum"), 100);
     left.title(QStringLiteral("1 Absender"), red, box);
@@ -78,7 +78,7 @@ shell::EntryWindowDefinition fedExEntryDefinition()
     left.skip(6);
     left.title(QStringLiteral("2"), red, box);
     const QString reference = QStringLiteral("Internationale Rechnungshinweise des Absenders (Angabe freigestellt)");
-    left.caption(reference);
+    left.caption(reference, 34);
     left.line(edit(QStringLiteral("DBEdit12"), QStringLiteral("F2_1"), reference));
     left.skip(6);
 
@@ -111,13 +111,13 @@ shell::EntryWindowDefinition fedExEntryDefinition()
     left.sideBySide({
         { check(QStringLiteral("DBCheckBox6"), QStringLiteral("F5_1"), QStringLiteral("FedEx Letter/Envelope"),
               QStringLiteral("Verpackung - FedEx Letter/Envelope")),
-            QRect(0, 0, 160, 0) },
+            QRect(0, 0, 150, 0) },
         { check(QStringLiteral("DBCheckBox7"), QStringLiteral("F5_2"), QStringLiteral("FedEx Pak"),
               QStringLiteral("Verpackung - FedEx Pak")),
-            QRect(165, 0, 90, 0) },
+            QRect(155, 0, 85, 0) },
         { check(QStringLiteral("DBCheckBox8"), QStringLiteral("F5_3"), QStringLiteral("Andere Verpackung"),
               QStringLiteral("Verpackung - andere Verpackung")),
-            QRect(260, 0, 130, 0) },
+            QRect(245, 0, 147, 0) },
     });
     left.skip(6);
     left.title(QStringLiteral("6"), red, box);
@@ -164,7 +164,7 @@ shell::EntryWindowDefinition fedExEntryDefinition()
 
     // Boxes 7 and 8 side by side.
     const int payTop = left.y();
-    FormColumn pay(d, 10, payTop, 190, 0);
+    FormColumn pay(d, 8, payTop, 190, 0);
     pay.title(QStringLiteral("7"), red, box);
     pay.caption(QStringLiteral("Zahlungsmodus"));
     const QStringList payment = { QStringLiteral("Rechnung an Absender"), QStringLiteral("Rechnung an Empfänger"),
@@ -188,7 +188,7 @@ shell::EntryWindowDefinition fedExEntryDefinition()
     duties.line(EntryControl::edit(QStringLiteral("DBEdit20"), QStringLiteral("F8_4")).scrollOnExit());
 
     // Right: recipient, customs broker, shipment, tax number, signature.
-    FormColumn right(d, 420, 10, 380, 170);
+    FormColumn right(d, 410, 10, 375, 192);
     right.title(QStringLiteral("3 Empfänger"), red, box);
     right.edit(edit(QStringLiteral("DBEdit21"), QStringLiteral("F3_1"), QStringLiteral("An (Name des Empfängers)")),
         QStringLiteral("An (Name des Empfängers)"));
@@ -198,7 +198,6 @@ shell::EntryWindowDefinition fedExEntryDefinition()
     right.edit(
         edit(QStringLiteral("DBEdit23"), QStringLiteral("F3_3"), QStringLiteral("Firma, Abteilung bzw. Stockwerk")),
         QStringLiteral("Firma\nAbteilung / Stockwerk"));
-    right.skip(8);
     const QString recipientStreet = QStringLiteral("Straße und Haus-Nr. (Bitte vollständig angeben)");
     right.caption(QStringLiteral("Straße und Hausnummer (vollständig anzugeben)"));
     right.line(edit(QStringLiteral("DBEdit24"), QStringLiteral("F3_5"), recipientStreet));
@@ -226,22 +225,19 @@ shell::EntryWindowDefinition fedExEntryDefinition()
     right.edit(edit(QStringLiteral("DBEdit34"), QStringLiteral("F9_1"),
                    QStringLiteral("9 Sendungsinformationen - Anzahl der Frachtstücke")),
         QStringLiteral("Anzahl der Frachtstücke\nAbsender verladen und zählen"), 90);
-    right.skip(8);
     right.edit(edit(QStringLiteral("DBEdit35"), QStringLiteral("F9_2"),
                    QStringLiteral("9 Sendungsinformationen - Gesamtgewicht ")),
         QStringLiteral("Gesamttgewicht (Ein Feld\nmarkieren und eintragen."), 70);
-    right.skip(8);
     right.check(check(QStringLiteral("DBCheckBox26"), QStringLiteral("F9_3"), QStringLiteral("lbs. / kgs."),
         QStringLiteral("9 Sendunghsinformationen - Gesamtgewicht in lbs/kgs")));
     right.edit(edit(QStringLiteral("DBEdit36"), QStringLiteral("F9_4"),
                    QStringLiteral("9 Sendungsinformationen - Ursprungsland")),
         QStringLiteral("Ursprungsland"), 50);
     right.edit(edit(QStringLiteral("DBEdit37"), QStringLiteral("F9_5"), QStringLiteral("Währung für die Wertangabe")),
-        QStringLiteral("Währung für Wertangabe eingeben"), 90);
+        QStringLiteral("Währung für Wert-\nangabe eingeben"), 90);
     right.edit(
         edit(QStringLiteral("DBEdit38"), QStringLiteral("F9_6"), QStringLiteral("Gesamter Transportversicherungswert")),
         QStringLiteral("Gesamter Transport-\nversicherungswert"), 130);
-    right.skip(8);
     right.edit(edit(QStringLiteral("DBEdit39"), QStringLiteral("F9_7"), QStringLiteral("Gesamter Zollwert")),
         QStringLiteral("Gesamter Zollwert"), 130);
     const QString contents = QStringLiteral("Vollständige Beschreibung des Inhaltes");
@@ -254,7 +250,7 @@ shell::EntryWindowDefinition fedExEntryDefinition()
         QStringLiteral("Bitte hier ankreuzen und Rechnung beilegen falls sich die Waren nicht im freien Verkehr "
                        "befinden")));
     d.controls.last().geometry.setHeight(34);
-    right.skip(12);
+    right.skip(14);
     right.caption(QStringLiteral("Steuernummer des Empfngers für Zollzwecke"));
     right.line(edit(QStringLiteral("DBEdit42"), QStringLiteral("F10_11"),
         QStringLiteral("Steuer-Nr. des Empfängers für Zollzwecke")));

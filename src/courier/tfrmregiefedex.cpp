@@ -21,7 +21,7 @@ const shell::DocumentKind &fedExKind()
         k.parameter = shell::parameterFieldsFor(k.code);
         k.columns = {
             { QStringLiteral("BelegNr"), QStringLiteral("BelegNr."), 10 },
-            { QStringLiteral("Datum"), QString(), 10 },
+            { QStringLiteral("Datum"), QString(), 12 },
             { QStringLiteral("F2_1"), QStringLiteral("Auftrags-Nr."), 20 },
             { QStringLiteral("F3_3"), QStringLiteral("Empfänger"), 30 },
         };

@@ -21,7 +21,7 @@ const shell::DocumentKind &upsKind()
         k.parameter = shell::parameterFieldsFor(k.code);
         k.columns = {
             { QStringLiteral("BelegNr"), QStringLiteral("BelegNr."), 10 },
-            { QStringLiteral("Datum"), QString(), 10 },
+            { QStringLiteral("Datum"), QString(), 12 },
             { QStringLiteral("U2_5"), QStringLiteral("Empfänger"), 45 },
         };
         k.navigationHints = { QStringLiteral("Erster Antrag"), QStringLiteral("Vorheriger Antrag"),

@@ -24,7 +24,9 @@ EntryControl edit(const QString &field, const QString &hint)
 // window's colour again.
 EntryControl check(const QString &field, const QString &caption, const QString &hint)
 {
-    return EntryControl::checkBox(QStringLiteral("DBCheckBox") + field, field, caption)
+    // "&" is no mnemonic here ("C & F").
+    return EntryControl::checkBox(
+        QStringLiteral("DBCheckBox") + field, field, QString(caption).replace(QLatin1Char('&'), QStringLiteral("&&")))
         .checkValues(QStringLiteral("J"), QStringLiteral("N"))
         .hint(hint)
         .focusColors(Qt::darkBlue)
@@ -46,6 +48,16 @@ void party(FormColumn &column, int box, const QStringList &captions, const QStri
     column.edit(edit(prefix + QStringLiteral("10"), hints.at(6)).pick(pick), QStringLiteral("Staat"));
 }
 
+// A pick button left of an edit.
+QRect pickPlace(const shell::EntryWindowDefinition &definition, const QString &edit)
+{
+    for (const EntryControl &control : definition.controls) {
+        if (control.name == edit)
+            return QRect(control.geometry.x() - 28, control.geometry.y(), 24, 22);
+    }
+    return {};
+}
+
 } // namespace
 
 shell::EntryWindowDefinition upsEntryDefinition()
@@ -55,17 +67,18 @@ shell::EntryWindowDefinition upsEntryDefinition()
     d.caption = QStringLiteral("UPS - Frachtbrief");
     d.size = QSize(760, 545);
     d.closePostsParameter = true;
+    // The waybill is put into edit state only when a customer was chosen.
+    d.pickProtocol = shell::PickProtocol::PickEditPost;
     d.wheelScrollsFromAnywhere = true;
     d.printCaptionPrefix = QStringLiteral("Druck UPS - FRACHTBRIEF - Belegnummer: ");
     QFont heading(QStringLiteral("Arial"));
     heading.setPointSize(10);
     heading.setBold(true);
 
-    FormColumn left(d, 10, 10, 360, 150);
+    FormColumn left(d, 8, 10, 362, 185);
     left.title(QStringLiteral("1 Versender"), heading, Qt::black, 22);
-    const int senderTop = left.y();
     party(left, 1,
-        { QStringLiteral("Kundennumer des Versenders"), QStringLiteral("UST.-Ident-Nummer des Versenders"),
+        { QStringLiteral("Kundennumer des Versenders"), QStringLiteral("UST.-Ident-Nummer\ndes Versenders"),
             QStringLiteral("Name des Versenders"), QStringLiteral("Telefonnummer (sehr wichtig)"),
             QStringLiteral("Anschrift"), QStringLiteral("Postleitzahl (sehr wichtig)") },
         { QStringLiteral("Kunden-Nr. des Versenders"), QStringLiteral("UstId-Nr. des Versenders"),
@@ -75,9 +88,8 @@ shell::EntryWindowDefinition upsEntryDefinition()
         SenderPick);
     left.skip(8);
     left.title(QStringLiteral("2 Empfänger"), heading, Qt::black, 22);
-    const int recipientTop = left.y();
     party(left, 2,
-        { QStringLiteral("Kundennummer des Empfängers"), QStringLiteral("Steuer / Zoll-Nr. etc. des Empfänger"),
+        { QStringLiteral("Kundennummer\ndes Empfängers"), QStringLiteral("Steuer / Zoll-Nr. etc.\ndes Empfänger"),
             QStringLiteral("Name der Kontaktperson"), QStringLiteral("Telefonnummer (sehr wichtig)"),
             QStringLiteral("Anschrift"), QStringLiteral("Postleitzahl (Sehr wichtig)") },
         { QStringLiteral("Kunden-Nr. des Empfängers"), QStringLiteral("Steuer / Zoll-Nr des Empfängers"),
@@ -105,8 +117,8 @@ shell::EntryWindowDefinition upsEntryDefinition()
         left.check(check(QStringLiteral("U3_%1").arg(payment.at(i).first), payment.at(i).second, paymentHints.at(i)));
     left.edit(edit(QStringLiteral("U3_9"), QStringLiteral("Kreditkarten-Nr.")), QStringLiteral("Kreditkarten-Nr."));
     left.sideBySide(
-        { { edit(QStringLiteral("U3_10"), QStringLiteral("Ablauf der Krditkarte (Monat)")), QRect(150, 0, 30, 0) },
-            { edit(QStringLiteral("U3_11"), QStringLiteral("Ablauf der Kredikarte (Jahr)")), QRect(190, 0, 30, 0) } });
+        { { edit(QStringLiteral("U3_10"), QStringLiteral("Ablauf der Krditkarte (Monat)")), QRect(185, 0, 30, 0) },
+            { edit(QStringLiteral("U3_11"), QStringLiteral("Ablauf der Kredikarte (Jahr)")), QRect(225, 0, 30, 0) } });
     d.labels.append(shell::EntryLabel::at(QStringLiteral("Ablaufdatum"), 0, left.x(), left.y() - 21));
     left.skip(8);
     left.title(QStringLiteral("4 Rechnungsstellung an Dritte"), heading, Qt::black, 22);
@@ -117,7 +129,7 @@ shell::EntryWindowDefinition upsEntryDefinition()
     left.edit(edit(QStringLiteral("U4_3"), QStringLiteral("Rechnungsstellung an Dritte: Name der Firma")),
         QStringLiteral("Name der Firma"));
 
-    FormColumn right(d, 390, 10, 350, 170);
+    FormColumn right(d, 380, 10, 350, 175);
     right.title(QStringLiteral("5 Service"), heading, Qt::black, 22);
     QFont service(QStringLiteral("Arial"));
     service.setPointSize(12);
@@ -135,7 +147,7 @@ shell::EntryWindowDefinition upsEntryDefinition()
         d.labels.last().geometry.setHeight(22);
         if (field == QLatin1String("U5_4")) {
             d.labels.append(shell::EntryLabel::at(
-                QStringLiteral("Nur für Waren im freien Verkehr\nInnerhalb der EU"), 0, right.x() + 110, top)
+                QStringLiteral("Nur für Waren im freien Verkehr\nInnerhalb der EU"), 0, right.x() + 110, top, 200, 30)
                                 .toggling(QStringLiteral("DBCheckBoxU5_4")));
         }
         right.skip(4);
@@ -144,20 +156,19 @@ shell::EntryWindowDefinition upsEntryDefinition()
     right.title(QStringLiteral("6 Sendungsdaten"), heading, Qt::black, 22);
     right.edit(edit(QStringLiteral("U6_1"), QStringLiteral("Anzahl Packstücke der Sendung")),
         QStringLiteral("Anzahl der Packstücke\nder Sendung"), 50);
-    right.skip(8);
     right.edit(edit(QStringLiteral("U6_2"), QStringLiteral("Gesamtgewicht der Sendung")),
         QStringLiteral("Tatsächliches Gesamt-\ngewicht der Sendung"), 80);
-    right.skip(8);
     right.toggledCheck(check(QStringLiteral("U6_3"), QString(), QStringLiteral("Express Envelope")),
         QStringLiteral("Express Envelope"));
     right.edit(edit(QStringLiteral("U6_4"), QStringLiteral("Gesamtes Volumengewicht der Sendung")),
         QStringLiteral("Gesamtes Volumen-\ngewicht der Sendung"), 80);
-    right.skip(8);
+    // The declared value stands between "DM" and ",00".
     right.edit(edit(QStringLiteral("U6_5"), QStringLiteral("Haftungswert der Sendung")),
-        QStringLiteral("Haftungswert der Sendung"), 120);
-    d.labels.append(shell::EntryLabel::at(QStringLiteral("DM"), 0, right.x() + 150, right.y() - 21));
-    d.labels.append(shell::EntryLabel::at(QStringLiteral(",00"), 0, right.x() + 295, right.y() - 21));
-    d.controls.last().geometry.translate(20, 0);
+        QStringLiteral("Haftungswert der Sendung"), 110);
+    d.controls.last().geometry.translate(26, 0);
+    d.labels.append(shell::EntryLabel::at(QStringLiteral("DM"), 0, right.x() + right.labelWidth(), right.y() - 21));
+    d.labels.append(
+        shell::EntryLabel::at(QStringLiteral(",00"), 0, right.x() + right.labelWidth() + 140, right.y() - 21));
     right.edit(edit(QStringLiteral("U6_6"), QStringLiteral("Referenz-Nr (Angabe freigestellt)")),
         QStringLiteral("Referenz-Nr. 1 (Optional)"));
     right.edit(edit(QStringLiteral("U6_7"), QStringLiteral("Referenz-Nr (Angabe freigestellt)")),
@@ -165,15 +176,15 @@ shell::EntryWindowDefinition upsEntryDefinition()
     right.edit(EntryControl::edit(QStringLiteral("DBEditU6_8"), QStringLiteral("U6_8")).scrollOnExit(),
         QStringLiteral("Beschreibung der Waren"));
     right.line(EntryControl::edit(QStringLiteral("DBEditU6_9"), QStringLiteral("U6_9")).scrollOnExit());
-    const int documentsTop = right.y();
     right.toggledCheck(check(QStringLiteral("U6_10"), QString(), QStringLiteral("Sendung enthält nur Dokumente")),
         QStringLiteral("Nur Documente "));
-    d.labels.append(shell::EntryLabel::at(
-        QStringLiteral("Bitte Markieren wenn Sendung kein Handelswert enhält"), 0, right.x() + 100, documentsTop + 2)
+    d.labels.append(shell::EntryLabel::at(QStringLiteral("Bitte Markieren wenn Sendung kein Handelswert enhält"), 0,
+        right.x() + 10, right.y() - 4, 340, 18)
                         .toggling(QStringLiteral("DBCheckBoxU6_10")));
+    right.skip(16);
     right.toggledCheck(check(QStringLiteral("U6_11"), QString(),
                            QStringLiteral("Waren unterliegen nicht dem freien Verkehr innerhalb der EU")),
-        QStringLiteral("Waren unterliegen nicht dem Freien Verkehr innerhalb der EU"));
+        QStringLiteral("Waren unterliegen nicht dem Freien Verkehr innerhalb der EU"), 2);
     right.skip(6);
     right.title(QStringLiteral("7 Besondere Anweisungen"), heading, Qt::black, 22);
     // Saturday delivery: white on navy while focused, then blue text; leaving
@@ -187,7 +198,6 @@ shell::EntryWindowDefinition upsEntryDefinition()
     right.check(saturday, 200);
     right.edit(edit(QStringLiteral("U7_2"), QStringLiteral("Anzahl der Empfangsbestätigungen")),
         QStringLiteral("Anzahl der Empfangs-\nbestätigungen"), 50);
-    right.skip(8);
     right.caption(QStringLiteral("Besondere Anweisungen"));
     for (int line = 3; line <= 7; ++line)
         right.line(edit(QStringLiteral("U7_%1").arg(line), QStringLiteral("Besondere Anweisungen")));
@@ -211,11 +221,11 @@ shell::EntryWindowDefinition upsEntryDefinition()
     const masterdata::CustomerFields recipient = { { QStringLiteral("U2_4"), CustomerField::Telefon },
         { QStringLiteral("U2_5"), CustomerField::Name1 }, { QStringLiteral("U2_6"), CustomerField::Name2 },
         { QStringLiteral("U2_7"), CustomerField::Name3 }, { QStringLiteral("U2_8"), CustomerField::Strasse } };
-    // The address lines start below the four lines and the caption.
+    // Beside the first address line.
     d.picks = {
-        masterdata::customerPick(QStringLiteral("SpeedButton1"), 0, QRect(120, senderTop + 4 * 24 + 20, 24, 22), sender,
+        masterdata::customerPick(QStringLiteral("SpeedButton1"), 0, pickPlace(d, QStringLiteral("DBEditU1_5")), sender,
             QStringLiteral("DBEditU2_1")),
-        masterdata::customerPick(QStringLiteral("SpeedButton2"), 0, QRect(120, recipientTop + 4 * 24 + 20, 24, 22),
+        masterdata::customerPick(QStringLiteral("SpeedButton2"), 0, pickPlace(d, QStringLiteral("DBEditU2_5")),
             recipient, QStringLiteral("DBCheckBoxU5_1")),
     };
     return d;

@@ -187,6 +187,7 @@ void EntryWindow::build()
             label->move(definition.geometry.topLeft());
         }
         label->setProperty("toggles", definition.toggles);
+        label->setWordWrap(definition.wraps);
     }
 
     Table *head = m_head;

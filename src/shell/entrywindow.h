@@ -149,6 +149,7 @@ struct EntryLabel {
     std::optional<QFont> font; // else FormularAnzeigeFont
     QColor color; // invalid: the font's colour
     QString toggles; // check box a click toggles
+    bool wraps = false; // a long text breaks into lines within the width
 
     static EntryLabel at(const QString &text, int page, int x, int y, int width = 0, int height = 0);
     EntryLabel &named(const QString &value)
@@ -165,6 +166,11 @@ struct EntryLabel {
     EntryLabel &toggling(const QString &checkBox)
     {
         toggles = checkBox;
+        return *this;
+    }
+    EntryLabel &wrapping()
+    {
+        wraps = true;
         return *this;
     }
 };

@@ -377,6 +377,18 @@ TEST_F(EntryWindowTest, BoxDescriptionsPicksAndKeys)
     EXPECT_EQ(documentRegister->head().state(), DataSetState::Browse);
     EXPECT_EQ(static_cast<QLineEdit *>(window->control("DBEdit1"))->text(), "Kunde GmbH");
     window->close();
+
+    // A pick may name where the focus goes after a cancel.
+    for (const PickProtocol protocol : { PickProtocol::EditPickPost, PickProtocol::PickEditPost }) {
+        picks.choose = false;
+        EntryWindowDefinition definition = demoEntryDefinition(protocol);
+        definition.picks[0].focusAfterCancel = "DBEdit14";
+        window = openOn(6, definition);
+        window->control("DBEdit2")->setFocus();
+        QTest::keyClick(window->control("DBEdit2"), Qt::Key_F9);
+        EXPECT_EQ(QApplication::focusWidget(), window->control("DBEdit14")) << int(protocol);
+        window->close();
+    }
 }
 
 TEST_F(EntryWindowTest, LeavingBoxesAndTheWheelScrollTheirPage)
