@@ -166,4 +166,31 @@ TEST_F(CourierEntryTest, UpsLabelsToggleTheCheckBoxOfTheirLine)
     EXPECT_EQ(stored(Tables::Ups, 5, "U5_2"), "") << "untouched boxes stay empty";
 }
 
+TEST_F(CourierEntryTest, TheMenusPrintWindowCarriesTheEntryWindowsCaption)
+{
+    struct Case {
+        bool ups;
+        QString caption;
+    };
+    for (const Case &c :
+        { Case { false, "Druck FedEx - Belegnummer: 5" }, Case { true, "Druck UPS - FRACHTBRIEF - Belegnummer: 5" } }) {
+        restart();
+        addRecord(c.ups ? Tables::Ups : Tables::FedEx, 5);
+        addPrintRow(c.ups ? PrintRows::Ups : PrintRows::FedEx, "0");
+        std::unique_ptr<EntryWindow> window;
+        if (c.ups)
+            window = open<TfrmRegieUPS, Tfrmups>(5);
+        else
+            window = open<TfrmRegieFedEx, TfrmFedex>(5);
+        QString title;
+        testsupport::onNextModal([&title](QDialog *dialog) {
+            title = dialog->windowTitle();
+            dialog->reject();
+        });
+        window->mnuDrucken->trigger();
+        EXPECT_EQ(title, c.caption);
+        window->close();
+    }
+}
+
 } // namespace
