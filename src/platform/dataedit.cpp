@@ -1,5 +1,6 @@
 #include "platform/dataedit.h"
 
+#include "platform/databaseerror.h"
 #include "platform/fielddatalink.h"
 
 namespace platform {
@@ -62,15 +63,30 @@ void DataEdit::writePending()
 {
     if (!m_pending || !m_link->isEditing())
         return;
+    if (m_refusedPending && m_refused == text())
+        throw AbortException(); // its message is being shown
     try {
         m_link->setText(text());
+    } catch (const AbortException &) {
+        throw;
     } catch (...) {
-        // The text stays for the user to correct.
+        // The text stays for the user to correct; the focus comes back once
+        // the leave that found the fault has run its course.
+        m_refused = text();
+        m_refusedPending = true;
         selectAll();
-        setFocus();
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                setFocus(Qt::OtherFocusReason);
+                selectAll();
+                m_refusedPending = false;
+            },
+            Qt::QueuedConnection);
         throw;
     }
     m_pending = false;
+    m_refusedPending = false;
 }
 
 } // namespace platform

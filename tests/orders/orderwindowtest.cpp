@@ -12,6 +12,7 @@
 #include "platform/dataedit.h"
 #include "platform/datalookupcombobox.h"
 #include "platform/dataradiogroup.h"
+#include "shell/application.h"
 #include "shell/documentroutines.h"
 #include "shell/entrywindow.h"
 #include "shell/twheeldbgrid.h"
@@ -24,6 +25,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -531,6 +533,46 @@ TEST_F(OrderWindowTest, APositionComputesItsTotalsWhenFieldsAreLeft)
     EXPECT_EQ(column(Tables::Positions, "quersum", 3), QStringList({ "37.5" }));
     EXPECT_EQ(column(Tables::SumLines, "quersum", 3), QStringList({ "37,50" }));
     EXPECT_TRUE(w.dbgrArtikel->isEnabled());
+}
+
+TEST_F(OrderWindowTest, ATypoInANumberOrDateShowsOneMessageAndKeepsTextAndFocus)
+{
+    addSumLines(3, { "Endsumme" });
+    TfrmAuftrag &w = open(3);
+    QStringList reports;
+    const auto previous = shell::Application::setExceptionHandler(
+        [&reports](const shell::CrashReport &report) { reports.append(report.message); });
+    auto restore = qScopeGuard([&previous] { shell::Application::setExceptionHandler(previous); });
+    testsupport::onNextModal([&reports](QDialog *dialog) {
+        auto *position = qobject_cast<TfrmPositionen *>(dialog);
+        ASSERT_NE(position, nullptr);
+        for (const char *typo : { "12a", "1,2,3" }) {
+            reports.clear();
+            typeAndLeave(*position, "DBEditEINZPREIS", typo, "DBEditBRUTTO");
+            QCoreApplication::processEvents();
+            EXPECT_EQ(reports.size(), 1) << typo << ": " << reports.join(" | ").toStdString();
+            EXPECT_EQ(edit(*position, "DBEditEINZPREIS")->text(), typo) << "the text stays to be corrected";
+            EXPECT_EQ(QApplication::focusWidget(), edit(*position, "DBEditEINZPREIS")) << typo;
+        }
+        reports.clear();
+        typeAndLeave(*position, "DBEditEINZPREIS", "12,5", "DBEditBRUTTO");
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(reports.isEmpty()) << "corrected, the field is left quietly";
+        EXPECT_EQ(QApplication::focusWidget(), edit(*position, "DBEditBRUTTO"));
+        position->reject();
+    });
+    w.setNumberText("BelegNr.: 3");
+    w.sbArtikelNeu->click();
+
+    reports.clear();
+    typeAndLeave(w, "DBEditREDATUM", "31.02.2024", "DBEditUZ");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(reports.size(), 1) << reports.join(" | ").toStdString();
+    EXPECT_EQ(edit(w, "DBEditREDATUM")->text(), "31.02.2024");
+    EXPECT_EQ(QApplication::focusWidget(), edit(w, "DBEditREDATUM"));
+    typeAndLeave(w, "DBEditREDATUM", "28.02.2024", "DBEditUZ");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(reports.size(), 1);
 }
 
 TEST_F(OrderWindowTest, AnArticleComesInTheOrdersLanguageWithItsGoodsNumber)
