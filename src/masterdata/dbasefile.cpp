@@ -426,12 +426,7 @@ void write(const QString &path, const TableContent &content)
     } catch (const ExchangeFileError &) {
         throw cannotWrite({});
     }
-    QFile written(target);
-    if (!written.open(QIODevice::ReadOnly))
-        throw cannotWrite({});
-    const QByteArray bytes = written.readAll();
-    if (bytes.size() != written.size())
-        throw cannotWrite({});
+    const QByteArray bytes = writtenBytes(target, path);
 
     // The new table replaces a file of the same name, with its code page file.
     const QString staleCodePage = companion(path, QStringLiteral("cpg"));

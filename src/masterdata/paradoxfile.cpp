@@ -382,13 +382,7 @@ void write(const QString &path, const TableContent &content)
     } catch (const ExchangeFileError &) {
         throw cannotWrite();
     }
-    QFile written(target);
-    if (!written.open(QIODevice::ReadOnly))
-        throw cannotWrite();
-    const QByteArray bytes = written.readAll();
-    if (bytes.size() != written.size())
-        throw cannotWrite();
-    saveFile(path, bytes);
+    saveFile(path, writtenBytes(target, path));
 }
 
 } // namespace masterdata::ParadoxFile

@@ -129,25 +129,15 @@ void saveFiles(const QVector<std::pair<QString, QByteArray>> &files)
         commit(*saved.at(i), files.at(qsizetype(i)).first);
 }
 
-void saveCopy(const QString &path, const QString &source)
+QByteArray writtenBytes(const QString &written, const QString &path)
 {
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
-        throw ExchangeFileError(cannotWriteMessage(path, in.errorString()));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    QFile file(written);
+    if (!file.open(QIODevice::ReadOnly))
         throw ExchangeFileError(cannotWriteMessage(path, file.errorString()));
-    for (;;) {
-        const QByteArray block = in.read(BlockSize);
-        if (block.isEmpty()) {
-            if (!in.atEnd())
-                abandon(file, path);
-            break;
-        }
-        if (!writeAll(file, block))
-            abandon(file, path);
-    }
-    commit(file, path);
+    const QByteArray bytes = file.readAll();
+    if (bytes.size() != file.size())
+        throw ExchangeFileError(cannotWriteMessage(path, file.errorString()));
+    return bytes;
 }
 
 QString notTextMessage(const QString &path)

@@ -76,8 +76,10 @@ void saveFile(const QString &path, const QByteArray &bytes);
 // Files that belong together (a table and its schema): every one written
 // before any older one is replaced.
 void saveFiles(const QVector<std::pair<QString, QByteArray>> &files);
-// The same with the bytes of another file, copied a block at a time.
-void saveCopy(const QString &path, const QString &source);
+// The bytes of a table a library wrote into a temporary file, to be saved
+// under its path; throws ExchangeFileError (it cannot be written) when they
+// cannot be read whole.
+QByteArray writtenBytes(const QString &written, const QString &path);
 
 // A table file's content as a read-only dataset, for a grid.
 class ExchangeTable : public platform::DataSet

@@ -53,7 +53,7 @@ FileKind fileKind(ExchangeFormat format)
 
 } // namespace
 
-std::unique_ptr<TableReader> TfrmKundenImport::openSource(ExchangeFormat format, const QString &path) const
+std::unique_ptr<TableReader> openTableFile(ExchangeFormat format, const QString &path, QChar delimiter, QChar separator)
 {
     switch (format) {
     case ExchangeFormat::DBase:
@@ -63,8 +63,13 @@ std::unique_ptr<TableReader> TfrmKundenImport::openSource(ExchangeFormat format,
     case ExchangeFormat::FixedText:
         return FixedTextFile::open(path);
     default:
-        return std::make_unique<DelimitedTableReader>(path, m_chooser->delimiter(), m_chooser->separator());
+        return std::make_unique<DelimitedTableReader>(path, delimiter, separator);
     }
+}
+
+std::unique_ptr<TableReader> TfrmKundenImport::openSource(ExchangeFormat format, const QString &path) const
+{
+    return openTableFile(format, path, m_chooser->delimiter(), m_chooser->separator());
 }
 
 TfrmKundenImport::TfrmKundenImport(TfrmDatenbank *chooser, QWidget *parent)

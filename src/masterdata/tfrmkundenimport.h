@@ -23,6 +23,11 @@ class TWheelDBGrid;
 
 namespace masterdata {
 
+// A reader of a file in one of the chooser's formats (CSV and delimited text
+// with the separator and delimiter given).
+std::unique_ptr<TableReader> openTableFile(
+    ExchangeFormat format, const QString &path, QChar delimiter, QChar separator);
+
 class TfrmDatenbank;
 struct ExchangeKind;
 

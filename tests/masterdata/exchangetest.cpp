@@ -38,24 +38,6 @@ namespace {
 
 using Snapshot = QVector<QStringList>;
 
-// Every record of a table in the order of its first fields, each field as
-// text.
-Snapshot snapshot(const QString &table, const QString &order)
-{
-    platform::Table t(platform::Alias::Data, table);
-    t.setIndexFieldNames(order);
-    t.open();
-    Snapshot rows;
-    for (int r = 0; r < t.recordCount(); ++r) {
-        const QVector<QVariant> values = t.rowAt(r);
-        QStringList texts;
-        for (int i = 0; i < t.fieldCount(); ++i)
-            texts.append(platform::valueToText(t.fieldDef(i).type, values.at(i)));
-        rows.append(texts);
-    }
-    return rows;
-}
-
 QByteArray cp1252(const QString &text)
 {
     return ExchangeEncoding::encode(text, ExchangeEncoding::Windows1252);

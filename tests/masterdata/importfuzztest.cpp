@@ -8,6 +8,7 @@
 #include "masterdata/fixedtextfile.h"
 #include "masterdata/masterdataexchange.h"
 #include "masterdata/paradoxfile.h"
+#include "masterdata/tfrmkundenimport.h"
 #include "masterdatafixture.h"
 
 #include "platform/fieldvalue.h"
@@ -63,18 +64,7 @@ QString outcomeText(int status)
 
 Snapshot articles()
 {
-    platform::Table t(platform::Alias::Data, Tables::Articles);
-    t.setIndexFieldNames(QStringLiteral("artikel"));
-    t.open();
-    Snapshot rows;
-    for (int r = 0; r < t.recordCount(); ++r) {
-        const QVector<QVariant> values = t.rowAt(r);
-        QStringList texts;
-        for (int i = 0; i < t.fieldCount(); ++i)
-            texts.append(platform::valueToText(t.fieldDef(i).type, values.at(i)));
-        rows.append(texts);
-    }
-    return rows;
+    return snapshot(Tables::Articles, QStringLiteral("artikel"));
 }
 
 // Our messages are German; a library's English text must not reach them.
@@ -111,6 +101,15 @@ public:
 
     int below(int n) { return n > 0 ? int(m_random.bounded(quint32(n))) : 0; }
 
+    // Cut short somewhere.
+    void cut(QByteArray &bytes) { bytes.truncate(below(int(bytes.size()))); }
+    // A few bits flipped anywhere.
+    void flip(QByteArray &bytes)
+    {
+        for (int n = 1 + below(8); n > 0 && !bytes.isEmpty(); --n)
+            bytes[below(int(bytes.size()))] ^= char(1 << below(8));
+    }
+
     // A file of a table format: bytes cut, flipped, or numbers of its header
     // (and, for Paradox, of its blocks) set to extremes.
     QByteArray binary(QByteArray bytes, int headerLength, int blockOffset, int blockSize)
@@ -118,11 +117,10 @@ public:
         static const quint32 extremes[] = { 0, 1, 2, 0x7F, 0x80, 0xFF, 0x7FFF, 0x8000, 0xFFFF, 0x7FFFFFFF, 0xFFFFFFFF };
         switch (below(5)) {
         case 0:
-            bytes.truncate(below(int(bytes.size())));
+            cut(bytes);
             break;
         case 1:
-            for (int n = 1 + below(8); n > 0 && !bytes.isEmpty(); --n)
-                bytes[below(int(bytes.size()))] ^= char(1 << below(8));
+            flip(bytes);
             break;
         case 2: {
             const quint32 value = below(3) == 0 ? m_random.generate() : extremes[below(int(std::size(extremes)))];
@@ -159,11 +157,10 @@ public:
     {
         switch (below(6)) {
         case 0:
-            bytes.truncate(below(int(bytes.size())));
+            cut(bytes);
             break;
         case 1:
-            for (int n = 1 + below(8); n > 0 && !bytes.isEmpty(); --n)
-                bytes[below(int(bytes.size()))] ^= char(1 << below(8));
+            flip(bytes);
             break;
         case 2: {
             const int at = bytes.indexOf('\n', below(int(bytes.size()))) + 1;
@@ -351,18 +348,7 @@ protected:
     {
         const Snapshot before = articles();
         dialogs.clear();
-        auto open = [&]() -> std::unique_ptr<TableReader> {
-            switch (format.format) {
-            case ExchangeFormat::DBase:
-                return DBaseFile::open(path);
-            case ExchangeFormat::Paradox:
-                return ParadoxFile::open(path);
-            case ExchangeFormat::FixedText:
-                return FixedTextFile::open(path);
-            default:
-                return std::make_unique<DelimitedTableReader>(path, u'"', u';');
-            }
-        };
+        auto open = [&] { return openTableFile(format.format, path, u'"', u';'); };
         MasterDataImport importer(exchangeKind(ExchangeKinds::Articles));
         bool done = false;
         try {
