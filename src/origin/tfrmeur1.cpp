@@ -97,8 +97,8 @@ shell::EntryWindowDefinition eur1EntryDefinition()
         EntryLabel::at(QStringLiteral("7 Bemerkungen"), Front, 390, 370),
         EntryLabel::at(QStringLiteral("8 Laufende Nr.; Zeichen, Nummern, Anzahl und Art der Packstücke;\n"
                                       "Warenbezeichnung"),
-            Front, 10, 528),
-        EntryLabel::at(QStringLiteral("9 Rohgewicht (kg)\noder andere Maße"), Front, 460, 528),
+            Front, 10, 537),
+        EntryLabel::at(QStringLiteral("9 Rohgewicht (kg)\noder andere Maße"), Front, 460, 537),
         EntryLabel::at(QStringLiteral("10 Rechnungen"), Front, 600, 545),
         EntryLabel::at(
             QStringLiteral("11 Sichtvermerk der Zollbehörde - Ausfuhrpapier: Art / Muster"), Front, 10, 1175),
@@ -183,6 +183,7 @@ shell::EntryWindowDefinition eur1EntryDefinition()
         c.append(EntryControl::edit(names.at(1), QStringLiteral("Eintrag%1_2").arg(line))
                      .at(Front, 460, y, 130, EditHeight)
                      .hint(HintBox9)
+                     .rightAligned()
                      .scrollOnExit());
         c.append(EntryControl::edit(names.at(2), QStringLiteral("Eintrag%1_3").arg(line))
                      .at(Front, 600, y, 140, EditHeight)

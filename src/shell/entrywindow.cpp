@@ -22,6 +22,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QScrollArea>
@@ -34,6 +35,34 @@
 namespace shell {
 
 using platform::Table;
+
+namespace {
+
+// A status panel whose text never widens the window: what does not fit is
+// cut with an ellipsis; text() keeps the whole text.
+class ElidedLabel : public QLabel
+{
+public:
+    using QLabel::QLabel;
+
+    QSize sizeHint() const override { return { 0, QLabel::sizeHint().height() }; }
+    QSize minimumSizeHint() const override { return { 0, QLabel::minimumSizeHint().height() }; }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        const QRect area = contentsRect();
+        painter.setPen(palette().color(foregroundRole()));
+        painter.drawText(area, int(alignment()), fontMetrics().elidedText(text(), Qt::ElideRight, area.width()));
+    }
+};
+
+// Fixed fields of a document are shown disabled: black text on their
+// colour #B4B4B4 (about 10:1), not the light grey of disabled text.
+const QColor FixedFieldText = Qt::black;
+
+} // namespace
 
 EntryControl EntryControl::edit(const QString &name, const QString &field)
 {
@@ -203,6 +232,7 @@ void EntryWindow::build()
             edit->dataLink()->setDecimals(definition.decimals);
             edit->bind(head, definition.field);
             edit->setFont(state.EingabeFelderFont);
+            edit->setAlignment(definition.alignment);
             widget = edit;
             break;
         }
@@ -257,7 +287,8 @@ void EntryWindow::build()
         auto *statusBar = new QStatusBar(this);
         statusBar->setObjectName(QStringLiteral("StatusBar1"));
         statusBar->setSizeGripEnabled(false);
-        m_panels[0] = new QLabel(statusBar);
+        m_panels[0] = new ElidedLabel(statusBar);
+        m_panels[0]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
         m_panels[1] = new QLabel(statusBar);
         statusBar->addWidget(m_panels[0], 1);
         statusBar->addWidget(m_panels[1]);
@@ -289,9 +320,14 @@ void EntryWindow::applyFixedFields()
         // Names are compared exactly, as they are stored.
         if (fixed.contains(info.definition->name, Qt::CaseSensitive))
             platform::setControlColor(this, info.definition->name, ActiveBorderColor);
-        // In a document the template's value of a fixed field stays.
-        if (!m_template && platform::controlColor(this, info.definition->name) == ActiveBorderColor)
+        // In a document the template's value of a fixed field stays, also
+        // against the pick button beside it.
+        if (!m_template && platform::controlColor(this, info.definition->name) == ActiveBorderColor) {
             info.widget->setEnabled(false);
+            platform::setControlColor(this, info.definition->name, FixedFieldText, QPalette::Text);
+            if (QAbstractButton *button = pickButton(info.definition->pickIndex))
+                button->setEnabled(false);
+        }
     }
 }
 

@@ -65,6 +65,7 @@ struct EntryControl {
     QVariant checkedValue = true; // check box
     QVariant uncheckedValue = false;
     int decimals = -1; // an edit shows its number with these decimals
+    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter; // an edit's text
     QColor focusColor; // check box while it has the focus
     QColor focusTextColor;
     QColor leaveColor; // check box after it lost the focus; invalid: as before
@@ -93,6 +94,11 @@ struct EntryControl {
     EntryControl &withDecimals(int count)
     {
         decimals = count;
+        return *this;
+    }
+    EntryControl &rightAligned()
+    {
+        alignment = Qt::AlignRight | Qt::AlignVCenter;
         return *this;
     }
     EntryControl &pick(int index)

@@ -14,6 +14,7 @@
 #include "shell/twheeldbgrid.h"
 #include "support/modaldialog.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -481,6 +482,64 @@ TEST_F(EntryWindowTest, CustomerPicksFillTheAddressLines)
         documents.findKey({ 5 });
         documents.deleteRecord();
     }
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(EntryWindowTest, Eur1WindowStaysReadableAndKeepsItsSize)
+{
+    addRecord(Tables::Eur1, 5);
+    addRecord(Tables::Eur1, shell::TemplateNumber);
+    m_register = std::make_unique<TfrmRegieEUR1>();
+    setRegisterParameter("Memo_3", "DBEdit1\r\nDBEdit28");
+    m_register.reset();
+    auto window = open<TfrmRegieEUR1, TfrmEur1>(5);
+    QCoreApplication::processEvents();
+
+    // Fixed boxes: black on their grey, and their pick buttons go with them.
+    for (const char *name : { "DBEdit1", "DBEdit28" }) {
+        QWidget *fixed = window->control(name);
+        ASSERT_FALSE(fixed->isEnabled()) << name;
+        const QColor text = fixed->palette().color(QPalette::Disabled, QPalette::Text);
+        const QColor base = fixed->palette().color(QPalette::Disabled, QPalette::Base);
+        EXPECT_EQ(base, shell::ActiveBorderColor) << name;
+        EXPECT_GT(std::abs(base.lightness() - text.lightness()), 150) << name << ": readable";
+    }
+    const auto button = [&window](const char *name) { return window->findChild<QAbstractButton *>(name); };
+    ASSERT_NE(button("SpeedButton1"), nullptr);
+    EXPECT_FALSE(button("SpeedButton1")->isEnabled()) << "box 1 is fixed";
+    EXPECT_FALSE(button("SpeedButton4")->isEnabled()) << "box 4 is fixed";
+    EXPECT_TRUE(button("SpeedButton2")->isEnabled()) << "box 3 is not";
+
+    // The captions of boxes 8 and 9 lie clear of the edits of boxes 6 and 7.
+    const auto edits = window->findChildren<QLineEdit *>();
+    for (const char *caption : { "8 Laufende", "9 Rohgewicht" }) {
+        QLabel *label = nullptr;
+        for (QLabel *candidate : window->findChildren<QLabel *>())
+            if (candidate->text().startsWith(caption))
+                label = candidate;
+        ASSERT_NE(label, nullptr) << caption;
+        const QRect area(label->pos(), label->sizeHint());
+        for (QLineEdit *edit : edits) {
+            if (edit->parentWidget() == label->parentWidget())
+                EXPECT_FALSE(area.intersects(edit->geometry()))
+                    << caption << " covered by " << edit->objectName().toStdString();
+        }
+    }
+    EXPECT_TRUE(static_cast<QLineEdit *>(window->control("DBEdit45"))->alignment() & Qt::AlignRight)
+        << "box 9 (gross mass) is right-aligned";
+
+    // A long hint in the status bar does not widen the window.
+    const QSize size = window->size();
+    for (int i = 0; i < 3; ++i) {
+        window->setStatusText(
+            0, QString("8 Laufende Nr.; Zeichen, Nummern, Anzahl und Art der Packstücke ").repeated(6));
+        QCoreApplication::processEvents();
+        EXPECT_EQ(window->size(), size);
+    }
+    EXPECT_TRUE(window->statusText(0).endsWith("Packstücke ")) << "the whole hint stays the panel's text";
 }
 
 } // namespace
