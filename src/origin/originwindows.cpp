@@ -8,8 +8,8 @@ namespace origin {
 
 void registerOriginWindows()
 {
-    shell::registerKindFactory(QStringLiteral("EUR1"), [](QWidget *parent) { return new TfrmRegieEUR1(parent); });
-    shell::registerKindFactory(QStringLiteral("EUR2"), [](QWidget *parent) { return new TfrmRegieEUR2(parent); });
+    shell::registerDocumentKind(QStringLiteral("EUR1"), [](QWidget *parent) { return new TfrmRegieEUR1(parent); });
+    shell::registerDocumentKind(QStringLiteral("EUR2"), [](QWidget *parent) { return new TfrmRegieEUR2(parent); });
 }
 
 } // namespace origin

@@ -108,6 +108,11 @@ struct DocumentKind {
     bool searchRefreshesTables = false;       // Suchen cancels the range and re-reads first
     bool parameterRefreshesTable = false;     // Parameter re-reads the parameter record first
     bool positionOneOnClose = true;           // closing with only the template appends position (1, 1)
+    // Head fields Neu and Kopieren leave empty in the new document (fields
+    // outside the register's list, a ticket number that belongs to one
+    // document only).
+    QStringList newLeavesEmpty;
+    QStringList copyLeavesEmpty;
 
     // The program-wide instance variable of the kind's register (frmRegieEUR1),
     // set while a register of the kind exists.

@@ -551,7 +551,7 @@ void DocumentRegister::bbtNeuClick()
 
 bool DocumentRegister::createDocument(int number)
 {
-    return NewRecordFromTemplate(*m_head, number);
+    return NewRecordFromTemplate(*m_head, number, m_kind.newLeavesEmpty);
 }
 
 void DocumentRegister::bbtAendernClick()
@@ -616,7 +616,7 @@ void DocumentRegister::bbtKopierenClick()
 bool DocumentRegister::copyDocument(int source, int target)
 {
     if (m_kind.copy == CopyStyle::DocumentWithPositions && m_positions)
-        return CopyDocumentWithPositions(*m_head, *m_positions, source, target);
+        return CopyDocumentWithPositions(*m_head, *m_positions, source, target, m_kind.copyLeavesEmpty);
     return CopyRecord(*m_head, source, target);
 }
 

@@ -30,10 +30,12 @@ QStringList recordTexts(Table &table)
     return texts;
 }
 
-void writeTexts(Table &table, const QStringList &texts, int from)
+void writeTexts(Table &table, const QStringList &texts, int from, const QStringList &leaveEmpty = {})
 {
-    for (int i = from; i < texts.size() && i < table.fieldCount(); ++i)
-        table.field(i).setAsString(texts.at(i));
+    for (int i = from; i < texts.size() && i < table.fieldCount(); ++i) {
+        if (!leaveEmpty.contains(table.fieldDef(i).name, Qt::CaseInsensitive))
+            table.field(i).setAsString(texts.at(i));
+    }
 }
 
 void cancelPending(platform::DataSet &dataSet)
@@ -108,13 +110,13 @@ bool readRecord(const Table &table, int number, QStringList *texts)
 
 // Appends a record under the number with today's date whose further fields
 // are the given texts, and posts it.
-void appendCopy(Table &table, const QStringList &texts, int number)
+void appendCopy(Table &table, const QStringList &texts, int number, const QStringList &leaveEmpty = {})
 {
     table.append();
     table.field(0).setAsInteger(number);
     if (table.fieldCount() > 1)
         setTodayInto(table, 1);
-    writeTexts(table, texts, 2);
+    writeTexts(table, texts, 2, leaveEmpty);
     table.post();
 }
 
@@ -131,12 +133,12 @@ void refreshUnlinked(Table &lines)
 
 } // namespace
 
-bool NewRecordFromTemplate(Table &head, int number)
+bool NewRecordFromTemplate(Table &head, int number, const QStringList &leaveEmpty)
 {
     try {
         QStringList texts;
         readRecord(head, TemplateNumber, &texts);
-        appendCopy(head, texts, number);
+        appendCopy(head, texts, number, leaveEmpty);
         return true;
     } catch (const std::exception &e) {
         reportFailure(head, e);
@@ -158,14 +160,15 @@ bool CopyRecord(Table &table, int source, int target)
     }
 }
 
-bool CopyDocumentWithPositions(Table &head, Table &positions, int source, int target)
+bool CopyDocumentWithPositions(
+    Table &head, Table &positions, int source, int target, const QStringList &leaveEmpty)
 {
     try {
         platform::Transaction transaction(head.database());
         QStringList texts;
         if (!readRecord(head, source, &texts))
             return false;
-        appendCopy(head, texts, target);
+        appendCopy(head, texts, target, leaveEmpty);
         copyLines(positions, source, target);
         transaction.commit();
         refreshUnlinked(positions);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QVariantList>
 
 #include <memory>
@@ -21,13 +22,16 @@ constexpr int MaxDocumentNumber = 1999999999;
 // Appends a copy of the template (found by its number, whatever range or
 // filter the table has) under the new number with today's date. Errors are
 // shown in an error box; the result tells whether the record was written.
-bool NewRecordFromTemplate(platform::Table &head, int number);
+// The fields named in leaveEmpty are not copied.
+bool NewRecordFromTemplate(platform::Table &head, int number, const QStringList &leaveEmpty = {});
 // Appends a copy of one record under the target number with today's date.
 // Fails silently (false) when the source is missing or the post fails.
 bool CopyRecord(platform::Table &table, int source, int target);
 // Copies a document with all its positions (position tables keyed by number
 // and position number) in one transaction; the head then stands on the copy.
-bool CopyDocumentWithPositions(platform::Table &head, platform::Table &positions, int source, int target);
+// The head fields named in leaveEmpty are not copied.
+bool CopyDocumentWithPositions(
+    platform::Table &head, platform::Table &positions, int source, int target, const QStringList &leaveEmpty = {});
 // A new packing list from the template head and its package lines.
 bool NewPackingListFromTemplate(platform::Table &head, platform::Table &lines, int number);
 // Condense the positions of an order into one goods item per goods number,

@@ -313,6 +313,8 @@ QStringList EntryWindow::fixedFields() const
 
 void EntryWindow::applyFixedFields()
 {
+    if (!m_definition.fixedFieldList)
+        return;
     const QStringList fixed = fixedFields();
     for (const ControlInfo &info : std::as_const(m_controls)) {
         if (info.definition->kind != EntryControlKind::Edit)
@@ -418,7 +420,8 @@ void EntryWindow::toggleFixedField(QWidget *edit)
 {
     const EntryControl *definition = definitionOf(edit);
     const QString field = memoField();
-    if (!m_template || !definition || definition->kind != EntryControlKind::Edit || field.isEmpty())
+    if (!m_template || !m_definition.fixedFieldList || !definition || definition->kind != EntryControlKind::Edit
+        || field.isEmpty())
         return;
     Table &parameters = parameter();
     EditIfBrowsing(parameters);
@@ -491,15 +494,26 @@ bool EntryWindow::plausibilityCheck()
         || !parameters.fieldByName(switchField).asBoolean())
         return true;
     const PlausibilityDefinition &definition = *m_definition.plausibility;
-    QVector<bool> missing;
-    QVector<int> empty;
-    for (const PlausibilityDefinition::Box &box : definition.boxes) {
+    const auto emptyCount = [this](const QStringList &edits) {
         int gaps = 0;
-        const QStringList edits = QStringList { box.control } + box.alsoControls;
         for (const QString &name : edits)
             gaps += isEmptyControl(name) ? 1 : 0;
-        missing.append(box.oneSuffices ? gaps == edits.size() : gaps > 0);
-        if (missing.constLast())
+        return gaps;
+    };
+    QVector<bool> missing;
+    QVector<bool> ticked;
+    QVector<int> empty; // missing boxes that open the window
+    for (const PlausibilityDefinition::Box &box : definition.boxes) {
+        const QStringList edits = QStringList { box.control } + box.alsoControls;
+        const int gaps = box.control.isEmpty() ? 0 : emptyCount(edits);
+        missing.append(gaps > 0 && (box.oneSuffices ? gaps == edits.size() : true));
+        if (box.tickControls.isEmpty()) {
+            ticked.append(missing.constLast());
+        } else {
+            const int tickGaps = emptyCount(box.tickControls);
+            ticked.append(tickGaps > 0 && (box.tickOneSuffices ? tickGaps == box.tickControls.size() : true));
+        }
+        if (missing.constLast() && box.opens)
             empty.append(int(missing.size()) - 1);
     }
     if (empty.isEmpty())
@@ -507,8 +521,8 @@ bool EntryWindow::plausibilityCheck()
     int result = PlausibilityDialog::Schliessen;
     {
         PlausibilityDialog dialog(definition, this);
-        for (int i : std::as_const(empty))
-            dialog.checkBox(i)->setChecked(true);
+        for (int i = 0; i < ticked.size(); ++i)
+            dialog.checkBox(i)->setChecked(ticked.at(i));
         result = dialog.exec();
     }
     QString focus;
@@ -567,7 +581,8 @@ void EntryWindow::reject()
 void EntryWindow::controlEntered(const EntryControl &control, QWidget *widget)
 {
     if (m_panels[0])
-        m_panels[0]->setText(control.hintText + (control.pickIndex >= 0 ? PickHintSuffix : QString()));
+        m_panels[0]->setText(
+            control.hintText + (control.pickIndex >= 0 && control.pickHintSuffix ? PickHintSuffix : QString()));
     if (control.scrollOnEnter >= 0) {
         if (QScrollArea *box = scrollBox(control.page))
             box->verticalScrollBar()->setValue(control.scrollOnEnter);
@@ -665,9 +680,10 @@ bool EntryWindow::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
         if (key->key() == Qt::Key_F6 && definitionOf(watched)) {
-            if (m_template)
+            const bool fixable = m_template && m_definition.fixedFieldList;
+            if (fixable)
                 runReported(this, [this, watched] { toggleFixedField(static_cast<QWidget *>(watched)); });
-            return m_template;
+            return fixable;
         }
         break;
     }

@@ -56,6 +56,7 @@ struct EntryControl {
     QRect geometry; // inside the page's scroll box, pixels
     QString hintText; // status panel 0 while it has the focus
     int pickIndex = -1; // the pick button F9 clicks; -1: none
+    bool pickHintSuffix = true; // a pick's box description ends with PickHintSuffix
     bool scrollsOnExit = false; // leaving it scrolls by CalcScrollStep
     int scrollOnEnter = -1; // entering it sets this scroll position
     int pageOnExit = -1; // leaving it shows this page
@@ -104,6 +105,12 @@ struct EntryControl {
     EntryControl &pick(int index)
     {
         pickIndex = index;
+        return *this;
+    }
+    // The box description is shown as given, also with a pick.
+    EntryControl &plainHint()
+    {
+        pickHintSuffix = false;
         return *this;
     }
     EntryControl &scrollOnExit()
@@ -229,6 +236,9 @@ struct EntryWindowDefinition {
     // The caption of the print window "&Drucken" opens, before the number;
     // empty: the kind's.
     QString printCaptionPrefix;
+    // The template's fixed fields (F6, the kind's Memo_ field) apply; a
+    // window over the goods items of a document has none.
+    bool fixedFieldList = true;
 };
 
 // The entry window of a document kind, built from its EntryWindowDefinition over

@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace shell {
 
 PlausibilityDialog::PlausibilityDialog(const PlausibilityDefinition &definition, QWidget *parent)
@@ -18,30 +20,46 @@ PlausibilityDialog::PlausibilityDialog(const PlausibilityDefinition &definition,
     setObjectName(definition.objectName);
     setWindowTitle(definition.caption);
     auto *layout = new QVBoxLayout(this);
-    GroupBox1 = new QGroupBox(definition.group, this);
-    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-    GroupBox1->setStyleSheet(definition.boldGroupTitle
-            ? QStringLiteral("QGroupBox { color: red; font-weight: bold; } QCheckBox { color: blue; font-weight: normal; }")
-            : QStringLiteral("QGroupBox { color: red; } QCheckBox { color: blue; }"));
-    auto *grid = new QGridLayout(GroupBox1);
-    int row = 0;
-    int column = 0;
-    int rowIndex = 0;
+    auto *groups = new QHBoxLayout;
+    const QString look = definition.boldGroupTitle
+        ? QStringLiteral("QGroupBox { color: red; font-weight: bold; } QCheckBox { color: blue; font-weight: normal; }")
+        : QStringLiteral("QGroupBox { color: red; } QCheckBox { color: blue; }");
+    QVector<QGridLayout *> grids;
+    QVector<QVector<int>> rows { definition.rows };
+    for (int g = 0; g <= definition.moreGroups.size(); ++g) {
+        auto *box = new QGroupBox(g == 0 ? definition.group : definition.moreGroups.at(g - 1).caption, this);
+        box->setObjectName(QStringLiteral("GroupBox%1").arg(g + 1));
+        box->setStyleSheet(look);
+        grids.append(new QGridLayout(box));
+        if (g > 0)
+            rows.append(definition.moreGroups.at(g - 1).rows);
+        // The user reads the marks; only the caller ticks them.
+        box->setEnabled(false);
+        groups->addWidget(box, g == 0 ? 2 : 1);
+        m_groups.append(box);
+    }
+    GroupBox1 = m_groups.constFirst();
+    struct Place {
+        int row = 0;
+        int column = 0;
+        int rowIndex = 0;
+    };
+    QVector<Place> places(m_groups.size());
     for (int i = 0; i < definition.boxes.size(); ++i) {
-        auto *box = new QCheckBox(definition.boxes.at(i).caption, GroupBox1);
+        const int g = std::clamp(definition.boxes.at(i).group, 0, int(m_groups.size()) - 1);
+        auto *box = new QCheckBox(definition.boxes.at(i).caption, m_groups.at(g));
         box->setObjectName(QStringLiteral("CheckBox%1").arg(i + 1));
-        grid->addWidget(box, row, column);
+        Place &place = places[g];
+        grids.at(g)->addWidget(box, place.row, place.column);
         m_boxes.append(box);
-        const int perRow = rowIndex < definition.rows.size() ? definition.rows.at(rowIndex) : 1;
-        if (++column >= perRow) {
-            column = 0;
-            ++row;
-            ++rowIndex;
+        const int perRow = place.rowIndex < rows.at(g).size() ? rows.at(g).at(place.rowIndex) : 1;
+        if (++place.column >= perRow) {
+            place.column = 0;
+            ++place.row;
+            ++place.rowIndex;
         }
     }
-    // The user reads the marks; only the caller ticks them.
-    GroupBox1->setEnabled(false);
-    layout->addWidget(GroupBox1);
+    layout->addLayout(groups);
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -62,6 +80,11 @@ PlausibilityDialog::PlausibilityDialog(const PlausibilityDefinition &definition,
 QCheckBox *PlausibilityDialog::checkBox(int index) const
 {
     return index >= 0 && index < m_boxes.size() ? m_boxes.at(index) : nullptr;
+}
+
+QGroupBox *PlausibilityDialog::group(int index) const
+{
+    return m_groups.value(index);
 }
 
 void PlausibilityDialog::reject()

@@ -27,12 +27,45 @@ struct PlausibilityDefinition {
         {
         }
 
-        QString control; // component name of the required edit: "DBEdit1"
+        QString control; // component name of the required edit: "DBEdit1"; empty: never missing
         QString caption; // its check box: "Ausführer / Exporteur"
         QStringList alsoControls; // further edits of the same box
         // false: the box is missing when any of its edits is empty; true:
         // only when all of them are (one line of an address is enough).
         bool oneSuffices = false;
+        // Whether a missing box opens the window; one that does not is
+        // only ticked when the window opens for another.
+        bool opens = true;
+        // The tick may follow edits of its own: ticked when these are
+        // empty (all of them with tickOneSuffices, else any); empty list:
+        // ticked when the box is missing.
+        QStringList tickControls;
+        bool tickOneSuffices = false;
+        // The group the check box stands in: 0 the first, 1 the next ...
+        int group = 0;
+
+        Box &notOpening()
+        {
+            opens = false;
+            return *this;
+        }
+        Box &tickedWhen(const QStringList &controls, bool allEmpty)
+        {
+            tickControls = controls;
+            tickOneSuffices = allEmpty;
+            return *this;
+        }
+        Box &inGroup(int index)
+        {
+            group = index;
+            return *this;
+        }
+    };
+    // A further group of check boxes beside the first (a head and its
+    // goods item in one window).
+    struct Group {
+        QString caption;
+        QVector<int> rows; // as rows of the first group
     };
     // Where the focus goes after the window: the first step that applies.
     // A step with a box applies when that box is missing, one without when
@@ -47,6 +80,7 @@ struct PlausibilityDefinition {
     QString group = QStringLiteral("Nicht ausgefüllte Felder sind markiert!");
     QVector<Box> boxes;
     QVector<int> rows; // check boxes per row: {3, 2, 3}; empty: one row each
+    QVector<Group> moreGroups; // group 1, 2 ...
     QSize size { 465, 188 };
     // Empty: the first empty edit of the first missing box.
     QVector<FocusStep> focusOrder;
@@ -75,6 +109,7 @@ public:
     int checkBoxCount() const { return int(m_boxes.size()); }
 
     QGroupBox *GroupBox1 = nullptr;
+    QGroupBox *group(int index) const; // 0: GroupBox1
     QPushButton *BtnKorrigieren = nullptr;
     QPushButton *BtnSchliessen = nullptr;
 
@@ -85,6 +120,7 @@ protected:
 
 private:
     QVector<QCheckBox *> m_boxes;
+    QVector<QGroupBox *> m_groups;
     bool m_escapeCorrects = false;
 };
 

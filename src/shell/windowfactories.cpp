@@ -1,5 +1,7 @@
 #include "shell/windowfactories.h"
 
+#include "shell/documentregister.h"
+
 #include <QHash>
 
 namespace shell {
@@ -8,6 +10,11 @@ namespace {
 QHash<QString, WindowFactory> &factories()
 {
     static QHash<QString, WindowFactory> map;
+    return map;
+}
+QHash<QString, RegisterFactory> &registers()
+{
+    static QHash<QString, RegisterFactory> map;
     return map;
 }
 QHash<QString, PickFunction> &picks()
@@ -42,6 +49,36 @@ bool hasWindowFactory(const QString &key)
 
 void unregisterWindowFactory(const QString &key)
 {
+    factories().remove(key);
+    registers().remove(key);
+}
+
+void registerDocumentKind(const QString &key, RegisterFactory factory)
+{
+    if (!factory) {
+        unregisterDocumentKind(key);
+        return;
+    }
+    registers().insert(key, factory);
+    registerWindowFactory(key, [factory](QWidget *parent) -> QDialog * { return factory(parent); });
+}
+
+bool hasDocumentKind(const QString &key)
+{
+    return registers().contains(key);
+}
+
+std::unique_ptr<DocumentRegister> createDocumentRegister(const QString &key, QWidget *parent)
+{
+    const RegisterFactory factory = registers().value(key);
+    if (!factory)
+        return nullptr;
+    return std::unique_ptr<DocumentRegister>(factory(parent));
+}
+
+void unregisterDocumentKind(const QString &key)
+{
+    registers().remove(key);
     factories().remove(key);
 }
 

@@ -3,11 +3,14 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 class QDialog;
 class QWidget;
 
 namespace shell {
+
+class DocumentRegister;
 
 // Creates a window that the main window shows modally and then frees; it
 // may return nullptr when there is nothing to show (a chooser shown first
@@ -23,6 +26,18 @@ using WindowFactory = std::function<QDialog *(QWidget *parent)>;
 void registerKindFactory(const QString &key, WindowFactory factory);
 void registerWindowFactory(const QString &key, WindowFactory factory);
 WindowFactory windowFactory(const QString &key);
+
+// A document kind whose register other code may also create without
+// showing it (document generation: head(), positions(), editButton()).
+// Registers the main window's factory of the key too.
+//     shell::registerDocumentKind("EUR1", [](QWidget *p) { return new TfrmRegieEUR1(p); });
+using RegisterFactory = std::function<DocumentRegister *(QWidget *parent)>;
+void registerDocumentKind(const QString &key, RegisterFactory factory);
+bool hasDocumentKind(const QString &key);
+// The kind's register, created and not shown; nullptr while the kind is
+// not registered.
+std::unique_ptr<DocumentRegister> createDocumentRegister(const QString &key, QWidget *parent = nullptr);
+void unregisterDocumentKind(const QString &key);
 bool hasWindowFactory(const QString &key);
 void unregisterWindowFactory(const QString &key);
 
