@@ -11,6 +11,8 @@
 #include "orders/orderwindows.h"
 #include "origin/origintables.h"
 #include "origin/originwindows.h"
+#include "sad/sadtables.h"
+#include "sad/sadwindows.h"
 #include "shell/parameterrecord.h"
 #include "shell/printsettings.h"
 #include "shell/shelltables.h"
@@ -25,6 +27,7 @@ void registerTables()
     origin::registerOriginTables();
     atlas::registerAtlasTables();
     courier::registerCourierTables();
+    sad::registerSadTables();
 
     shell::addDataDirectoryStep([](platform::Session &session) { shell::ensureParameterRecord(session); });
     // After the parameter record: the language table takes its names.
@@ -40,4 +43,5 @@ void registerWindows()
     orders::registerOrderWindows();
     origin::registerOriginWindows();
     courier::registerCourierWindows();
+    sad::registerSadWindows();
 }

@@ -1,0 +1,295 @@
+#include "sad/tfrmeinanl.h"
+
+#include "masterdata/codehelp.h"
+#include "masterdata/goodsnumbers.h"
+#include "masterdata/packagekinds.h"
+#include "masterdata/picklists.h"
+#include "masterdata/procedurecodes.h"
+#include "platform/dataedit.h"
+#include "platform/datasetmodel.h"
+#include "platform/field.h"
+#include "platform/fielddatalink.h"
+#include "platform/table.h"
+#include "sad/tfrmeinheit.h"
+#include "shell/buttonlook.h"
+#include "shell/documentregister.h"
+#include "shell/documentroutines.h"
+#include "shell/mainstate.h"
+#include "shell/twheeldbgrid.h"
+
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QScrollArea>
+#include <QToolButton>
+
+namespace sad {
+
+TfrmEinAnl *frmEinAnl = nullptr;
+
+using shell::EntryControl;
+using shell::EntryLabel;
+using shell::EntryPick;
+using shell::PickValues;
+
+namespace {
+
+enum Pick { PackageKind, GoodsNumber, FederalState, ProcedureCode1, ProcedureCode2, PreviousDocument };
+
+constexpr int Row = 24;
+constexpr int EditHeight = 21;
+const QString HintBox31 = QStringLiteral("31 Packstücke und Warenbezeichnung");
+const QString HintBox44
+    = QStringLiteral("44 Besondere Vermerke / Vorgelegte Unterlagen / Bescheinigungen und Genehmigungen");
+
+QString edit(int number)
+{
+    return QStringLiteral("DBEdit%1").arg(number);
+}
+
+// The edits of box 31, lines 1 to 9.
+const QVector<int> Box31Edits = { 25, 26, 27, 28, 11, 9, 10, 29, 13 };
+const QVector<int> Box44Edits = { 8, 20, 21, 22, 23 };
+
+EntryPick pick(const QString &name, const QRect &geometry, const QString &focusAfter,
+    std::function<std::optional<PickValues>(shell::EntryWindow &)> run)
+{
+    EntryPick p;
+    p.name = name;
+    p.geometry = geometry;
+    p.focusAfter = focusAfter;
+    p.run = std::move(run);
+    return p;
+}
+
+std::optional<PickValues> pickPackageKind(shell::EntryWindow &window)
+{
+    masterdata::TfrmPackst list(&window);
+    list.setPickMode(true);
+    if (list.exec() != QDialog::Accepted || list.table().isEmpty())
+        return std::nullopt;
+    return PickValues { { QStringLiteral("f31_1"),
+        list.count() + QLatin1Char(' ') + list.table().fieldByName(QStringLiteral("packart")).asString() } };
+}
+
+std::optional<PickValues> pickGoodsNumber(shell::EntryWindow &window)
+{
+    masterdata::TfrmWare list(&window);
+    list.setPickMode(true);
+    if (platform::DataSetModel *model = list.grid()->dataSetModel()) {
+        const auto columns = model->columns();
+        for (int i = 0; i < columns.size(); ++i) {
+            if (columns.at(i).fieldName.startsWith(QLatin1String("Waren"), Qt::CaseSensitive))
+                list.grid()->hideColumn(i);
+        }
+    }
+    if (list.exec() != QDialog::Accepted || list.table().isEmpty())
+        return std::nullopt;
+    platform::Table &number = list.table();
+    PickValues values;
+    for (int line = 2; line <= 9; ++line)
+        values.append({ QStringLiteral("f31_%1").arg(line),
+            number.fieldByName(QStringLiteral("bez%1").arg(line - 1)).asString() });
+    values.append({ QStringLiteral("f33_1"), number.fieldByName(QStringLiteral("waren")).asString() });
+    values.append({ QStringLiteral("f38"), number.fieldByName(QStringLiteral("Netto")).asString() });
+    values.append({ QStringLiteral("f41_1"), number.fieldByName(QStringLiteral("Einheit")).asString() });
+    return values;
+}
+
+std::optional<PickValues> pickFederalState(shell::EntryWindow &window)
+{
+    masterdata::TfrmLnderbrd_e list(&window);
+    platform::Table &states = list.table();
+    states.setIndexFieldNames(QStringLiteral("Ulandi"));
+    const QString start = window.head().fieldByName(QStringLiteral("f34_2")).asString();
+    if (!start.isEmpty())
+        states.findNearest({ start });
+    list.move(window.mapToGlobal(QPoint(234, 160)));
+    if (list.exec() != QDialog::Accepted || states.isEmpty())
+        return std::nullopt;
+    return PickValues { { QStringLiteral("f34_2"), states.fieldByName(QStringLiteral("Ulandi")).asString() } };
+}
+
+template <class List> std::optional<PickValues> pickProcedureCode(shell::EntryWindow &window, const QString &field)
+{
+    const QString code = List::SelectProcedureCode(window.head().fieldByName(field).asString(), &window);
+    if (code.isEmpty())
+        return std::nullopt;
+    return PickValues { { field, code } };
+}
+
+std::optional<PickValues> pickPreviousDocument(shell::EntryWindow &window)
+{
+    masterdata::TfrmInfoF40 information(&window);
+    if (information.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return PickValues { { QStringLiteral("F40"),
+        information.Edit1->text() + QLatin1Char('-') + information.Edit2->text() + QLatin1Char('-') } };
+}
+
+} // namespace
+
+shell::EntryWindowDefinition exportItemDefinition()
+{
+    shell::EntryWindowDefinition d;
+    d.objectName = QStringLiteral("frmEinAnl");
+    d.caption = QStringLiteral("Packstücke und Warenbezeichnung");
+    d.size = QSize(733, 507);
+    d.fixedFieldList = false;
+
+    QFont title(QStringLiteral("Arial"));
+    title.setPointSize(10);
+    title.setBold(true);
+    d.labels = {
+        EntryLabel::at(QStringLiteral("EUROPÄISCHE GEMEINSCHAFT"), 0, 10, 6)
+            .named(QStringLiteral("Label1"))
+            .withFont(title, Qt::black),
+        EntryLabel::at(QStringLiteral("31 Packstücke und Warenbezeichnung"), 0, 10, 32),
+        EntryLabel::at(QStringLiteral("32 Positionsnr."), 0, 440, 32),
+        EntryLabel::at(QStringLiteral("33 Warennummer"), 0, 540, 32),
+        EntryLabel::at(QStringLiteral("34 Ursprungsland - Code"), 0, 440, 82),
+        EntryLabel::at(QStringLiteral("35 Rohmasse"), 0, 600, 82),
+        EntryLabel::at(QStringLiteral("37 Verfahren"), 0, 440, 132),
+        EntryLabel::at(QStringLiteral("38 Eigenmasse"), 0, 600, 132),
+        EntryLabel::at(QStringLiteral("40 Summarische Anmeldung / Vorpapier"), 0, 440, 182),
+        EntryLabel::at(QStringLiteral("41 Besondere Maßeinheit"), 0, 440, 232),
+        EntryLabel::at(QStringLiteral("46 Statistischer Wert"), 0, 600, 232),
+    };
+
+    QVector<EntryControl> &c = d.controls;
+    const auto add = [&c](int number, const QString &field, int x, int y, int width, const QString &hint) {
+        c.append(EntryControl::edit(edit(number), field).at(0, x, y, width, EditHeight).hint(hint));
+        return &c.last();
+    };
+    add(25, QStringLiteral("f31_1"), 10, 52, 160, HintBox31)->pick(PackageKind);
+    for (int line = 2; line <= 9; ++line)
+        add(Box31Edits.at(line - 1), QStringLiteral("f31_%1").arg(line), 10, 52 + Row * (line - 1), 380, HintBox31)
+            ->pick(GoodsNumber);
+    add(30, QStringLiteral("pos"), 440, 52, 60, QString());
+    add(6, QStringLiteral("f33_1"), 540, 52, 110,
+        QStringLiteral("Statistische Warennummer - (Übernahmemöglichkeit über Feld 31)"));
+    add(5, QStringLiteral("f34_1"), 0, 0, 10, QString());
+    add(7, QStringLiteral("f34_2"), 440, 102, 40,
+        QStringLiteral("34 Ursprungs-Bundesland - (hier besteht eine Übernahmemöglichkeit"))
+        ->pick(FederalState)
+        .plainHint();
+    add(1, QStringLiteral("f35_1"), 600, 102, 110, QStringLiteral("35 Rohmasse der Ware"));
+    // F9 in either sub-field opens the list of the second one.
+    add(2, QStringLiteral("f37_1"), 440, 152, 50, QStringLiteral("37 Verfahren"))->pick(ProcedureCode2);
+    add(3, QStringLiteral("f37_2"), 515, 152, 40, QStringLiteral("37 Verfahren"))->pick(ProcedureCode2);
+    add(4, QStringLiteral("f38"), 600, 152, 110, QStringLiteral("38 Eigenmasse der Ware"));
+    add(12, QStringLiteral("F40"), 440, 202, 245, QStringLiteral("41 Besondere Masseinheit"));
+    add(18, QStringLiteral("f41_1"), 440, 252, 110, QStringLiteral("41 Besondere Masseinheit"));
+    add(19, QStringLiteral("f46"), 600, 252, 110, QStringLiteral("46 Statistischer Wert in vollen EUR"));
+    c.append(EntryControl::checkBox(QStringLiteral("DBCheckBox2"), QStringLiteral("Ret"), QStringLiteral("RET-EXP"))
+                 .at(0, 440, 290, 120, EditHeight)
+                 .hint(QStringLiteral("RET-EXP"))
+                 .checkValues(QStringLiteral("True"), QStringLiteral("False"))
+                 .focusColors(QColor(0, 0, 128), Qt::white));
+    for (int line = 1; line <= 5; ++line)
+        add(Box44Edits.at(line - 1), QStringLiteral("f44_%1").arg(line), 20, 300 + Row * line, 380, HintBox44);
+
+    d.picks = {
+        pick(QStringLiteral("SpeedButton1"), QRect(175, 52, 21, EditHeight), QString(), pickPackageKind),
+        pick(QStringLiteral("SpeedButton2"), QRect(395, 76, 21, 7 * Row + EditHeight), QString(), pickGoodsNumber),
+        pick(QStringLiteral("SpeedButton3"), QRect(485, 102, 21, EditHeight), QString(), pickFederalState),
+        pick(QStringLiteral("SpeedButton4"), QRect(492, 152, 21, EditHeight), edit(3),
+            [](shell::EntryWindow &w) {
+                return pickProcedureCode<masterdata::TfrmEinh_Verfahren1>(w, QStringLiteral("f37_1"));
+            }),
+        pick(QStringLiteral("SpeedButton5"), QRect(557, 152, 21, EditHeight), edit(4),
+            [](shell::EntryWindow &w) {
+                return pickProcedureCode<masterdata::TfrmEinh_Verfahren2>(w, QStringLiteral("f37_2"));
+            }),
+        pick(QStringLiteral("SpeedButton6"), QRect(688, 202, 21, EditHeight), edit(12), pickPreviousDocument),
+    };
+    d.plausibility = exportItemPlausibility();
+    return d;
+}
+
+TfrmEinAnl::TfrmEinAnl(TfrmEinheit &declaration, QWidget *parent)
+    : shell::EntryWindow(
+        declaration.documentRegister(), exportItemDefinition(), parent ? parent : &declaration, &declaration.items())
+{
+    frmEinAnl = this;
+    mnuDrucken->setVisible(false);
+    setNumberText(declaration.statusText(1) + QStringLiteral(" (")
+        + head().fieldByName(QStringLiteral("pos")).asString() + QStringLiteral(". Position)"));
+
+    // The item number: red, read-only, passed by Tab.
+    auto *number = qobject_cast<platform::DataEdit *>(control(edit(30)));
+    number->dataLink()->setReadOnly(true);
+    number->setFocusPolicy(Qt::NoFocus);
+    QPalette red = number->palette();
+    red.setColor(QPalette::Text, Qt::red);
+    number->setPalette(red);
+    control(edit(5))->hide();
+
+    // Box 44 of the item in its panel; on item 1 of a declaration it is the
+    // head's box 44 and not shown here.
+    QWidget *surface = scrollBox(0)->widget();
+    Panel44 = new QFrame(surface);
+    Panel44->setObjectName(QStringLiteral("Panel44"));
+    Panel44->setFrameShape(QFrame::Box);
+    Panel44->setGeometry(10, 300, 420, 6 * Row + 12);
+    Panel44->lower();
+    auto *caption = new QLabel(
+        QStringLiteral(
+            "44 Besondere Vermerke / Vorgelegte Unterlagen/                    Bescheinugungen und Genehmigungen"),
+        Panel44);
+    caption->setFont(shell::mainState().FormularAnzeigeFont);
+    caption->setWordWrap(true);
+    caption->setGeometry(8, 2, 400, 20);
+    for (int number44 : Box44Edits) {
+        QWidget *box = control(edit(number44));
+        const QPoint at = box->pos() - Panel44->pos();
+        box->setParent(Panel44);
+        box->move(at);
+    }
+    SpeedButtonInfo44 = new QToolButton(Panel44);
+    SpeedButtonInfo44->setObjectName(QStringLiteral("SpeedButton7"));
+    SpeedButtonInfo44->setText(QStringLiteral("?"));
+    SpeedButtonInfo44->setToolTip(QStringLiteral("Information zu Feld 44 - Keine Übernahme "));
+    SpeedButtonInfo44->setGeometry(395, 24, 21, 5 * Row - 3);
+    SpeedButtonInfo44->setFocusPolicy(Qt::NoFocus);
+    connect(SpeedButtonInfo44, &QToolButton::clicked, this, [this] {
+        masterdata::TfrmInfoF44 information(this);
+        information.exec();
+    });
+    const bool firstItem = head().fieldByName(QStringLiteral("pos")).asInteger() == 1;
+    if (firstItem && !declaration.isTemplateDocument())
+        Panel44->hide();
+
+    // After a goods number the focus goes to the description unless the
+    // option keeps it where it was.
+    connect(pickButton(GoodsNumber), &QAbstractButton::clicked, this, [this] {
+        if (!shell::mainState().AEFeld33Focus)
+            focusControl(edit(26));
+    });
+    // After box 40 the caret stands after the last character.
+    connect(pickButton(PreviousDocument), &QAbstractButton::clicked, this, [this] {
+        if (auto *box = qobject_cast<QLineEdit *>(control(edit(12))))
+            box->end(false);
+    });
+    // After the package kind the focus goes to the next control.
+    connect(pickButton(PackageKind), &QAbstractButton::clicked, this, [this] { focusControl(edit(26)); });
+    shell::applyRaisedButtonLook(this);
+}
+
+TfrmEinAnl::~TfrmEinAnl()
+{
+    if (frmEinAnl == this)
+        frmEinAnl = nullptr;
+}
+
+void TfrmEinAnl::mousePressEvent(QMouseEvent *event)
+{
+    // A click on the free area saves the item.
+    shell::PostIfEditing(head());
+    EntryWindow::mousePressEvent(event);
+}
+
+} // namespace sad
