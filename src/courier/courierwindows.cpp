@@ -8,8 +8,9 @@ namespace courier {
 
 void registerCourierWindows()
 {
-    shell::registerKindFactory(QStringLiteral("FedEx"), [](QWidget *parent) { return new TfrmRegieFedEx(parent); });
-    shell::registerKindFactory(QStringLiteral("UPS"), [](QWidget *parent) { return new TfrmRegieUPS(parent); });
+    // Documents of other kinds are made into them too ("Wechseln").
+    shell::registerDocumentKind(QStringLiteral("FedEx"), [](QWidget *parent) { return new TfrmRegieFedEx(parent); });
+    shell::registerDocumentKind(QStringLiteral("UPS"), [](QWidget *parent) { return new TfrmRegieUPS(parent); });
 }
 
 } // namespace courier

@@ -1,5 +1,7 @@
 #include "sadfixture.h"
 
+#include "courier/couriertables.h"
+#include "courier/courierwindows.h"
 #include "origin/originwindows.h"
 #include "origin/tfrmregieeur1.h"
 #include "platform/localformat.h"
@@ -137,9 +139,6 @@ QVector<TestKind> testKinds()
         .strings(s("TNT1_"), 2, 4, 40)
         .primaryKey({ s("Belegnr") });
     kinds.append({ "TNTWorldWide", tnt, {} });
-    TableSchema fedex = schema("FEDEX.DB");
-    fedex.integer(s("Belegnr")).string(s("Datum"), 10).string(s("F1_1"), 30).primaryKey({ s("Belegnr") });
-    kinds.append({ "FedEx", fedex, {} });
     return kinds;
 }
 
@@ -153,7 +152,9 @@ protected:
             if (kind.items)
                 platform::SchemaRegistry::instance().add(*kind.items);
         }
+        courier::registerCourierTables();
         SadTest::SetUp();
+        courier::registerCourierWindows();
         platform::setWorkstationLocale(QLocale(QLocale::German, QLocale::Germany));
         origin::registerOriginWindows();
         for (const TestKind &kind : testKinds()) {
@@ -178,6 +179,8 @@ protected:
             shell::unregisterDocumentKind(QLatin1String(kind.key));
         shell::unregisterDocumentKind(QStringLiteral("EUR1"));
         shell::unregisterDocumentKind(QStringLiteral("EUR2"));
+        shell::unregisterDocumentKind(QStringLiteral("FedEx"));
+        shell::unregisterDocumentKind(QStringLiteral("UPS"));
         SadTest::TearDown();
     }
 
@@ -206,8 +209,8 @@ protected:
     {
         const GeneratorTarget *target = exportDeclarationTarget(kindKey);
         EXPECT_NE(target, nullptr) << kindKey.toStdString();
-        // Of the targets here only the EUR.1 has an entry window.
-        if (kindKey == QLatin1String("EUR1")) {
+        // Of the targets here the EUR.1, FedEx and UPS have an entry window.
+        if (QStringList({ "EUR1", "FedEx", "UPS" }).contains(kindKey)) {
             testsupport::onNextModal([opened](QDialog *dialog) {
                 if (opened)
                     *opened = dialog->objectName();
@@ -329,13 +332,24 @@ TEST_F(GeneratorTest, AFailureAfterTheDeletionLeavesTheOldDocument)
     EXPECT_EQ(stored("VPOS.DB", { 33, 1 }, "S22"), "Alte Ware");
 }
 
-TEST_F(GeneratorTest, TheFedExWaybillOfTheNumberIsMadeWithNothingTakenOver)
+TEST_F(GeneratorTest, TheCourierWaybillsAreMadeOfTheDeclaration)
 {
-    testsupport::insertRecord("FEDEX.DB", { { "Belegnr", shell::TemplateNumber }, { "F1_1", "Vorlage" } });
-    addDeclaration(34, { { "f8_1", "Zeder" } });
-    EXPECT_TRUE(generate("FedEx", declaration(34)));
-    EXPECT_EQ(stored("FEDEX.DB", { 34 }, "F1_1"), "Vorlage");
-    EXPECT_EQ(stored("FEDEX.DB", { shell::TemplateNumber }, "F1_1"), "Vorlage") << "the template is not edited";
+    addDeclaration(34,
+        { { "datum", QDate(2024, 3, 5) }, { "f8_1", "Zeder GmbH" }, { "f8_4", "Bahnhofstrasse 5" },
+            { "f2_1", "Export AG" } });
+    QString opened;
+    EXPECT_TRUE(generate("UPS", declaration(34), &opened));
+    EXPECT_EQ(opened, "frmups");
+    EXPECT_EQ(stored("B_UPS.DB", { 34 }, "U2_5"), "Zeder GmbH");
+    EXPECT_EQ(stored("B_UPS.DB", { 34 }, "U2_8"), "Bahnhofstrasse 5");
+    EXPECT_EQ(stored("B_UPS.DB", { 34 }, "U1_5"), "Export AG");
+    EXPECT_EQ(stored("B_UPS.DB", { 34 }, "Datum"), "05.03.2024");
+    // FedEx: the waybill of the number from the template, nothing taken over.
+    opened.clear();
+    EXPECT_TRUE(generate("FedEx", declaration(34), &opened));
+    EXPECT_NE(opened, "");
+    EXPECT_NE(stored("FEDEX.DB", { 34 }, "Belegnr"), "<none>");
+    EXPECT_EQ(stored("FEDEX.DB", { 34 }, "F3_3"), "");
 }
 
 TEST_F(GeneratorTest, WechselnOffersTheKindsThatHaveARegister)
