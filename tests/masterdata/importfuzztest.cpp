@@ -101,13 +101,21 @@ public:
 
     int below(int n) { return n > 0 ? int(m_random.bounded(quint32(n))) : 0; }
 
-    // Cut short somewhere.
-    void cut(QByteArray &bytes) { bytes.truncate(below(int(bytes.size()))); }
-    // A few bits flipped anywhere.
-    void flip(QByteArray &bytes)
+    // A third of the inputs of every format: the file cut short somewhere,
+    // or a few bits flipped anywhere. False for the others.
+    bool cutOrFlip(QByteArray &bytes)
     {
-        for (int n = 1 + below(8); n > 0 && !bytes.isEmpty(); --n)
-            bytes[below(int(bytes.size()))] ^= char(1 << below(8));
+        switch (below(6)) {
+        case 0:
+            bytes.truncate(below(int(bytes.size())));
+            return true;
+        case 1:
+            for (int n = 1 + below(8); n > 0 && !bytes.isEmpty(); --n)
+                bytes[below(int(bytes.size()))] ^= char(1 << below(8));
+            return true;
+        default:
+            return false;
+        }
     }
 
     // A file of a table format: bytes cut, flipped, or numbers of its header
@@ -115,14 +123,10 @@ public:
     QByteArray binary(QByteArray bytes, int headerLength, int blockOffset, int blockSize)
     {
         static const quint32 extremes[] = { 0, 1, 2, 0x7F, 0x80, 0xFF, 0x7FFF, 0x8000, 0xFFFF, 0x7FFFFFFF, 0xFFFFFFFF };
-        switch (below(5)) {
-        case 0:
-            cut(bytes);
-            break;
-        case 1:
-            flip(bytes);
-            break;
-        case 2: {
+        if (cutOrFlip(bytes))
+            return bytes;
+        switch (below(3)) {
+        case 0: {
             const quint32 value = below(3) == 0 ? m_random.generate() : extremes[below(int(std::size(extremes)))];
             const int width = below(2) == 0 ? 2 : 4;
             const int at = below(std::min(headerLength, int(bytes.size())) - width);
@@ -130,7 +134,7 @@ public:
                 bytes[at + i] = char((value >> (8 * i)) & 0xFF);
             break;
         }
-        case 3:
+        case 1:
             if (blockSize > 0 && bytes.size() > blockOffset + 6) {
                 const int blocks = std::max(1, int((bytes.size() - blockOffset) / blockSize));
                 const int at = blockOffset + below(blocks) * blockSize + 2 * below(3);
@@ -155,24 +159,20 @@ public:
     // code pages.
     QByteArray text(QByteArray bytes)
     {
-        switch (below(6)) {
-        case 0:
-            cut(bytes);
-            break;
-        case 1:
-            flip(bytes);
-            break;
-        case 2: {
+        if (cutOrFlip(bytes))
+            return bytes;
+        switch (below(4)) {
+        case 0: {
             const int at = bytes.indexOf('\n', below(int(bytes.size()))) + 1;
             static const QByteArray pieces[] = { "x", ";", "\"", "\xC3\xA4", ";\"\";" };
             const QByteArray &piece = pieces[below(int(std::size(pieces)))];
             bytes.insert(at, piece.repeated((below(2) == 0 ? 300000 : 1200000) / piece.size()));
             break;
         }
-        case 3:
+        case 1:
             bytes.insert(below(int(bytes.size())), below(2) == 0 ? "\"" : "'");
             break;
-        case 4: {
+        case 2: {
             const QString text = QString::fromUtf8(bytes);
             static const char *const pages[] = { "UTF-16LE", "UTF-16BE", "IBM850", "windows-1250", "ISO-8859-15" };
             QStringEncoder encoder(pages[below(int(std::size(pages)))]);
