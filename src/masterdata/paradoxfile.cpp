@@ -195,6 +195,30 @@ QVariant valueOf(pxdoc_t *doc, const pxfield_t &field, char *data, const QByteAr
     }
 }
 
+// Whether a field has the length of its type: pxlib reads a number into a
+// variable of the type's size, whatever length the header names.
+bool lengthFits(const pxfield_t &field)
+{
+    switch (field.px_ftype) {
+    case pxfAlpha:
+        return field.px_flen >= 1 && field.px_flen <= 255;
+    case pxfShort:
+        return field.px_flen == 2;
+    case pxfDate:
+    case pxfLong:
+    case pxfAutoInc:
+        return field.px_flen == 4;
+    case pxfCurrency:
+    case pxfNumber:
+        return field.px_flen == 8;
+    case pxfLogical:
+        return field.px_flen == 1;
+    default:
+        // Not read.
+        return field.px_flen >= 0;
+    }
+}
+
 // The Paradox type and length of a field written here.
 std::pair<char, int> paradoxType(const platform::FieldDef &field)
 {
@@ -240,6 +264,8 @@ public:
             refuse();
         int size = 0;
         for (int i = 0; i < fieldCount; ++i) {
+            if (!lengthFits(m_pxFields[i]))
+                refuse();
             m_fields.append(fieldOf(m_pxFields[i]));
             size += m_pxFields[i].px_flen;
         }

@@ -420,7 +420,8 @@ TEST_F(ImportFuzzTest, DamagedFilesAreRefusedInGermanAndLeaveTheTableAsBefore)
         if (format.format == ExchangeFormat::DBase) {
             source.headerLength = uchar(source.original.at(8)) | uchar(source.original.at(9)) << 8;
         } else if (format.format == ExchangeFormat::Paradox) {
-            source.headerLength = 0x78;
+            // The header with the field descriptions (type and length).
+            source.headerLength = 0x78 + 2 * (uchar(source.original.at(0x21)) | uchar(source.original.at(0x22)) << 8);
             source.blockOffset = uchar(source.original.at(2)) | uchar(source.original.at(3)) << 8;
             source.blockSize = uchar(source.original.at(5)) * 1024;
         }
