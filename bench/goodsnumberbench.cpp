@@ -10,9 +10,11 @@
 #include "masterdata/picklists.h"
 #include "platform/database.h"
 #include "platform/dataset.h"
+#include "platform/germantext.h"
 #include "platform/localformat.h"
 #include "platform/schemaregistry.h"
 #include "platform/session.h"
+#include "platform/sqlitebackend.h"
 #include "platform/table.h"
 
 #include <QApplication>
@@ -271,6 +273,65 @@ struct Keystrokes {
     }
 };
 
+// min / median / max of a list of times.
+QString spread(QVector<double> times)
+{
+    std::sort(times.begin(), times.end());
+    if (times.isEmpty())
+        return QString();
+    return QStringLiteral("%1 / %2 / %3 ms")
+        .arg(times.first(), 0, 'f', 2)
+        .arg(times.at(times.size() / 2), 0, 'f', 2)
+        .arg(times.last(), 0, 'f', 2);
+}
+
+int rawCollate(void *, int len1, const void *s1, int len2, const void *s2)
+{
+    const int r = platform::compareCaseInsensitive(
+        QString::fromUtf8(static_cast<const char *>(s1), len1), QString::fromUtf8(static_cast<const char *>(s2), len2));
+    return r < 0 ? -1 : (r > 0 ? 1 : 0);
+}
+
+// The same keystroke written against the SQLite C API: the count and the
+// first rows of the prefix's range of the case-insensitive index.
+struct RawKeystroke {
+    sqlite3 *db = nullptr;
+    sqlite3_stmt *count = nullptr;
+    sqlite3_stmt *rows = nullptr;
+    explicit RawKeystroke(const QString &path)
+    {
+        sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+        sqlite3_create_collation(db, "GNOCASE", SQLITE_UTF8, nullptr, &rawCollate);
+        const char *where = " FROM S_WARENN WHERE waren COLLATE GNOCASE >= ?1 AND waren COLLATE GNOCASE < ?2";
+        sqlite3_prepare_v2(db, (QByteArray("SELECT COUNT(*)") + where).constData(), -1, &count, nullptr);
+        sqlite3_prepare_v2(db,
+            (QByteArray("SELECT *") + where + " ORDER BY waren COLLATE GNOCASE, rowid LIMIT "
+                + QByteArray::number(ShownRows))
+                .constData(),
+            -1, &rows, nullptr);
+    }
+    ~RawKeystroke()
+    {
+        sqlite3_finalize(count);
+        sqlite3_finalize(rows);
+        sqlite3_close(db);
+    }
+    int type(const QString &prefix)
+    {
+        const QByteArray low = platform::caseInsensitiveSortKey(prefix).toUtf8();
+        const QByteArray high = (platform::caseInsensitiveSortKey(prefix) + QChar(0xFFFF)).toUtf8();
+        int result = 0;
+        for (sqlite3_stmt *st : { count, rows }) {
+            sqlite3_bind_text(st, 1, low.constData(), low.size(), SQLITE_TRANSIENT);
+            sqlite3_bind_text(st, 2, high.constData(), high.size(), SQLITE_TRANSIENT);
+            while (sqlite3_step(st) == SQLITE_ROW)
+                result += sqlite3_column_bytes(st, 1) + sqlite3_column_int(st, 0);
+            sqlite3_reset(st);
+        }
+        return result;
+    }
+};
+
 // The rows a grid shows from the current record on, read without moving.
 int readShownRows(platform::DataSet &set)
 {
@@ -328,6 +389,30 @@ int main(int argc, char **argv)
             strokes.times.append(ms(timer));
         }
         strokes.print("typing a goods number into a document field (filter, count, the rows shown):", typed);
+
+        // Repeated, warm, beside the raw statements on the same index.
+        constexpr int Repetitions = 7;
+        QVector<double> ours, raw;
+        RawKeystroke rawKeystroke(platform::SqliteBackend().databaseFilePath(dir.path()));
+        for (int r = 0; r < Repetitions; ++r) {
+            for (int n = 1; n <= number.size(); ++n) {
+                QElapsedTimer timer;
+                timer.start();
+                filterTypedKey(table, lookup, number.left(n));
+                shown += table.recordCount();
+                shown += readShownRows(table);
+                ours.append(ms(timer));
+                timer.restart();
+                shown += rawKeystroke.type(number.left(n));
+                raw.append(ms(timer));
+            }
+        }
+        std::sort(ours.begin(), ours.end());
+        std::sort(raw.begin(), raw.end());
+        std::printf("  each keystroke, %d runs, min / median / max: table layer %s, raw SQLite %s, "
+                    "ratio of medians %.2fx\n",
+            Repetitions, qPrintable(spread(ours)), qPrintable(spread(raw)),
+            ours.at(ours.size() / 2) / std::max(raw.at(raw.size() / 2), 1e-6));
         if (shown == 42)
             std::printf(" ");
     }

@@ -165,6 +165,7 @@ void Database::ensureTables(const QVector<TableSchema> &schemas)
 
 void Database::dropTable(const QString &name)
 {
+    m_backend->dropCountMaintenance(connection(), TableSchema::tableNameOf(name));
     exec(QStringLiteral("DROP TABLE IF EXISTS %1").arg(quote(TableSchema::tableNameOf(name))));
     invalidateTableCache();
     m_verified.remove(TableSchema::tableNameOf(name).toLower());
@@ -209,6 +210,34 @@ qint64 Database::countRows(const QString &table)
 {
     QSqlQuery q = exec(QStringLiteral("SELECT COUNT(*) FROM %1").arg(quote(TableSchema::tableNameOf(table))), {}, table);
     return q.next() ? q.value(0).toLongLong() : 0;
+}
+
+bool Database::keepCountCurrent(const CountLink &link)
+{
+    if (m_backend->countMaintained(connection(), link))
+        return false;
+    if (isReadOnly())
+        return false;
+    const QString head = quote(link.headTable);
+    const QString counted = QStringLiteral("(SELECT COUNT(*) FROM %1 WHERE %1.%2 = %3.%4)")
+                                .arg(quote(link.detailTable), quote(link.linkField), head, quote(link.keyField));
+    Transaction tx(*this);
+    for (const QString &sql : m_backend->countMaintenanceSql(link))
+        exec(sql, {}, link.headTable);
+    QSqlQuery update = exec(
+        QStringLiteral("UPDATE %1 SET %2 = %3 WHERE %2 IS NULL OR %2 <> %3").arg(head, quote(link.countField), counted),
+        {}, link.headTable);
+    const int changed = update.numRowsAffected();
+    update.finish();
+    tx.commit();
+    if (changed > 0)
+        touch(link.headTable);
+    return true;
+}
+
+bool Database::isReadOnly() const
+{
+    return m_backend->isReadOnly(connection());
 }
 
 void Database::copyTable(const QString &from, const QString &to)
@@ -261,6 +290,9 @@ void Database::restructure(const QString &tableName, const TableSchema &wanted)
             exec(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 %3").arg(quote(name), quote(f.name), m_backend->declaredType(f)), {}, name);
         }
     } else {
+        // Counts kept by the database go with the old table; they are set
+        // up and recounted on the next use.
+        m_backend->dropCountMaintenance(connection(), name);
         const QString temp = name + QStringLiteral("__neu");
         TableSchema tempSchema = target;
         tempSchema.setFileName(temp);

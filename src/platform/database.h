@@ -58,6 +58,12 @@ public:
     // converted through their text form, records and indexes kept.
     void restructure(const QString &table, const TableSchema &target);
     qint64 countRows(const QString &table);
+    // Keeps the head's count field equal to the number of its detail rows
+    // from now on, in the transaction of every write. Counts are brought up
+    // to date (one statement writing only the counts that differ) when they
+    // were not known to be current; returns whether that happened.
+    bool keepCountCurrent(const CountLink &link);
+    bool isReadOnly() const;
 
     // SQL with bound values; throws DatabaseError with a German message.
     QSqlQuery exec(const QString &sql, const QVariantList &values = {}, const QString &table = {});

@@ -13,6 +13,16 @@ namespace platform {
 // a backend: connection set-up, column types, collation, schema reading,
 // value storage and the translation of its error texts. Nothing above the
 // table layer talks SQL dialect.
+// A head table whose count field holds the number of its detail rows
+// ("AnzPos" of a document: its positions).
+struct CountLink {
+    QString headTable;
+    QString keyField; // of the head
+    QString countField; // of the head
+    QString detailTable;
+    QString linkField; // of the detail rows, equal to the head's key
+};
+
 class DatabaseBackend
 {
 public:
@@ -52,6 +62,18 @@ public:
     // German message for a database error.
     virtual QString translateError(const QSqlError &error, const QString &table) const = 0;
     virtual bool isBusyError(const QSqlError &error) const = 0;
+
+    // Statements that keep a count field equal to the number of detail rows
+    // on every write of either table, in the writing transaction; empty
+    // where the backend cannot.
+    virtual QStringList countMaintenanceSql(const CountLink &link) const { return {}; }
+    // Whether those statements are in force in the database.
+    virtual bool countMaintained(const QSqlDatabase &db, const CountLink &link) const { return false; }
+    // Removes what countMaintenanceSql made on or about the table (before it
+    // is dropped or rebuilt).
+    virtual void dropCountMaintenance(const QSqlDatabase &db, const QString &table) const { }
+    // A database opened only for reading.
+    virtual bool isReadOnly(const QSqlDatabase &db) const { return false; }
 };
 
 } // namespace platform

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <QVariant>
+#include <QVector>
 
 #include <stdexcept>
 
@@ -17,6 +19,22 @@ public:
 private:
     QString m_message;
     QString m_detail;
+};
+
+// A post refused because another user changed a field of the record since
+// editing began. Carries the record as now stored.
+class RecordChangedError : public DatabaseError
+{
+public:
+    RecordChangedError(const QString &message, const QVector<QVariant> &stored)
+        : DatabaseError(message)
+        , m_stored(stored)
+    {
+    }
+    const QVector<QVariant> &stored() const { return m_stored; }
+
+private:
+    QVector<QVariant> m_stored;
 };
 
 // Silent abandonment of an operation (a handler has already told the user).

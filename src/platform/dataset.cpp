@@ -517,7 +517,7 @@ void DataSet::edit()
         beforeEdit(*this);
     bool found = false;
     QVector<QVariant> fresh = rereadRow(m_rowId, &found);
-    if (!found)
+    if (!found || !isSameRecord(m_buffer, fresh))
         throw DatabaseError(QStringLiteral("Der Datensatz wurde von einem anderen Benutzer gelöscht."));
     m_buffer = fresh;
     m_editBuffer = fresh;
@@ -543,6 +543,19 @@ void DataSet::post()
         try {
             rowId = writeRecord(inserting, m_rowId, m_editBuffer, m_changed);
             break;
+        } catch (const RecordChangedError &error) {
+            // Someone else saved this record meanwhile: show what is stored
+            // now and stay in edit state, nothing of theirs is overwritten.
+            m_buffer = error.stored();
+            m_editBuffer = error.stored();
+            m_changed = QVector<bool>(m_fields.size(), false);
+            m_modified = false;
+            notifyRecordChanged();
+            const DataAction action = onPostError ? onPostError(*this, error) : DataAction::Fail;
+            if (action == DataAction::Fail)
+                throw;
+            if (action == DataAction::Abort)
+                throw AbortException();
         } catch (const DatabaseError &error) {
             const DataAction action = onPostError ? onPostError(*this, error) : DataAction::Fail;
             if (action == DataAction::Fail)

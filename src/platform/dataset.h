@@ -162,6 +162,12 @@ protected:
     virtual int rowWritten(bool inserting, qint64 rowId, int oldPosition, const QVector<bool> &changed,
                            const QVector<QVariant> &values) { return -1; }
     virtual void rowRemoved(qint64 rowId, int position) {}
+    // Whether a row read again under the same row id is still the record
+    // known before (its key unchanged); a row id taken over by another
+    // record is not.
+    virtual bool isSameRecord(const QVector<QVariant> &known, const QVector<QVariant> &fresh) const { return true; }
+    // The current record as read: while editing, as it was when editing began.
+    const QVector<QVariant> &valuesAsRead() const { return m_buffer; }
 
     void setFields(const QVector<FieldDef> &fields);
     // Makes the row at the position current (without events).

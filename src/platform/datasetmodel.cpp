@@ -1,6 +1,8 @@
 #include "platform/datasetmodel.h"
 
+#include "platform/databaseerror.h"
 #include "platform/dataset.h"
+#include "platform/dialogservice.h"
 #include "platform/fieldvalue.h"
 #include "platform/localformat.h"
 
@@ -79,7 +81,19 @@ int DataSetModel::fieldOf(int column) const
 const QVector<QVariant> &DataSetModel::row(int position) const
 {
     if (m_cachedPosition != position) {
-        m_cachedRow = m_dataSet->rowAt(position);
+        // Views read rows while they paint: an error must not unwind through
+        // their frames (nor open a dialog inside the painting).
+        try {
+            m_cachedRow = m_dataSet->rowAt(position);
+        } catch (const DatabaseError &error) {
+            m_cachedRow = QVector<QVariant>(m_dataSet->fieldCount());
+            if (!m_readErrorShown) {
+                m_readErrorShown = true;
+                const QString message = error.message();
+                QMetaObject::invokeMethod(
+                    const_cast<DataSetModel *>(this), [message] { dialogs().error(message); }, Qt::QueuedConnection);
+            }
+        }
         m_cachedPosition = position;
     }
     return m_cachedRow;
@@ -148,6 +162,7 @@ void DataSetModel::setCurrentRow(int row)
 void DataSetModel::reload()
 {
     beginResetModel();
+    m_readErrorShown = false;
     m_cachedPosition = -1;
     m_cachedRow.clear();
     m_fieldIndexes.clear();

@@ -76,6 +76,9 @@ private:
     // The row read last: a view asks for every column of a row in turn.
     mutable int m_cachedPosition = -1;
     mutable QVector<QVariant> m_cachedRow;
+    // A row that could not be read while a view painted: its message is shown
+    // once, after the painting, and the row stays empty.
+    mutable bool m_readErrorShown = false;
 };
 
 } // namespace platform

@@ -59,4 +59,9 @@ int compareCaseInsensitive(const QString &a, const QString &b)
     return fa.compare(fb);
 }
 
+QString caseInsensitiveSortKey(const QString &text)
+{
+    return baseForm(foldCase(text));
+}
+
 } // namespace platform

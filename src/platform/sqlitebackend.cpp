@@ -16,6 +16,9 @@
 namespace platform {
 
 const QString SqliteBackend::FileName = QStringLiteral("Datenbank.sqlite");
+const QString SqliteBackend::ReadOnlyMessage
+    = QStringLiteral("Das Datenverzeichnis ist schreibgeschützt: Änderungen können nicht gespeichert werden. "
+                     "Bitte prüfen Sie die Zugriffsrechte des Datenverzeichnisses.");
 
 namespace {
 
@@ -83,6 +86,19 @@ void execPragma(QSqlDatabase &db, const QString &sql)
     q.exec(sql);
 }
 
+// "file:" URI of a database path with an option ("mode=ro").
+QString sqliteUri(const QString &path, const QString &option)
+{
+    QString escaped;
+    for (QChar c : path) {
+        if (c == QLatin1Char('%') || c == QLatin1Char('?') || c == QLatin1Char('#'))
+            escaped += QStringLiteral("%%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        else
+            escaped += c;
+    }
+    return QStringLiteral("file:%1?%2").arg(escaped, option);
+}
+
 } // namespace
 
 QString SqliteBackend::databaseFilePath(const QString &directory) const
@@ -104,34 +120,64 @@ QSqlDatabase SqliteBackend::openConnection(const QString &connectionName, const 
         throw DatabaseError(QStringLiteral("Im Verzeichnis \"%1\" kann keine Datenbank angelegt werden: keine Schreibberechtigung.")
                                 .arg(QDir::toNativeSeparators(directory)));
 
-    QSqlDatabase db = QSqlDatabase::addDatabase(driverName(), connectionName);
-    db.setDatabaseName(path);
-    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000"));
-    if (!db.open()) {
-        const QString message = translateError(db.lastError(), QString());
-        db = QSqlDatabase();
-        QSqlDatabase::removeDatabase(connectionName);
-        throw DatabaseError(message, db.lastError().text());
+    // A write-protected data directory (or database file) is opened for
+    // reading: first as a shared read-only database, and where the file
+    // system lets SQLite create none of its side files, as a file that
+    // nobody changes meanwhile.
+    const bool writable = QFileInfo(directory).isWritable() && (!exists || QFileInfo(path).isWritable());
+    const QStringList attempts = writable ? QStringList { QString() }
+                                          : QStringList { QStringLiteral("mode=ro"), QStringLiteral("immutable=1") };
+    QString failure;
+    QString failureDetail;
+    for (const QString &mode : attempts) {
+        QSqlDatabase db = QSqlDatabase::addDatabase(driverName(), connectionName);
+        if (mode.isEmpty()) {
+            db.setDatabaseName(path);
+            db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000"));
+        } else {
+            db.setDatabaseName(sqliteUri(path, mode));
+            db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000;QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI"));
+        }
+        if (!db.open()) {
+            failure = translateError(db.lastError(), QString());
+            failureDetail = db.lastError().text();
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(connectionName);
+            continue;
+        }
+        registerExtensions(db);
+        // A quick read tells a damaged or foreign file at once.
+        QSqlQuery check(db);
+        if (!check.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"))) {
+            const QSqlError error = check.lastError();
+            check = QSqlQuery();
+            db.close();
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(connectionName);
+            const int code = error.nativeErrorCode().toInt() & 0xff;
+            if (code == SQLITE_CANTOPEN || code == SQLITE_READONLY || code == SQLITE_PERM || code == SQLITE_IOERR) {
+                failure = translateError(error, QString());
+                failureDetail = error.text();
+                continue;
+            }
+            throw DatabaseError(
+                QStringLiteral("Die Datenbank \"%1\" ist beschädigt oder keine Datenbank dieses Programms.")
+                    .arg(QDir::toNativeSeparators(path)),
+                error.text());
+        }
+        check.finish();
+        if (writable)
+            execPragma(db, QStringLiteral("PRAGMA journal_mode=WAL"));
+        execPragma(db, QStringLiteral("PRAGMA synchronous=NORMAL"));
+        execPragma(db, QStringLiteral("PRAGMA foreign_keys=OFF"));
+        return db;
     }
-    registerExtensions(db);
-    // A quick read tells a damaged or foreign file at once.
-    QSqlQuery check(db);
-    if (!check.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"))) {
-        const QSqlError error = check.lastError();
-        check = QSqlQuery();
-        db.close();
-        db = QSqlDatabase();
-        QSqlDatabase::removeDatabase(connectionName);
-        throw DatabaseError(QStringLiteral("Die Datenbank \"%1\" ist beschädigt oder keine Datenbank dieses Programms.")
-                                .arg(QDir::toNativeSeparators(path)),
-                            error.text());
-    }
-    check.finish();
-    if (QFileInfo(directory).isWritable())
-        execPragma(db, QStringLiteral("PRAGMA journal_mode=WAL"));
-    execPragma(db, QStringLiteral("PRAGMA synchronous=NORMAL"));
-    execPragma(db, QStringLiteral("PRAGMA foreign_keys=OFF"));
-    return db;
+    if (!writable)
+        throw DatabaseError(QStringLiteral("Das Datenverzeichnis \"%1\" ist schreibgeschützt, und die Datenbank kann "
+                                           "darin nicht geöffnet werden. Bitte prüfen Sie die Zugriffsrechte.")
+                                .arg(QDir::toNativeSeparators(directory)),
+            failureDetail);
+    throw DatabaseError(failure, failureDetail);
 }
 
 QString SqliteBackend::quote(const QString &identifier) const
@@ -427,37 +473,144 @@ QVariant SqliteBackend::fromStorage(FieldType type, QVariant stored) const
 
 bool SqliteBackend::isBusyError(const QSqlError &error) const
 {
-    const QString code = error.nativeErrorCode();
-    return code == QLatin1String("5") || code == QLatin1String("6")
+    const int code = error.nativeErrorCode().toInt() & 0xff;
+    return code == SQLITE_BUSY || code == SQLITE_LOCKED
         || error.databaseText().contains(QLatin1String("locked"), Qt::CaseInsensitive);
 }
 
 QString SqliteBackend::translateError(const QSqlError &error, const QString &table) const
 {
+    // Every text here is shown to the user; the database's own (English)
+    // text stays in the error's detail for the report.
     const QString text = error.databaseText() + QLatin1Char(' ') + error.driverText();
+    const int code = error.nativeErrorCode().toInt() & 0xff;
     const QString tableName = table.isEmpty() ? QString() : table + QStringLiteral(".DB");
-    if (text.contains(QLatin1String("UNIQUE constraint failed"), Qt::CaseInsensitive)
-        || text.contains(QLatin1String("PRIMARY KEY"), Qt::CaseInsensitive))
+    auto has = [&text](const char *part) { return text.contains(QLatin1String(part), Qt::CaseInsensitive); };
+    if (code == SQLITE_CONSTRAINT || has("UNIQUE constraint failed") || has("PRIMARY KEY"))
         return QStringLiteral("Schlüsselverletzung.");
     if (isBusyError(error))
         return QStringLiteral("Die Tabelle %1 wird gerade von einem anderen Benutzer geändert. Bitte versuchen Sie es noch einmal.")
             .arg(tableName.isEmpty() ? QStringLiteral("der Datenbank") : tableName);
-    if (text.contains(QLatin1String("readonly"), Qt::CaseInsensitive)
-        || text.contains(QLatin1String("read-only"), Qt::CaseInsensitive))
-        return QStringLiteral("Die Datenbank ist schreibgeschützt. Bitte prüfen Sie die Zugriffsrechte des Datenverzeichnisses.");
-    if (text.contains(QLatin1String("malformed"), Qt::CaseInsensitive)
-        || text.contains(QLatin1String("not a database"), Qt::CaseInsensitive)
-        || text.contains(QLatin1String("corrupt"), Qt::CaseInsensitive))
+    if (code == SQLITE_READONLY || code == SQLITE_PERM || has("readonly") || has("read-only"))
+        return ReadOnlyMessage;
+    if (code == SQLITE_CORRUPT || code == SQLITE_NOTADB || has("malformed") || has("not a database") || has("corrupt"))
         return QStringLiteral("Die Datenbank ist beschädigt.");
-    if (text.contains(QLatin1String("no such table"), Qt::CaseInsensitive))
+    if (code == SQLITE_FULL || (has("disk") && has("full")))
+        return QStringLiteral("Der Datenträger ist voll. Die Änderung wurde nicht gespeichert.");
+    if (has("no such table"))
         return QStringLiteral("Tabelle %1 nicht gefunden.").arg(tableName);
-    if (text.contains(QLatin1String("no such column"), Qt::CaseInsensitive))
-        return QStringLiteral("Feld nicht gefunden: %1").arg(error.databaseText());
-    if (text.contains(QLatin1String("unable to open"), Qt::CaseInsensitive))
+    if (has("no such column"))
+        return QStringLiteral("Ein Feld der Tabelle %1 wurde nicht gefunden.").arg(tableName);
+    if (has("pattern too complex") || code == SQLITE_TOOBIG)
+        return QStringLiteral("Der Suchtext ist zu lang.");
+    if (code == SQLITE_CANTOPEN || has("unable to open"))
         return QStringLiteral("Die Datenbank kann nicht geöffnet werden.");
-    if (text.contains(QLatin1String("disk"), Qt::CaseInsensitive) && text.contains(QLatin1String("full"), Qt::CaseInsensitive))
-        return QStringLiteral("Der Datenträger ist voll.");
-    return QStringLiteral("Datenbankfehler: %1").arg(error.databaseText().isEmpty() ? error.text() : error.databaseText());
+    if (code == SQLITE_IOERR || has("disk I/O"))
+        return QStringLiteral(
+            "Die Datenbank konnte nicht gelesen oder geschrieben werden (Schreib-/Lesefehler des Datenträgers).");
+    if (code == SQLITE_NOMEM)
+        return QStringLiteral("Für diese Datenbankaktion reicht der Arbeitsspeicher nicht.");
+    if (code == SQLITE_INTERRUPT)
+        return QStringLiteral("Die Datenbankaktion wurde abgebrochen.");
+    if (tableName.isEmpty())
+        return QStringLiteral("Die Datenbank hat die Aktion abgelehnt (Fehlercode %1).").arg(error.nativeErrorCode());
+    return QStringLiteral("Die Datenbank hat die Aktion an der Tabelle %1 abgelehnt (Fehlercode %2).")
+        .arg(tableName, error.nativeErrorCode());
+}
+
+namespace {
+
+// The triggers of a count link: named after the head so that the head's
+// and the detail table's can be found.
+QStringList countTriggerNames(const CountLink &link)
+{
+    const QString base = link.headTable + QStringLiteral("__anzahl_") + link.detailTable;
+    return { base + QStringLiteral("_neu"), base + QStringLiteral("_weg"), base + QStringLiteral("_um"),
+        base + QStringLiteral("_kopf_neu"), base + QStringLiteral("_kopf_um") };
+}
+
+sqlite3 *handleOf(const QSqlDatabase &db)
+{
+    const QVariant v = db.driver() ? db.driver()->handle() : QVariant();
+    if (!v.isValid() || qstrcmp(v.typeName(), "sqlite3*") != 0)
+        return nullptr;
+    return *static_cast<sqlite3 *const *>(v.constData());
+}
+
+} // namespace
+
+QStringList SqliteBackend::countMaintenanceSql(const CountLink &link) const
+{
+    const QString head = quote(link.headTable);
+    const QString detail = quote(link.detailTable);
+    const QString key = quote(link.keyField);
+    const QString count = quote(link.countField);
+    const QString linkField = quote(link.linkField);
+    const QStringList names = countTriggerNames(link);
+    // The count is read again (through the detail table's key) rather than
+    // added to, so that a count that was ever wrong heals itself.
+    auto countOf = [&](const QString &number) {
+        return QStringLiteral("(SELECT COUNT(*) FROM %1 WHERE %2 = %3)").arg(detail, linkField, number);
+    };
+    auto setCount = [&](const QString &number) {
+        return QStringLiteral("UPDATE %1 SET %2 = %3 WHERE %4 = %5;").arg(head, count, countOf(number), key, number);
+    };
+    return {
+        QStringLiteral("CREATE TRIGGER IF NOT EXISTS %1 AFTER INSERT ON %2 BEGIN %3 END")
+            .arg(quote(names.at(0)), detail, setCount(QStringLiteral("NEW.") + linkField)),
+        QStringLiteral("CREATE TRIGGER IF NOT EXISTS %1 AFTER DELETE ON %2 BEGIN %3 END")
+            .arg(quote(names.at(1)), detail, setCount(QStringLiteral("OLD.") + linkField)),
+        QStringLiteral(
+            "CREATE TRIGGER IF NOT EXISTS %1 AFTER UPDATE OF %2 ON %3 WHEN OLD.%2 IS NOT NEW.%2 BEGIN %4 %5 END")
+            .arg(quote(names.at(2)), linkField, detail, setCount(QStringLiteral("OLD.") + linkField),
+                setCount(QStringLiteral("NEW.") + linkField)),
+        QStringLiteral("CREATE TRIGGER IF NOT EXISTS %1 AFTER INSERT ON %2 BEGIN "
+                       "UPDATE %2 SET %3 = %4 WHERE rowid = NEW.rowid AND %3 IS NOT %4; END")
+            .arg(quote(names.at(3)), head, count, countOf(QStringLiteral("NEW.") + key)),
+        QStringLiteral("CREATE TRIGGER IF NOT EXISTS %1 AFTER UPDATE OF %2, %3 ON %4 WHEN NEW.%3 IS NOT %5 BEGIN "
+                       "UPDATE %4 SET %3 = %5 WHERE rowid = NEW.rowid; END")
+            .arg(quote(names.at(4)), key, count, head, countOf(QStringLiteral("NEW.") + key)),
+    };
+}
+
+bool SqliteBackend::countMaintained(const QSqlDatabase &db, const CountLink &link) const
+{
+    const QStringList names = countTriggerNames(link);
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type = 'trigger' AND name IN (?, ?, ?, ?, ?)"));
+    for (const QString &name : names)
+        q.addBindValue(name);
+    return q.exec() && q.next() && q.value(0).toInt() == names.size();
+}
+
+void SqliteBackend::dropCountMaintenance(const QSqlDatabase &db, const QString &table) const
+{
+    QStringList names;
+    {
+        QSqlQuery q(db);
+        q.setForwardOnly(true);
+        q.prepare(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'trigger' AND name LIKE ? ESCAPE '\\'"));
+        q.addBindValue(QStringLiteral("%\\_\\_anzahl\\_%"));
+        if (q.exec()) {
+            while (q.next())
+                names.append(q.value(0).toString());
+        }
+    }
+    const QString head = table + QStringLiteral("__anzahl_");
+    const QString detail = QStringLiteral("__anzahl_") + table + QStringLiteral("_");
+    for (const QString &name : names) {
+        if (!name.startsWith(head, Qt::CaseInsensitive) && !name.contains(detail, Qt::CaseInsensitive))
+            continue;
+        QSqlQuery drop(db);
+        drop.exec(QStringLiteral("DROP TRIGGER IF EXISTS %1").arg(quote(name)));
+    }
+}
+
+bool SqliteBackend::isReadOnly(const QSqlDatabase &db) const
+{
+    sqlite3 *handle = handleOf(db);
+    return handle && sqlite3_db_readonly(handle, "main") == 1;
 }
 
 } // namespace platform

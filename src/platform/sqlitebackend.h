@@ -11,6 +11,7 @@ class SqliteBackend : public DatabaseBackend
 {
 public:
     static const QString FileName;  // the database file inside a directory
+    static const QString ReadOnlyMessage; // a change refused by a write-protected data directory
 
     QString driverName() const override { return QStringLiteral("QSQLITE"); }
     QSqlDatabase openConnection(const QString &connectionName, const QString &directory,
@@ -41,6 +42,11 @@ public:
 
     QString translateError(const QSqlError &error, const QString &table) const override;
     bool isBusyError(const QSqlError &error) const override;
+
+    QStringList countMaintenanceSql(const CountLink &link) const override;
+    bool countMaintained(const QSqlDatabase &db, const CountLink &link) const override;
+    void dropCountMaintenance(const QSqlDatabase &db, const QString &table) const override;
+    bool isReadOnly(const QSqlDatabase &db) const override;
 };
 
 } // namespace platform

@@ -14,6 +14,7 @@ namespace platform {
 namespace {
 constexpr int BlockSize = 128;
 constexpr int CacheLimit = BlockSize * 8;
+constexpr int MaxPrefixLength = 1000; // memo fields: far below the database's pattern limit
 
 QStringList splitFieldList(const QString &fields)
 {
@@ -244,6 +245,13 @@ void Table::openCursor()
         if (k >= 0 && m_schema.fieldAt(k).type == FieldType::Integer)
             m_rowIdKeyField = k;
     }
+    m_identityFields.clear();
+    for (const auto &name : m_schema.primaryKeyFields())
+        m_identityFields.append(m_schema.fieldIndex(name));
+    if (m_identityFields.isEmpty()) {
+        for (int i = 0; i < m_schema.fieldCount(); ++i)
+            m_identityFields.append(i);
+    }
     m_selectPrefix = QStringLiteral("SELECT %1, %2 FROM %3").arg(db.backend().rowIdExpression(), m_columns, m_sqlTable);
     setFields(m_schema.fields());
     resolveOrder();
@@ -335,13 +343,29 @@ QString Table::conditionSql(const FilterCondition &c, QVariantList &values) cons
     case Op::NotNull:
         return column + QStringLiteral(" IS NOT NULL");
     case Op::Prefix: {
-        const QString prefix = c.value.toString();
+        // A prefix longer than the field can never match more than its
+        // first characters do; cut pasted texts before they reach the query.
+        QString prefix = c.value.toString();
+        if (def.type == FieldType::String && def.size > 0 && prefix.size() > def.size)
+            prefix.truncate(def.size);
+        else if (prefix.size() > MaxPrefixLength)
+            prefix.truncate(MaxPrefixLength);
         if (prefix.isEmpty())
             return QStringLiteral("1 = 1");
         const QChar esc = m_db->backend().escapeCharacter().at(0);
         if (c.caseInsensitive) {
             values.append(escapeLike(foldCase(prefix), esc) + QLatin1Char('%'));
-            return QStringLiteral("%1(CAST(%2 AS TEXT)) LIKE ? ESCAPE '%3'").arg(m_db->backend().foldFunction(), column, QString(esc));
+            const QString like = QStringLiteral("%1(CAST(%2 AS TEXT)) LIKE ? ESCAPE '%3'")
+                                     .arg(m_db->backend().foldFunction(), column, QString(esc));
+            if (!text)
+                return like;
+            // Every text that starts with the prefix lies in one range of
+            // the case-insensitive order, which its index reads directly;
+            // the fold comparison then runs only on the rows of that range.
+            const QString low = caseInsensitiveSortKey(prefix);
+            values.insert(values.size() - 1, low);
+            values.insert(values.size() - 1, low + QChar(0xFFFF));
+            return QStringLiteral("%1%2 >= ? AND %1%2 < ? AND %3").arg(column, collate, like);
         }
         values.append(prefix);
         return QStringLiteral("substr(CAST(%1 AS TEXT), 1, %2) = ?").arg(column).arg(prefix.size());
@@ -873,18 +897,31 @@ qint64 Table::writeRecord(bool inserting, qint64 rowId, QVector<QVariant> &value
     }
     if (sets.isEmpty())
         return rowId;
-    QSqlQuery &q = m_db->prepared(QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
-                                      .arg(m_sqlTable, sets.join(QStringLiteral(", ")), backend.rowIdExpression()));
-    for (int i = 0; i < bound.size(); ++i)
-        q.bindValue(i, bound.at(i));
-    q.bindValue(bound.size(), rowId);
-    if (!q.exec()) {
-        const QSqlError error = q.lastError();
+    const bool own = !m_db->inTransaction();
+    if (own)
+        m_db->transaction();
+    int affected = 0;
+    try {
+        checkStoredRecord(rowId, &changed);
+        QSqlQuery &q = m_db->prepared(QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
+                                          .arg(m_sqlTable, sets.join(QStringLiteral(", ")), backend.rowIdExpression()));
+        for (int i = 0; i < bound.size(); ++i)
+            q.bindValue(i, bound.at(i));
+        q.bindValue(bound.size(), rowId);
+        if (!q.exec()) {
+            const QSqlError error = q.lastError();
+            q.finish();
+            m_db->raise(error, table);
+        }
+        affected = q.numRowsAffected();
         q.finish();
-        m_db->raise(error, table);
+        if (own)
+            m_db->commit();
+    } catch (...) {
+        if (own)
+            m_db->rollback();
+        throw;
     }
-    const int affected = q.numRowsAffected();
-    q.finish();
     if (affected == 0)
         throw DatabaseError(QStringLiteral("Der Datensatz wurde von einem anderen Benutzer gelöscht."));
     m_db->touchByKey(m_generationKey);
@@ -939,16 +976,56 @@ int Table::rowWritten(bool inserting, qint64 rowId, int oldPosition, const QVect
     return oldPosition;
 }
 
+bool Table::isSameRecord(const QVector<QVariant> &known, const QVector<QVariant> &fresh) const
+{
+    for (int f : m_identityFields) {
+        if (f >= 0 && f < known.size() && f < fresh.size() && known.at(f) != fresh.at(f))
+            return false;
+    }
+    return true;
+}
+
+void Table::checkStoredRecord(qint64 rowId, const QVector<bool> *changed)
+{
+    const QVector<QVariant> &known = valuesAsRead();
+    bool found = false;
+    const QVector<QVariant> stored = rereadRow(rowId, &found);
+    if (!found || !isSameRecord(known, stored))
+        throw DatabaseError(QStringLiteral("Der Datensatz wurde von einem anderen Benutzer gelöscht."));
+    if (!changed)
+        return;
+    for (int i = 0; i < changed->size() && i < known.size(); ++i) {
+        if (changed->at(i) && known.at(i) != stored.at(i))
+            throw RecordChangedError(QStringLiteral("Der Datensatz wurde von einem anderen Benutzer geändert. "
+                                                    "Die gespeicherten Werte werden angezeigt; bitte geben Sie Ihre "
+                                                    "Änderungen noch einmal ein."),
+                stored);
+    }
+}
+
 void Table::removeRecord(qint64 rowId)
 {
-    QSqlQuery &q = m_db->prepared(QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(m_sqlTable, m_db->backend().rowIdExpression()));
-    q.bindValue(0, rowId);
-    if (!q.exec()) {
-        const QSqlError error = q.lastError();
+    const bool own = !m_db->inTransaction();
+    if (own)
+        m_db->transaction();
+    try {
+        checkStoredRecord(rowId, nullptr);
+        QSqlQuery &q = m_db->prepared(
+            QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(m_sqlTable, m_db->backend().rowIdExpression()));
+        q.bindValue(0, rowId);
+        if (!q.exec()) {
+            const QSqlError error = q.lastError();
+            q.finish();
+            m_db->raise(error, m_schema.tableName());
+        }
         q.finish();
-        m_db->raise(error, m_schema.tableName());
+        if (own)
+            m_db->commit();
+    } catch (...) {
+        if (own)
+            m_db->rollback();
+        throw;
     }
-    q.finish();
     m_db->touchByKey(m_generationKey);
 }
 

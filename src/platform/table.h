@@ -96,6 +96,7 @@ protected:
     int rowWritten(bool inserting, qint64 rowId, int oldPosition, const QVector<bool> &changed,
                    const QVector<QVariant> &values) override;
     void rowRemoved(qint64 rowId, int position) override;
+    bool isSameRecord(const QVector<QVariant> &known, const QVector<QVariant> &fresh) const override;
 
 private:
     struct OrderTerm {
@@ -126,6 +127,10 @@ private:
     void masterRowChanged();
     QVariantList masterValues() const;
     bool touchesView(const QVector<bool> &changed) const;
+    // Reads the row again inside the write's transaction and refuses the
+    // write when it is no longer the record read (or a changed field was
+    // changed by someone else meanwhile).
+    void checkStoredRecord(qint64 rowId, const QVector<bool> *changed);
 
     Session *m_session = nullptr;
     QString m_alias;
@@ -137,6 +142,7 @@ private:
     QString m_generationKey;
     bool m_rowIdOrder = false;  // ordered by an integer key that is the row id
     int m_rowIdKeyField = -1;   // the integer primary key field that is the row id
+    QVector<int> m_identityFields; // the primary key; every field where there is none
 
     QString m_indexName;
     QStringList m_indexFieldNames;  // when ordered by a field list

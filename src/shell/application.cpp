@@ -5,6 +5,7 @@
 
 #include <QEvent>
 #include <QMetaEnum>
+#include <QScopeGuard>
 #include <QThread>
 
 namespace shell {
@@ -22,18 +23,48 @@ Application::Application(int &argc, char **argv)
 {
 }
 
+namespace {
+// Paint events being delivered: an error inside one is reported after the
+// painting has ended, without a picture of the screen (taking it would paint
+// the failing widget again).
+int paintDepth = 0;
+
+bool isPaintEvent(const QEvent *event)
+{
+    return event && (event->type() == QEvent::Paint || event->type() == QEvent::UpdateRequest);
+}
+} // namespace
+
 bool Application::notify(QObject *receiver, QEvent *event)
 {
+    const bool painting = isPaintEvent(event);
+    if (painting)
+        ++paintDepth;
+    auto leave = qScopeGuard([painting] {
+        if (painting)
+            --paintDepth;
+    });
     try {
         return QApplication::notify(receiver, event);
     } catch (const platform::AbortException &) {
         // Abandoned on purpose; the user has been told.
     } catch (const std::exception &exception) {
-        handleException(CrashReport::fromException(exception, describe(receiver, event)));
+        reportCaught(CrashReport::fromException(exception, describe(receiver, event), paintDepth == 0));
     } catch (...) {
-        handleException(CrashReport::fromUnknown(describe(receiver, event)));
+        reportCaught(CrashReport::fromUnknown(describe(receiver, event), paintDepth == 0));
     }
     return false;
+}
+
+void Application::reportCaught(const CrashReport &report)
+{
+    if (paintDepth > 0) {
+        // Never open a dialog (with its own event loop) inside painting.
+        QMetaObject::invokeMethod(
+            instance(), [report] { handleException(report); }, Qt::QueuedConnection);
+        return;
+    }
+    handleException(report);
 }
 
 Application::ExceptionHandler Application::setExceptionHandler(ExceptionHandler handler)

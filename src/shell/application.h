@@ -29,6 +29,9 @@ public:
 
     // "QPushButton \"bbtNeu\" (MouseButtonRelease)"
     static QString describe(QObject *receiver, QEvent *event);
+
+private:
+    static void reportCaught(const CrashReport &report);
 };
 
 } // namespace shell

@@ -34,7 +34,11 @@ QString programVersion()
     return QCoreApplication::applicationVersion();
 }
 
-void fillCommon(CrashReport &report, const QString &origin)
+// Set while a picture of a window is taken: an error raised by that
+// painting must not take another one.
+bool grabbing = false;
+
+void fillCommon(CrashReport &report, const QString &origin, bool withScreenshot)
 {
     report.origin = origin;
     report.time = platform::Clock::now();
@@ -47,13 +51,17 @@ void fillCommon(CrashReport &report, const QString &origin)
         front = QApplication::activeWindow();
     if (front) {
         report.activeWindow = front->windowTitle();
-        report.screenshot = front->grab().toImage();
+        if (withScreenshot && !grabbing) {
+            grabbing = true;
+            report.screenshot = front->grab().toImage();
+            grabbing = false;
+        }
     }
 }
 
 } // namespace
 
-CrashReport CrashReport::fromException(const std::exception &exception, const QString &origin)
+CrashReport CrashReport::fromException(const std::exception &exception, const QString &origin, bool withScreenshot)
 {
     CrashReport report;
     report.className = demangled(typeid(exception));
@@ -63,16 +71,16 @@ CrashReport CrashReport::fromException(const std::exception &exception, const QS
     } else {
         report.message = QString::fromUtf8(exception.what());
     }
-    fillCommon(report, origin);
+    fillCommon(report, origin, withScreenshot);
     return report;
 }
 
-CrashReport CrashReport::fromUnknown(const QString &origin)
+CrashReport CrashReport::fromUnknown(const QString &origin, bool withScreenshot)
 {
     CrashReport report;
     report.className = QStringLiteral("unbekannt");
     report.message = QStringLiteral("Unbekannter Fehler");
-    fillCommon(report, origin);
+    fillCommon(report, origin, withScreenshot);
     return report;
 }
 

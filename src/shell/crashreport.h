@@ -27,8 +27,11 @@ struct CrashReport {
     // came from.
     QString reportText() const;
 
-    static CrashReport fromException(const std::exception &exception, const QString &origin = {});
-    static CrashReport fromUnknown(const QString &origin = {});
+    // Without withScreenshot no window is painted for the picture (an error
+    // raised while painting).
+    static CrashReport fromException(
+        const std::exception &exception, const QString &origin = {}, bool withScreenshot = true);
+    static CrashReport fromUnknown(const QString &origin = {}, bool withScreenshot = true);
 };
 
 } // namespace shell

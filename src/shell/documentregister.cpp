@@ -1,5 +1,6 @@
 #include "shell/documentregister.h"
 
+#include "platform/database.h"
 #include "platform/datasetmodel.h"
 #include "platform/dialogservice.h"
 #include "platform/field.h"
@@ -431,17 +432,16 @@ void DocumentRegister::storePositionCount()
 
 void DocumentRegister::recountPositions()
 {
-    // One statement instead of a walk over every document: a register over
-    // many documents opens at once. Only counts that changed are written.
-    const QString head = platform::TableSchema::tableNameOf(m_kind.headTable);
-    const QString positions = platform::TableSchema::tableNameOf(m_kind.positionTable);
-    const QString number = m_head->fieldDef(0).name;
-    const QString counted = QStringLiteral("(SELECT COUNT(*) FROM \"%1\" WHERE \"%1\".\"%2\" = \"%3\".\"%4\")")
-                                .arg(positions, m_kind.positionLinkField, head, number);
-    platform::Query update(platform::Alias::Data,
-        QStringLiteral("UPDATE \"%1\" SET \"%2\" = %3 WHERE \"%2\" IS NULL OR \"%2\" <> %3")
-            .arg(head, m_kind.positionsCountField, counted));
-    if (update.execSql() > 0)
+    // The database keeps every document's count as its positions are
+    // written; the counts are brought up to date in one statement only where
+    // that was not yet so (a data directory from before, a table rebuilt).
+    platform::CountLink link;
+    link.headTable = platform::TableSchema::tableNameOf(m_kind.headTable);
+    link.keyField = m_head->fieldDef(0).name;
+    link.countField = m_kind.positionsCountField;
+    link.detailTable = platform::TableSchema::tableNameOf(m_kind.positionTable);
+    link.linkField = m_kind.positionLinkField;
+    if (m_head->database().keepCountCurrent(link))
         m_head->refresh();
 }
 
@@ -636,22 +636,51 @@ void DocumentRegister::bbtLoeschenClick()
     // keeps that order afterwards.
     const QString order = m_head->indexName();
     auto restoreOrder = qScopeGuard([this, order] { m_head->setIndexName(order); });
+    int number = 0;
     try {
         m_head->cancelRange();
         m_head->setIndexName(QString());
         m_head->first();
         m_head->findNearest({ from });
         while (!m_head->isEmpty()) {
-            const int number = currentNumber();
+            number = currentNumber();
             if (number < from || number > to)
                 break;
-            deleteDetails();
-            m_head->deleteRecord();
+            deleteDocument();
         }
+    } catch (const platform::DatabaseError &error) {
+        // The document that failed is whole again; show what is stored.
+        reloadAfterFailedDelete();
+        platform::dialogs().error(
+            QStringLiteral("Der Beleg %1 konnte nicht gelöscht werden; er bleibt vollständig erhalten.\r%2")
+                .arg(number)
+                .arg(error.message()));
+    } catch (const platform::AbortException &) {
+        reloadAfterFailedDelete();
     } catch (const std::exception &) {
         platform::dialogs().warning(QStringLiteral("Belegnummern bitte richtig eingeben !"));
     }
     applyTemplateFilter();
+}
+
+void DocumentRegister::deleteDocument()
+{
+    // The document goes with all its detail tables or not at all.
+    platform::Transaction transaction(m_head->database());
+    deleteDetails();
+    m_head->deleteRecord();
+    transaction.commit();
+}
+
+void DocumentRegister::reloadAfterFailedDelete()
+{
+    try {
+        m_head->refresh();
+        if (m_positions)
+            m_positions->refresh();
+    } catch (const std::exception &) {
+        // The message about the failed delete is the one that matters.
+    }
 }
 
 void DocumentRegister::deleteDetails()

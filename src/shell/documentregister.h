@@ -126,6 +126,8 @@ protected:
     virtual bool copyDocument(int source, int target);
     // Löschen: removes what belongs to the current head before the head goes.
     virtual void deleteDetails();
+    // Löschen of the current document: its details and head in one transaction.
+    void deleteDocument();
     // Suchen: the keys of the search window and the routine behind "Suchen".
     virtual void prepareSearch(TfrmSuche &dialog);
 
@@ -168,6 +170,7 @@ protected:
 
 private:
     void printCurrent(const QString &captionPrefix);
+    void reloadAfterFailedDelete();
     void buildWindow();
     void openTables();
     void ensureTemplate();

@@ -168,6 +168,10 @@ void ShowExceptionDialog(const CrashReport &report)
 {
     if (openDialog) {
         CrashReport &shown = openDialog->report();
+        // A window that fails on every repaint must not fill the report.
+        constexpr int MaxAdditional = 50;
+        if (shown.additional.count(QLatin1Char('\n')) + 1 >= MaxAdditional)
+            return;
         if (!shown.additional.isEmpty())
             shown.additional += QLatin1Char('\n');
         shown.additional += platform::formatDateTime(report.time) + QStringLiteral("  ") + report.className

@@ -220,8 +220,10 @@ TEST_F(TextWindowsTest, ListsPrintOneTextASheetWithEveryLanguageUnderItsName)
     // Printable area 203 x 289 mm: 35 and 40 cannot be reached.
     const int mx = 35;
     const int my = 40;
-    auto find = [&](const QString &text) -> const platform::CanvasCall * {
-        for (const platform::CanvasCall &call : printers.canvas().texts(job.number))
+    // Copies of the calls: texts() hands out a list of its own.
+    const QList<platform::CanvasCall> texts = printers.canvas().texts(job.number);
+    auto find = [&texts](const QString &text) -> const platform::CanvasCall * {
+        for (const platform::CanvasCall &call : texts)
             if (call.text == text)
                 return &call;
         return nullptr;

@@ -74,6 +74,38 @@ TEST_F(DataSetTest, FiltersMatchPrefixesCaseAndGermanLettersWithValuesBound)
     EXPECT_EQ(t.recordCount(), 10);
 }
 
+TEST_F(DataSetTest, CaseInsensitivePrefixesFindTheirRangeOfGermanTextsAndTakePastedJunk)
+{
+    Table t(Alias::Data, QStringLiteral("TESTKOPF.DB"));
+    t.open();
+    const QStringList all = { "Straße", "Strasser", "Äpfel", "apfel", "Öl", "Ol", "Zäh", "zahl", "Über", "uber" };
+    for (int i = 0; i < all.size(); ++i)
+        addHead(t, i + 1, all.at(i));
+    t.setIndexName(QStringLiteral("iName"));
+    struct Case {
+        QString prefix;
+        QStringList expected; // in the order of the name index
+    };
+    const QVector<Case> cases = {
+        { "straß", { "Straße" } },
+        { "STRAS", { "Strasser" } },
+        { "stra", { "Straße", "Strasser" } },
+        { "äp", { "Äpfel" } },
+        { "ap", { "apfel" } },
+        { "ö", { "Öl" } },
+        { "z", { "Zäh", "zahl" } },
+        { "ÜBER", { "Über" } },
+        { QString(32767, QChar(0x00E4)), {} },
+        { QString(32767, QLatin1Char('%')), {} },
+        { QStringLiteral("Straße") + QString(40000, QLatin1Char('_')), {} },
+    };
+    for (const auto &c : cases) {
+        t.setFilter({ FilterCondition::prefix("Name1", c.prefix) });
+        t.setFiltered(true);
+        EXPECT_EQ(names(t), c.expected) << c.prefix.left(10).toStdString();
+    }
+}
+
 TEST_F(DataSetTest, NavigatesInKeyAndIndexOrderWithBofEofAndFinds)
 {
     Table t(Alias::Data, QStringLiteral("TESTKOPF"));

@@ -72,6 +72,52 @@ TEST(CrashDialogsTest, ExceptionInASlotShowsTheErrorDialogAndTheProgramGoesOn)
             + QString(50, QLatin1Char('-')) + QStringLiteral("\nIhren Komentar können Sie hier eingeben:"));
 }
 
+// A widget that fails while it paints, as a grid did over a search the
+// database refused.
+class FailingPaint : public QWidget
+{
+public:
+    bool failing = true;
+    int paints = 0;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        ++paints;
+        if (failing)
+            throw std::runtime_error("Fehler beim Zeichnen");
+    }
+};
+
+TEST(CrashDialogsTest, AnErrorWhilePaintingOpensOneDialogAfterwardsWithoutPaintingAgain)
+{
+    HandlerGuard guard({}); // the error dialog itself
+    FailingPaint widget;
+    int dialogs = 0;
+    bool picture = true;
+    int paintsBeforeDialog = -1;
+    testsupport::onNextModal([&](QDialog *dialog) {
+        auto *dlg = qobject_cast<TExceptionDlg *>(dialog);
+        ASSERT_NE(dlg, nullptr);
+        ++dialogs;
+        picture = !dlg->report().screenshot.isNull();
+        paintsBeforeDialog = widget.paints;
+        widget.failing = false;
+        QTest::keyClick(dlg, Qt::Key_Escape);
+    });
+    widget.resize(200, 100);
+    widget.show();
+    widget.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&widget));
+    widget.repaint();
+    for (int i = 0; i < 200 && dialogs == 0; ++i)
+        QTest::qWait(10);
+    EXPECT_EQ(dialogs, 1);
+    EXPECT_FALSE(picture) << "no picture is painted of a window that fails to paint";
+    EXPECT_GE(paintsBeforeDialog, 1);
+    EXPECT_LE(paintsBeforeDialog, 3) << "the report did not paint the widget again and again";
+}
+
 TEST(CrashDialogsTest, AbortIsSilentOtherExceptionsReachTheHandler)
 {
     QStringList seen;

@@ -16,6 +16,7 @@
 #include "shell/tfrmsuche.h"
 #include "shell/tsearchdlg.h"
 #include "shell/twheeldbgrid.h"
+#include "support/childprocess.h"
 #include "support/modaldialog.h"
 #include "support/testprogramdirectory.h"
 
@@ -30,6 +31,8 @@
 #include <QToolButton>
 
 #include <gtest/gtest.h>
+
+#include <csignal>
 
 using namespace platform;
 using namespace shell;
@@ -156,6 +159,32 @@ public:
 private:
     Application::ExceptionHandler m_previous;
 };
+
+// Child: Löschen of the range given, the program killed when the given
+// position delete is under way (arguments: directory, from, to, kill at).
+int deleteRangeAndDie(const QStringList &arguments)
+{
+    registerDemoTables();
+    testsupport::TestProgramDirectory dir(arguments.at(0));
+    ScriptedDialogService dialogs;
+    DialogServiceGuard guard { dialogs };
+    DocumentRegister reg(demoKind());
+    int deletes = 0;
+    const int killAt = arguments.at(3).toInt();
+    reg.positions()->beforeDelete = [&deletes, killAt](DataSet &) {
+        if (++deletes == killAt)
+            std::raise(SIGKILL);
+    };
+    testsupport::onNextModal([&](QDialog *dialog) {
+        auto *range = qobject_cast<TDeleteDlg *>(dialog);
+        range->Edit1->setText(arguments.at(1));
+        range->Edit2->setText(arguments.at(2));
+        range->OKBtn->click();
+    });
+    reg.SpeedButton4->click();
+    return 3; // not killed
+}
+testsupport::ChildRegistration deleteAndDie("deleteRangeAndDie", &deleteRangeAndDie);
 
 class DocumentRegisterTest : public ::testing::Test
 {
@@ -643,6 +672,105 @@ TEST_F(DocumentRegisterTest, LoeschenDeletesTheRangeWithPositionsAndRefusesTheTe
         }
         EXPECT_EQ(positionOwners, c.documents) << "positions go with their document";
     }
+}
+
+TEST_F(DocumentRegisterTest, LoeschenOfADocumentIsWholeOrNothingWhenTheProgramIsKilled)
+{
+    struct Case {
+        int killAt; // the position delete during which the program dies
+        QList<int> documents;
+    };
+    // Two positions each: the third position delete is the first of document 4.
+    const QVector<Case> cases = { { 1, { 2, 4, 6, TemplateNumber } }, { 2, { 2, 4, 6, TemplateNumber } },
+        { 3, { 4, 6, TemplateNumber } }, { 6, { 6, TemplateNumber } } };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.killAt);
+        Table(Alias::Data, "DEMOKOPF.DB").emptyTable();
+        Table(Alias::Data, "DEMOPOS.DB").emptyTable();
+        addDocuments({ { TemplateNumber, "Vorlage" }, { 2, "A" }, { 4, "B" }, { 6, "C" } }, 2);
+        dir->session().closeAll();
+        const testsupport::ChildResult result
+            = testsupport::runChild("deleteRangeAndDie", { dir->path(), "2", "6", QString::number(c.killAt) });
+        ASSERT_TRUE(result.crashed) << result.output.toStdString();
+        EXPECT_EQ(documentNumbers(), c.documents);
+        QList<QPair<int, int>> expected;
+        for (int number : c.documents)
+            for (int p = 1; p <= 2; ++p)
+                expected.append({ number, p });
+        std::sort(expected.begin(), expected.end());
+        EXPECT_EQ(positionKeys(), expected) << "every document left has all its positions";
+    }
+}
+
+TEST_F(DocumentRegisterTest, LoeschenReportsADatabaseFailureAndKeepsTheDocumentWhole)
+{
+    addDocuments({ { TemplateNumber, "Vorlage" }, { 2, "A" }, { 4, "B" } }, 2);
+    DocumentRegister reg(demoKind());
+    reg.head().findKey({ 4 });
+    // Another user holds the head table while the first position is gone.
+    reg.head().beforeDelete = [](DataSet &) {
+        throw DatabaseError(QStringLiteral("Die Tabelle DEMOKOPF.DB wird gerade von einem anderen Benutzer geändert. "
+                                           "Bitte versuchen Sie es noch einmal."));
+    };
+    dialogs.clear();
+    testsupport::onNextModal([&](QDialog *dialog) {
+        auto *range = qobject_cast<TDeleteDlg *>(dialog);
+        range->Edit1->setText("4");
+        range->Edit2->setText("4");
+        range->OKBtn->click();
+    });
+    reg.SpeedButton4->click();
+    ASSERT_EQ(dialogs.texts().size(), 1);
+    EXPECT_TRUE(
+        dialogs.texts().first().startsWith("Der Beleg 4 konnte nicht gelöscht werden; er bleibt vollständig erhalten."))
+        << dialogs.texts().first().toStdString();
+    EXPECT_EQ(documentNumbers(), QList<int>({ 2, 4, TemplateNumber }));
+    EXPECT_EQ(positionKeys().size(), 6) << "the positions deleted before the failure are back";
+}
+
+TEST_F(DocumentRegisterTest, PositionCountsStayCurrentOnEveryWriteWithoutARecountOnOpening)
+{
+    addDocuments({ { TemplateNumber, "Vorlage" }, { 2, "A" }, { 4, "B" } }, 2);
+    auto storedCounts = [] {
+        QList<int> counts;
+        Table t(Alias::Data, "DEMOKOPF.DB");
+        t.open();
+        for (t.first(); !t.eof(); t.next())
+            counts.append(t.fieldByName("AnzPos").asInteger());
+        return counts;
+    };
+    {
+        DocumentKind kind = demoKind();
+        kind.positionsCountField = "AnzPos";
+        DocumentRegister reg(kind);
+        EXPECT_EQ(storedCounts(), QList<int>({ 2, 2, 2 }))
+            << "counts of a directory from before are brought up to date";
+    }
+    // Positions written by anyone, the register closed: the counts follow in
+    // the same transaction.
+    {
+        auto second = dir->openSecondSession();
+        Table positions(Alias::Data, "DEMOPOS.DB");
+        positions.setSession(second.get());
+        positions.open();
+        positions.append();
+        positions.field(0).setAsInteger(4);
+        positions.field(1).setAsInteger(3);
+        positions.post();
+        ASSERT_TRUE(positions.findKey({ 2, 1 }));
+        positions.deleteRecord();
+        EXPECT_EQ(storedCounts(), QList<int>({ 1, 3, 2 }));
+        ASSERT_TRUE(positions.findKey({ 4, 1 }));
+        positions.edit();
+        positions.field(0).setAsInteger(2);
+        positions.field(1).setAsInteger(9);
+        positions.post();
+    }
+    EXPECT_EQ(storedCounts(), QList<int>({ 2, 2, 2 })) << "a position moved to another document";
+    testsupport::insertRecord("DEMOKOPF.DB", { { "BelegNr", 6 }, { "AnzPos", 7 } });
+    EXPECT_EQ(storedCounts(), QList<int>({ 2, 2, 0, 2 })) << "a new head counts what is there";
+    platform::CountLink link { "DEMOKOPF", "BelegNr", "AnzPos", "DEMOPOS", "BelegNr" };
+    EXPECT_FALSE(Session::current().database(Alias::Data).keepCountCurrent(link)) << "no recount while counts are kept";
 }
 
 TEST_F(DocumentRegisterTest, RangeHidesTheTemplateAndDisablesCommandsWhenItIsAlone)

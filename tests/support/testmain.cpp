@@ -5,6 +5,7 @@
 #include "platform/clock.h"
 #include "platform/localformat.h"
 #include "shell/application.h"
+#include "support/childprocess.h"
 
 #include <QLocale>
 
@@ -21,6 +22,8 @@ int main(int argc, char **argv)
         ADD_FAILURE() << "exception reached the event loop: " << report.className.toStdString() << ": "
                       << report.message.toStdString() << " in " << report.origin.toStdString();
     });
+    if (const int childResult = testsupport::runChildRoutineIfAsked(); childResult >= 0)
+        return childResult;
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -14,8 +14,9 @@
 namespace testsupport {
 
 TestProgramDirectory::TestProgramDirectory()
+    : m_path(m_dir.path())
 {
-    QDir root(m_dir.path());
+    QDir root(m_path);
     root.mkpath(QStringLiteral("Data"));
     root.mkpath(QStringLiteral("User1"));
     root.mkpath(QStringLiteral("registry"));
@@ -34,6 +35,20 @@ TestProgramDirectory::TestProgramDirectory()
     shell::ensureParameterRecord(m_session);
 }
 
+TestProgramDirectory::TestProgramDirectory(const QString &existingPath)
+    : m_dir(QDir::tempPath() + QStringLiteral("/evchild-XXXXXX"))
+    , m_path(QDir::cleanPath(existingPath))
+{
+    shell::setProgramDirectory(path());
+    platform::Registry::setStoreFiles(
+        filePath(QStringLiteral("registry/machine.ini")), filePath(QStringLiteral("registry/user.ini")));
+    m_session.setAliasPath(platform::Alias::Data, dataDirectory());
+    m_session.setAliasPath(platform::Alias::User, userDirectory());
+    platform::Session::setCurrent(&m_session);
+    shell::registerPrintTables();
+    shell::registerShellTables();
+}
+
 TestProgramDirectory::~TestProgramDirectory()
 {
     m_session.closeAll();
@@ -43,17 +58,17 @@ TestProgramDirectory::~TestProgramDirectory()
 
 QString TestProgramDirectory::path() const
 {
-    return m_dir.path() + QLatin1Char('/');
+    return m_path + QLatin1Char('/');
 }
 
 QString TestProgramDirectory::dataDirectory() const
 {
-    return m_dir.path() + QStringLiteral("/Data");
+    return m_path + QStringLiteral("/Data");
 }
 
 QString TestProgramDirectory::userDirectory() const
 {
-    return m_dir.path() + QStringLiteral("/User1");
+    return m_path + QStringLiteral("/User1");
 }
 
 QString TestProgramDirectory::filePath(const QString &name) const

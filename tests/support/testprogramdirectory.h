@@ -19,6 +19,9 @@ class TestProgramDirectory
 {
 public:
     TestProgramDirectory();
+    // The program directory another process of the test made (a child
+    // process playing a second user): nothing is created or removed.
+    explicit TestProgramDirectory(const QString &existingPath);
     ~TestProgramDirectory();
 
     QString path() const;                 // with trailing '/'
@@ -32,6 +35,7 @@ public:
 
 private:
     QTemporaryDir m_dir;
+    QString m_path; // without trailing '/'
     platform::Session m_session;
 };
 
