@@ -71,9 +71,13 @@ quint32 checkFile(const QString &path)
         && recordSize <= blockSize - 6;
     if (!sizes || qint64(headerSize) + qint64(fileBlocks) * blockSize > file.size())
         throw ExchangeFileError(unreadable(path));
+    // A version pxlib does not know leaves parts of its header unset, and its
+    // walk through the blocks may then not end.
+    const quint8 version = bytes[0x39];
+    if (version < 3 || version > 12)
+        throw ExchangeFileError(unreadable(path));
     // An encrypted table would need its password; pxlib's attempt to read it
     // without one may not end.
-    const quint8 version = bytes[0x39];
     const quint32 encryption = qFromLittleEndian<quint32>(bytes + 0x25);
     const bool extended = version >= 5 && header.size() >= 0x78;
     if ((encryption != 0 && encryption != 0xFF00FF00u) || (extended && qFromLittleEndian<quint32>(bytes + 0x5C) != 0))
