@@ -7,6 +7,7 @@
 #include "masterdata/languages.h"
 #include "masterdata/masterdatatables.h"
 #include "masterdata/masterdatawindows.h"
+#include "orders/orderprinttexts.h"
 #include "orders/ordertables.h"
 #include "orders/orderwindows.h"
 #include "origin/origintables.h"
@@ -34,6 +35,8 @@ void registerTables()
     shell::addDataDirectoryStep(masterdata::fillLanguageTable);
     shell::addDataDirectoryStep(masterdata::fillCountryTable);
     shell::addDataDirectoryStep(origin::addOriginPrintRows);
+    shell::addDataDirectoryStep(orders::fillOrderPrintTexts);
+    shell::addDataDirectoryStep(orders::addOrderPrintRows);
     shell::addDataDirectoryStep(courier::addCourierPrintRows);
 }
 

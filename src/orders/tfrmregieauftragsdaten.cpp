@@ -1,6 +1,7 @@
 #include "orders/tfrmregieauftragsdaten.h"
 
 #include "orders/ordertables.h"
+#include "orders/tfrmauftr_d.h"
 #include "orders/tfrmauftrag.h"
 #include "platform/clock.h"
 #include "platform/database.h"
@@ -136,6 +137,9 @@ shell::DocumentKind orderKind()
     kind.positionOneOnClose = false; // the register adds order 1 with all its lines itself
     kind.instance = &frmRegieAuftragsdaten;
     kind.createEntryWindow = createOrderWindow;
+    kind.createPrintWindow = [](shell::DocumentRegister &, QWidget *parent) -> shell::DocumentPrintWindow * {
+        return new TfrmAuftr_d(parent);
+    };
     return kind;
 }
 
@@ -165,12 +169,11 @@ TfrmRegieAuftragsdaten::TfrmRegieAuftragsdaten(QWidget *parent)
     const auto actions = PopupMenu1->actions();
     PopupMenu1->insertAction(actions.value(actions.indexOf(Parameter1) + 1), DatenImport1);
     connect(DatenImport1, &QAction::triggered, SpeedButton13, &QToolButton::click);
-    // The invoice import, the monthly Intrastat declarations and the order
-    // print are not part of this program yet.
-    for (QToolButton *button : { SpeedButton13, SpeedButton14, SpeedButton7 })
+    // The invoice import and the monthly Intrastat declarations are not part
+    // of this program yet.
+    for (QToolButton *button : { SpeedButton13, SpeedButton14 })
         button->setEnabled(false);
-    for (QAction *action : { DatenImport1, Drucken1 })
-        action->setEnabled(false);
+    DatenImport1->setEnabled(false);
 }
 
 TfrmRegieAuftragsdaten::~TfrmRegieAuftragsdaten() = default;

@@ -51,6 +51,15 @@ void SheetJob::forEachItem(const std::function<void(int k)> &action) const
     }
 }
 
+void SheetJob::beginPage()
+{
+    if (painter.canvas().printing()) {
+        painter.canvas().endDoc();
+        ++page;
+    }
+    window.beginJob(*this);
+}
+
 PrintWindow::PrintWindow(PrintWindowDefinition definition, QWidget *parent)
     : DocumentPrintWindow(parent)
     , m_definition(std::move(definition))
@@ -343,6 +352,8 @@ int PrintWindow::chosenLayout()
 
 void PrintWindow::printDocument()
 {
+    if (m_definition.beforePrint && !m_definition.beforePrint(*this))
+        return;
     const int variant = chosenLayout();
     for (QCheckBox *box : std::as_const(m_sheetBoxes)) {
         if (box)
@@ -442,11 +453,20 @@ QString PrintWindow::jobLabel(int sheetIndex, int page, int copy) const
         parts.append(QStringLiteral("Nr. ") + m_head->field(0).asString());
     if (m_definition.sheets.size() > 1)
         parts.append(m_definition.sheets.at(sheetIndex).row);
-    if (m_definition.sheets.at(sheetIndex).continuation)
+    if (m_definition.sheets.at(sheetIndex).continuation || page > 1)
         parts.append(QStringLiteral("Seite %1").arg(page));
     if (copy > 1)
         parts.append(QStringLiteral("Kopie %1").arg(copy));
     return parts.join(QLatin1Char(' '));
+}
+
+void PrintWindow::beginJob(const SheetJob &job)
+{
+    PrinterService::setJobLabel(jobLabel(job.sheet, job.page, job.copy));
+    platform::PrintCanvas &canvas = PrinterService::instance().beginJob(m_definition.jobTitle);
+    // A blank starts the page, as the printers of the forms expect.
+    canvas.textOut(0, 0, QStringLiteral(" "));
+    canvas.setFont(job.painter.font());
 }
 
 void PrintWindow::printJob(int sheetIndex, int page, int copy, int variant, int spalte, int zeile)
@@ -457,11 +477,8 @@ void PrintWindow::printJob(int sheetIndex, int page, int copy, int variant, int 
     // earlier print left on the printer.
     const platform::PageOrientation orientation = jobOrientation();
     printers.setOrientation(orientation);
-    PrinterService::setJobLabel(jobLabel(sheetIndex, page, copy));
-    platform::PrintCanvas &canvas = printers.beginJob(m_definition.jobTitle);
+    platform::PrintCanvas &canvas = printers.canvas();
     auto dropJob = qScopeGuard([&canvas] { canvas.abort(); });
-    // A blank starts the page, as the printers of the forms expect.
-    canvas.textOut(0, 0, QStringLiteral(" "));
     PageOffsets offsets;
     if (pageOffsetsApply()) {
         const bool landscape = orientation == platform::PageOrientation::Landscape;
@@ -473,12 +490,14 @@ void PrintWindow::printJob(int sheetIndex, int page, int copy, int variant, int 
         = sheet.fieldCorrections ? FieldCorrections::load(sheet.row) : FieldCorrections();
     LayoutPainter painter(canvas, offsets, printFont(mainState().AusdruckFont, m_definition.fontHeight), corrections);
     painter.setProgressHandler([this](int value) { m_progress->setValue(value); });
-    canvas.setFont(painter.font());
     SheetJob job { *this, painter, sheetIndex, page, copy, variant, blankPaper() };
+    if (!sheet.pagedByRoutine)
+        beginJob(job);
     if (sheet.print)
         sheet.print(job);
     dropJob.dismiss();
-    canvas.endDoc();
+    if (canvas.printing())
+        canvas.endDoc();
     if (m_definition.orientation && m_definition.orientation->portraitAfterJob)
         printers.setOrientation(platform::PageOrientation::Portrait);
 }

@@ -48,6 +48,11 @@ struct SheetJob {
     // moves on to the page's first item, then steps on until the page is full
     // or the items end.
     void forEachItem(const std::function<void(int k)> &action) const;
+
+    // A sheet whose rows decide its page breaks (PrintSheet::pagedByRoutine)
+    // begins each page itself: the running job ends and the next one begins
+    // with the same title, offsets and font; page counts on from 1.
+    void beginPage();
 };
 
 // A sheet of a printed form: its settings row, its check box and question,
@@ -65,6 +70,10 @@ struct PrintSheet {
     SheetItems items;
     bool continuation = false;
     std::function<void(SheetJob &)> print;
+    // The routine begins every page with SheetJob::beginPage (the first one
+    // too); a run that begins none prints nothing. The last job ends after
+    // the routine.
+    bool pagedByRoutine = false;
     // Whether the document has anything for the sheet, asked when the window
     // is shown: false unticks and disables its check box, true ticks it.
     std::function<bool(PrintWindow &)> available;
@@ -145,6 +154,9 @@ struct PrintWindowDefinition {
     QString administrationCommand = QStringLiteral("... parameter einstellen");
     // Shown beside the progress bar while printing; empty: nothing.
     QString printingText;
+    // Asked when OK is pressed, before any job: false prints nothing and the
+    // window stays open (a choice missing, a picture that cannot be read).
+    std::function<bool(PrintWindow &)> beforePrint;
 };
 
 inline const QString PaperForm = QStringLiteral("Formular");
@@ -218,6 +230,8 @@ private:
     // What the PDF file of a job is named after besides the kind.
     QString jobLabel(int sheetIndex, int page, int copy) const;
     void printJob(int sheet, int page, int copy, int variant, int spalte, int zeile);
+    friend struct SheetJob;
+    void beginJob(const SheetJob &job);
 
     PrintWindowDefinition m_definition;
     std::unique_ptr<platform::Table> m_settings;
