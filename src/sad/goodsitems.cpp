@@ -140,7 +140,11 @@ ItemButtons createItemButtons(QWidget *surface, int x, int y, Table &items, cons
         auto *b = new QToolButton(surface);
         b->setObjectName(QStringLiteral("SpeedButton%1").arg(20 + index));
         b->setText(caption);
-        b->setGeometry(x + index * 110, y, 108, 27);
+        // The moves in one row, the commands below them with room for their captions.
+        if (index < 4)
+            b->setGeometry(x + index * 110, y, 108, 27);
+        else
+            b->setGeometry(x + (index - 4) * 190, y + 30, 185, 27);
         b->setToolButtonStyle(Qt::ToolButtonTextOnly);
         QObject::connect(b, &QToolButton::clicked, surface, [window, command] { shell::runReported(window, command); });
         return b;

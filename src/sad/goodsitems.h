@@ -76,8 +76,8 @@ void addItem(platform::Table &items, const TemplateItemValues &defaults, bool is
 // (or when there is no item).
 bool deleteItem(platform::Table &items);
 
-// The buttons below the items grid: the four moves, then add, edit and
-// delete (108 x 27 pixels each, in one row from the given corner).
+// The buttons below the items grid: the four moves (108 x 27 pixels) in a
+// row from the given corner, add, edit and delete in the row below.
 struct ItemButtons {
     QToolButton *first = nullptr; // "Erste Position"
     QToolButton *prior = nullptr; // "Vorherige Position"

@@ -137,8 +137,9 @@ shell::EntryWindowDefinition exportItemDefinition()
     shell::EntryWindowDefinition d;
     d.objectName = QStringLiteral("frmEinAnl");
     d.caption = QStringLiteral("Packstücke und Warenbezeichnung");
-    d.size = QSize(733, 507);
+    d.size = QSize(760, 560);
     d.fixedFieldList = false;
+    d.pages = { shell::EntryPage { QString(), 460 } }; // box 44's panel reaches below the edits
 
     QFont title(QStringLiteral("Arial"));
     title.setPointSize(10);
@@ -148,15 +149,15 @@ shell::EntryWindowDefinition exportItemDefinition()
             .named(QStringLiteral("Label1"))
             .withFont(title, Qt::black),
         EntryLabel::at(QStringLiteral("31 Packstücke und Warenbezeichnung"), 0, 10, 32),
-        EntryLabel::at(QStringLiteral("32 Positionsnr."), 0, 440, 32),
-        EntryLabel::at(QStringLiteral("33 Warennummer"), 0, 540, 32),
-        EntryLabel::at(QStringLiteral("34 Ursprungsland - Code"), 0, 440, 82),
-        EntryLabel::at(QStringLiteral("35 Rohmasse"), 0, 600, 82),
-        EntryLabel::at(QStringLiteral("37 Verfahren"), 0, 440, 132),
-        EntryLabel::at(QStringLiteral("38 Eigenmasse"), 0, 600, 132),
-        EntryLabel::at(QStringLiteral("40 Summarische Anmeldung / Vorpapier"), 0, 440, 182),
-        EntryLabel::at(QStringLiteral("41 Besondere Maßeinheit"), 0, 440, 232),
-        EntryLabel::at(QStringLiteral("46 Statistischer Wert"), 0, 600, 232),
+        EntryLabel::at(QStringLiteral("32 Positionsnr."), 0, 430, 32),
+        EntryLabel::at(QStringLiteral("33 Warennummer"), 0, 580, 32),
+        EntryLabel::at(QStringLiteral("34 Ursprungsland - Code"), 0, 430, 82),
+        EntryLabel::at(QStringLiteral("35 Rohmasse"), 0, 580, 82),
+        EntryLabel::at(QStringLiteral("37 Verfahren"), 0, 430, 132),
+        EntryLabel::at(QStringLiteral("38 Eigenmasse"), 0, 580, 132),
+        EntryLabel::at(QStringLiteral("40 Summarische Anmeldung / Vorpapier"), 0, 430, 182),
+        EntryLabel::at(QStringLiteral("41 Besondere Maßeinheit"), 0, 430, 232),
+        EntryLabel::at(QStringLiteral("46 Statistischer Wert"), 0, 595, 232),
     };
 
     QVector<EntryControl> &c = d.controls;
@@ -168,43 +169,43 @@ shell::EntryWindowDefinition exportItemDefinition()
     for (int line = 2; line <= 9; ++line)
         add(Box31Edits.at(line - 1), QStringLiteral("f31_%1").arg(line), 10, 52 + Row * (line - 1), 380, HintBox31)
             ->pick(GoodsNumber);
-    add(30, QStringLiteral("pos"), 440, 52, 60, QString());
-    add(6, QStringLiteral("f33_1"), 540, 52, 110,
+    add(30, QStringLiteral("pos"), 430, 52, 60, QString());
+    add(6, QStringLiteral("f33_1"), 580, 52, 110,
         QStringLiteral("Statistische Warennummer - (Übernahmemöglichkeit über Feld 31)"));
     add(5, QStringLiteral("f34_1"), 0, 0, 10, QString());
-    add(7, QStringLiteral("f34_2"), 440, 102, 40,
+    add(7, QStringLiteral("f34_2"), 430, 102, 40,
         QStringLiteral("34 Ursprungs-Bundesland - (hier besteht eine Übernahmemöglichkeit"))
         ->pick(FederalState)
         .plainHint();
-    add(1, QStringLiteral("f35_1"), 600, 102, 110, QStringLiteral("35 Rohmasse der Ware"));
+    add(1, QStringLiteral("f35_1"), 580, 102, 110, QStringLiteral("35 Rohmasse der Ware"));
     // F9 in either sub-field opens the list of the second one.
-    add(2, QStringLiteral("f37_1"), 440, 152, 50, QStringLiteral("37 Verfahren"))->pick(ProcedureCode2);
-    add(3, QStringLiteral("f37_2"), 515, 152, 40, QStringLiteral("37 Verfahren"))->pick(ProcedureCode2);
-    add(4, QStringLiteral("f38"), 600, 152, 110, QStringLiteral("38 Eigenmasse der Ware"));
-    add(12, QStringLiteral("F40"), 440, 202, 245, QStringLiteral("41 Besondere Masseinheit"));
-    add(18, QStringLiteral("f41_1"), 440, 252, 110, QStringLiteral("41 Besondere Masseinheit"));
-    add(19, QStringLiteral("f46"), 600, 252, 110, QStringLiteral("46 Statistischer Wert in vollen EUR"));
+    add(2, QStringLiteral("f37_1"), 430, 152, 50, QStringLiteral("37 Verfahren"))->pick(ProcedureCode2);
+    add(3, QStringLiteral("f37_2"), 505, 152, 40, QStringLiteral("37 Verfahren"))->pick(ProcedureCode2);
+    add(4, QStringLiteral("f38"), 580, 152, 110, QStringLiteral("38 Eigenmasse der Ware"));
+    add(12, QStringLiteral("F40"), 430, 202, 245, QStringLiteral("41 Besondere Masseinheit"));
+    add(18, QStringLiteral("f41_1"), 430, 252, 110, QStringLiteral("41 Besondere Masseinheit"));
+    add(19, QStringLiteral("f46"), 595, 252, 150, QStringLiteral("46 Statistischer Wert in vollen EUR"));
     c.append(EntryControl::checkBox(QStringLiteral("DBCheckBox2"), QStringLiteral("Ret"), QStringLiteral("RET-EXP"))
-                 .at(0, 440, 290, 120, EditHeight)
+                 .at(0, 430, 290, 120, EditHeight)
                  .hint(QStringLiteral("RET-EXP"))
                  .checkValues(QStringLiteral("True"), QStringLiteral("False"))
                  .focusColors(QColor(0, 0, 128), Qt::white));
     for (int line = 1; line <= 5; ++line)
-        add(Box44Edits.at(line - 1), QStringLiteral("f44_%1").arg(line), 20, 300 + Row * line, 380, HintBox44);
+        add(Box44Edits.at(line - 1), QStringLiteral("f44_%1").arg(line), 20, 288 + Row * line, 370, HintBox44);
 
     d.picks = {
         pick(QStringLiteral("SpeedButton1"), QRect(175, 52, 21, EditHeight), QString(), pickPackageKind),
         pick(QStringLiteral("SpeedButton2"), QRect(395, 76, 21, 7 * Row + EditHeight), QString(), pickGoodsNumber),
-        pick(QStringLiteral("SpeedButton3"), QRect(485, 102, 21, EditHeight), QString(), pickFederalState),
-        pick(QStringLiteral("SpeedButton4"), QRect(492, 152, 21, EditHeight), edit(3),
+        pick(QStringLiteral("SpeedButton3"), QRect(475, 102, 21, EditHeight), QString(), pickFederalState),
+        pick(QStringLiteral("SpeedButton4"), QRect(482, 152, 21, EditHeight), edit(3),
             [](shell::EntryWindow &w) {
                 return pickProcedureCode<masterdata::TfrmEinh_Verfahren1>(w, QStringLiteral("f37_1"));
             }),
-        pick(QStringLiteral("SpeedButton5"), QRect(557, 152, 21, EditHeight), edit(4),
+        pick(QStringLiteral("SpeedButton5"), QRect(547, 152, 21, EditHeight), edit(4),
             [](shell::EntryWindow &w) {
                 return pickProcedureCode<masterdata::TfrmEinh_Verfahren2>(w, QStringLiteral("f37_2"));
             }),
-        pick(QStringLiteral("SpeedButton6"), QRect(688, 202, 21, EditHeight), edit(12), pickPreviousDocument),
+        pick(QStringLiteral("SpeedButton6"), QRect(678, 202, 21, EditHeight), edit(12), pickPreviousDocument),
     };
     d.plausibility = exportItemPlausibility();
     return d;
@@ -234,7 +235,7 @@ TfrmEinAnl::TfrmEinAnl(TfrmEinheit &declaration, QWidget *parent)
     Panel44 = new QFrame(surface);
     Panel44->setObjectName(QStringLiteral("Panel44"));
     Panel44->setFrameShape(QFrame::Box);
-    Panel44->setGeometry(10, 300, 420, 6 * Row + 12);
+    Panel44->setGeometry(10, 276, 415, 36 + 5 * Row + 8);
     Panel44->lower();
     auto *caption = new QLabel(
         QStringLiteral(
@@ -242,7 +243,7 @@ TfrmEinAnl::TfrmEinAnl(TfrmEinheit &declaration, QWidget *parent)
         Panel44);
     caption->setFont(shell::mainState().FormularAnzeigeFont);
     caption->setWordWrap(true);
-    caption->setGeometry(8, 2, 400, 20);
+    caption->setGeometry(8, 2, 400, 32);
     for (int number44 : Box44Edits) {
         QWidget *box = control(edit(number44));
         const QPoint at = box->pos() - Panel44->pos();
@@ -253,7 +254,7 @@ TfrmEinAnl::TfrmEinAnl(TfrmEinheit &declaration, QWidget *parent)
     SpeedButtonInfo44->setObjectName(QStringLiteral("SpeedButton7"));
     SpeedButtonInfo44->setText(QStringLiteral("?"));
     SpeedButtonInfo44->setToolTip(QStringLiteral("Information zu Feld 44 - Keine Übernahme "));
-    SpeedButtonInfo44->setGeometry(395, 24, 21, 5 * Row - 3);
+    SpeedButtonInfo44->setGeometry(388, 36, 21, 5 * Row - 3);
     SpeedButtonInfo44->setFocusPolicy(Qt::NoFocus);
     connect(SpeedButtonInfo44, &QToolButton::clicked, this, [this] {
         masterdata::TfrmInfoF44 information(this);

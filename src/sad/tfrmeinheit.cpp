@@ -73,6 +73,14 @@ QString edit(int number)
     return QStringLiteral("DBEdit%1").arg(number);
 }
 
+// The form's rows from top to bottom: the blocks of boxes 8 and 14 and the
+// part below the items stand lower than the plain grid of 24 pixels, so that
+// their captions stay clear of the lines above.
+int formY(int y)
+{
+    return y + (y >= 160 ? 16 : 0) + (y >= 290 ? 22 : 0) + (y >= 880 ? 32 : 0);
+}
+
 const QString HintBox2 = QStringLiteral("2 Versender / Ausführer");
 const QString HintBox7 = QStringLiteral("7 Bezugsnummer");
 const QString HintBox8 = QStringLiteral("8 Empfänger");
@@ -158,7 +166,7 @@ EntryPick readPick(const QString &name, const QRect &geometry, const QString &fi
 
 QRect button(int x, int y, int height = EditHeight)
 {
-    return QRect(x, y, 21, height);
+    return QRect(x, formY(y), 21, height);
 }
 
 } // namespace
@@ -225,30 +233,31 @@ shell::EntryWindowDefinition exportEntryDefinition()
     d.objectName = QStringLiteral("frmEinheit");
     d.caption = QStringLiteral("Ausfuhranmeldung");
     d.size = QSize(794, 574);
-    d.pages = { shell::EntryPage { QString(), 1330 } };
+    d.pages = { shell::EntryPage { QString(), formY(1330) } };
     d.closePostsParameter = true;
 
     QFont title(QStringLiteral("Arial"));
     title.setPointSize(10);
     title.setBold(true);
-    const auto label = [&d](const QString &text, int x, int y) { d.labels.append(EntryLabel::at(text, 0, x, y)); };
+    const auto label
+        = [&d](const QString &text, int x, int y) { d.labels.append(EntryLabel::at(text, 0, x, formY(y))); };
     d.labels.append(EntryLabel::at(QStringLiteral("EUROPÄISCHE GEMEINSCHAFT"), 0, Left, 6)
                         .named(QStringLiteral("Label1"))
                         .withFont(title, Qt::black));
-    label(QStringLiteral("AE-Nummer (Bei Druck auf weißem Papier, nicht ausfüllen!!)"), Right, 8);
+    label(QStringLiteral("AE-Nummer (Bei Druck auf weißem Papier, nicht ausfüllen!!)"), 260, 8);
     label(QStringLiteral("2 Versender / Ausführer"), Left, 34);
     label(QStringLiteral("Nr."), 225, 34);
     label(QStringLiteral("1 Anmeldung"), Right, 34);
-    label(QStringLiteral("Angaben für den Stempel des Zollamtes"), 540, 34);
+    label(QStringLiteral("Angaben für den Stempel des Zollamtes"), 520, 34);
     label(QStringLiteral("3 Vordrucke"), Right, 84);
     label(QStringLiteral("5 Position"), 480, 84);
     label(QStringLiteral("7 Bezugs Nr."), 560, 84);
-    label(QStringLiteral("9 Verantwortlicher für den Zahlungsverkehr"), Right, 134);
+    label(QStringLiteral("9 Verantwortlicher für den Zahlungsverkehr"), Right, 148);
     label(QStringLiteral("8 Empfänger"), Left, 164);
     label(QStringLiteral("Nr."), 225, 164);
-    label(QStringLiteral("10 Erstes Best.-Land"), Right, 234);
-    label(QStringLiteral("11 Handels-Land"), 520, 234);
-    label(QStringLiteral("13 G.L.P."), 640, 234);
+    label(QStringLiteral("10 Erstes Best.-Land"), Right, 240);
+    label(QStringLiteral("11 Handels-Land"), 545, 240);
+    label(QStringLiteral("13 G.L.P."), 670, 240);
     label(QStringLiteral("15 Versendungs-/Ausfuhrland"), Right, 274);
     label(QStringLiteral("16 Ursprungsland"), 620, 274);
     label(QStringLiteral("14 Anmelder / Vertreter"), Left, 294);
@@ -260,20 +269,20 @@ shell::EntryWindowDefinition exportEntryDefinition()
     label(QStringLiteral("21 Kennz. und Staatangeh. d. Grenzüberschr. akt. Bef.Mittel"), Left, 434);
     label(QStringLiteral("20 Lieferbedingungen"), Right, 434);
     label(QStringLiteral("25 Verk.-zw. a. d.\nGrenze"), Left, 484);
-    label(QStringLiteral("26 Inländ. Verk.-zw."), 110, 484);
-    label(QStringLiteral("27 Ladeort"), 230, 484);
+    label(QStringLiteral("26 Inländ. Verk.-zw."), 150, 484);
+    label(QStringLiteral("27 Ladeort"), 300, 484);
     label(QStringLiteral("22 Währung u. in Rechn. gest. Gesamtbetrag"), Right, 484);
-    label(QStringLiteral("23 Umrechnungskurs"), 640, 484);
+    label(QStringLiteral("23 Umrechnungskurs"), 560, 534);
     label(QStringLiteral("29 Ausgangszollstelle"), Left, 554);
-    label(QStringLiteral("30 Warenort"), 230, 554);
+    label(QStringLiteral("30 Warenort"), 300, 554);
     label(QStringLiteral("24 Art des Gesch."), Right, 534);
-    label(QStringLiteral("28 Finanz- und Bankangaben"), 520, 534);
+    label(QStringLiteral("28 Finanz- und Bankangaben"), Right, 600);
     label(QStringLiteral("31 Packstücke und Warenbezeichnung"), Left, ItemsTop - 22);
     label(QStringLiteral("44 Ausgeführt mit unvollständiger/vereinfachter Ausfuhranmeldung"), Left, 884);
-    label(QStringLiteral("ECS/AES Notfallverfahren (Stempel wird ausgedruckt\nwenn beide Felder ausgefülltsind.)"), 520,
+    label(QStringLiteral("ECS/AES Notfallverfahren (Stempel wird\nausgedruckt wenn beide Felder ausgefülltsind.)"), 520,
         884);
-    label(QStringLiteral("Begonnen am: (Datum/Uhrzeit)"), 520, 920);
-    label(QStringLiteral("Ticket-Nr.:"), 520, 946);
+    label(QStringLiteral("Begonnen am: (Datum/Uhrzeit)"), 520, 922);
+    label(QStringLiteral("Ticket-Nr.:"), 520, 970);
     label(QStringLiteral("B ANGABEN FÜR VERBUCHUNGSSZWECKE"), Left, 1004);
     label(QStringLiteral("Zollstelle des Ausführers"), Left, 1026);
     label(QStringLiteral("Bezeichnung:"), Left, 1050);
@@ -290,10 +299,10 @@ shell::EntryWindowDefinition exportEntryDefinition()
 
     QVector<EntryControl> &c = d.controls;
     const auto add = [&c](const QString &name, const QString &field, int x, int y, int width, const QString &hint) {
-        c.append(EntryControl::edit(name, field).at(0, x, y, width, EditHeight).hint(hint));
+        c.append(EntryControl::edit(name, field).at(0, x, formY(y), width, EditHeight).hint(hint));
         return &c.last();
     };
-    add(edit(71), QStringLiteral("AENR"), 700, 6, 80, HintBox2)->pick(CustomerBox2);
+    add(edit(71), QStringLiteral("AENR"), 680, 6, 80, HintBox2)->pick(CustomerBox2);
     // Box 1: entering it shows the top of the form.
     add(edit(3), QStringLiteral("F1_1"), Right, 54, 40, QStringLiteral("1 Anmeldung"))
         ->pick(CountryBox1)
@@ -305,8 +314,8 @@ shell::EntryWindowDefinition exportEntryDefinition()
     const QStringList box2 = { edit(25), edit(26), edit(27), edit(28), edit(29) };
     for (int i = 0; i < 5; ++i)
         add(box2.at(i), QStringLiteral("F2_%1").arg(i + 1), Left, 56 + Row * i, 340, HintBox2)->pick(CustomerBox2);
-    add(edit(61), QStringLiteral("F0_1"), 540, 54, 110, HintBox7);
-    add(edit(62), QStringLiteral("F0_2"), 660, 54, 100, HintBox7);
+    add(edit(61), QStringLiteral("F0_1"), 520, 54, 110, HintBox7);
+    add(edit(62), QStringLiteral("F0_2"), 640, 54, 100, HintBox7);
     add(edit(57), QStringLiteral("f3_1"), Right, 104, 30, QString());
     add(edit(58), QStringLiteral("f3_2"), 435, 104, 30, QString());
     add(edit(59), QStringLiteral("F5"), 480, 104, 50, QString());
@@ -316,7 +325,7 @@ shell::EntryWindowDefinition exportEntryDefinition()
     for (int i = 0; i < 5; ++i)
         add(box8.at(i), QStringLiteral("F8_%1").arg(i + 1), Left, 186 + Row * i, 340, HintBox8)->pick(CustomerBox8);
     for (int i = 0; i < 3; ++i)
-        add(edit(68 + i), QStringLiteral("F9_%1").arg(i + 1), Right, 154 + Row * i, 360, QString());
+        add(edit(68 + i), QStringLiteral("F9_%1").arg(i + 1), Right, 160 + Row * i, 360, QString());
     add(edit(35), QStringLiteral("F14_0"), 250, 292, 75, HintBox14);
     const QStringList box14 = { edit(34), edit(38), edit(39) };
     const QStringList box14Fields = { QStringLiteral("F14_1"), QStringLiteral("f14_2"), QStringLiteral("f14_3") };
@@ -338,23 +347,23 @@ shell::EntryWindowDefinition exportEntryDefinition()
     add(edit(47), QStringLiteral("F24_2"), 428, 554, 25, QStringLiteral("24 Art des Geschäfts"))->pick(BusinessBox24);
     add(edit(48), QStringLiteral("F25"), Left, 516, 30, QStringLiteral("25 Verkehrszweig an der Grenze"))
         ->pick(TransportBox25);
-    add(edit(49), QStringLiteral("F26"), 110, 516, 30, QStringLiteral("26 Inländischer Verkehrszweig"))
+    add(edit(49), QStringLiteral("F26"), 150, 516, 30, QStringLiteral("26 Inländischer Verkehrszweig"))
         ->pick(TransportBox26);
     add(edit(13), QStringLiteral("F29"), Left, 574, 120, QStringLiteral("29 Abgangszollstelle"))->pick(CustomsBox29);
     // Box 44 of the head, below the items.
     add(edit(23), QStringLiteral("f44_5"), Left, 904, 490, QString());
     add(edit(24), QStringLiteral("f44_6"), Left, 904 + Row, 490, QString());
     add(edit(72), QStringLiteral("F44_7"), Left, 904 + 2 * Row, 490, QString());
-    add(edit(8), QStringLiteral("NV_AM"), 700, 916, 80, HintAccounting);
-    add(edit(12), QStringLiteral("NV_TicketNr"), 600, 942, 180, HintAccounting);
-    add(edit(51), QStringLiteral("fb1"), 170, 1024, 200, HintAccounting);
-    add(edit(52), QStringLiteral("fb2"), 170, 1048, 200, HintAccounting);
-    add(edit(53), QStringLiteral("fb3"), 170, 1072, 200, HintAccounting);
-    add(edit(54), QStringLiteral("fb4"), 170, 1096, 200, HintAccounting);
+    add(edit(8), QStringLiteral("NV_AM"), 610, 942, 150, HintAccounting);
+    add(edit(12), QStringLiteral("NV_TicketNr"), 610, 968, 150, HintAccounting);
+    add(edit(51), QStringLiteral("fb1"), 180, 1024, 200, HintAccounting);
+    add(edit(52), QStringLiteral("fb2"), 180, 1048, 200, HintAccounting);
+    add(edit(53), QStringLiteral("fb3"), 180, 1072, 200, HintAccounting);
+    add(edit(54), QStringLiteral("fb4"), 180, 1096, 200, HintAccounting);
     add(edit(18), QStringLiteral("f49"), Right, 1024, 200, QStringLiteral("49 Bezeichnung des Lagers"));
     const QStringList boxD = { edit(63), edit(64), edit(65), edit(66), edit(67) };
     for (int i = 0; i < 5; ++i)
-        add(boxD.at(i), QStringLiteral("FD_%1").arg(i + 1), 200, 1154 + Row * i, 190, HintBox54);
+        add(boxD.at(i), QStringLiteral("FD_%1").arg(i + 1), 215, 1154 + Row * i, 175, HintBox54);
     add(edit(55), QStringLiteral("f54_1"), Right, 1154, 230, HintBox54);
     const QStringList box54 = { edit(16), edit(19), edit(17), edit(20) };
     for (int i = 0; i < 4; ++i)
@@ -397,7 +406,7 @@ shell::EntryWindowDefinition exportEntryDefinition()
         countryPick(QStringLiteral("SpeedButton10"), button(442, 504), 22, QStringLiteral("F22_1"), 22, edit(45)),
         listPick<masterdata::TfrmGesch_e>(QStringLiteral("SpeedButton11"), button(455, 554), 24, QString(), edit(48)),
         listPick<masterdata::TfrmVerzw_e>(QStringLiteral("SpeedButton12"), button(42, 516), 25, edit(49)),
-        listPick<masterdata::TfrmVerzw_e>(QStringLiteral("SpeedButton13"), button(142, 516), 26, edit(13)),
+        listPick<masterdata::TfrmVerzw_e>(QStringLiteral("SpeedButton13"), button(182, 516), 26, edit(13)),
         listPick<masterdata::TfrmZoll_e>(QStringLiteral("SpeedButton15"), button(132, 574), 29, QString()),
     };
     d.plausibility = exportHeadPlausibility();
@@ -462,18 +471,18 @@ void TfrmEinheit::buildItems()
     const int charWidth = DBGrid1->fontMetrics().averageCharWidth();
     DBGrid1->setModel(new platform::DataSetModel(&table,
         { { QStringLiteral("pos"), QStringLiteral("Pos."), 5 * charWidth + 12 },
-            { QStringLiteral("f33_1"), QStringLiteral("Warennummer"), 11 * charWidth + 12 },
+            { QStringLiteral("f33_1"), QStringLiteral("Warennummer"), 14 * charWidth + 12 },
             { QStringLiteral("f31_1"), QStringLiteral("Bezeichnung"), 16 * charWidth + 12 },
             { QStringLiteral("f31_2"), QStringLiteral("Bezeichnung"), 26 * charWidth + 12 },
             { QStringLiteral("f31_3"), QStringLiteral("Bezeichnung"), 26 * charWidth + 12 } },
         DBGrid1));
-    DBGrid1->setGeometry(Left, ItemsTop, 766, 180);
+    DBGrid1->setGeometry(Left, formY(ItemsTop), 750, 180);
     DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     DBGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
     connect(DBGrid1, &QAbstractItemView::doubleClicked, this, [this] { itemButtons.edit->click(); });
     DBGrid1->installEventFilter(this);
 
-    itemButtons = createItemButtons(surface, Left, ItemsTop + 186, table,
+    itemButtons = createItemButtons(surface, Left, formY(ItemsTop) + 186, table,
         { [this] { addPosition(); }, [this] { editPosition(); }, [this] { deletePosition(); } });
     table.afterScroll
         = [this](platform::DataSet &dataSet) { itemButtons.updateMoves(static_cast<platform::Table &>(dataSet)); };
@@ -535,7 +544,7 @@ void TfrmEinheit::buildBox44()
     SpeedButtonInfo44->setObjectName(QStringLiteral("SpeedButton18"));
     SpeedButtonInfo44->setText(QStringLiteral("Information zu Feld 44"));
     SpeedButtonInfo44->setToolTip(QStringLiteral("Information zu Feld 44 - Keine Übernahme "));
-    SpeedButtonInfo44->setGeometry(Left, 904 + 3 * Row + 2, 490, EditHeight);
+    SpeedButtonInfo44->setGeometry(Left, formY(904) + 3 * Row + 2, 490, EditHeight);
     SpeedButtonInfo44->setFocusPolicy(Qt::NoFocus);
     connect(SpeedButtonInfo44, &QToolButton::clicked, this, [this] {
         masterdata::TfrmInfoF44 information(this);
