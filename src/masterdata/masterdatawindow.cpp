@@ -2,6 +2,7 @@
 
 #include "masterdata/redrowmodel.h"
 
+#include "platform/databaseerror.h"
 #include "platform/datacheckbox.h"
 #include "platform/datacombobox.h"
 #include "platform/dataedit.h"
@@ -9,6 +10,7 @@
 #include "platform/datamemo.h"
 #include "platform/datasetmodel.h"
 #include "platform/dialogservice.h"
+#include "platform/field.h"
 #include "platform/query.h"
 #include "platform/table.h"
 #include "platform/tableschema.h"
@@ -127,6 +129,7 @@ MasterDataWindow::MasterDataWindow(const MasterDataDefinition &definition, QWidg
         connect(m_table, &platform::DataSet::recordChanged, this, &MasterDataWindow::updateRecordButtons);
         connect(m_table, &platform::DataSet::stateChanged, this, &MasterDataWindow::updateRecordButtons);
     }
+    refuseEmptyTextKeys();
     if (m_definition.displaySettings)
         applyDisplaySettings();
     if (m_sortGroup)
@@ -598,15 +601,59 @@ void MasterDataWindow::done(int result)
     QDialog::done(result);
 }
 
+void MasterDataWindow::refuseEmptyTextKeys()
+{
+    // A record whose text key is empty could never be found again.
+    const platform::TableSchema schema = m_table->schema();
+    QStringList keys;
+    for (const QString &key : schema.primaryKeyFields()) {
+        const int index = schema.fieldIndex(key);
+        if (index >= 0 && platform::isTextType(schema.fieldAt(index).type))
+            keys.append(schema.fieldAt(index).name);
+    }
+    if (keys.isEmpty())
+        return;
+    auto previous = m_table->beforePost;
+    m_table->beforePost = [this, keys, previous](platform::DataSet &dataSet) {
+        for (const QString &key : keys) {
+            if (dataSet.fieldByName(key).asString().trimmed().isEmpty()) {
+                platform::dialogs().error(
+                    QStringLiteral("Der Schlüssel „%1“ darf nicht leer sein.\rBitte geben Sie ihn ein.")
+                        .arg(captionOfField(key)));
+                if (QWidget *control = controlForField(key))
+                    control->setFocus();
+                throw platform::AbortException();
+            }
+        }
+        if (previous)
+            previous(dataSet);
+    };
+}
+
+QString MasterDataWindow::captionOfField(const QString &field) const
+{
+    for (const auto &group : m_definition.groups) {
+        for (const auto &f : group.fields) {
+            if (f.field.compare(field, Qt::CaseInsensitive) == 0 && !f.label.isEmpty())
+                return QString(f.label).remove(QLatin1Char('&')).remove(QLatin1Char(':')).trimmed();
+        }
+    }
+    return field;
+}
+
 void MasterDataWindow::keyPressEvent(QKeyEvent *event)
 {
-    // Enter and Escape do not close a master-data window; Enter moves on.
+    // Enter and Escape do not close a master-data window; Enter moves on,
+    // Escape drops a record being added.
     if (isEnter(event)) {
         focusNextChild();
         return;
     }
-    if (event->key() == Qt::Key_Escape)
+    if (event->key() == Qt::Key_Escape) {
+        if (m_table->isActive() && m_table->state() == platform::DataSetState::Insert)
+            m_table->cancel();
         return;
+    }
     QDialog::keyPressEvent(event);
 }
 

@@ -90,6 +90,13 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    // Refuses to post a record whose text key is empty, with a message.
+    void refuseEmptyTextKeys();
+    QString captionOfField(const QString &field) const;
+
+protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

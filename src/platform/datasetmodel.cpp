@@ -121,7 +121,8 @@ QVariant DataSetModel::data(const QModelIndex &index, int role) const
     switch (role) {
     case Qt::DisplayRole: {
         // The record being edited shows what has been typed so far.
-        const bool edited = m_dataSet->state() == DataSetState::Edit && index.row() == m_currentRow;
+        const bool edited
+            = (m_dataSet->state() == DataSetState::Edit && index.row() == m_currentRow) || isInsertRow(index.row());
         const QVariant value = edited ? m_dataSet->value(field) : row(index.row()).value(field);
         return displayText(type, value);
     }
@@ -150,9 +151,14 @@ QVariant DataSetModel::headerData(int section, Qt::Orientation orientation, int 
     return field >= 0 && m_dataSet ? m_dataSet->fieldDef(field).name : QString();
 }
 
+bool DataSetModel::isInsertRow(int row) const
+{
+    return m_inserting && row == m_rowCount - 1;
+}
+
 void DataSetModel::setCurrentRow(int row)
 {
-    if (!m_dataSet || !m_dataSet->isActive() || row < 0 || row >= m_rowCount || m_moving)
+    if (!m_dataSet || !m_dataSet->isActive() || row < 0 || row >= m_rowCount || m_moving || isInsertRow(row))
         return;
     if (row == m_dataSet->currentPosition() && !m_dataSet->isEditing())
         return;
@@ -178,7 +184,12 @@ void DataSetModel::reload()
                 m_fieldIndexes.append(m_dataSet->fieldIndex(column.fieldName));
         }
         m_rowCount = m_dataSet->recordCount();
+        // A record being added is the last row until it is posted.
+        m_inserting = m_dataSet->state() == DataSetState::Insert;
+        if (m_inserting)
+            ++m_rowCount;
     } else {
+        m_inserting = false;
         for (int i = 0; i < m_columns.size(); ++i)
             m_fieldIndexes.append(-1);
     }
@@ -191,7 +202,9 @@ void DataSetModel::reload()
 
 void DataSetModel::followCurrent()
 {
-    const int current = m_dataSet && m_dataSet->isActive() && m_rowCount > 0 ? m_dataSet->currentPosition() : -1;
+    int current = m_dataSet && m_dataSet->isActive() && m_rowCount > 0 ? m_dataSet->currentPosition() : -1;
+    if (m_inserting)
+        current = m_rowCount - 1;
     if (current == m_currentRow)
         return;
     const int previous = m_currentRow;
@@ -217,7 +230,7 @@ void DataSetModel::recordChanged()
     }
     // Rows may have come or gone without a dataSetChanged (another dataset
     // on the same table, a posted key change).
-    if (m_dataSet->state() != DataSetState::Insert && m_dataSet->recordCount() != m_rowCount) {
+    if (m_dataSet->state() != DataSetState::Insert && m_dataSet->recordCount() != m_rowCount - (m_inserting ? 1 : 0)) {
         reload();
         return;
     }
@@ -232,7 +245,8 @@ void DataSetModel::stateChanged()
     const bool editing = active && m_dataSet->isEditing();
     // Leaving edit state may have moved the record (a changed key) or added
     // one; a reset re-reads only what is on screen.
-    if (active != m_wasActive || (m_wasEditing && !editing)) {
+    if (active != m_wasActive || (m_wasEditing && !editing)
+        || (active && !m_inserting && m_dataSet->state() == DataSetState::Insert)) {
         reload();
         return;
     }

@@ -19,7 +19,9 @@ struct DataSetColumn {
 // order, read one at a time with rowAt() when the view shows them, so a
 // grid over 100,000 records reads only what is on screen. The model follows
 // the dataset's current record (currentRowChanged) and moves it when a row
-// is chosen (setCurrentRow). Without columns it shows every field.
+// is chosen (setCurrentRow). A record being added is shown as the last row
+// and is the current row until it is posted or cancelled. Without columns it
+// shows every field.
 class DataSetModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -73,6 +75,8 @@ private:
     bool m_wasActive = false;
     bool m_wasEditing = false;
     bool m_moving = false;
+    bool m_inserting = false; // the last row is the record being added
+    bool isInsertRow(int row) const;
     // The row read last: a view asks for every column of a row in turn.
     mutable int m_cachedPosition = -1;
     mutable QVector<QVariant> m_cachedRow;

@@ -8,6 +8,7 @@
 #include "masterdata/procedurecodes.h"
 #include "masterdatafixture.h"
 
+#include "platform/databaseerror.h"
 #include "platform/datalookupcombobox.h"
 #include "shell/kindtable.h"
 #include "shell/radiogroup.h"
@@ -194,6 +195,44 @@ TEST_F(MasterDataWindowTest, FailedPostOnClosingKeepsTheWindowOpenWithTheEntry)
     window.close();
     EXPECT_FALSE(window.isVisible());
     EXPECT_FALSE(window.table().isActive()) << "the code tables close their table";
+}
+
+TEST_F(MasterDataWindowTest, ARecordBeingAddedIsTheGridsCurrentRowEscapeDropsItAndItNeedsAKey)
+{
+    insert(Tables::Ports, { { "Nummer", "1" }, { "Hafen", "Hamburg" } });
+    insert(Tables::Ports, { { "Nummer", "2" }, { "Hafen", "Kiel" } });
+    MasterDataWindow window(portDefinition());
+    window.show();
+    QAbstractItemModel *model = window.grid()->model();
+    window.clickRecordButton(MasterDataWindow::Add);
+    window.table().setValue("Hafen", "Lübeck");
+    ASSERT_EQ(model->rowCount(), 3) << "the new record is a row of the grid";
+    EXPECT_EQ(window.grid()->currentIndex().row(), 2);
+    QStringList row;
+    for (int column = 0; column < model->columnCount(); ++column)
+        row.append(model->index(2, column).data().toString());
+    EXPECT_TRUE(row.contains("Lübeck")) << row.join("|").toStdString();
+
+    // A goods number, a port ...: a record without its text key is refused.
+    EXPECT_THROW(window.table().post(), platform::AbortException);
+    EXPECT_EQ(window.table().state(), platform::DataSetState::Insert);
+    ASSERT_EQ(dialogs.calls(platform::DialogKind::Error).size(), 1);
+    EXPECT_TRUE(dialogs.lastCall().text.contains("darf nicht leer sein")) << dialogs.lastCall().text.toStdString();
+    window.table().setValue("Nummer", " ");
+    EXPECT_THROW(window.table().post(), platform::AbortException);
+    EXPECT_EQ(dialogs.calls(platform::DialogKind::Error).size(), 2) << "blanks are no key either";
+
+    QTest::keyClick(&window, Qt::Key_Escape);
+    EXPECT_EQ(window.table().state(), platform::DataSetState::Browse) << "Escape drops the new record";
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(model->rowCount(), 2);
+    EXPECT_EQ(column(window.table(), "Nummer"), QStringList({ "1", "2" }));
+
+    window.clickRecordButton(MasterDataWindow::Add);
+    window.table().setValue("Nummer", "3");
+    window.table().post();
+    EXPECT_EQ(model->rowCount(), 3);
+    EXPECT_EQ(column(window.table(), "Nummer"), QStringList({ "1", "2", "3" }));
 }
 
 TEST_F(MasterDataWindowTest, DeleteAsksFirst)
