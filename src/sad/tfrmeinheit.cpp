@@ -279,10 +279,10 @@ shell::EntryWindowDefinition exportEntryDefinition()
     label(QStringLiteral("28 Finanz- und Bankangaben"), Right, 600);
     label(QStringLiteral("31 Packstücke und Warenbezeichnung"), Left, ItemsTop - 22);
     label(QStringLiteral("44 Ausgeführt mit unvollständiger/vereinfachter Ausfuhranmeldung"), Left, 884);
-    label(QStringLiteral("ECS/AES Notfallverfahren (Stempel wird\nausgedruckt wenn beide Felder ausgefülltsind.)"), 520,
-        884);
-    label(QStringLiteral("Begonnen am: (Datum/Uhrzeit)"), 520, 922);
-    label(QStringLiteral("Ticket-Nr.:"), 520, 970);
+    label(QStringLiteral("ECS/AES Notfallverfahren (Stempel wird\nausgedruckt wenn beide Felder\nausgefülltsind.)"),
+        520, 884);
+    label(QStringLiteral("Begonnen am: (Datum/Uhrzeit)"), 520, 936);
+    label(QStringLiteral("Ticket-Nr.:"), 520, 982);
     label(QStringLiteral("B ANGABEN FÜR VERBUCHUNGSSZWECKE"), Left, 1004);
     label(QStringLiteral("Zollstelle des Ausführers"), Left, 1026);
     label(QStringLiteral("Bezeichnung:"), Left, 1050);
@@ -354,8 +354,8 @@ shell::EntryWindowDefinition exportEntryDefinition()
     add(edit(23), QStringLiteral("f44_5"), Left, 904, 490, QString());
     add(edit(24), QStringLiteral("f44_6"), Left, 904 + Row, 490, QString());
     add(edit(72), QStringLiteral("F44_7"), Left, 904 + 2 * Row, 490, QString());
-    add(edit(8), QStringLiteral("NV_AM"), 610, 942, 150, HintAccounting);
-    add(edit(12), QStringLiteral("NV_TicketNr"), 610, 968, 150, HintAccounting);
+    add(edit(8), QStringLiteral("NV_AM"), 610, 956, 150, HintAccounting);
+    add(edit(12), QStringLiteral("NV_TicketNr"), 610, 980, 150, HintAccounting);
     add(edit(51), QStringLiteral("fb1"), 180, 1024, 200, HintAccounting);
     add(edit(52), QStringLiteral("fb2"), 180, 1048, 200, HintAccounting);
     add(edit(53), QStringLiteral("fb3"), 180, 1072, 200, HintAccounting);
