@@ -138,9 +138,9 @@ void TfrmAuftr_d::Run::row(const QVector<QPair<int, QString>> &left, const QVect
     y += RowStep;
 }
 
+// The heading of the current block at y (the frame puts it at 1255).
 void TfrmAuftr_d::Run::columnHeading()
 {
-    y = 1255;
     const CanvasFont font = arial(-30);
     if (block == Positions) {
         text(240, y, label(23), font);
@@ -251,6 +251,7 @@ void TfrmAuftr_d::Run::pageFrame()
         line(x, 1250, x, 2510);
 
     const int rowY = y;
+    y = 1255;
     columnHeading();
     y = rowY;
 
