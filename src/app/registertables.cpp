@@ -4,6 +4,7 @@
 #include "courier/couriertables.h"
 #include "courier/courierwindows.h"
 #include "masterdata/countrylist.h"
+#include "atlas/atlaswindows.h"
 #include "masterdata/languages.h"
 #include "masterdata/masterdatatables.h"
 #include "masterdata/masterdatawindows.h"
@@ -47,4 +48,5 @@ void registerWindows()
     origin::registerOriginWindows();
     courier::registerCourierWindows();
     sad::registerSadWindows();
+    atlas::registerAtlasWindows();
 }

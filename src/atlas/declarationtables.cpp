@@ -38,8 +38,13 @@ int highestPos(Table &list)
 } // namespace
 
 DeclarationTables::DeclarationTables(QObject *parent)
+    : DeclarationTables(nullptr, parent)
+{
+}
+
+DeclarationTables::DeclarationTables(Table *head, QObject *parent)
     : QObject(parent)
-    , tbKopf(makeTable(Tables::Kopf, QStringLiteral("tbKopf"), this))
+    , tbKopf(head ? head : makeTable(Tables::Kopf, QStringLiteral("tbKopf"), this))
     , tbWarenPos(makeTable(Tables::Ware, QStringLiteral("tbWarenPos"), this))
     , tbVerschluss(makeTable(Tables::Verschluss, QStringLiteral("tbVerschluss"), this))
     , tbRoute(makeTable(Tables::Route, QStringLiteral("tbRoute"), this))
@@ -47,6 +52,7 @@ DeclarationTables::DeclarationTables(QObject *parent)
     , tbPackSt(makeTable(Tables::Packst, QStringLiteral("tbPackSt"), this))
     , tbContainer(makeTable(Tables::Container, QStringLiteral("tbContainer"), this))
     , tbUnterlage(makeTable(Tables::Unterlage, QStringLiteral("tbUnterlage"), this))
+    , m_ownsHead(head == nullptr)
 {
     for (Table *list : { tbWarenPos, tbVerschluss, tbRoute }) {
         list->setIndexFieldNames(QStringLiteral("BelegNr;Pos"));
@@ -67,8 +73,10 @@ DeclarationTables::~DeclarationTables() = default;
 
 void DeclarationTables::setSession(platform::Session *session)
 {
-    for (Table *table : { tbKopf, tbWarenPos, tbVerschluss, tbRoute, tbVorpapier, tbPackSt, tbContainer, tbUnterlage })
+    for (Table *table : { tbWarenPos, tbVerschluss, tbRoute, tbVorpapier, tbPackSt, tbContainer, tbUnterlage })
         table->setSession(session);
+    if (m_ownsHead)
+        tbKopf->setSession(session);
 }
 
 QVector<Table *> DeclarationTables::lists() const
@@ -90,8 +98,10 @@ void DeclarationTables::open()
 
 void DeclarationTables::close()
 {
-    for (Table *table : { tbContainer, tbUnterlage, tbPackSt, tbVorpapier, tbWarenPos, tbRoute, tbVerschluss, tbKopf })
+    for (Table *table : { tbContainer, tbUnterlage, tbPackSt, tbVorpapier, tbWarenPos, tbRoute, tbVerschluss })
         table->close();
+    if (m_ownsHead)
+        tbKopf->close();
 }
 
 void DeclarationTables::connectNumbering(Table *list, bool perItem)

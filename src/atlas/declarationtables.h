@@ -31,6 +31,9 @@ class DeclarationTables : public QObject
     Q_OBJECT
 public:
     explicit DeclarationTables(QObject *parent = nullptr);
+    // The lists follow a head table of the caller's (the register's own),
+    // which the caller opens and closes.
+    DeclarationTables(platform::Table *head, QObject *parent);
     ~DeclarationTables() override;
 
     void setSession(platform::Session *session);
@@ -65,6 +68,7 @@ private:
     void runOnItemLists(const QString &statement, const QVariantList &values);
 
     int m_nextPos = 0; // the number remembered before an insertion
+    bool m_ownsHead = true;
     bool m_deletingItem = false;
 };
 

@@ -92,6 +92,7 @@ struct DocumentKind {
     QString searchNameField;      // consignee field: "we3_1", "F8_1"
     QString searchNameCaption = QStringLiteral("Empfänger");
     QString nameIndex;            // secondary index on the name field: "iName"
+    bool searchNameCaseSensitive = false; // the name search keeps the letter case typed
 
     TemplateHiding templateHiding = TemplateHiding::None;
     CopyStyle copy = CopyStyle::Record;

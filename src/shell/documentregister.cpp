@@ -745,7 +745,9 @@ void DocumentRegister::SuchenRoutine(TfrmSuche &dialog)
     if (dialog.searchKey() == 0)
         m_head->setFilter({ numberSearchCondition(m_head->fieldDef(0).name, text) });
     else
-        m_head->setFilter({ nameSearchCondition(m_kind.searchNameField, text) });
+        m_head->setFilter({ m_kind.searchNameCaseSensitive
+                ? caseSensitiveNameSearchCondition(m_kind.searchNameField, text)
+                : nameSearchCondition(m_kind.searchNameField, text) });
     m_head->setFiltered(true);
 }
 

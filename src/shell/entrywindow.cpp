@@ -263,7 +263,8 @@ void EntryWindow::build()
         widget->setObjectName(definition.name);
         widget->setGeometry(definition.geometry);
         if (definition.kind == EntryControlKind::Edit || definition.kind == EntryControlKind::Memo)
-            platform::setControlColor(this, definition.name, WindowColor);
+            platform::setControlColor(
+                this, definition.name, definition.color.isValid() ? definition.color : WindowColor);
         if (previous)
             QWidget::setTabOrder(previous, widget);
         previous = widget;
@@ -289,9 +290,14 @@ void EntryWindow::build()
         statusBar->setSizeGripEnabled(false);
         m_panels[0] = new ElidedLabel(statusBar);
         m_panels[0]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-        m_panels[1] = new QLabel(statusBar);
         statusBar->addWidget(m_panels[0], 1);
-        statusBar->addWidget(m_panels[1]);
+        if (!m_definition.fixedStatusText.isEmpty()) {
+            m_panels[1] = new QLabel(m_definition.fixedStatusText, statusBar);
+            statusBar->addWidget(m_panels[1]);
+            m_numberPanel = 2;
+        }
+        m_panels[m_numberPanel] = new QLabel(statusBar);
+        statusBar->addWidget(m_panels[m_numberPanel]);
         layout->addWidget(statusBar);
     }
 
@@ -352,19 +358,19 @@ void EntryWindow::showEvent(QShowEvent *event)
 
 void EntryWindow::setNumberText(const QString &text)
 {
-    if (m_panels[1])
-        m_panels[1]->setText(text);
+    if (m_panels[m_numberPanel])
+        m_panels[m_numberPanel]->setText(text);
 }
 
 void EntryWindow::setStatusText(int panel, const QString &text)
 {
-    if (panel >= 0 && panel < 2 && m_panels[panel])
+    if (panel >= 0 && panel < 3 && m_panels[panel])
         m_panels[panel]->setText(text);
 }
 
 QString EntryWindow::statusText(int panel) const
 {
-    return panel >= 0 && panel < 2 && m_panels[panel] ? m_panels[panel]->text() : QString();
+    return panel >= 0 && panel < 3 && m_panels[panel] ? m_panels[panel]->text() : QString();
 }
 
 QWidget *EntryWindow::control(const QString &name) const
@@ -429,7 +435,9 @@ void EntryWindow::toggleFixedField(QWidget *edit)
     if (platform::controlColor(this, definition->name) == WindowColor) {
         fixed.append(definition->name);
         platform::setControlColor(this, definition->name, ActiveBorderColor);
-    } else if (fixed.removeAll(definition->name) > 0) {
+    } else if (fixed.removeAll(definition->name) > 0 || definition->color.isValid()) {
+        // A field of a colour of its own (a mandatory field) becomes
+        // ordinary first; the next F6 marks it fixed.
         platform::setControlColor(this, definition->name, WindowColor);
     }
     parameters.fieldByName(field).setAsString(fixed.join(QStringLiteral("\r\n")));
@@ -578,6 +586,8 @@ void EntryWindow::reject()
         DocumentEntryWindow::reject();
 }
 
+void EntryWindow::controlKeyReleased(const EntryControl &, QWidget *, QKeyEvent *) { }
+
 void EntryWindow::controlEntered(const EntryControl &control, QWidget *widget)
 {
     if (m_panels[0])
@@ -681,7 +691,7 @@ bool EntryWindow::eventFilter(QObject *watched, QEvent *event)
         }
         if (key->key() == Qt::Key_F6 && definitionOf(watched)) {
             const bool fixable = m_template && m_definition.fixedFieldList;
-            if (fixable)
+            if (fixable && !m_definition.fixedFieldOnKeyUp)
                 runReported(this, [this, watched] { toggleFixedField(static_cast<QWidget *>(watched)); });
             return fixable;
         }
@@ -689,11 +699,27 @@ bool EntryWindow::eventFilter(QObject *watched, QEvent *event)
     }
     case QEvent::KeyRelease: {
         const EntryControl *control = definitionOf(watched);
-        if (static_cast<QKeyEvent *>(event)->key() == Qt::Key_F9 && control && control->pickIndex >= 0) {
+        if (!control)
+            break;
+        auto *key = static_cast<QKeyEvent *>(event);
+        // A key held down repeats its release; only the real release counts.
+        if (key->isAutoRepeat())
+            return true;
+        bool handled = false;
+        if (key->key() == Qt::Key_F9 && control->pickIndex >= 0) {
             if (QAbstractButton *button = pickButton(control->pickIndex))
                 button->click();
-            return true;
+            handled = true;
+        } else if (key->key() == Qt::Key_F9 && !control->hotKeyButton.isEmpty()) {
+            if (auto *button = findChild<QAbstractButton *>(control->hotKeyButton))
+                button->click();
+            handled = true;
+        } else if (key->key() == Qt::Key_F6 && m_template && m_definition.fixedFieldOnKeyUp) {
+            runReported(this, [this, watched] { toggleFixedField(static_cast<QWidget *>(watched)); });
         }
+        controlKeyReleased(*control, static_cast<QWidget *>(watched), key);
+        if (handled)
+            return true;
         break;
     }
     case QEvent::FocusIn:

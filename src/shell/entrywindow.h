@@ -18,6 +18,7 @@
 #include <optional>
 
 class QAbstractButton;
+class QKeyEvent;
 class QAction;
 class QLabel;
 class QScrollArea;
@@ -74,6 +75,11 @@ struct EntryControl {
     // A check box this control colours with the box's focus colours while it
     // has the focus (the edit for the text of an "other" option).
     QString highlights;
+    QColor color; // background of an edit or memo; invalid: clWindow
+    // F9 released in the edit clicks the button of the window with this
+    // object name (a pick button or any other); F9 does nothing when no
+    // button has the name.
+    QString hotKeyButton;
 
     static EntryControl edit(const QString &name, const QString &field);
     static EntryControl memo(const QString &name, const QString &field);
@@ -149,6 +155,16 @@ struct EntryControl {
     EntryControl &highlighting(const QString &checkBox)
     {
         highlights = checkBox;
+        return *this;
+    }
+    EntryControl &colored(const QColor &background)
+    {
+        color = background;
+        return *this;
+    }
+    EntryControl &hotKeyClicks(const QString &buttonName)
+    {
+        hotKeyButton = buttonName;
         return *this;
     }
 };
@@ -239,6 +255,11 @@ struct EntryWindowDefinition {
     // The template's fixed fields (F6, the kind's Memo_ field) apply; a
     // window over the goods items of a document has none.
     bool fixedFieldList = true;
+    // When set, a third panel between the two shows this text always; the
+    // document number then stands in the last panel.
+    QString fixedStatusText;
+    // F6 marks or frees a fixed field when it is released, not when pressed.
+    bool fixedFieldOnKeyUp = false;
 };
 
 // The entry window of a document kind, built from its EntryWindowDefinition over
@@ -269,7 +290,7 @@ public:
     QScrollArea *scrollBox(int page) const;
     QLabel *label(const QString &name) const;
     QString statusText(int panel) const;
-    // Panel 0 or 1 of the status bar; nothing when the window has none.
+    // A panel of the status bar (0 to 2); nothing when the window has none.
     void setStatusText(int panel, const QString &text);
     // The fixed-field list of the kind, one component name a line.
     QStringList fixedFields() const;
@@ -296,6 +317,9 @@ protected:
     void showEvent(QShowEvent *event) override;
     // Posts the document when it is being edited; false keeps the window open.
     virtual bool formClose();
+    // Every key released in an input control, after the hot key (F9) has
+    // clicked its button.
+    virtual void controlKeyReleased(const EntryControl &control, QWidget *widget, QKeyEvent *event);
 
 private:
     struct ControlInfo {
@@ -326,7 +350,8 @@ private:
     QVector<QScrollArea *> m_scrollBoxes;
     QVector<ControlInfo> m_controls;
     QVector<QAbstractButton *> m_pickButtons;
-    QLabel *m_panels[2] = {};
+    QLabel *m_panels[3] = {};
+    int m_numberPanel = 1;
     QHash<QWidget *, QPalette> m_savedPalettes;
     bool m_closing = false;
 };

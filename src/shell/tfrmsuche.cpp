@@ -164,4 +164,11 @@ platform::FilterCondition nameSearchCondition(const QString &field, const QStrin
     return platform::FilterCondition::prefix(field, prefix, true);
 }
 
+platform::FilterCondition caseSensitiveNameSearchCondition(const QString &field, const QString &text)
+{
+    platform::FilterCondition condition = nameSearchCondition(field, text);
+    condition.caseInsensitive = false;
+    return condition;
+}
+
 } // namespace shell

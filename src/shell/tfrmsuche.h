@@ -70,5 +70,7 @@ platform::FilterCondition numberSearchCondition(const QString &field, const QStr
 // The name search: the field begins with the text, case ignored (a '*' the
 // user typed at the end changes nothing).
 platform::FilterCondition nameSearchCondition(const QString &field, const QString &text);
+// The same with the letter case as typed: "Mül" finds "Müller", not "müller".
+platform::FilterCondition caseSensitiveNameSearchCondition(const QString &field, const QString &text);
 
 } // namespace shell
