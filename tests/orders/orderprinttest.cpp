@@ -194,6 +194,11 @@ TEST_F(OrderPrintTest, DeliveryNoteLeavesOutPricesSumsAndPaymentTerms)
         { "Kiste", "1,500", "1.250,3", "1.000,0", "Markierung A", "(Stat. Waren-Nr.: 84713000  Uspr.-Land: DE)" })
         EXPECT_TRUE(find(delivery, present)) << present;
 
+    // Below the position and its goods-number row: 30 and the heading's 50.
+    ASSERT_TRUE(find(delivery, "Kiste") && find(delivery, "Markierung A"));
+    EXPECT_EQ(find(delivery, "Kiste")->y, 1300 + 2 * 33 + 30 + 50);
+    EXPECT_EQ(find(delivery, "Markierung A")->y, 1300 + 3 * 33 + 30 + 50 + 30);
+
     printers.canvas().clear();
     const QVector<Drawn> invoice = print(1, Invoice);
     for (const char *present : { "1.234,50", "2.469,00", "30 Tage netto  ", "Zahlungsbedingungen" })
