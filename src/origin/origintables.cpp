@@ -62,6 +62,56 @@ void registerOriginTables()
         .string(QStringLiteral("Token"), 2)
         .primaryKey({ QStringLiteral("belegnr") });
     registry.add(eur2);
+
+    TableSchema atr(Tables::Atr, platform::Alias::Data);
+    atr.integer(QStringLiteral("Belegnr"))
+        .date(QStringLiteral("Datum"))
+        .strings(QStringLiteral("Absender_"), 1, 5, 40)
+        .string(QStringLiteral("we2_1"), 35)
+        .string(QStringLiteral("We2_2"), 35)
+        .strings(QStringLiteral("Empfaenger_"), 1, 8, 40)
+        .string(QStringLiteral("Staat1"), 20)
+        .string(QStringLiteral("Staat2"), 20)
+        .strings(QStringLiteral("Angaben_"), 1, 6, 40)
+        .strings(QStringLiteral("Bemerkung_"), 1, 6, 40)
+        .string(QStringLiteral("Eintrag1"), 60)
+        .string(QStringLiteral("Eintrag2"), 60);
+    // Box 10 lines 3 to 25: description, gross mass, and a third field kept.
+    for (int line = 3; line <= 25; ++line) {
+        atr.string(QStringLiteral("Eintrag%1_1").arg(line), 60)
+            .string(QStringLiteral("Eintrag%1_2").arg(line), 15)
+            .string(QStringLiteral("Eintrag%1_3").arg(line), 20);
+    }
+    atr.string(QStringLiteral("Art_Muster"), 20)
+        .string(QStringLiteral("Art_nr"), 7)
+        .string(QStringLiteral("Art_vom"), 10)
+        .string(QStringLiteral("Ort_datum"), 30)
+        .string(QStringLiteral("Unterschrift"), 30)
+        .string(QStringLiteral("N1"), 50)
+        .string(QStringLiteral("N2"), 50)
+        .string(QStringLiteral("Token"), 50)
+        .primaryKey({ QStringLiteral("Belegnr") });
+    registry.add(atr);
+
+    TableSchema ursprung(Tables::Ursprung, platform::Alias::Data);
+    ursprung.integer(QStringLiteral("Belegnr"))
+        .date(QStringLiteral("Datum"))
+        .strings(QStringLiteral("We1_"), 1, 5, 34)
+        .strings(QStringLiteral("We2_"), 1, 8, 34)
+        .string(QStringLiteral("We3"), 34)
+        .strings(QStringLiteral("We4_"), 1, 6, 34)
+        .strings(QStringLiteral("We5_"), 1, 6, 34)
+        .string(QStringLiteral("We3_2"), 34);
+    // Goods lines 1 to 30: description and quantity.
+    for (int line = 1; line <= 30; ++line) {
+        ursprung.string(QStringLiteral("Eintrag%1_1").arg(line), 70)
+            .string(QStringLiteral("Eintrag%1_2").arg(line), 15);
+    }
+    ursprung.string(QStringLiteral("We3_3"), 34)
+        .string(QStringLiteral("Nummer"), 20)
+        .memo(QStringLiteral("We9"))
+        .primaryKey({ QStringLiteral("Belegnr") });
+    registry.add(ursprung);
 }
 
 void addOriginPrintRows(platform::Session &session)
@@ -70,7 +120,8 @@ void addOriginPrintRows(platform::Session &session)
     platform::Table rows(platform::Alias::Data, shell::PrintSettingsTable);
     rows.setSession(&session);
     rows.open();
-    for (const QString &name : { PrintRows::Eur1Front, PrintRows::Eur1Back, PrintRows::Eur2 })
+    for (const QString &name : { PrintRows::Eur1Front, PrintRows::Eur1Back, PrintRows::Eur2, PrintRows::Atr,
+             PrintRows::UrsprungFront, PrintRows::UrsprungBack })
         shell::createPrintRow(rows, name, QStringLiteral("-1"));
     rows.close();
 }

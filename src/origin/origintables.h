@@ -13,6 +13,8 @@ namespace origin {
 namespace Tables {
 inline const QString Eur1 = QStringLiteral("EUR1.DB");
 inline const QString Eur2 = QStringLiteral("EUR2.DB");
+inline const QString Atr = QStringLiteral("ATR.DB");
+inline const QString Ursprung = QStringLiteral("URSPRUNG.DB");
 }
 
 // The rows of the user's print settings S_BENUTZ.DB the prints use.
@@ -20,9 +22,12 @@ namespace PrintRows {
 inline const QString Eur1Front = QStringLiteral("EUR1");
 inline const QString Eur1Back = QStringLiteral("EUR RÜCKSEITE");
 inline const QString Eur2 = QStringLiteral("EUR2");
+inline const QString Atr = QStringLiteral("Atr");
+inline const QString UrsprungFront = QStringLiteral("URSPRUNGSZEUGNIS");
+inline const QString UrsprungBack = QStringLiteral("URSPRUNG RÜCKSEITE");
 }
 
-// Declares EUR1.DB and EUR2.DB in the schema registry. The program and the
+// Declares the document tables of these kinds in the schema registry. The program and the
 // tests call it before they open a data directory.
 void registerOriginTables();
 

@@ -655,6 +655,10 @@ void EntryWindow::controlLeft(const EntryControl &control, QWidget *widget)
             bar->setValue(bar->value() + CalcScrollStep(top, box->viewport()->height()));
         }
     }
+    if (control.scrollOnLeave >= 0) {
+        if (QScrollArea *box = scrollBox(control.page))
+            box->verticalScrollBar()->setValue(control.scrollOnLeave);
+    }
     if (control.pageOnExit >= 0 && m_pages)
         m_pages->setCurrentIndex(control.pageOnExit);
 }
@@ -684,8 +688,10 @@ bool EntryWindow::eventFilter(QObject *watched, QEvent *event)
     switch (event->type()) {
     case QEvent::KeyPress: {
         auto *key = static_cast<QKeyEvent *>(event);
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            // Enter moves on as Tab does.
+        const EntryControl *entered = definitionOf(watched);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+            && !(entered && entered->kind == EntryControlKind::Memo)) {
+            // Enter moves on as Tab does; in a memo it starts a new line.
             focusNextChild();
             return true;
         }

@@ -60,6 +60,7 @@ struct EntryControl {
     bool pickHintSuffix = true; // a pick's box description ends with PickHintSuffix
     bool scrollsOnExit = false; // leaving it scrolls by CalcScrollStep
     int scrollOnEnter = -1; // entering it sets this scroll position
+    int scrollOnLeave = -1; // leaving it sets this scroll position
     int pageOnExit = -1; // leaving it shows this page
     QString caption; // check box text, radio group title
     QStringList items; // radio group
@@ -127,6 +128,11 @@ struct EntryControl {
     EntryControl &enterScrollsTo(int position)
     {
         scrollOnEnter = position;
+        return *this;
+    }
+    EntryControl &exitScrollsTo(int position)
+    {
+        scrollOnLeave = position;
         return *this;
     }
     EntryControl &exitShowsPage(int pageIndex)

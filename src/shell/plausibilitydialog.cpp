@@ -51,6 +51,7 @@ PlausibilityDialog::PlausibilityDialog(const PlausibilityDefinition &definition,
         box->setObjectName(QStringLiteral("CheckBox%1").arg(i + 1));
         Place &place = places[g];
         grids.at(g)->addWidget(box, place.row, place.column);
+        box->setVisible(!definition.boxes.at(i).hidden);
         m_boxes.append(box);
         const int perRow = place.rowIndex < rows.at(g).size() ? rows.at(g).at(place.rowIndex) : 1;
         if (++place.column >= perRow) {

@@ -43,6 +43,9 @@ struct PlausibilityDefinition {
         bool tickOneSuffices = false;
         // The group the check box stands in: 0 the first, 1 the next ...
         int group = 0;
+        // A box of a shared window this kind does not ask for: not shown
+        // (give it no control, so that it is never missing).
+        bool hidden = false;
 
         Box &notOpening()
         {

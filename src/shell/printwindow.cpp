@@ -463,7 +463,9 @@ QString PrintWindow::jobLabel(int sheetIndex, int page, int copy) const
 void PrintWindow::beginJob(const SheetJob &job)
 {
     PrinterService::setJobLabel(jobLabel(job.sheet, job.page, job.copy));
-    platform::PrintCanvas &canvas = PrinterService::instance().beginJob(m_definition.jobTitle);
+    const QString &title = m_definition.sheets.at(job.sheet).jobTitle;
+    platform::PrintCanvas &canvas
+        = PrinterService::instance().beginJob(title.isEmpty() ? m_definition.jobTitle : title);
     // A blank starts the page, as the printers of the forms expect.
     canvas.textOut(0, 0, QStringLiteral(" "));
     canvas.setFont(job.painter.font());

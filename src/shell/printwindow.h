@@ -59,6 +59,7 @@ struct SheetJob {
 // and how it is drawn.
 struct PrintSheet {
     QString row; // settings row of S_BENUTZ.DB: "EUR1"
+    QString jobTitle; // the printer's job title; empty: the window's
     QString checkBox; // caption of its check box; empty: always printed
     bool checkedAtStart = true;
     QString question; // insert-the-form question; empty: none

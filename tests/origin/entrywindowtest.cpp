@@ -2,10 +2,14 @@
 
 #include "masterdata/masterdatawindow.h"
 #include "masterdata/selectionwindow.h"
+#include "origin/tfrmatr.h"
 #include "origin/tfrmeur1.h"
 #include "origin/tfrmeur2.h"
+#include "origin/tfrmregieatr.h"
 #include "origin/tfrmregieeur1.h"
 #include "origin/tfrmregieeur2.h"
+#include "origin/tfrmregieuz.h"
+#include "origin/tfrmursprung.h"
 #include "platform/controlstate.h"
 #include "platform/dataedit.h"
 #include "platform/fielddatalink.h"
@@ -18,6 +22,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -43,6 +48,18 @@ protected:
         window->show();
         QApplication::setActiveWindow(window.get());
         return window;
+    }
+
+    // The entry window of the kind whose table is given.
+    std::unique_ptr<EntryWindow> openOn(const QString &table, int number)
+    {
+        if (table == Tables::Eur1)
+            return open<TfrmRegieEUR1, TfrmEur1>(number);
+        if (table == Tables::Eur2)
+            return open<TfrmRegieEUR2, TfrmEur2>(number);
+        if (table == Tables::Atr)
+            return open<TfrmRegieATR, TfrmAtr>(number);
+        return open<TfrmRegieUZ, TfrmUrsprung>(number);
     }
 
     void TearDown() override
@@ -196,14 +213,14 @@ TEST_F(EntryWindowTest, F6FixesABoxInTheTemplateAndLocksItInDocuments)
     const QVector<Case> cases = {
         { "EUR.1", Tables::Eur1, "Memo_3", { "DBEdit14", "a" } },
         { "EUR.2", Tables::Eur2, "Memo_4", { "DBEdit37" } },
+        { "A.TR.", Tables::Atr, "Memo_13", { "DBEdit28" } },
+        { "certificate of origin", Tables::Ursprung, "Memo_5", { "DBEdit29", "DBEdit37" } },
     };
     for (const Case &c : cases) {
         restart();
         addRecord(c.table, 5);
         addRecord(c.table, shell::TemplateNumber);
-        const bool eur1 = c.table == Tables::Eur1;
-        auto window = eur1 ? std::unique_ptr<EntryWindow>(open<TfrmRegieEUR1, TfrmEur1>(shell::TemplateNumber))
-                           : std::unique_ptr<EntryWindow>(open<TfrmRegieEUR2, TfrmEur2>(shell::TemplateNumber));
+        auto window = openOn(c.table, shell::TemplateNumber);
         for (const QString &control : c.controls) {
             window->control(control)->setFocus();
             QTest::keyClick(window->control(control), Qt::Key_F6);
@@ -213,8 +230,7 @@ TEST_F(EntryWindowTest, F6FixesABoxInTheTemplateAndLocksItInDocuments)
         window->close();
         window.reset();
 
-        window = eur1 ? std::unique_ptr<EntryWindow>(open<TfrmRegieEUR1, TfrmEur1>(5))
-                      : std::unique_ptr<EntryWindow>(open<TfrmRegieEUR2, TfrmEur2>(5));
+        window = openOn(c.table, 5);
         for (const QString &control : c.controls) {
             EXPECT_FALSE(window->control(control)->isEnabled()) << c.name << " " << control.toStdString();
             EXPECT_EQ(platform::controlColor(window.get(), control), shell::ActiveBorderColor) << c.name;
@@ -434,6 +450,7 @@ TEST_F(EntryWindowTest, CustomerPicksFillTheAddressLines)
         QStringList targets; // controls of the five lines
         QString untouched; // a further line of the box that keeps its text
         QString focusAfter;
+        QString keptField = "we3_6"; // the field of the untouched line
     };
     const QVector<Case> cases = {
         { "EUR.1 box 1", Tables::Eur1, "DBEdit4", { "DBEdit1", "DBEdit2", "DBEdit3", "DBEdit4", "DBEdit5" }, "",
@@ -441,17 +458,21 @@ TEST_F(EntryWindowTest, CustomerPicksFillTheAddressLines)
         { "EUR.1 box 3", Tables::Eur1, "DBEdit13", { "DBEdit6", "DBEdit7", "DBEdit8", "DBEdit9", "DBEdit10" },
             "DBEdit11", "DBEdit28" },
         { "EUR.2 box 2", Tables::Eur2, "DBEdit1", { "DBEdit1", "DBEdit2", "DBEdit3", "DBEdit4", "DBEdit5" }, "",
-            "DBEdit7" },
+            "DBEdit7", "eu4_6" },
         { "EUR.2 box 4", Tables::Eur2, "DBEdit34", { "DBEdit7", "DBEdit8", "DBEdit9", "DBEdit10", "DBEdit11" },
-            "DBEdit34", "DBEdit12" },
+            "DBEdit34", "DBEdit12", "eu4_6" },
+        { "A.TR. box 1", Tables::Atr, "DBEdit2", { "DBEdit1", "DBEdit2", "DBEdit3", "DBEdit4", "DBEdit5" }, "",
+            "DBEdit26", "Empfaenger_6" },
+        { "A.TR. box 3", Tables::Atr, "DBEdit8", { "DBEdit6", "DBEdit7", "DBEdit8", "DBEdit9", "DBEdit10" }, "DBEdit11",
+            "DBEdit28", "Empfaenger_6" },
+        { "certificate box 1", Tables::Ursprung, "DBEdit5", { "DBEdit1", "DBEdit2", "DBEdit3", "DBEdit4", "DBEdit5" },
+            "", "DBEdit6", "We2_6" },
+        { "certificate box 2", Tables::Ursprung, "DBEdit13", { "DBEdit6", "DBEdit7", "DBEdit8", "DBEdit9", "DBEdit10" },
+            "DBEdit11", "DBEdit29", "We2_6" },
     };
     for (const Case &c : cases) {
-        addRecord(c.table, 5, { { c.table == Tables::Eur1 ? "we3_6" : "eu4_6", "bleibt" } });
-        std::unique_ptr<EntryWindow> window;
-        if (c.table == Tables::Eur1)
-            window = open<TfrmRegieEUR1, TfrmEur1>(5);
-        else
-            window = open<TfrmRegieEUR2, TfrmEur2>(5);
+        addRecord(c.table, 5, { { c.keptField, "bleibt" } });
+        std::unique_ptr<EntryWindow> window = openOn(c.table, 5);
         QString caption;
         testsupport::onNextModal([&](QDialog *dialog) {
             caption = dialog->windowTitle();
@@ -481,6 +502,200 @@ TEST_F(EntryWindowTest, CustomerPicksFillTheAddressLines)
         documents.open();
         documents.findKey({ 5 });
         documents.deleteRecord();
+    }
+}
+
+TEST_F(EntryWindowTest, AtrPlausibilityUsesTheEur1WindowWithoutItsBoxAngaben)
+{
+    const QVariantMap complete = { { "Absender_1", "Exporteur" }, { "Empfaenger_1", "Empfänger" },
+        { "Staat1", "Deutschland" }, { "Staat2", "Türkei" }, { "Art_nr", "123" }, { "Ort_datum", "Köln, 5.3.2024" },
+        { "Unterschrift", "Meier" } };
+    struct Case {
+        const char *name;
+        QStringList emptied;
+        bool korrigieren;
+        QVector<bool> ticked; // empty: no dialog
+        bool closes;
+        QString focused;
+    };
+    const QVector<bool> signatureOnly = { false, false, false, false, false, false, false, true };
+    const QVector<Case> cases = {
+        { "kind of document may stay empty", { "Art_Muster", "We2_2" }, false, {}, true, "" },
+        { "signature, Korrigieren", { "Unterschrift" }, true, signatureOnly, false, "DBEdit105" },
+        { "signature, Schließen", { "Unterschrift" }, false, signatureOnly, true, "DBEdit105" },
+        { "number and country of export", { "Art_nr", "Staat1" }, true,
+            { false, false, false, true, false, true, false, false }, false, "DBEdit28" },
+    };
+    for (const Case &c : cases) {
+        restart();
+        QVariantMap values = complete;
+        for (const QString &field : c.emptied)
+            values.remove(field);
+        addRecord(Tables::Atr, 5, values);
+        auto window = openOn(Tables::Atr, 5);
+        setRegisterParameter("Plausi_13", true);
+        QVector<bool> ticked;
+        bool angabenShown = true;
+        if (!c.ticked.isEmpty()) {
+            testsupport::onNextModal([&](QDialog *dialog) {
+                auto *plausi = qobject_cast<shell::PlausibilityDialog *>(dialog);
+                ASSERT_NE(plausi, nullptr);
+                EXPECT_EQ(plausi->objectName(), "frmEur1_Plausi");
+                for (int i = 0; i < plausi->checkBoxCount(); ++i)
+                    ticked << plausi->checkBox(i)->isChecked();
+                angabenShown = !plausi->checkBox(2)->isHidden();
+                (c.korrigieren ? plausi->BtnKorrigieren : plausi->BtnSchliessen)->click();
+            });
+        }
+        window->close();
+        EXPECT_EQ(ticked, c.ticked) << c.name;
+        if (!c.ticked.isEmpty()) {
+            EXPECT_FALSE(angabenShown) << c.name;
+        }
+        EXPECT_EQ(window->isVisible(), !c.closes) << c.name;
+        if (!c.focused.isEmpty()) {
+            EXPECT_EQ(window->focusWidget(), window->control(c.focused)) << c.name;
+        }
+        setRegisterParameter("Plausi_13", false);
+        window->close();
+    }
+}
+
+TEST_F(EntryWindowTest, AtrTabOrderHelpTextsAndFixedScrollPositions)
+{
+    addRecord(Tables::Atr, 5);
+    auto window = openOn(Tables::Atr, 5);
+    EXPECT_FALSE(window->control("DBEdit103")->isVisible()) << "Art_vom is kept but not shown";
+    // The 25 descriptions, then the 23 masses.
+    window->control("DBEdit98")->setFocus(); // Eintrag25_1
+    QTest::keyClick(window->control("DBEdit98"), Qt::Key_Tab);
+    EXPECT_EQ(window->focusWidget(), window->control("DBEdit33")) << "Eintrag3_2 follows the last description";
+    EXPECT_EQ(window->statusText(0), "11. Rohgewichte");
+    window->control("DBEdit1")->setFocus();
+    EXPECT_EQ(window->statusText(0), "1. Ausführer / Exporteur - (hier besteht eine Übernahmemöglichkeit)");
+
+    QScrollBar *bar = window->scrollBox(0)->verticalScrollBar();
+    struct Case {
+        QString left;
+        int position;
+    };
+    for (const Case &c : { Case { "DBEdit16", 400 }, Case { "DBEdit56", 850 }, Case { "DBEdit57", 850 } }) {
+        bar->setValue(0);
+        window->control(c.left)->setFocus();
+        window->control("DBEdit1")->setFocus();
+        EXPECT_EQ(bar->value(), c.position) << c.left.toStdString();
+    }
+    window->close();
+}
+
+TEST_F(EntryWindowTest, CertificateCountryPicksFillBox3LineByLine)
+{
+    addCountry("039", "Schweiz");
+    addRecord(Tables::Ursprung, 5);
+    auto window = openOn(Tables::Ursprung, 5);
+    const QStringList picked = { "Schweiz", "Schweiz", "Schweiz", "Schweiz" };
+    const QStringList expected[] = { { "Schweiz", "", "" }, { "Schweiz", "Schweiz", "" },
+        { "Schweiz", "Schweiz", "Schweiz" }, { "Schweiz", "Schweiz", "Schweiz" } };
+    for (int round = 0; round < 4; ++round) {
+        if (round == 3)
+            type(*window, "DBEdit34", "vorher");
+        testsupport::onNextModal(
+            [](QDialog *dialog) { qobject_cast<masterdata::SelectionWindow *>(dialog)->takeButton()->click(); });
+        window->pickButton(2)->click();
+        EXPECT_EQ(QStringList({ text(*window, "DBEdit29"), text(*window, "DBEdit91"), text(*window, "DBEdit34") }),
+            expected[round])
+            << "pick " << round + 1;
+        EXPECT_EQ(window->focusWidget(), window->control("DBEdit14"));
+    }
+    EXPECT_EQ(stored(Tables::Ursprung, 5, "We3_3"), "Schweiz") << "the fourth pick replaced line 3, posted";
+    window->close();
+}
+
+TEST_F(EntryWindowTest, CertificateClausesAddTwentyLinesAndAFullBackIsToldButKept)
+{
+    {
+        platform::Table clauses(platform::Alias::Data, masterdata::Tables::OriginClauses);
+        clauses.open();
+        clauses.append();
+        clauses.fieldByName("uzklaus").setAsString("1");
+        for (int i = 1; i <= 10; ++i)
+            clauses.fieldByName(QStringLiteral("klausel%1").arg(i)).setAsString(QStringLiteral("Zeile %1").arg(i));
+        clauses.post();
+    }
+    addRecord(Tables::Ursprung, 5, { { "We9", "Vorhanden" } });
+    auto window = openOn(Tables::Ursprung, 5);
+    auto *memo = qobject_cast<QPlainTextEdit *>(window->control("DBMemo2"));
+    ASSERT_NE(memo, nullptr);
+    const auto pickClause = [&] {
+        testsupport::onNextModal([](QDialog *dialog) {
+            EXPECT_EQ(dialog->windowTitle(), "Auswahl: Ursprung - Tabelle");
+            qobject_cast<masterdata::SelectionWindow *>(dialog)->takeButton()->click();
+        });
+        window->pickButton(3)->click();
+    };
+    pickClause();
+    const QStringList lines = memoTextLines(stored(Tables::Ursprung, 5, "We9"));
+    EXPECT_EQ(lines.size(), 21) << "twenty lines, the ten empty ones included, posted";
+    EXPECT_EQ(lines.at(1), "Zeile 1");
+    EXPECT_TRUE(dialogs.calls().isEmpty());
+    pickClause();
+    EXPECT_TRUE(dialogs.calls().isEmpty()) << "41 lines fit";
+    pickClause();
+    ASSERT_FALSE(dialogs.calls().isEmpty());
+    EXPECT_EQ(dialogs.lastCall().text, "Der Platz auf dem Ursprungszeugnis wurde ausgenutzt!");
+    EXPECT_EQ(memoTextLines(stored(Tables::Ursprung, 5, "We9")).size(), 61) << "nothing cut";
+
+    // Enter in the memo starts a new line.
+    memo->setFocus();
+    memo->moveCursor(QTextCursor::End);
+    const qsizetype before = memo->toPlainText().size();
+    QTest::keyClick(memo, Qt::Key_Return);
+    EXPECT_EQ(window->focusWidget(), memo);
+    EXPECT_EQ(memo->toPlainText().size(), before + 1);
+    window->close();
+    EXPECT_EQ(stored(Tables::Ursprung, 5, "We9").size(), before + 1) << "closing stores the text";
+}
+
+TEST_F(EntryWindowTest, CertificatePlausibilityCountsTwoAddressLines)
+{
+    struct Case {
+        const char *name;
+        QVariantMap values;
+        QVector<bool> ticked; // empty: no dialog
+        QString focused;
+    };
+    const QVector<Case> cases = {
+        { "consignor on line 3 only", { { "We1_3", "Exporteur" }, { "We2_1", "E" }, { "We3", "DE" } },
+            { true, false, false }, "DBEdit1" },
+        { "consignee on line 2 only", { { "We1_1", "A" }, { "We2_2", "E" }, { "We3", "DE" } }, {}, "" },
+        { "no country", { { "We1_2", "A" }, { "We2_1", "E" } }, { false, false, true }, "DBEdit29" },
+    };
+    for (const Case &c : cases) {
+        restart();
+        addRecord(Tables::Ursprung, 5, c.values);
+        auto window = openOn(Tables::Ursprung, 5);
+        setRegisterParameter("Plausi_5", true);
+        QVector<bool> ticked;
+        QString caption;
+        if (!c.ticked.isEmpty()) {
+            testsupport::onNextModal([&](QDialog *dialog) {
+                auto *plausi = qobject_cast<shell::PlausibilityDialog *>(dialog);
+                ASSERT_NE(plausi, nullptr);
+                caption = plausi->windowTitle();
+                for (int i = 0; i < plausi->checkBoxCount(); ++i)
+                    ticked << plausi->checkBox(i)->isChecked();
+                plausi->BtnKorrigieren->click();
+            });
+        }
+        window->close();
+        EXPECT_EQ(ticked, c.ticked) << c.name;
+        EXPECT_EQ(window->isVisible(), !c.ticked.isEmpty()) << c.name;
+        if (!c.ticked.isEmpty()) {
+            EXPECT_EQ(caption, "Genehmigungsprüfung Ursprungszeugnis") << c.name;
+            EXPECT_EQ(window->focusWidget(), window->control(c.focused)) << c.name;
+        }
+        setRegisterParameter("Plausi_5", false);
+        window->close();
     }
 }
 

@@ -1,8 +1,10 @@
 #include "originfixture.h"
 
+#include "origin/tfrmatr_d.h"
 #include "origin/tfrmeur1_d.h"
 #include "origin/tfrmeur2_d.h"
 #include "origin/tfrmregieeur1.h"
+#include "origin/tfrmursprung_d.h"
 #include "platform/printerservice.h"
 #include "platform/schemaregistry.h"
 #include "shell/printsettings.h"
@@ -484,6 +486,158 @@ TEST_F(PrintTest, Eur2PrinterParametersShowItsOwnRow)
     window.acEinstellen->trigger();
     EXPECT_EQ(row, "EUR2");
     EXPECT_FALSE(filtered);
+}
+
+// A.TR.: 203 x 289 mm printable, x offset 35, y offset -270 as the EUR.1
+// front page; box 10's irregular line steps; boxes 12 and 13 by layout.
+TEST_F(PrintTest, AtrPrintsAtTheFormPositionsOfTheLayoutChosen)
+{
+    struct Case {
+        const char *name;
+        int item; // -1: no entry in the settings file
+        QVector<Position> boxes12And13;
+    };
+    const QVector<Case> cases = {
+        { "Orvanta, Selmar", 0,
+            { { "Art_Muster", 390, 2720 }, { "Art_nr", 610, 2720 }, { "Ort_datum", 1430, 2830 },
+                { "Unterschrift", 1440, 3010 } } },
+        { "none chosen", -1,
+            { { "Art_Muster", 420, 2750 }, { "Art_nr", 760, 2750 }, { "Art_vom", 340, 2790 },
+                { "Ort_datum", 1430, 2890 }, { "Unterschrift", 1440, 3110 } } },
+    };
+    for (const Case &c : cases) {
+        restart();
+        printers.canvas().clear();
+        QVariantMap values = everyFieldNamed(Tables::Atr);
+        for (const char *kept : { "N1", "N2", "Token" })
+            values.remove(kept);
+        for (int line = 3; line <= 25; ++line)
+            values.remove(QStringLiteral("Eintrag%1_3").arg(line));
+        addRecord(Tables::Atr, 5, values);
+        addPrintRow(PrintRows::Atr, "0", 0, 0, 1);
+        if (c.item >= 0)
+            shell::IniWriteString("ATRDruck", QString::number(c.item));
+        TfrmAtr_d window;
+        ASSERT_TRUE(window.findDocument(5));
+        window.show();
+        EXPECT_EQ(window.layoutGroup()->itemIndex(), c.item) << c.name;
+        dialogs.answer(DialogAnswer::Ok);
+        window.BtnOK->click();
+        EXPECT_EQ(dialogs.texts(), QStringList({ "Bitte Formular A.TR. 1 in Drucker einlegen !" })) << c.name;
+        ASSERT_EQ(printers.canvas().jobCount(), 1) << c.name;
+        QVector<Position> layout = column("Absender_", 1, 5, 280, 400, 40);
+        layout += { { "we2_1", 1220, 560 }, { "We2_2", 1620, 560 } };
+        layout += column("Empfaenger_", 1, 8, 280, 670, 40);
+        layout += { { "Staat1", 1130, 930 }, { "Staat2", 1590, 930 } };
+        layout += column("Angaben_", 1, 6, 280, 1080, 40);
+        layout += column("Bemerkung_", 1, 6, 1200, 1080, 40);
+        layout += { { "Eintrag1", 230, 1500 }, { "Eintrag2", 230, 1540 } };
+        const int lineY[] = { 1580, 1620, 1660, 1700, 1740, 1780, 1820, 1860, 1900, 1930, 1980, 2020, 2060, 2100, 2140,
+            2180, 2220, 2260, 2300, 2340, 2380, 2420, 2460 };
+        for (int line = 3; line <= 25; ++line) {
+            layout += { { QStringLiteral("Eintrag%1_1").arg(line), 230, lineY[line - 3] },
+                { QStringLiteral("Eintrag%1_2").arg(line), 1840, lineY[line - 3] } };
+        }
+        layout += c.boxes12And13;
+        QMap<QString, QPoint> expected;
+        for (const Position &p : layout)
+            expected.insert(p.field, QPoint(p.x - 35, -(p.y - 270)));
+        EXPECT_EQ(textsOf(1), expected) << c.name;
+        EXPECT_EQ(textsOf(1).value("Absender_1"), QPoint(245, -130)) << c.name;
+        EXPECT_EQ(printers.canvas().jobs().at(0).title, "Export / Versand: A.T.R.") << c.name;
+    }
+}
+
+TEST_F(PrintTest, AtrCopiesColumnOffsetAndAMissingRow)
+{
+    addRecord(Tables::Atr, 5, { { "Absender_1", "Absender_1" } });
+    addPrintRow(PrintRows::Atr, "0", 10, 0, 3);
+    {
+        TfrmAtr_d window;
+        ASSERT_TRUE(window.findDocument(5));
+        window.show();
+        dialogs.answer(DialogAnswer::Ok);
+        window.BtnOK->click();
+        ASSERT_EQ(printers.canvas().jobCount(), 3) << "each copy a job";
+        EXPECT_EQ(textsOf(3).value("Absender_1"), QPoint(235, -130)) << "spalte 10: 1 mm left";
+    }
+    // Cancel at the question prints nothing.
+    printers.canvas().clear();
+    TfrmAtr_d window;
+    ASSERT_TRUE(window.findDocument(5));
+    window.show();
+    dialogs.answer(DialogAnswer::Cancel);
+    window.BtnOK->click();
+    EXPECT_EQ(printers.canvas().jobCount(), 0);
+    EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(PrintTest, CertificateFrontAndBackWithTheirOwnRowsAndTitles)
+{
+    QStringList back;
+    for (int i = 1; i <= 50; ++i)
+        back << QStringLiteral("Klausel %1").arg(i);
+    QVariantMap values = everyFieldNamed(Tables::Ursprung);
+    for (int line = 1; line <= 3; ++line) {
+        values.insert(QStringLiteral("Eintrag%1_1").arg(line), QString());
+        values.insert(QStringLiteral("Eintrag%1_2").arg(line), QString());
+    }
+    values.insert("We9", back.join("\r\n"));
+    addRecord(Tables::Ursprung, 5, values);
+    addPrintRow(PrintRows::UrsprungFront, "0", 0, 0, 2);
+    addPrintRow(PrintRows::UrsprungBack, "0", 10, 0, 1);
+    TfrmUrsprung_d window;
+    ASSERT_TRUE(window.findDocument(5));
+    window.show();
+    EXPECT_TRUE(window.sheetCheckBox(1)->isChecked());
+    EXPECT_TRUE(window.sheetCheckBox(1)->isEnabled());
+    dialogs.answer(DialogAnswer::Ok);
+    dialogs.answer(DialogAnswer::Ok);
+    window.BtnOK->click();
+    EXPECT_EQ(dialogs.texts(),
+        QStringList({ "Bitte Formular Ursprungszeugnis in den Drucker einlegen !",
+            "Bitte Rückseite des Ursprungszeugnisses in Drucker einlegen !" }));
+    ASSERT_EQ(printers.canvas().jobCount(), 3);
+    QStringList titles;
+    for (const auto &job : printers.canvas().jobs())
+        titles << job.title;
+    EXPECT_EQ(titles, QStringList({ "Ursprungszeugnis", "Ursprungszeugnis", "Ursprungszeugnis - Rückseite" }));
+
+    QVector<Position> front = column("We1_", 1, 5, 280, 180, 40);
+    front += { { "Nummer", 1150, 235 } };
+    front += column("We2_", 1, 8, 280, 470, 40);
+    front += { { "We3", 1200, 690 }, { "We3_2", 1200, 730 }, { "We3_3", 1200, 770 } };
+    front += column("We4_", 1, 6, 280, 860, 40);
+    front += column("We5_", 1, 6, 1200, 860, 40);
+    for (int line = 4; line <= 30; ++line) {
+        front += { { QStringLiteral("Eintrag%1_1").arg(line), 280, 1285 + 35 * (line - 4) },
+            { QStringLiteral("Eintrag%1_2").arg(line), 1660, 1285 + 35 * (line - 4) } };
+    }
+    QMap<QString, QPoint> expected;
+    for (const Position &p : front)
+        expected.insert(p.field, QPoint(p.x - 35, -(p.y - 40)));
+    EXPECT_EQ(textsOf(1), expected) << "no vertical constant";
+    EXPECT_EQ(textsOf(1).value("We1_1"), QPoint(245, -140));
+    const QMap<QString, QPoint> backTexts = textsOf(3);
+    EXPECT_EQ(backTexts.size(), 50) << "every line, also beyond the form's 44";
+    EXPECT_EQ(backTexts.value("Klausel 1"), QPoint(250 - 45, -260)) << "the back row's own spalte";
+    EXPECT_EQ(backTexts.value("Klausel 50"), QPoint(250 - 45, -(2260 - 40)));
+}
+
+TEST_F(PrintTest, CertificateWithoutBackTextOffersOnlyTheFront)
+{
+    addRecord(Tables::Ursprung, 5, { { "We1_1", "Absender" } });
+    addPrintRow(PrintRows::UrsprungFront);
+    addPrintRow(PrintRows::UrsprungBack);
+    TfrmUrsprung_d window;
+    ASSERT_TRUE(window.findDocument(5));
+    window.show();
+    EXPECT_FALSE(window.sheetCheckBox(1)->isChecked());
+    EXPECT_FALSE(window.sheetCheckBox(1)->isEnabled());
+    dialogs.answer(DialogAnswer::Ok);
+    window.BtnOK->click();
+    EXPECT_EQ(dialogs.texts(), QStringList({ "Bitte Formular Ursprungszeugnis in den Drucker einlegen !" }));
+    EXPECT_EQ(printers.canvas().jobCount(), 1);
 }
 
 } // namespace

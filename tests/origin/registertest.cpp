@@ -1,8 +1,10 @@
 #include "originfixture.h"
 
 #include "origin/originwindows.h"
+#include "origin/tfrmregieatr.h"
 #include "origin/tfrmregieeur1.h"
 #include "origin/tfrmregieeur2.h"
+#include "origin/tfrmregieuz.h"
 #include "shell/entrywindow.h"
 #include "shell/numberrangedialog.h"
 #include "shell/radiogroup.h"
@@ -44,6 +46,10 @@ const QVector<KindCase> &kindCases()
             { "BelegNr.", "Datum", "Empfänger" }, "Letztes EUR 1", &frmRegieEUR1 },
         { "EUR2", Tables::Eur2, "VorschlagNr_4", "Regiezentrum: EUR 2", "TfrmRegieEUR2",
             { "BelegNr.", "Datum", "Name" }, "Letzter Antrag", &frmRegieEUR2 },
+        { "ATR", Tables::Atr, "VorschlagNr_13", "Regiezentrum: A.TR.", "TfrmRegieATR", { "Belegnr", "Datum", "Kunde" },
+            "Letzte A.TR.", &frmRegieATR },
+        { "UZ", Tables::Ursprung, "VorschlagNr_5", "Regiezentrum: Ursprungszeugnis", "TfrmRegieUZ",
+            { "BelegNr.", "Datum", "Empfänger" }, "Letztes Ursprungszeugnis", &frmRegieUZ },
     };
     return cases;
 }
@@ -97,8 +103,8 @@ TEST_F(OriginTest, NeuProposesTheFirstFreeNumberAndStoresTheNextOne)
         for (int number : { 1, 2, 4 })
             addRecord(c.table, number);
         setParameter(c.proposal, 0);
-        std::unique_ptr<QDialog> window(
-            c.key == QLatin1String("EUR1") ? static_cast<QDialog *>(new TfrmRegieEUR1) : new TfrmRegieEUR2);
+        registerOriginWindows();
+        std::unique_ptr<QDialog> window(shell::windowFactory(c.key)(nullptr));
         auto &documentRegister = static_cast<shell::DocumentRegister &>(*window);
         dialogs.answerCancel();
         documentRegister.bbtNeuClick();
@@ -167,54 +173,63 @@ TEST_F(OriginTest, AfterASearchByNameNeuStillCopiesTheTemplate)
     documentRegister.reject();
 }
 
-TEST_F(OriginTest, Eur2SearchesByExactNumberAndByTheBeginningOfTheConsignee)
+TEST_F(OriginTest, FilterSearchesByExactNumberAndByTheBeginningOfTheConsignee)
 {
-    addRecord(Tables::Eur2, 12, { { "eu4_1", "Müller & Söhne" } });
-    addRecord(Tables::Eur2, 120, { { "eu4_1", "MÜLLERMEISTER AG" } });
-    addRecord(Tables::Eur2, 121, { { "eu4_1", "Obermüller" } });
-    TfrmRegieEUR2 documentRegister;
-    documentRegister.show();
-    struct Case {
-        int key;
-        QString text;
-        QList<int> found;
-        int chosenRow;
-    };
-    const QVector<Case> cases = {
-        { 0, "12", { 12 }, 0 },
-        { 0, "120", { 120 }, 0 },
-        { 0, "1x", {}, -1 },
-        { 1, "müller", { 12, 120 }, 1 },
-        { 1, "ober", { 121 }, 0 },
-    };
-    for (const Case &c : cases) {
-        QList<int> found;
-        testsupport::onNextModal([&](QDialog *dialog) {
-            auto *search = qobject_cast<shell::TfrmSuche *>(dialog);
-            ASSERT_NE(search, nullptr);
-            EXPECT_EQ(search->RadioGroup1->items(), QStringList({ "BelegNr.", "Empfänger" }));
-            search->RadioGroup1->setItemIndex(c.key);
-            search->Edit1->setText(c.text);
-            search->SpeedButton3->click();
-            platform::Table &head = documentRegister.head();
-            for (head.first(); !head.eof(); head.next())
-                found << head.field(0).asInteger();
+    registerOriginWindows();
+    const struct {
+        const char *key;
+        QString table;
+        QString consignee;
+    } kinds[] = { { "EUR2", Tables::Eur2, "eu4_1" }, { "ATR", Tables::Atr, "Empfaenger_1" },
+        { "UZ", Tables::Ursprung, "We2_1" } };
+    for (const auto &kind : kinds) {
+        restart();
+        addRecord(kind.table, 12, { { kind.consignee, "Müller & Söhne" } });
+        addRecord(kind.table, 120, { { kind.consignee, "MÜLLERMEISTER AG" } });
+        addRecord(kind.table, 121, { { kind.consignee, "Obermüller" } });
+        std::unique_ptr<QDialog> window(shell::windowFactory(kind.key)(nullptr));
+        auto &documentRegister = static_cast<shell::DocumentRegister &>(*window);
+        documentRegister.show();
+        struct Case {
+            int key;
+            QString text;
+            QList<int> found;
+            int chosenRow;
+        };
+        const QVector<Case> cases = {
+            { 0, "12", { 12 }, 0 }, { 0, "120", { 120 }, 0 }, { 0, "1x", {}, -1 }, { 1, "müller", { 12, 120 }, 1 },
+            { 1, "ober", { 121 }, 0 }, { 0, "000000000012", {}, -1 }, // cut to 11 characters: no document
+        };
+        for (const Case &c : cases) {
+            QList<int> found;
+            testsupport::onNextModal([&](QDialog *dialog) {
+                auto *search = qobject_cast<shell::TfrmSuche *>(dialog);
+                ASSERT_NE(search, nullptr);
+                EXPECT_EQ(search->RadioGroup1->items(), QStringList({ "BelegNr.", "Empfänger" }));
+                search->RadioGroup1->setItemIndex(c.key);
+                search->Edit1->setText(c.text);
+                search->SpeedButton3->click();
+                platform::Table &head = documentRegister.head();
+                for (head.first(); !head.eof(); head.next())
+                    found << head.field(0).asInteger();
+                if (c.chosenRow >= 0) {
+                    head.setRecNo(c.chosenRow + 1);
+                    search->BtnUebernehmen->click();
+                } else {
+                    search->BtnAbbruch->click();
+                }
+            });
+            documentRegister.SpeedButton6->click();
+            EXPECT_EQ(found, c.found) << kind.key << " " << c.text.toStdString();
+            EXPECT_FALSE(documentRegister.head().filtered()) << c.text.toStdString();
+            EXPECT_EQ(documentRegister.head().recordCount(), 4) << "all documents again";
             if (c.chosenRow >= 0) {
-                head.setRecNo(c.chosenRow + 1);
-                search->BtnUebernehmen->click();
-            } else {
-                search->BtnAbbruch->click();
+                EXPECT_EQ(documentRegister.currentNumber(), c.found.at(c.chosenRow)) << c.text.toStdString();
             }
-        });
-        documentRegister.SpeedButton6->click();
-        EXPECT_EQ(found, c.found) << c.text.toStdString();
-        EXPECT_FALSE(documentRegister.head().filtered()) << c.text.toStdString();
-        EXPECT_EQ(documentRegister.head().recordCount(), 4) << "all documents again";
-        if (c.chosenRow >= 0) {
-            EXPECT_EQ(documentRegister.currentNumber(), c.found.at(c.chosenRow)) << c.text.toStdString();
         }
+        documentRegister.reject();
+        shell::unregisterWindowFactory(kind.key);
     }
-    documentRegister.reject();
 }
 
 TEST_F(OriginTest, OpenDocumentOpensTheEntryWindowWithTheRegisterHidden)
@@ -251,7 +266,9 @@ TEST_F(OriginTest, NewUsersReceiveThePrintRowsOfTheseForms)
     for (rows.first(); !rows.eof(); rows.next())
         names << rows.fieldByName("name").asString() + "=" + rows.fieldByName("schnittst").asString();
     names.sort();
-    EXPECT_EQ(names, QStringList({ "EUR RÜCKSEITE=-1", "EUR1=-1", "EUR2=-1" }));
+    EXPECT_EQ(names,
+        QStringList(
+            { "Atr=-1", "EUR RÜCKSEITE=-1", "EUR1=-1", "EUR2=-1", "URSPRUNG RÜCKSEITE=-1", "URSPRUNGSZEUGNIS=-1" }));
     rows.close();
     user.closeAll();
 }
