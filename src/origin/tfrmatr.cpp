@@ -75,11 +75,12 @@ shell::EntryWindowDefinition atrEntryDefinition()
         EntryLabel::at(QStringLiteral("Art / Muster"), 0, 10, 1240),
         EntryLabel::at(QStringLiteral("Nr."), 0, 230, 1240),
         EntryLabel::at(QStringLiteral("13. Erklärung des Ausführers / Exporteurs"), 0, 400, 1180),
-        EntryLabel::at(QStringLiteral("Der Unterzeichner erklärt, daß die vorgenannten Waren die\n"
-                                      "Voraussetzung erfüllen, um diese Bescheinigung zu erlangen."),
+        EntryLabel::at(QStringLiteral("Der Unterzeichner erklärt, daß die vorgenannten\n"
+                                      "Waren die Voraussetzung erfüllen, um diese\n"
+                                      "Bescheinigung zu erlangen."),
             0, 400, 1200),
-        EntryLabel::at(QStringLiteral("(Ort, Datum)"), 0, 400, 1262),
-        EntryLabel::at(QStringLiteral("(Unterschrift)"), 0, 400, 1312),
+        EntryLabel::at(QStringLiteral("(Ort, Datum)"), 0, 400, 1275),
+        EntryLabel::at(QStringLiteral("(Unterschrift)"), 0, 400, 1319),
     };
 
     QVector<EntryControl> &c = d.controls;
@@ -155,10 +156,10 @@ shell::EntryWindowDefinition atrEntryDefinition()
                  .at(0, 340, 1258, 50, EditHeight)
                  .hint(HintBox12 + QStringLiteral("(vom)")));
     c.append(EntryControl::edit(edit(104), QStringLiteral("Ort_datum"))
-                 .at(0, 400, 1238, 300, EditHeight)
+                 .at(0, 400, 1252, 300, EditHeight)
                  .hint(HintBox13 + QStringLiteral("(Ort / Datum)")));
     c.append(EntryControl::edit(edit(105), QStringLiteral("Unterschrift"))
-                 .at(0, 400, 1288, 300, EditHeight)
+                 .at(0, 400, 1296, 300, EditHeight)
                  .hint(HintBox13 + QStringLiteral("(Unterschrift)")));
 
     const QStringList exporter = { QStringLiteral("Absender_1"), QStringLiteral("Absender_2"),
