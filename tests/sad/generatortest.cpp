@@ -37,24 +37,6 @@ QVector<TestKind> testKinds()
 {
     const auto s = [](const char *name) { return QLatin1String(name); };
     QVector<TestKind> kinds;
-    TableSchema atr = schema("ATR.DB");
-    atr.integer(s("Belegnr"))
-        .date(s("Datum"))
-        .strings(s("Empfaenger_"), 1, 5, 40)
-        .strings(s("Absender_"), 1, 5, 40)
-        .strings(s("Eintrag"), 3, 25, 60, s("_1"))
-        .strings(s("Eintrag"), 3, 25, 15, s("_2"))
-        .primaryKey({ s("Belegnr") });
-    kinds.append({ "ATR", atr, {} });
-    TableSchema uz = schema("URSPRUNG.DB");
-    uz.integer(s("Belegnr"))
-        .date(s("Datum"))
-        .strings(s("We2_"), 1, 5, 34)
-        .strings(s("We1_"), 1, 5, 34)
-        .strings(s("Eintrag"), 1, 25, 70, s("_1"))
-        .strings(s("Eintrag"), 1, 25, 15, s("_2"))
-        .primaryKey({ s("Belegnr") });
-    kinds.append({ "UZ", uz, {} });
     TableSchema cmr = schema("CMR.DB");
     cmr.integer(s("BELEGNR"))
         .date(s("DATUM"))
@@ -179,6 +161,8 @@ protected:
             shell::unregisterDocumentKind(QLatin1String(kind.key));
         shell::unregisterDocumentKind(QStringLiteral("EUR1"));
         shell::unregisterDocumentKind(QStringLiteral("EUR2"));
+        shell::unregisterDocumentKind(QStringLiteral("ATR"));
+        shell::unregisterDocumentKind(QStringLiteral("UZ"));
         shell::unregisterDocumentKind(QStringLiteral("FedEx"));
         shell::unregisterDocumentKind(QStringLiteral("UPS"));
         SadTest::TearDown();
@@ -209,8 +193,8 @@ protected:
     {
         const GeneratorTarget *target = exportDeclarationTarget(kindKey);
         EXPECT_NE(target, nullptr) << kindKey.toStdString();
-        // Of the targets here the EUR.1, FedEx and UPS have an entry window.
-        if (QStringList({ "EUR1", "FedEx", "UPS" }).contains(kindKey)) {
+        // Of the targets here the origin documents, FedEx and UPS have an entry window.
+        if (QStringList({ "EUR1", "ATR", "UZ", "FedEx", "UPS" }).contains(kindKey)) {
             testsupport::onNextModal([opened](QDialog *dialog) {
                 if (opened)
                     *opened = dialog->objectName();
@@ -270,6 +254,9 @@ TEST_F(GeneratorTest, EveryTargetTakesTheItemsItsFormHolds)
     EXPECT_EQ(stored("EUR1.DB", { 30 }, "we3_1"), "Zeder GmbH");
     EXPECT_EQ(stored("EUR1.DB", { 30 }, "Datum"), "05.03.2024");
     EXPECT_EQ(stored("URSPRUNG.DB", { 30 }, "Eintrag1_1"), "1. 2 Karton Ware 1");
+    EXPECT_EQ(stored("ATR.DB", { 30 }, "Empfaenger_1"), "Zeder GmbH");
+    EXPECT_EQ(stored("ATR.DB", { 30 }, "Absender_1"), "Export AG");
+    EXPECT_EQ(stored("URSPRUNG.DB", { 30 }, "We2_1"), "Zeder GmbH");
     EXPECT_EQ(stored("AUSFOLG.DB", { 30, 30 }, "f31_2"), "Ware 30");
     EXPECT_EQ(stored("Cmrfolg.DB", { 30, 1 }, "C6"), "2 Karton Ware 1");
     EXPECT_EQ(stored("VERSAN.DB", { 30 }, "S25_1"), "60") << "the packages summed";
