@@ -3,6 +3,8 @@
 #include "atlas/atlastables.h"
 #include "courier/couriertables.h"
 #include "courier/courierwindows.h"
+#include "intrastat/intrastattables.h"
+#include "intrastat/intrastatwindows.h"
 #include "masterdata/countrylist.h"
 #include "atlas/atlaswindows.h"
 #include "masterdata/languages.h"
@@ -30,6 +32,7 @@ void registerTables()
     atlas::registerAtlasTables();
     courier::registerCourierTables();
     sad::registerSadTables();
+    intrastat::registerIntrastatTables();
 
     shell::addDataDirectoryStep([](platform::Session &session) { shell::ensureParameterRecord(session); });
     // After the parameter record: the language table takes its names.
@@ -39,6 +42,7 @@ void registerTables()
     shell::addDataDirectoryStep(orders::fillOrderPrintTexts);
     shell::addDataDirectoryStep(orders::addOrderPrintRows);
     shell::addDataDirectoryStep(courier::addCourierPrintRows);
+    shell::addDataDirectoryStep(intrastat::addIntrastatPrintRows);
 }
 
 void registerWindows()
@@ -49,4 +53,5 @@ void registerWindows()
     courier::registerCourierWindows();
     sad::registerSadWindows();
     atlas::registerAtlasWindows();
+    intrastat::registerIntrastatWindows();
 }

@@ -15,72 +15,6 @@ namespace orders {
 
 using platform::Table;
 
-namespace {
-
-const QString LineField = QStringLiteral("Pos");
-
-// The line numbers of the order in their order, read without moving.
-QList<int> lineNumbers(Table &lines)
-{
-    QList<int> numbers;
-    const int field = lines.fieldIndex(LineField);
-    const int count = lines.recordCount();
-    for (int i = 0; i < count; ++i)
-        numbers.append(lines.rowAt(i).value(field).toInt());
-    return numbers;
-}
-
-void setLineNumber(Table &lines, int number, int newNumber)
-{
-    // Every line of the list belongs to the same order.
-    if (!lines.findKey({ lines.value(0), number }))
-        return;
-    lines.edit();
-    lines.fieldByName(LineField).setAsInteger(newNumber);
-    lines.post();
-}
-
-} // namespace
-
-int nextLineNumber(Table &lines)
-{
-    int highest = 0;
-    for (int number : lineNumbers(lines))
-        highest = std::max(highest, number);
-    return highest + 1;
-}
-
-void renumberLines(Table &lines)
-{
-    shell::PostIfEditing(lines);
-    if (lines.isEmpty())
-        return;
-    lines.disableControls();
-    auto enable = qScopeGuard([&lines] { lines.enableControls(); });
-    const QList<int> numbers = lineNumbers(lines);
-    // Going up, each line only ever takes a free smaller number.
-    for (int i = 0; i < numbers.size(); ++i) {
-        if (numbers.at(i) != i + 1)
-            setLineNumber(lines, numbers.at(i), i + 1);
-    }
-    lines.first();
-}
-
-void shiftLinesFrom(Table &lines, int from)
-{
-    shell::PostIfEditing(lines);
-    if (lines.isEmpty())
-        return;
-    lines.disableControls();
-    auto enable = qScopeGuard([&lines] { lines.enableControls(); });
-    const QList<int> numbers = lineNumbers(lines);
-    // Going down, each line takes the number just freed above it.
-    for (int i = numbers.size() - 1; i >= 0; --i) {
-        if (numbers.at(i) >= from)
-            setLineNumber(lines, numbers.at(i), numbers.at(i) + 1);
-    }
-}
-
 bool recalcTotals(Table &positions, Table &sumLines, double vatRate)
 {
     shell::PostIfEditing(positions);
@@ -128,7 +62,7 @@ bool recalcTotals(Table &positions, Table &sumLines, double vatRate)
                 platform::dialogs().error(
                     QStringLiteral("Der Betrag \"%1\" in der Berechnungsposition %2 (%3) ist keine Zahl.\r"
                                    "Die Berechnung wurde bei dieser Position angehalten.")
-                        .arg(text, sumLines.fieldByName(LineField).asString(), kind));
+                        .arg(text, sumLines.fieldByName(QStringLiteral("Pos")).asString(), kind));
                 return false;
             }
             total += kind == SumLineKind::Surcharge ? amount : -std::fabs(amount);

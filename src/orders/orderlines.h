@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/positionlist.h"
+
 namespace platform {
 class DataSet;
 class Table;
@@ -11,17 +13,10 @@ namespace orders {
 // (positions, sum lines, packages): each list is a table linked to the
 // order head, in line-number (Pos) order.
 
-// The number a line added at the end gets: one above the highest line
-// number of the order (its line count + 1 while the numbers have no gaps).
-int nextLineNumber(platform::Table &lines);
-
-// Numbers the lines of the order 1, 2, 3 ... in their order, as after a
-// deletion. The grid is not redrawn line by line.
-void renumberLines(platform::Table &lines);
-
-// Moves every line numbered `from` or higher one number up, from the last
-// line down, so that a new line can take the number `from`.
-void shiftLinesFrom(platform::Table &lines, int from);
+// The lists number their lines through the shared position-list helper.
+using shell::nextLineNumber;
+using shell::renumberLines;
+using shell::shiftLinesFrom;
 
 // The totals calculation of the sum lines (RecalcTotals): with no
 // positions every sum line of the order goes; otherwise the running total

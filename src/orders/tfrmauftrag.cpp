@@ -1,5 +1,6 @@
 #include "orders/tfrmauftrag.h"
 
+#include "orders/orderdocuments.h"
 #include "orders/orderlines.h"
 #include "orders/orderlistmodel.h"
 #include "orders/orderpicks.h"
@@ -16,6 +17,7 @@
 #include "shell/buttonlook.h"
 #include "shell/documentroutines.h"
 #include "shell/mainstate.h"
+#include "shell/positionlist.h"
 #include "shell/reportedcall.h"
 #include "shell/twheeldbgrid.h"
 #include "shell/users.h"
@@ -343,21 +345,6 @@ void setGridEnabled(shell::TWheelDBGrid *grid, Table &table)
     grid->setEnabled(!table.isEmpty());
 }
 
-bool confirmDeletion()
-{
-    return platform::dialogs().confirmation(QStringLiteral("Datensatz löschen?"), platform::DialogButtons::OkCancel)
-        == platform::DialogAnswer::Ok;
-}
-
-// Appends a line at the end of the list, numbered after the last.
-void appendLine(Table &lines)
-{
-    shell::PostIfEditing(lines);
-    const int number = nextLineNumber(lines);
-    lines.append();
-    lines.fieldByName(QStringLiteral("Pos")).setAsInteger(number);
-}
-
 // Puts the current line into edit state; with no lines it starts line 1.
 void editOrStartLine(Table &lines)
 {
@@ -369,30 +356,9 @@ void editOrStartLine(Table &lines)
     }
 }
 
-void deleteCurrentLine(Table &lines)
-{
-    if (lines.isEmpty())
-        return;
-    if (lines.isEditing())
-        lines.cancel();
-    lines.deleteRecord();
-    renumberLines(lines);
-}
-
 void setNavigation(const ListButtons &buttons, Table &table)
 {
-    try {
-        const bool atEnd = table.eof() || (table.bof() && table.recordCount() <= 1);
-        const bool atStart = table.bof();
-        const bool back = atEnd || !atStart;
-        const bool forward = !atEnd;
-        buttons.first->setEnabled(back);
-        buttons.prior->setEnabled(back);
-        buttons.next->setEnabled(forward);
-        buttons.last->setEnabled(forward);
-    } catch (...) {
-        // The buttons keep their state.
-    }
+    shell::enableMoveButtons(table, buttons.first, buttons.prior, buttons.next, buttons.last);
 }
 
 } // namespace
@@ -654,12 +620,16 @@ void TfrmAuftrag::buildMenu()
     mnuWechseln = new QMenu(QStringLiteral("&Wechseln"), this);
     mnuWechseln->setObjectName(QStringLiteral("mnuWechseln"));
     bar->insertMenu(mnuDrucken, mnuWechseln);
-    // The documents of the other families come with their registers; until
-    // then their items are shown disabled.
-    const auto item = [](QMenu *menu, const QString &name, const QString &text) {
+    // The documents of the other families come with their libraries, which
+    // register their items; until then the items are shown disabled.
+    const auto item = [this](QMenu *menu, const QString &name, const QString &text) {
         QAction *action = menu->addAction(text);
         action->setObjectName(name);
-        action->setEnabled(false);
+        const OrderWindowCommand command = orderWindowCommand(name);
+        action->setEnabled(bool(command));
+        if (command)
+            connect(action, &QAction::triggered, this,
+                [this, command] { shell::runReported(this, [this, command] { command(*this); }); });
     };
     mnuWechseln->addSection(QStringLiteral("Export"));
     item(mnuWechseln, QStringLiteral("mnuAusfuhrmeldung"), QStringLiteral("&Ausfuhrmeldung"));
@@ -762,7 +732,7 @@ void TfrmAuftrag::RecalcTotals()
 void TfrmAuftrag::addPosition()
 {
     Table &positions = m_orders.tbArtikel();
-    appendLine(positions);
+    shell::appendLine(positions);
     {
         TfrmPositionen dialog(m_orders, statusText(1), this);
         dialog.exec();
@@ -775,8 +745,8 @@ void TfrmAuftrag::addPosition()
 void TfrmAuftrag::deletePosition()
 {
     Table &positions = m_orders.tbArtikel();
-    if (!positions.isEmpty() && confirmDeletion())
-        deleteCurrentLine(positions);
+    if (!positions.isEmpty() && shell::confirmLineDeletion())
+        shell::deleteCurrentLine(positions);
     shell::PostIfEditing(positions);
     RecalcTotals();
 }
@@ -817,7 +787,7 @@ void TfrmAuftrag::insertSumLine()
 void TfrmAuftrag::appendSumLine()
 {
     Table &sumLines = m_orders.tbTexte();
-    appendLine(sumLines);
+    shell::appendLine(sumLines);
     TfrmTexte_e dialog(sumLines, this);
     if (dialog.exec() == QDialog::Accepted)
         sumLines.post();
@@ -828,9 +798,9 @@ void TfrmAuftrag::appendSumLine()
 void TfrmAuftrag::deleteSumLine()
 {
     Table &sumLines = m_orders.tbTexte();
-    if (sumLines.isEmpty() || !confirmDeletion())
+    if (sumLines.isEmpty() || !shell::confirmLineDeletion())
         return;
-    deleteCurrentLine(sumLines);
+    shell::deleteCurrentLine(sumLines);
     RecalcTotals();
 }
 
@@ -854,7 +824,7 @@ void TfrmAuftrag::recalculate()
 void TfrmAuftrag::addPackage()
 {
     Table &packages = m_orders.tbPack();
-    appendLine(packages);
+    shell::appendLine(packages);
     {
         TfrmAuftr_pk dialog(m_orders, this);
         dialog.exec();
@@ -865,8 +835,8 @@ void TfrmAuftrag::addPackage()
 void TfrmAuftrag::deletePackage()
 {
     Table &packages = m_orders.tbPack();
-    if (!packages.isEmpty() && confirmDeletion())
-        deleteCurrentLine(packages);
+    if (!packages.isEmpty() && shell::confirmLineDeletion())
+        shell::deleteCurrentLine(packages);
 }
 
 void TfrmAuftrag::editPackage()
@@ -906,6 +876,16 @@ void TfrmAuftrag::removeNavigationHandlers()
 
 // ---------------------------------------------------------------------------
 // Menu, showing and closing
+
+TfrmAuftrag::OverwriteAnswer TfrmAuftrag::ConfirmOverwrite(Table &targetHead, int number)
+{
+    if (!shell::openSecondView(targetHead)->findKey({ number }))
+        return OverwriteAnswer::NewDocument;
+    const platform::DialogAnswer answer = platform::dialogs().confirmation(
+        QStringLiteral("Diese Beleg-Nr. wurde bereits vergeben! \rMöchten Sie diese Überschreiben?"),
+        platform::DialogButtons::YesNo);
+    return answer == platform::DialogAnswer::Yes ? OverwriteAnswer::Overwrite : OverwriteAnswer::Keep;
+}
 
 void TfrmAuftrag::wechselnOpened()
 {

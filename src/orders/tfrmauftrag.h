@@ -70,6 +70,14 @@ public:
     // "&Wechseln" opened: the positions page and the sum lines brought up to date.
     void wechselnOpened();
 
+    // The question before a document is made from the order under a number
+    // the target kind already has: "Diese Beleg-Nr. wurde bereits vergeben!
+    // \rMöchten Sie diese Überschreiben?" (Yes, No). The caller replaces the
+    // document on Overwrite (deleting it in the transaction that writes the
+    // new one) and opens it unchanged on Keep.
+    enum class OverwriteAnswer { NewDocument, Overwrite, Keep };
+    static OverwriteAnswer ConfirmOverwrite(platform::Table &targetHead, int number);
+
     shell::TWheelDBGrid *dbgrArtikel = nullptr;
     shell::TWheelDBGrid *dbgrTexte = nullptr;
     shell::TWheelDBGrid *dbgrPack = nullptr;

@@ -1,5 +1,6 @@
 #include "orders/tfrmregieauftragsdaten.h"
 
+#include "orders/orderdocuments.h"
 #include "orders/ordertables.h"
 #include "orders/tfrmauftr_d.h"
 #include "orders/tfrmauftrag.h"
@@ -162,17 +163,21 @@ TfrmRegieAuftragsdaten::TfrmRegieAuftragsdaten(QWidget *parent)
     orders.first();
 
     SpeedButton13 = addCommandButton(QStringLiteral("SpeedButton13"), QStringLiteral("&Daten-Import"), [] {});
-    SpeedButton14 = addCommandButton(QStringLiteral("SpeedButton14"), QStringLiteral("&Intrastat"), [] {});
+    const OrderRegisterCommand intrastat = orderRegisterCommand(QStringLiteral("SpeedButton14"));
+    SpeedButton14 = addCommandButton(QStringLiteral("SpeedButton14"), QStringLiteral("&Intrastat"), [this, intrastat] {
+        if (intrastat)
+            intrastat(*this);
+    });
     // "Daten-Import" follows "&Parameter" in the popup menu without a line between.
     DatenImport1 = new QAction(QStringLiteral("Daten-Import"), PopupMenu1);
     DatenImport1->setObjectName(QStringLiteral("DatenImport1"));
     const auto actions = PopupMenu1->actions();
     PopupMenu1->insertAction(actions.value(actions.indexOf(Parameter1) + 1), DatenImport1);
     connect(DatenImport1, &QAction::triggered, SpeedButton13, &QToolButton::click);
-    // The invoice import and the monthly Intrastat declarations are not part
-    // of this program yet.
-    for (QToolButton *button : { SpeedButton13, SpeedButton14 })
-        button->setEnabled(false);
+    // The invoice import is not part of this program yet; the monthly
+    // Intrastat declarations come with their library.
+    SpeedButton13->setEnabled(false);
+    SpeedButton14->setEnabled(bool(intrastat));
     DatenImport1->setEnabled(false);
 }
 

@@ -114,6 +114,8 @@ struct DocumentKind {
     // document only).
     QStringList newLeavesEmpty;
     QStringList copyLeavesEmpty;
+    bool neuAboveTemplateOpensCurrent = false; // Neu with a free number above the template opens the
+                                               // current document instead of creating one
 
     // The program-wide instance variable of the kind's register (frmRegieEUR1),
     // set while a register of the kind exists.

@@ -545,6 +545,8 @@ void DocumentRegister::bbtNeuClick()
     } else if (number < TemplateNumber) {
         if (createDocument(number))
             bbtAendernClick();
+    } else if (m_kind.neuAboveTemplateOpensCurrent) {
+        bbtAendernClick();
     }
     applyTemplateRange();
 }

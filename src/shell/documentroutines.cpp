@@ -43,10 +43,13 @@ void cancelPending(platform::DataSet &dataSet)
     cancelIfEditing(dataSet);
 }
 
-// Drops the unfinished record and shows what went wrong in an error box.
+// Drops the unfinished record and shows what went wrong in an error box;
+// a failed save has been reported by the table's failed-save message.
 void reportFailure(platform::DataSet &dataSet, const std::exception &error)
 {
     cancelPending(dataSet);
+    if (dynamic_cast<const platform::AbortException *>(&error))
+        return;
     const auto *databaseError = dynamic_cast<const DatabaseError *>(&error);
     platform::dialogs().error(databaseError ? databaseError->message() : QString::fromUtf8(error.what()));
 }

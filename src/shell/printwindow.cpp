@@ -6,6 +6,7 @@
 #include "platform/printerservice.h"
 #include "platform/table.h"
 #include "shell/buttonlook.h"
+#include "shell/conversion.h"
 #include "shell/failedsave.h"
 #include "shell/mainstate.h"
 #include "shell/pdfreport.h"
@@ -20,12 +21,14 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopeGuard>
+#include <QShowEvent>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
@@ -176,10 +179,41 @@ void PrintWindow::buildWindow()
         m_controls->addWidget(m_layout);
     }
 
+    if (m_definition.pageChoice) {
+        m_pages = new RadioGroup(QString(), this);
+        m_pages->setObjectName(QStringLiteral("RadioGroup1"));
+        m_pages->setItems(
+            { QStringLiteral("Alles"), QStringLiteral("Druck von Seite bis Seite :"), QStringLiteral("Seite :") });
+        m_pages->setItemIndex(0);
+        const auto pageEdit = [this](const QString &name) {
+            auto *edit = new QLineEdit(this);
+            edit->setObjectName(name);
+            edit->setMaximumWidth(50);
+            return edit;
+        };
+        m_firstPage = pageEdit(QStringLiteral("Edit2"));
+        m_lastPage = pageEdit(QStringLiteral("Edit3"));
+        m_singlePage = pageEdit(QStringLiteral("Edit4"));
+        m_singlePage->setText(QStringLiteral("1"));
+        auto *row = new QHBoxLayout;
+        row->addWidget(m_pages, 1);
+        auto *edits = new QVBoxLayout;
+        auto *range = new QHBoxLayout;
+        range->addWidget(m_firstPage);
+        range->addWidget(m_lastPage);
+        edits->addStretch();
+        edits->addLayout(range);
+        edits->addWidget(m_singlePage);
+        row->addLayout(edits);
+        layout->addLayout(row);
+        connect(m_pages, &RadioGroup::itemClicked, this, [this] { showPageEdits(); });
+        showPageEdits();
+    }
+
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
-    BtnOK = new QPushButton(QStringLiteral("OK"), this);
-    BtnAbbruch = new QPushButton(QStringLiteral("Abbrechen"), this);
+    BtnOK = new QPushButton(m_definition.okCaption, this);
+    BtnAbbruch = new QPushButton(m_definition.cancelCaption, this);
     BtnOK->setAutoDefault(false);
     BtnAbbruch->setAutoDefault(false);
     buttons->addWidget(BtnOK);
@@ -280,7 +314,11 @@ void PrintWindow::printerAdministration()
             administration.filterRows(m_definition.administrationPattern);
         else if (!m_definition.sheets.isEmpty())
             findPrintRow(administration.tbbenutz(), m_definition.sheets.constFirst().row);
-        administration.exec();
+        if (m_definition.prepareAdministration)
+            m_definition.prepareAdministration(administration);
+        const int result = administration.exec();
+        if (m_definition.administrationDone)
+            m_definition.administrationDone(result);
     }
     rereadMainRow();
     showPrinter();
@@ -338,6 +376,64 @@ QString PrintWindow::copiesText() const
     return m_copies->text();
 }
 
+int PrintWindow::pageCount()
+{
+    const int perPage = m_definition.pageChoice ? std::max(1, m_definition.pageChoice->itemsPerPage) : 1;
+    const int items = m_positions && m_positions->isActive() ? m_positions->recordCount() : 0;
+    return (items + perPage - 1) / perPage;
+}
+
+void PrintWindow::showPageChoice()
+{
+    if (!m_pages)
+        return;
+    const int pages = pageCount();
+    m_firstPage->setText(QStringLiteral("1"));
+    m_lastPage->setText(QString::number(pages));
+    m_pages->setTitle(QStringLiteral("Mögliche Seiten 1 - ") + QString::number(pages) + QStringLiteral(". "));
+}
+
+void PrintWindow::showPageEdits()
+{
+    const int item = m_pages->itemIndex();
+    m_firstPage->setVisible(item == 1);
+    m_lastPage->setVisible(item == 1);
+    m_singlePage->setVisible(item == 2);
+}
+
+QVector<int> PrintWindow::chosenPages()
+{
+    QVector<int> pages;
+    if (!m_pages)
+        return { 1 };
+    const int count = pageCount();
+    const int perPage = std::max(1, m_definition.pageChoice->itemsPerPage);
+    const int items = m_positions && m_positions->isActive() ? m_positions->recordCount() : 0;
+    switch (m_pages->itemIndex()) {
+    case 1: {
+        const int first = toWholeNumber(m_firstPage->text());
+        const int last = toWholeNumber(m_lastPage->text());
+        for (int page = first; page <= last; ++page) {
+            pages.append(page);
+            if (page * perPage >= items)
+                break;
+        }
+        break;
+    }
+    case 2: {
+        const int page = toWholeNumber(m_singlePage->text());
+        if (items > 0)
+            pages.append(page);
+        break;
+    }
+    default:
+        for (int page = 1; page <= std::max(1, count); ++page)
+            pages.append(page);
+        break;
+    }
+    return pages;
+}
+
 int PrintWindow::chosenLayout()
 {
     if (m_definition.variant)
@@ -372,8 +468,11 @@ void PrintWindow::printDocument()
     PrinterService::takeWrittenPdfFiles();
     {
         auto clearLabel = qScopeGuard([] { PrinterService::setJobLabel(QString()); });
-        for (int sheet = 0; sheet < m_definition.sheets.size(); ++sheet)
-            printSheet(sheet, variant);
+        for (int sheet = 0; sheet < m_definition.sheets.size(); ++sheet) {
+            // A form not inserted: nothing more is printed and the window stays.
+            if (!printSheet(sheet, variant))
+                return;
+        }
     }
     hideProgress.dismiss();
     hide();
@@ -381,21 +480,29 @@ void PrintWindow::printDocument()
     accept();
 }
 
-void PrintWindow::printSheet(int sheetIndex, int variant)
+bool PrintWindow::printSheet(int sheetIndex, int variant)
 {
     const PrintSheet &sheet = m_definition.sheets.at(sheetIndex);
     if (QCheckBox *box = m_sheetBoxes.at(sheetIndex); box && !box->isChecked())
-        return;
+        return true;
     const bool found = findPrintRow(*m_settings, sheet.row);
     const bool asked = !sheet.question.isEmpty();
+    // The pages are read before anything is asked or printed.
+    const QVector<int> chosen = m_pages ? chosenPages() : QVector<int>();
     switch (m_definition.question) {
-    case FormQuestion::Gate:
-        if (!found)
-            return;
+    case FormQuestion::Stop:
         if (asked
             && platform::dialogs().confirmation(sheet.question, platform::DialogButtons::OkCancel)
                 != platform::DialogAnswer::Ok)
-            return;
+            return false;
+        break;
+    case FormQuestion::Gate:
+        if (!found)
+            return true;
+        if (asked
+            && platform::dialogs().confirmation(sheet.question, platform::DialogButtons::OkCancel)
+                != platform::DialogAnswer::Ok)
+            return true;
         break;
     case FormQuestion::SetupPrompt:
         if (found && asked
@@ -409,7 +516,7 @@ void PrintWindow::printSheet(int sheetIndex, int variant)
         break;
     case FormQuestion::None:
         if (!found)
-            return;
+            return true;
         break;
     }
     // Without its row (a sheet printed whatever the answer) one copy prints
@@ -423,6 +530,13 @@ void PrintWindow::printSheet(int sheetIndex, int variant)
         spalte = m_settings->fieldByName(QStringLiteral("spalte")).asInteger();
         zeile = m_settings->fieldByName(QStringLiteral("zeile")).asInteger();
     }
+    if (m_pages) {
+        for (int copy = 1; copy <= copies; ++copy) {
+            for (int page : chosen)
+                printJob(sheetIndex, page, copy, variant, spalte, zeile);
+        }
+        return true;
+    }
     int firstPage = 1;
     int lastPage = 1;
     if (sheet.continuation) {
@@ -433,6 +547,7 @@ void PrintWindow::printSheet(int sheetIndex, int variant)
         for (int copy = 1; copy <= copies; ++copy)
             printJob(sheetIndex, page, copy, variant, spalte, zeile);
     }
+    return true;
 }
 
 platform::PageOrientation PrintWindow::jobOrientation() const
@@ -519,6 +634,8 @@ void PrintWindow::reject()
 
 void PrintWindow::showEvent(QShowEvent *event)
 {
+    if (!event->spontaneous())
+        showPageChoice();
     for (int sheet = 0; sheet < m_definition.sheets.size(); ++sheet) {
         QCheckBox *box = m_sheetBoxes.at(sheet);
         const auto &available = m_definition.sheets.at(sheet).available;

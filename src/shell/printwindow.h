@@ -18,6 +18,7 @@
 class QAction;
 class QCheckBox;
 class QLabel;
+class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QVBoxLayout;
@@ -30,6 +31,7 @@ namespace shell {
 
 class PrintWindow;
 class RadioGroup;
+class TfrmDrucker;
 
 // One copy of one sheet in print: the sheet's print routine draws its
 // layout through the painter, which already carries the offsets of the
@@ -114,6 +116,23 @@ enum class FormQuestion {
     Gate, // OK prints the sheet, Cancel skips it
     SetupPrompt, // OK shows the printer setup first; the sheet prints either way
     None, // no question
+    Stop, // OK prints, Cancel prints nothing and the window stays open
+};
+
+// The choice of pages of a form whose positions run over several sheets, all
+// of the same layout (the main sheet repeats the head): the radio group
+// "Mögliche Seiten 1 - <pages>. " with "Alles", "Druck von Seite bis Seite :"
+// (the first and last page) and "Seite :" (one page). Pages :=
+// (positions + itemsPerPage - 1) / itemsPerPage, 0 without positions.
+// Printing repeats the chosen pages for each copy:
+// - "Alles": page 1, 2 ... up to the page count, at least page 1, so a
+//   document without positions gives one sheet with the head only;
+// - "Druck von Seite bis Seite :": from the first to the last page given,
+//   stopping after the page that carries the last position;
+// - "Seite :": the page given, when the document has positions.
+// A page field that is no whole number stops the print with the error dialog.
+struct PageChoice {
+    int itemsPerPage = 4;
 };
 
 // Everything in which the print windows of the kinds differ, as data.
@@ -158,6 +177,13 @@ struct PrintWindowDefinition {
     // Asked when OK is pressed, before any job: false prints nothing and the
     // window stays open (a choice missing, a picture that cannot be read).
     std::function<bool(PrintWindow &)> beforePrint;
+    std::optional<PageChoice> pageChoice;
+    // What "... parameter einstellen" adds to TfrmDrucker before it is shown
+    // (a setting of the kind's own), and what it does with the result.
+    std::function<void(TfrmDrucker &)> prepareAdministration;
+    std::function<void(int result)> administrationDone;
+    QString okCaption = QStringLiteral("OK");
+    QString cancelCaption = QStringLiteral("Abbrechen");
 };
 
 inline const QString PaperForm = QStringLiteral("Formular");
@@ -184,6 +210,15 @@ public:
 
     QCheckBox *sheetCheckBox(int sheet) const;
     RadioGroup *paperGroup() const { return m_paper; }
+    // The page choice (RadioGroup1, Edit2, Edit3, Edit4) where the window has one.
+    RadioGroup *pageGroup() const { return m_pages; }
+    QLineEdit *firstPageEdit() const { return m_firstPage; }
+    QLineEdit *lastPageEdit() const { return m_lastPage; }
+    QLineEdit *singlePageEdit() const { return m_singlePage; }
+    // The pages of the document by the page choice's rule.
+    int pageCount();
+    // The pages the choice prints for one copy, in order.
+    QVector<int> chosenPages();
     RadioGroup *layoutGroup() const { return m_layout; }
     RadioGroup *orientationGroup() const { return m_orientation; }
     // The orientation the next job prints in, and whether the page is
@@ -227,9 +262,12 @@ private:
     void rereadMainRow();
     void showPrinter();
     void showCopies();
-    void printSheet(int sheet, int variant);
+    // false: the form was not inserted (FormQuestion::Stop).
+    bool printSheet(int sheet, int variant);
     // What the PDF file of a job is named after besides the kind.
     QString jobLabel(int sheetIndex, int page, int copy) const;
+    void showPageChoice();
+    void showPageEdits();
     void printJob(int sheet, int page, int copy, int variant, int spalte, int zeile);
     friend struct SheetJob;
     void beginJob(const SheetJob &job);
@@ -242,6 +280,10 @@ private:
     RadioGroup *m_paper = nullptr;
     RadioGroup *m_layout = nullptr;
     RadioGroup *m_orientation = nullptr;
+    RadioGroup *m_pages = nullptr;
+    QLineEdit *m_firstPage = nullptr;
+    QLineEdit *m_lastPage = nullptr;
+    QLineEdit *m_singlePage = nullptr;
     QLabel *m_printing = nullptr;
     QVBoxLayout *m_controls = nullptr;
     QLabel *m_number = nullptr;
