@@ -42,62 +42,40 @@ QString kb(double bytes)
 
 QString statisticsLine(bool isDispatch, const FieldValues &head, const FieldValues &position, int lineNumber)
 {
-    const QString zero = QStringLiteral("0");
+    const QChar zero = QLatin1Char('0');
     const QString month = head(QStringLiteral("int2_1"));
     const QString year = head(QStringLiteral("int2_2"));
-    QString line;
+    // The two kinds share their columns but for a few blanks and box 14.
+    QString line = isDispatch ? QStringLiteral("22 ") : QStringLiteral("11");
     line.reserve(130);
-    if (!isDispatch) {
-        line += QStringLiteral("11");
-        line += right(month, 2, zero.at(0));
-        line += QStringLiteral("00");
-        line += right(QString::number(lineNumber), 6, zero.at(0));
-        line += blanks(2);
-        line += left(head(QStringLiteral("int1_3")), 2);
-        line += left(head(QStringLiteral("int1_1")), 11);
-        line += right(head(QStringLiteral("int1_2")), 3, zero.at(0));
+    line += right(month, 2, zero);
+    line += QStringLiteral("00");
+    line += right(QString::number(lineNumber), 6, zero);
+    line += blanks(2);
+    line += left(head(QStringLiteral("int1_3")), 2);
+    line += left(head(QStringLiteral("int1_1")), 11);
+    line += right(head(QStringLiteral("int1_2")), 3, zero);
+    if (!isDispatch)
         line += blanks(1);
-        line += left(position(QStringLiteral("int8_1")), 3);
-        line += left(position(QStringLiteral("int8_2")), 2);
+    line += left(position(QStringLiteral("int8_1")), 3);
+    line += left(position(QStringLiteral("int8_2")), 2);
+    if (!isDispatch)
         line += blanks(2);
-        line += left(position(QStringLiteral("int10_1")), 2);
-        line += left(position(QStringLiteral("int11_1")), 1);
-        line += blanks(13);
-        line += left(position(QStringLiteral("int13_1")), 8);
-        line += left(position(QStringLiteral("int14_1")), 3);
-        line += blanks(5);
-    } else {
-        line += QStringLiteral("22 ");
-        line += right(month, 2, zero.at(0));
-        line += QStringLiteral("00");
-        line += right(QString::number(lineNumber), 6, zero.at(0));
-        line += blanks(2);
-        line += left(head(QStringLiteral("int1_3")), 2);
-        line += left(head(QStringLiteral("int1_1")), 11);
-        line += right(head(QStringLiteral("int1_2")), 3, zero.at(0));
-        line += left(position(QStringLiteral("int8_1")), 3);
-        line += left(position(QStringLiteral("int8_2")), 2);
-        line += left(position(QStringLiteral("int10_1")), 2);
-        line += left(position(QStringLiteral("int11_1")), 1);
-        line += blanks(13);
-        line += left(position(QStringLiteral("int13_1")), 8);
-        line += blanks(10);
-    }
+    line += left(position(QStringLiteral("int10_1")), 2);
+    line += left(position(QStringLiteral("int11_1")), 1);
+    line += blanks(13);
+    line += left(position(QStringLiteral("int13_1")), 8);
+    line += isDispatch ? blanks(10) : left(position(QStringLiteral("int14_1")), 3) + blanks(5);
     line += amount(position(QStringLiteral("int16_1")));
     line += amount(position(QStringLiteral("int17_1")));
     line += blanks(2);
     line += amount(position(QStringLiteral("int18_1")));
     line += amount(position(QStringLiteral("int19_1")));
-    if (!isDispatch) {
-        line += right(month, 2);
-        line += right(year, 2);
-        line += blanks(8);
-    } else {
+    if (isDispatch)
         line += blanks(2);
-        line += right(month, 2);
-        line += right(year, 2);
-        line += blanks(6);
-    }
+    line += right(month, 2);
+    line += right(year, 2);
+    line += blanks(isDispatch ? 6 : 8);
     return line;
 }
 

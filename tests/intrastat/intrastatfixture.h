@@ -78,14 +78,7 @@ protected:
         return values;
     }
 
-    static void setParameter(const QString &field, const QVariant &value)
-    {
-        platform::Table parameter(platform::Alias::Data, shell::ParameterTableName);
-        parameter.open();
-        parameter.edit();
-        parameter.fieldByName(field).setValue(value);
-        parameter.post();
-    }
+    static void setParameter(const QString &field, const QVariant &value) { testsupport::setParameter(field, value); }
 
     // Closes the next modal window with the given result after reading it.
     static void closeNextModal(const std::function<void(QDialog *)> &read = {}, int result = QDialog::Rejected)

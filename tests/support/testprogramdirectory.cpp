@@ -94,4 +94,13 @@ void insertRecord(const QString &table, const QVariantMap &values)
     t.post();
 }
 
+void setParameter(const QString &field, const QVariant &value)
+{
+    platform::Table parameter(platform::Alias::Data, QStringLiteral("S_PARAME.DB"));
+    parameter.open();
+    parameter.edit();
+    parameter.setValue(field, value);
+    parameter.post();
+}
+
 } // namespace testsupport

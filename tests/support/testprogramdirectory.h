@@ -43,4 +43,7 @@ private:
 // by field name.
 void insertRecord(const QString &table, const QVariantMap &values);
 
+// Sets one field of the parameter record S_PARAME.DB.
+void setParameter(const QString &field, const QVariant &value);
+
 } // namespace testsupport
