@@ -85,8 +85,6 @@ shell::PrintWindowDefinition intrastatPrintDefinition(const Direction &direction
     d.positionTable = direction.positionTable();
     d.positionLinkField = QStringLiteral("belegnr");
     d.jobTitle = QStringLiteral("Export / Versand: Intrastat");
-    d.createsMissingRows = true;
-    d.newRowPrinter = QStringLiteral("-1");
     d.administrationPattern = direction.printRow() + QLatin1Char('*');
     d.question = shell::FormQuestion::Stop;
     d.fontHeight = -40;
