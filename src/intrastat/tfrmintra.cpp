@@ -204,6 +204,9 @@ TfrmIntra::TfrmIntra(TfrmRegieIntrastat &intrastatRegister, QWidget *parent)
     PanelEingang->setVisible(!dispatch);
     PanelVersendung->setVisible(dispatch);
     buildPositions();
+    // The grid, its buttons and the direction panels reach beyond the edits the page was sized by.
+    const QRect used = surface->childrenRect();
+    surface->resize(surface->size().expandedTo(QSize(used.right() + 10, used.bottom() + 10)));
     shell::applyRaisedButtonLook(this);
 }
 

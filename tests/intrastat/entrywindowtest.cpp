@@ -5,6 +5,7 @@
 #include "intrastat/tfrmregieintrastat.h"
 #include "platform/dataedit.h"
 #include "shell/plausibilitydialog.h"
+#include "shell/twheeldbgrid.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -211,4 +212,14 @@ TEST_F(EntryWindowTest, TheDirectionDecidesLabelsBoxTextsAndBox14)
             QString(dispatch ? "12 Einladehafen" : "12 Entladehafen") + " - (hier besteht eine Übernahmhemöglichkeit)");
         EXPECT_FALSE(position.control("DBEdit15")->isVisible());
     }
+}
+
+TEST_F(EntryWindowTest, ThePageHoldsThePositionGridAndTheDirectionPanel)
+{
+    auto window = openHead(true);
+    window->show();
+    const QWidget *surface = window->DBGrid1->parentWidget();
+    EXPECT_GE(surface->width(), window->DBGrid1->geometry().right());
+    EXPECT_GE(surface->width(), window->PanelVersendung->geometry().right());
+    EXPECT_GE(surface->height(), window->DBGrid1->geometry().bottom());
 }
