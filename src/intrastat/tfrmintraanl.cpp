@@ -51,7 +51,7 @@ shell::EntryWindowDefinition intraPositionDefinition(bool isDispatch)
     shell::EntryWindowDefinition d;
     d.objectName = QStringLiteral("frmIntraAnl");
     d.caption = QStringLiteral("Intrastat - Positionen");
-    d.size = QSize(640, 470);
+    d.size = QSize(670, 470);
     d.fixedFieldList = false;
 
     QFont footnote(QStringLiteral("MS Sans Serif"));
@@ -69,15 +69,15 @@ shell::EntryWindowDefinition intraPositionDefinition(bool isDispatch)
         star(500, 56),
         EntryLabel::at(isDispatch ? QStringLiteral("12 Einladehafen") : QStringLiteral("12 Entladehafen"), 0, 520, 56)
             .named(QStringLiteral("Label12")),
-        star(610, 56),
+        star(628, 56),
         EntryLabel::at(QStringLiteral("Verbundenheit der Unternehmen"), 0, 400, 104),
-        star(590, 104),
+        star(605, 104),
         EntryLabel::at(QStringLiteral("13 Warennummer"), 0, 400, 152),
         EntryLabel::at(QStringLiteral("14 Urspr.-L"), 0, 510, 152).named(QStringLiteral("Label14")),
         EntryLabel::at(QStringLiteral("16 Eigenmasse in kg"), 0, 100, 290),
-        EntryLabel::at(QStringLiteral("17 Besondere Maßeinheit"), 0, 300, 290),
+        EntryLabel::at(QStringLiteral("17 Besondere Maßeinheit"), 0, 340, 290),
         EntryLabel::at(QStringLiteral("18 Rechnungsbeitrag in vollen EUR"), 0, 100, 340),
-        EntryLabel::at(QStringLiteral("19 Stat. Wert in vollen EUR"), 0, 300, 340),
+        EntryLabel::at(QStringLiteral("19 Stat. Wert in vollen EUR"), 0, 340, 340),
         EntryLabel::at(QStringLiteral("* Nur bei Dateimeldung notwendig"), 0, 100, 395).withFont(footnote, Qt::red),
     };
 
@@ -120,13 +120,13 @@ shell::EntryWindowDefinition intraPositionDefinition(bool isDispatch)
                  .at(0, 100, 308, 120, EditHeight)
                  .hint(QStringLiteral("16 Eigenmasse in Kg")));
     c.append(EntryControl::edit(edit(17), QStringLiteral("INT17_1"))
-                 .at(0, 300, 308, 120, EditHeight)
+                 .at(0, 340, 308, 120, EditHeight)
                  .hint(QStringLiteral("17 Besondere Maßeinheit")));
     c.append(EntryControl::edit(edit(18), QStringLiteral("INT18_1"))
                  .at(0, 100, 358, 120, EditHeight)
                  .hint(QStringLiteral("18 Rechnungsbetrag")));
     c.append(EntryControl::edit(edit(19), QStringLiteral("INT19_1"))
-                 .at(0, 300, 358, 120, EditHeight)
+                 .at(0, 340, 358, 120, EditHeight)
                  .hint(QStringLiteral("19 Statistischer Wert")));
 
     d.picks = {
