@@ -2,7 +2,7 @@
 // process with a time limit: no crash, no hang, a German message when the
 // file is refused, and the table exactly as before. EXPORTVERSAND_FUZZ_INPUTS
 // sets the number of inputs per format (a few hundred by default),
-// EXPORTVERSAND_FUZZ_SEED the first seed.
+// EXPORTVERSAND_FUZZ_START the number of the first input.
 #include "masterdata/dbasefile.h"
 #include "masterdata/delimitedtext.h"
 #include "masterdata/fixedtextfile.h"
@@ -94,8 +94,8 @@ struct Format {
 class Mutator
 {
 public:
-    explicit Mutator(quint32 seed)
-        : m_random(seed)
+    explicit Mutator(quint32 number)
+        : m_random(number)
     {
     }
 
@@ -245,13 +245,13 @@ protected:
         int blockSize = 0;
     };
 
-    static quint32 seedOf(quint32 firstSeed, int input) { return firstSeed + quint32(input); }
+    static quint32 inputNumber(quint32 firstNumber, int input) { return firstNumber + quint32(input); }
 
-    // The damaged file of one input, made again the same way from its seed.
-    QString makeInput(const Source &source, quint32 seed) const
+    // The damaged file of one input, made again the same way from its number.
+    QString makeInput(const Source &source, quint32 number) const
     {
-        Mutator mutate(seed * 7919u + quint32(source.format.format));
-        const QString path = m_work.filePath(QStringLiteral("%1-%2").arg(seed).arg(source.format.fileName));
+        Mutator mutate(number * 7919u + quint32(source.format.format));
+        const QString path = m_work.filePath(QStringLiteral("%1-%2").arg(number).arg(source.format.fileName));
         if (source.format.format == ExchangeFormat::FixedText) {
             const bool schemaOnly = mutate.below(3) == 0;
             writeBytes(path, schemaOnly ? source.original : mutate.text(source.original));
@@ -270,7 +270,7 @@ protected:
     // which it begins and how it ended; when it dies, the input it began is
     // the culprit and a new child goes on after it. Returns the outcome of
     // each input, a wait status for one that killed its child.
-    QVector<QString> importInChildren(const Source &source, int inputs, quint32 firstSeed, int *imported)
+    QVector<QString> importInChildren(const Source &source, int inputs, quint32 firstNumber, int *imported)
     {
         QVector<QString> failures;
         *imported = 0;
@@ -285,7 +285,7 @@ protected:
             if (child == 0) {
                 close(channel[0]);
                 for (int input = from; input < inputs; ++input) {
-                    const QString path = makeInput(source, seedOf(firstSeed, input));
+                    const QString path = makeInput(source, inputNumber(firstNumber, input));
                     (void)!write(channel[1], &input, sizeof input);
                     alarm(TimeLimitSeconds);
                     const char outcome = char(importHere(source.format, path));
@@ -312,7 +312,7 @@ protected:
                 if (outcome == Imported)
                     ++*imported;
                 else if (outcome != Refused)
-                    failures.append(failure(source, firstSeed, input, outcomeText(W_EXITCODE(outcome, 0))));
+                    failures.append(failure(source, firstNumber, input, outcomeText(W_EXITCODE(outcome, 0))));
             }
             close(channel[0]);
             int status = 0;
@@ -321,24 +321,24 @@ protected:
                 break;
             // The child died on the input it had begun (or before the first).
             const int culprit = begun < 0 || ended ? std::max(begun + 1, from) : begun;
-            failures.append(failure(source, firstSeed, culprit, outcomeText(status)));
+            failures.append(failure(source, firstNumber, culprit, outcomeText(status)));
             from = culprit + 1;
         }
         return failures;
     }
 
-    QString failure(const Source &source, quint32 firstSeed, int input, const QString &what) const
+    QString failure(const Source &source, quint32 firstNumber, int input, const QString &what) const
     {
         // Kept for a look by hand.
-        const quint32 seed = seedOf(firstSeed, input);
-        const QString made = makeInput(source, seed);
+        const quint32 number = inputNumber(firstNumber, input);
+        const QString made = makeInput(source, number);
         const QString kept = QDir::temp().filePath(QFileInfo(made).fileName());
         QFile::remove(kept);
         QFile::copy(made, kept);
-        return QStringLiteral("%1 input %2 (seed %3, kept as %4): %5")
+        return QStringLiteral("%1 input %2 (number %3, kept as %4): %5")
             .arg(QLatin1String(source.format.name))
             .arg(input)
-            .arg(seed)
+            .arg(number)
             .arg(kept, what);
     }
 
@@ -381,7 +381,7 @@ TEST_F(ImportFuzzTest, DamagedFilesAreRefusedInGermanAndLeaveTheTableAsBefore)
     const int inputs = qEnvironmentVariableIsSet("EXPORTVERSAND_FUZZ_INPUTS")
         ? qEnvironmentVariableIntValue("EXPORTVERSAND_FUZZ_INPUTS")
         : DefaultInputs;
-    const quint32 firstSeed = quint32(qEnvironmentVariableIntValue("EXPORTVERSAND_FUZZ_SEED"));
+    const quint32 firstNumber = quint32(qEnvironmentVariableIntValue("EXPORTVERSAND_FUZZ_START"));
 
     insert(Tables::Articles,
         { { "artikel", "A-1" }, { "bez1", "Schraube, verzinkt" }, { "preis", 1234.5 }, { "netto", 0.125 },
@@ -428,7 +428,7 @@ TEST_F(ImportFuzzTest, DamagedFilesAreRefusedInGermanAndLeaveTheTableAsBefore)
         QElapsedTimer timer;
         timer.start();
         int imported = 0;
-        const QVector<QString> failures = importInChildren(source, inputs, firstSeed, &imported);
+        const QVector<QString> failures = importInChildren(source, inputs, firstNumber, &imported);
         for (const QString &failure : failures)
             ADD_FAILURE() << failure.toStdString();
         std::printf("%s: %d inputs, %d imported, %d refused, %lld ms\n", format.name, inputs, imported,
