@@ -112,6 +112,47 @@ void registerOriginTables()
         .memo(QStringLiteral("We9"))
         .primaryKey({ QStringLiteral("Belegnr") });
     registry.add(ursprung);
+
+    // The print reads the exporter's declaration (we13_1 .. we15_2) by its
+    // positions 106 to 128: the order of the fields is part of the table.
+    TableSchema eurMed(Tables::EurMed, platform::Alias::Data);
+    eurMed.integer(QStringLiteral("belegnr"))
+        .date(QStringLiteral("Datum"))
+        .strings(QStringLiteral("we1_"), 1, 5, 34)
+        .string(QStringLiteral("we2_1"), 33)
+        .string(QStringLiteral("We2_2"), 33)
+        .strings(QStringLiteral("we3_"), 1, 8, 34)
+        .string(QStringLiteral("we4_1"), 16)
+        .string(QStringLiteral("we5_1"), 16)
+        .strings(QStringLiteral("we6_"), 1, 6, 34)
+        .string(QStringLiteral("Eintrag1"), 50)
+        .string(QStringLiteral("Eintrag2"), 50);
+    // Goods lines 3 to 25: description, gross mass, invoices.
+    for (int line = 3; line <= 25; ++line) {
+        eurMed.string(QStringLiteral("Eintrag%1_1").arg(line), 50)
+            .string(QStringLiteral("Eintrag%1_2").arg(line), 15)
+            .string(QStringLiteral("Eintrag%1_3").arg(line), 20);
+    }
+    eurMed.string(QStringLiteral("we11_1"), 20)
+        .string(QStringLiteral("we11_2"), 18)
+        .string(QStringLiteral("we11_3"), 10)
+        .string(QStringLiteral("We11_4"), 20)
+        .string(QStringLiteral("We11_5"), 10)
+        .strings(QStringLiteral("We11_"), 6, 8, 25)
+        .string(QStringLiteral("we12_1"), 24)
+        .string(QStringLiteral("we12_2"), 24)
+        .strings(QStringLiteral("we13_"), 1, 4, 65)
+        .strings(QStringLiteral("We13_"), 5, 10, 65)
+        .strings(QStringLiteral("we14_"), 1, 4, 65)
+        .strings(QStringLiteral("We14_"), 5, 11, 65)
+        .string(QStringLiteral("we15_1"), 36)
+        .string(QStringLiteral("we15_2"), 36)
+        .boolean(QStringLiteral("we7_1"))
+        .string(QStringLiteral("we7_2"), 20)
+        .boolean(QStringLiteral("we7_3"))
+        .primaryKey({ QStringLiteral("belegnr") })
+        .index(QStringLiteral("iName"), { QStringLiteral("we3_1") });
+    registry.add(eurMed);
 }
 
 void addOriginPrintRows(platform::Session &session)

@@ -15,6 +15,7 @@ inline const QString Eur1 = QStringLiteral("EUR1.DB");
 inline const QString Eur2 = QStringLiteral("EUR2.DB");
 inline const QString Atr = QStringLiteral("ATR.DB");
 inline const QString Ursprung = QStringLiteral("URSPRUNG.DB");
+inline const QString EurMed = QStringLiteral("EUR_Med.DB");
 }
 
 // The rows of the user's print settings S_BENUTZ.DB the prints use.
@@ -25,6 +26,9 @@ inline const QString Eur2 = QStringLiteral("EUR2");
 inline const QString Atr = QStringLiteral("Atr");
 inline const QString UrsprungFront = QStringLiteral("URSPRUNGSZEUGNIS");
 inline const QString UrsprungBack = QStringLiteral("URSPRUNG RÜCKSEITE");
+// The EUR-MED print creates its rows itself (printer "LPT1").
+inline const QString EurMedFront = QStringLiteral("EUR-MED");
+inline const QString EurMedBack = QStringLiteral("EUR-MED RÜCKSEITE");
 }
 
 // Declares the document tables of these kinds in the schema registry. The program and the

@@ -3,6 +3,7 @@
 #include "origin/tfrmregieatr.h"
 #include "origin/tfrmregieeur1.h"
 #include "origin/tfrmregieeur2.h"
+#include "origin/tfrmregieeur_med.h"
 #include "origin/tfrmregieuz.h"
 #include "shell/windowfactories.h"
 
@@ -14,6 +15,8 @@ void registerOriginWindows()
     shell::registerDocumentKind(QStringLiteral("EUR2"), [](QWidget *parent) { return new TfrmRegieEUR2(parent); });
     shell::registerDocumentKind(QStringLiteral("ATR"), [](QWidget *parent) { return new TfrmRegieATR(parent); });
     shell::registerDocumentKind(QStringLiteral("UZ"), [](QWidget *parent) { return new TfrmRegieUZ(parent); });
+    shell::registerDocumentKind(
+        QStringLiteral("Eur_Med"), [](QWidget *parent) { return new TfrmRegieEur_Med(parent); });
 }
 
 } // namespace origin

@@ -11,9 +11,6 @@ using shell::EntryLabel;
 
 namespace {
 
-// Pick buttons in the order of the definition.
-enum Pick { CustomerBox1, CustomerBox3, CountryBox2, CountryBox4, CountryBox5 };
-
 const QString HintBox1 = QStringLiteral("1 Ausführer / Exporteur");
 const QString HintBox3 = QStringLiteral("3 Empfänger");
 const QString HintBox6 = QStringLiteral("6 Angaben zur Beförderung");
@@ -35,10 +32,15 @@ constexpr int EditHeight = 21;
 
 QString edit(int number)
 {
-    return QStringLiteral("DBEdit%1").arg(number);
+    return dbEdit(number);
 }
 
 } // namespace
+
+QString dbEdit(int number)
+{
+    return QStringLiteral("DBEdit%1").arg(number);
+}
 
 QStringList eur1GoodsLineControls(int line)
 {
@@ -68,22 +70,13 @@ shell::PlausibilityDefinition eur1PlausibilityDefinition()
     return plausibility;
 }
 
-shell::EntryWindowDefinition eur1EntryDefinition()
+QVector<EntryLabel> certificateFrontLabels(const QString &title, const QString &titleName)
 {
-    shell::EntryWindowDefinition d;
-    d.objectName = QStringLiteral("frmEur1");
-    d.caption = QStringLiteral("EUR. 1");
-    d.size = QSize(792, 552);
-    d.pages
-        = { { QStringLiteral("Warenverkehrsbescheinigung"), 1338 }, { QStringLiteral("Erklärung des Ausführers"), 0 } };
-
-    QFont title(QStringLiteral("Arial"));
-    title.setPointSize(10);
-    title.setBold(true);
-    d.labels = {
-        EntryLabel::at(QStringLiteral("EUR. 1"), Front, 690, 5)
-            .named(QStringLiteral("lblEur1"))
-            .withFont(title, Qt::black),
+    QFont titleFont(QStringLiteral("Arial"));
+    titleFont.setPointSize(10);
+    titleFont.setBold(true);
+    return {
+        EntryLabel::at(title, Front, 690, 5).named(titleName).withFont(titleFont, Qt::black),
         EntryLabel::at(QStringLiteral("1 Ausführer / Exporteur (Name, vollständige Anschrift, Staat)"), Front, 10, 5),
         EntryLabel::at(QStringLiteral("2 Bescheinigung für den Präferenzverkehr zwischen"), Front, 390, 25),
         EntryLabel::at(QStringLiteral("und"), Front, 390, 70),
@@ -100,31 +93,18 @@ shell::EntryWindowDefinition eur1EntryDefinition()
             Front, 10, 537),
         EntryLabel::at(QStringLiteral("9 Rohgewicht (kg)\noder andere Maße"), Front, 460, 537),
         EntryLabel::at(QStringLiteral("10 Rechnungen"), Front, 600, 545),
-        EntryLabel::at(
-            QStringLiteral("11 Sichtvermerk der Zollbehörde - Ausfuhrpapier: Art / Muster"), Front, 10, 1175),
-        EntryLabel::at(QStringLiteral("Nr."), Front, 220, 1195),
-        EntryLabel::at(QStringLiteral("vom"), Front, 410, 1195),
-        EntryLabel::at(QStringLiteral("12 Erklärung des Ausführers"), Front, 10, 1250),
-        EntryLabel::at(QStringLiteral("Ort und Datum"), Front, 10, 1270),
-        EntryLabel::at(QStringLiteral("Unterschrift"), Front, 280, 1270),
-        EntryLabel::at(QStringLiteral("ERKLÄRT das diese Ware die Voraussetzungen erfüllen,\n"
-                                      "um die beigefügten Bescheinigungen zu erlangen"),
-            Back, 10, 10),
-        EntryLabel::at(QStringLiteral("BESCHREIBT den Sachverhalt, aufgrund dessen diese Waren\n"
-                                      "die vorgenannten Voraussetzungen erfüllen, wie folgt:"),
-            Back, 10, 110),
-        EntryLabel::at(QStringLiteral("LEGT folgende Nachweise VOR:"), Back, 10, 400),
-        EntryLabel::at(QStringLiteral("(Ort, Datum)"), Back, 10, 685),
-        EntryLabel::at(QStringLiteral("(Unterschrift)"), Back, 330, 685),
     };
+}
 
-    QVector<EntryControl> &c = d.controls;
+QVector<EntryControl> certificateHeadControls()
+{
+    QVector<EntryControl> c;
     // Box 1: the exporter. Entering it shows the top of the form.
     for (int i = 0; i < 5; ++i) {
         c.append(EntryControl::edit(edit(1 + i), QStringLiteral("we1_%1").arg(i + 1))
                      .at(Front, 10, 25 + Row * i, 330, EditHeight)
                      .hint(HintBox1)
-                     .pick(CustomerBox1)
+                     .pick(CertificatePick::CustomerBox1)
                      .enterScrollsTo(0));
     }
     // Box 2: the two countries, groups or territories.
@@ -134,24 +114,24 @@ shell::EntryWindowDefinition eur1EntryDefinition()
     c.append(EntryControl::edit(edit(27), QStringLiteral("We2_2"))
                  .at(Front, 390, 90, 300, EditHeight)
                  .hint(QStringLiteral("2 Bescheinigung für den Präferenzverkehr zwischen"))
-                 .pick(CountryBox2));
+                 .pick(CertificatePick::CountryBox2));
     // Box 3: the consignee.
     for (int i = 0; i < 8; ++i) {
         c.append(EntryControl::edit(edit(6 + i), QStringLiteral("we3_%1").arg(i + 1))
                      .at(Front, 10, 170 + Row * i, 330, EditHeight)
                      .hint(HintBox3)
-                     .pick(CustomerBox3));
+                     .pick(CertificatePick::CustomerBox3));
     }
     // Boxes 4 and 5: origin and destination.
     c.append(EntryControl::edit(edit(28), QStringLiteral("we4_1"))
                  .at(Front, 390, 190, 150, EditHeight)
                  .hint(QStringLiteral("4 Staat, Staatengruppen oder Gebiet als dessen bzw. deren Ursprungswaren die "
                                       "Waren gelten"))
-                 .pick(CountryBox4));
+                 .pick(CertificatePick::CountryBox4));
     c.append(EntryControl::edit(edit(29), QStringLiteral("we5_1"))
                  .at(Front, 580, 190, 140, EditHeight)
                  .hint(QStringLiteral("5 Bestimmungsstaat, -staatengruppe oder -gebiet"))
-                 .pick(CountryBox5));
+                 .pick(CertificatePick::CountryBox5));
     // Boxes 6 to 10 lie low on the form: leaving them scrolls on.
     for (int i = 0; i < 6; ++i) {
         c.append(EntryControl::edit(edit(14 + i), QStringLiteral("we6_%1").arg(i + 1))
@@ -159,12 +139,12 @@ shell::EntryWindowDefinition eur1EntryDefinition()
                      .hint(HintBox6)
                      .scrollOnExit());
     }
-    for (int i = 0; i < 6; ++i) {
-        c.append(EntryControl::edit(edit(20 + i), QStringLiteral("we7_%1").arg(i + 1))
-                     .at(Front, 390, 390 + Row * i, 340, EditHeight)
-                     .hint(HintBox7)
-                     .scrollOnExit());
-    }
+    return c;
+}
+
+QVector<EntryControl> certificateGoodsControls()
+{
+    QVector<EntryControl> c;
     c.append(EntryControl::edit(edit(30), QStringLiteral("Eintrag1"))
                  .at(Front, 10, 565, 440, EditHeight)
                  .hint(HintBox8)
@@ -190,6 +170,63 @@ shell::EntryWindowDefinition eur1EntryDefinition()
                      .hint(HintBox10)
                      .scrollOnExit());
     }
+    return c;
+}
+
+QVector<shell::EntryPick> certificatePicks()
+{
+    const QStringList lines1 = { QStringLiteral("we1_1"), QStringLiteral("we1_2"), QStringLiteral("we1_3"),
+        QStringLiteral("we1_4"), QStringLiteral("we1_5") };
+    const QStringList lines3 = { QStringLiteral("we3_1"), QStringLiteral("we3_2"), QStringLiteral("we3_3"),
+        QStringLiteral("we3_4"), QStringLiteral("we3_5") };
+    // In the order of CertificatePick.
+    return {
+        customerPick(QStringLiteral("SpeedButton1"), Front, QRect(345, 25, 21, 21), lines1, edit(26)),
+        customerPick(QStringLiteral("SpeedButton2"), Front, QRect(345, 170, 21, 21), lines3, edit(28)),
+        countryPick(QStringLiteral("SpeedButton3"), Front, QRect(695, 90, 21, 21), QStringLiteral("We2_2"), edit(6)),
+        countryPick(QStringLiteral("SpeedButton4"), Front, QRect(545, 190, 21, 21), QStringLiteral("we4_1"), edit(29)),
+        countryPick(QStringLiteral("SpeedButton5"), Front, QRect(725, 190, 21, 21), QStringLiteral("we5_1"), edit(14)),
+    };
+}
+
+shell::EntryWindowDefinition eur1EntryDefinition()
+{
+    shell::EntryWindowDefinition d;
+    d.objectName = QStringLiteral("frmEur1");
+    d.caption = QStringLiteral("EUR. 1");
+    d.size = QSize(792, 552);
+    d.pages
+        = { { QStringLiteral("Warenverkehrsbescheinigung"), 1338 }, { QStringLiteral("Erklärung des Ausführers"), 0 } };
+
+    d.labels = certificateFrontLabels(QStringLiteral("EUR. 1"), QStringLiteral("lblEur1"));
+    d.labels += {
+        EntryLabel::at(
+            QStringLiteral("11 Sichtvermerk der Zollbehörde - Ausfuhrpapier: Art / Muster"), Front, 10, 1175),
+        EntryLabel::at(QStringLiteral("Nr."), Front, 220, 1195),
+        EntryLabel::at(QStringLiteral("vom"), Front, 410, 1195),
+        EntryLabel::at(QStringLiteral("12 Erklärung des Ausführers"), Front, 10, 1250),
+        EntryLabel::at(QStringLiteral("Ort und Datum"), Front, 10, 1270),
+        EntryLabel::at(QStringLiteral("Unterschrift"), Front, 280, 1270),
+        EntryLabel::at(QStringLiteral("ERKLÄRT das diese Ware die Voraussetzungen erfüllen,\n"
+                                      "um die beigefügten Bescheinigungen zu erlangen"),
+            Back, 10, 10),
+        EntryLabel::at(QStringLiteral("BESCHREIBT den Sachverhalt, aufgrund dessen diese Waren\n"
+                                      "die vorgenannten Voraussetzungen erfüllen, wie folgt:"),
+            Back, 10, 110),
+        EntryLabel::at(QStringLiteral("LEGT folgende Nachweise VOR:"), Back, 10, 400),
+        EntryLabel::at(QStringLiteral("(Ort, Datum)"), Back, 10, 685),
+        EntryLabel::at(QStringLiteral("(Unterschrift)"), Back, 330, 685),
+    };
+
+    QVector<EntryControl> &c = d.controls;
+    c = certificateHeadControls();
+    for (int i = 0; i < 6; ++i) {
+        c.append(EntryControl::edit(edit(20 + i), QStringLiteral("we7_%1").arg(i + 1))
+                     .at(Front, 390, 390 + Row * i, 340, EditHeight)
+                     .hint(HintBox7)
+                     .scrollOnExit());
+    }
+    c += certificateGoodsControls();
     // Box 11: the customs endorsement; box 12: the exporter's declaration.
     c.append(EntryControl::edit(edit(101), QStringLiteral("we11_1"))
                  .at(Front, 10, 1215, 200, EditHeight)
@@ -240,17 +277,7 @@ shell::EntryWindowDefinition eur1EntryDefinition()
                  .hint(QStringLiteral("Unterschrift des Ausführers"))
                  .exitShowsPage(Front));
 
-    const QStringList lines1 = { QStringLiteral("we1_1"), QStringLiteral("we1_2"), QStringLiteral("we1_3"),
-        QStringLiteral("we1_4"), QStringLiteral("we1_5") };
-    const QStringList lines3 = { QStringLiteral("we3_1"), QStringLiteral("we3_2"), QStringLiteral("we3_3"),
-        QStringLiteral("we3_4"), QStringLiteral("we3_5") };
-    d.picks = {
-        customerPick(QStringLiteral("SpeedButton1"), Front, QRect(345, 25, 21, 21), lines1, edit(26)),
-        customerPick(QStringLiteral("SpeedButton2"), Front, QRect(345, 170, 21, 21), lines3, edit(28)),
-        countryPick(QStringLiteral("SpeedButton3"), Front, QRect(695, 90, 21, 21), QStringLiteral("We2_2"), edit(6)),
-        countryPick(QStringLiteral("SpeedButton4"), Front, QRect(545, 190, 21, 21), QStringLiteral("we4_1"), edit(29)),
-        countryPick(QStringLiteral("SpeedButton5"), Front, QRect(725, 190, 21, 21), QStringLiteral("we5_1"), edit(14)),
-    };
+    d.picks = certificatePicks();
     d.plausibility = eur1PlausibilityDefinition();
     return d;
 }

@@ -20,24 +20,6 @@ namespace {
 // The one-letter codes of the publishers in the parameter record.
 const QStringList PublisherCodes = { QStringLiteral("O"), QStringLiteral("S"), QStringLiteral("A") };
 
-// The goods lines 3 to 25 of boxes 8 (description), 9 (mass) and 10
-// (invoices), 40 apart from 1580 on.
-QVector<PrintItem> goodsLines()
-{
-    QVector<PrintItem> items;
-    for (int line = 3; line <= 25; ++line) {
-        const int y = 1580 + 40 * (line - 3);
-        items << fieldAt(QStringLiteral("Eintrag%1_1").arg(line), 280, y)
-              << fieldAt(QStringLiteral("Eintrag%1_2").arg(line), 1610, y)
-              << fieldAt(QStringLiteral("Eintrag%1_3").arg(line), 1830, y);
-        if (line == 12)
-            items.last().progress(70);
-        if (line == 25)
-            items.last().progress(90);
-    }
-    return items;
-}
-
 // Boxes 11 and 12 of one layout: export document kind, number (smaller),
 // date; place and date, signature.
 QVector<PrintItem> boxes11And12(int layout, QPoint kind, QPoint number, QPoint date, QPoint place, QPoint signature)
@@ -75,6 +57,22 @@ QVector<PrintItem> backPage(
 
 } // namespace
 
+QVector<PrintItem> certificateGoodsLines(int description, int mass, int invoices, int top)
+{
+    QVector<PrintItem> items;
+    for (int line = 3; line <= 25; ++line) {
+        const int y = top + 40 * (line - 3);
+        items << fieldAt(QStringLiteral("Eintrag%1_1").arg(line), description, y)
+              << fieldAt(QStringLiteral("Eintrag%1_2").arg(line), mass, y)
+              << fieldAt(QStringLiteral("Eintrag%1_3").arg(line), invoices, y);
+        if (line == 12)
+            items.last().progress(70);
+        if (line == 25)
+            items.last().progress(90);
+    }
+    return items;
+}
+
 const QVector<PrintItem> &eur1FrontLayout()
 {
     static const QVector<PrintItem> layout = [] {
@@ -89,7 +87,7 @@ const QVector<PrintItem> &eur1FrontLayout()
         items << fieldColumn(QStringLiteral("we7_"), 1, 6, 1200, 1090, 40);
         items.last().progress(50);
         items << fieldAt(QStringLiteral("Eintrag1"), 280, 1500) << fieldAt(QStringLiteral("Eintrag2"), 280, 1540);
-        items << goodsLines();
+        items << certificateGoodsLines(280, 1610, 1830, 1580);
         items << boxes11And12(Orvanta, { 380, 2800 }, { 720, 2800 }, { 300, 2840 }, { 1430, 2870 }, { 1440, 3060 });
         items << boxes11And12(Selmar, { 410, 2720 }, { 750, 2720 }, { 340, 2760 }, { 1430, 2830 }, { 1440, 3050 });
         items << boxes11And12(Andere, { 330, 2740 }, { 710, 2740 }, { 290, 2780 }, { 1430, 2810 }, { 1440, 2980 });

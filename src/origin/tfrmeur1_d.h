@@ -11,6 +11,11 @@ namespace origin {
 // The publishers' layouts of the EUR.1 forms, in the order of the choice.
 enum Eur1Layout { Orvanta, Selmar, Andere };
 
+// The goods lines 3 to 25 of boxes 8 (description), 9 (mass) and 10
+// (invoices) of the movement certificates, 40 apart from top on; the
+// progress bar at 70 after line 12 and 90 after line 25.
+QVector<shell::PrintItem> certificateGoodsLines(int description, int mass, int invoices, int top);
+
 // The EUR.1 front page (boxes 1 to 12) and back page (the exporter's
 // declaration), form positions in 0.1 mm; the items of boxes 11 and 12 and of
 // the back page belong to one of the layouts.

@@ -271,6 +271,22 @@ void EntryWindow::build()
         m_controls.append({ &definition, widget });
     }
 
+    for (const ControlInfo &info : std::as_const(m_controls)) {
+        const EntryControl *other = controlDefinition(info.definition->opposite);
+        auto *box = qobject_cast<QCheckBox *>(info.widget);
+        if (!other || !box)
+            continue;
+        // Runs after the box's own click has put the document into edit state
+        // and stored its value; the other box follows its field.
+        connect(box, &QCheckBox::clicked, this, [this, other](bool checked) {
+            runReported(this, [this, other, checked] {
+                if (!m_head->isEditing())
+                    return;
+                m_head->fieldByName(other->field).setValue(checked ? other->uncheckedValue : other->checkedValue);
+            });
+        });
+    }
+
     for (int index = 0; index < m_definition.picks.size(); ++index) {
         const EntryPick &definition = m_definition.picks.at(index);
         auto *button = new QToolButton(surfaces.value(definition.page, this));

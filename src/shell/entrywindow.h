@@ -81,6 +81,10 @@ struct EntryControl {
     // object name (a pick button or any other); F9 does nothing when no
     // button has the name.
     QString hotKeyButton;
+    // Check boxes of two exclusive choices: a click on this one sets that
+    // check box to the opposite of this one's new state, without that box's
+    // own click handling.
+    QString opposite;
 
     static EntryControl edit(const QString &name, const QString &field);
     static EntryControl memo(const QString &name, const QString &field);
@@ -171,6 +175,11 @@ struct EntryControl {
     EntryControl &hotKeyClicks(const QString &buttonName)
     {
         hotKeyButton = buttonName;
+        return *this;
+    }
+    EntryControl &opposing(const QString &checkBox)
+    {
+        opposite = checkBox;
         return *this;
     }
 };

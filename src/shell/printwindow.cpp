@@ -251,11 +251,19 @@ void PrintWindow::prepareSettings()
         addMissingPrintRow(*m_settings, sheet.row, printer);
 }
 
+QString PrintWindow::printerRow() const
+{
+    if (m_definition.sheets.isEmpty())
+        return {};
+    const int sheet = m_definition.printerSheet;
+    return m_definition.sheets.at(sheet >= 0 && sheet < m_definition.sheets.size() ? sheet : 0).row;
+}
+
 void PrintWindow::choosePrinter()
 {
     if (m_definition.sheets.isEmpty())
         return;
-    const QString &mainRow = m_definition.sheets.constFirst().row;
+    const QString mainRow = printerRow();
     if (findPrintRow(*m_settings, mainRow)) {
         const QString schnittst = m_settings->fieldByName(QStringLiteral("schnittst")).asString();
         // The printer is found by the name remembered for the row; a printer
@@ -313,7 +321,7 @@ void PrintWindow::printerAdministration()
         if (!m_definition.administrationPattern.isEmpty())
             administration.filterRows(m_definition.administrationPattern);
         else if (!m_definition.sheets.isEmpty())
-            findPrintRow(administration.tbbenutz(), m_definition.sheets.constFirst().row);
+            findPrintRow(administration.tbbenutz(), printerRow());
         if (m_definition.prepareAdministration)
             m_definition.prepareAdministration(administration);
         const int result = administration.exec();
@@ -329,7 +337,7 @@ void PrintWindow::rereadMainRow()
     // Corrections and copies changed elsewhere take effect now.
     m_settings->refresh();
     if (!m_definition.sheets.isEmpty())
-        findPrintRow(*m_settings, m_definition.sheets.constFirst().row);
+        findPrintRow(*m_settings, printerRow());
     showCopies();
 }
 

@@ -144,6 +144,10 @@ struct PrintWindowDefinition {
     QString positionLinkField = QStringLiteral("BelegNr");
     QString jobTitle; // "Export / Versand: EUR 1"; empty: none
     QVector<PrintSheet> sheets; // in printing order; the first is the main row
+    // The sheet whose row chooses the printer of every sheet when the window
+    // opens (asking for one when it has none); the main row unless a kind
+    // names another.
+    int printerSheet = 0;
     QVector<QPair<QString, QString>> renamedRows; // old name, new name
     // A row the user's table lacks is copied from the data directory's master
     // copy of S_BENUTZ.DB, else created with newRowPrinter, copies 1 and no
@@ -258,6 +262,8 @@ protected:
 private:
     void buildWindow();
     void prepareSettings();
+    // The settings row of PrintWindowDefinition::printerSheet; empty without sheets.
+    QString printerRow() const;
     void choosePrinter();
     void rereadMainRow();
     void showPrinter();

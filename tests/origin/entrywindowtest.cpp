@@ -5,9 +5,11 @@
 #include "origin/tfrmatr.h"
 #include "origin/tfrmeur1.h"
 #include "origin/tfrmeur2.h"
+#include "origin/tfrmeur_med.h"
 #include "origin/tfrmregieatr.h"
 #include "origin/tfrmregieeur1.h"
 #include "origin/tfrmregieeur2.h"
+#include "origin/tfrmregieeur_med.h"
 #include "origin/tfrmregieuz.h"
 #include "origin/tfrmursprung.h"
 #include "platform/controlstate.h"
@@ -59,6 +61,8 @@ protected:
             return open<TfrmRegieEUR2, TfrmEur2>(number);
         if (table == Tables::Atr)
             return open<TfrmRegieATR, TfrmAtr>(number);
+        if (table == Tables::EurMed)
+            return open<TfrmRegieEur_Med, TfrmEur_Med>(number);
         return open<TfrmRegieUZ, TfrmUrsprung>(number);
     }
 
@@ -147,6 +151,7 @@ TEST_F(EntryWindowTest, EveryFieldHasItsNamedControl)
         QString table;
         QVector<QPair<QString, QString>> samples; // control, field
         int page1Controls;
+        QStringList withoutControl = {}; // fields stored but never shown
     };
     const QVector<Case> cases = {
         { "EUR.1", Tables::Eur1,
@@ -168,14 +173,20 @@ TEST_F(EntryWindowTest, EveryFieldHasItsNamedControl)
                 { "DBEdit16", "eu8_1" }, { "DBEdit17", "eu8_2" }, { "DBEdit18", "eu9_1" }, { "DBEdit19", "eu10_1" },
                 { "DBEdit6", "eu11_1" }, { "DBEdit20", "eu11_2" }, { "DBEdit26", "eu11_8" }, { "DBEdit36", "eu11_9" } },
             0 },
+        { "EUR-MED", Tables::EurMed,
+            { { "DBEdit1", "we1_1" }, { "DBEdit27", "We2_2" }, { "DBEdit13", "we3_8" }, { "DBEdit29", "we5_1" },
+                { "DBEdit19", "we6_6" }, { "DBEdit20", "we7_2" }, { "DBEdit32", "Eintrag3_1" }, { "a", "Eintrag25_1" },
+                { "DBEdit100", "Eintrag25_3" }, { "DBEdit103", "we11_3" }, { "DBEdit21", "We11_4" },
+                { "DBEdit24", "We11_7" }, { "DBEdit105", "we12_2" }, { "DBEdit115", "we13_1" },
+                { "DBEdit98", "we13_2" }, { "DBEdit25", "we13_3" }, { "DBEdit128", "we13_4" },
+                { "DBEdit130", "We13_6" }, { "DBEdit106", "We13_7" }, { "DBEdit109", "We13_10" },
+                { "DBEdit111", "we14_1" }, { "DBEdit114", "we14_4" }, { "DBEdit116", "we15_1" },
+                { "DBEdit117", "we15_2" } },
+            16, { "we11_8", "we14_5", "we14_6", "we14_7", "we14_8", "we14_9", "we14_10", "we14_11" } },
     };
     for (const Case &c : cases) {
         addRecord(c.table, 5);
-        std::unique_ptr<EntryWindow> window;
-        if (c.table == Tables::Eur1)
-            window = open<TfrmRegieEUR1, TfrmEur1>(5);
-        else
-            window = open<TfrmRegieEUR2, TfrmEur2>(5);
+        std::unique_ptr<EntryWindow> window = openOn(c.table, 5);
         for (const auto &[control, field] : c.samples)
             EXPECT_EQ(fieldOf(*window, control), field) << c.name << " " << control.toStdString();
 
@@ -190,8 +201,9 @@ TEST_F(EntryWindowTest, EveryFieldHasItsNamedControl)
         QStringList expected;
         const platform::TableSchema *schema = platform::SchemaRegistry::instance().find(c.table);
         for (int i = 2; i < schema->fieldCount(); ++i) {
-            if (schema->fieldAt(i).name != QLatin1String("Token"))
-                expected << schema->fieldAt(i).name.toLower();
+            const QString name = schema->fieldAt(i).name.toLower();
+            if (name != QLatin1String("token") && !c.withoutControl.contains(name))
+                expected << name;
         }
         fields.sort();
         expected.sort();
@@ -215,6 +227,7 @@ TEST_F(EntryWindowTest, F6FixesABoxInTheTemplateAndLocksItInDocuments)
         { "EUR.2", Tables::Eur2, "Memo_4", { "DBEdit37" } },
         { "A.TR.", Tables::Atr, "Memo_13", { "DBEdit28" } },
         { "certificate of origin", Tables::Ursprung, "Memo_5", { "DBEdit29", "DBEdit37" } },
+        { "EUR-MED", Tables::EurMed, "Memo_EURMED", { "DBEdit20", "DBEdit24" } },
     };
     for (const Case &c : cases) {
         restart();
@@ -469,6 +482,10 @@ TEST_F(EntryWindowTest, CustomerPicksFillTheAddressLines)
             "", "DBEdit6", "We2_6" },
         { "certificate box 2", Tables::Ursprung, "DBEdit13", { "DBEdit6", "DBEdit7", "DBEdit8", "DBEdit9", "DBEdit10" },
             "DBEdit11", "DBEdit29", "We2_6" },
+        { "EUR-MED box 1", Tables::EurMed, "DBEdit2", { "DBEdit1", "DBEdit2", "DBEdit3", "DBEdit4", "DBEdit5" }, "",
+            "DBEdit26" },
+        { "EUR-MED box 3", Tables::EurMed, "DBEdit12", { "DBEdit6", "DBEdit7", "DBEdit8", "DBEdit9", "DBEdit10" },
+            "DBEdit11", "DBEdit28" },
     };
     for (const Case &c : cases) {
         addRecord(c.table, 5, { { c.keptField, "bleibt" } });
@@ -755,6 +772,130 @@ TEST_F(EntryWindowTest, Eur1WindowStaysReadableAndKeepsItsSize)
         EXPECT_EQ(window->size(), size);
     }
     EXPECT_TRUE(window->statusText(0).endsWith("Packstücke ")) << "the whole hint stays the panel's text";
+}
+
+} // namespace
+
+namespace {
+
+// Whatever the two cumulation boxes held, a click leaves exactly one ticked:
+// the clicked box's new state and the opposite in the other.
+TEST_F(EntryWindowTest, EurMedCumulationBoxesExcludeEachOther)
+{
+    struct Case {
+        const char *name;
+        QVariant applied; // we7_1 before
+        QVariant none; // we7_3 before
+        const char *clicked;
+        bool appliedAfter;
+    };
+    const QVector<Case> cases = {
+        { "neither, tick applied", QVariant(), QVariant(), "DBCheckBox1", true },
+        { "neither, tick none", QVariant(), QVariant(), "DBCheckBox2", false },
+        { "applied, tick none", true, false, "DBCheckBox2", false },
+        { "none, tick applied", false, true, "DBCheckBox1", true },
+        { "applied, untick it", true, false, "DBCheckBox1", false },
+        { "none, untick it", false, true, "DBCheckBox2", true },
+        { "both, untick applied", true, true, "DBCheckBox1", false },
+    };
+    for (const Case &c : cases) {
+        restart();
+        addRecord(Tables::EurMed, 5, { { "we7_1", c.applied }, { "we7_3", c.none } });
+        auto window = open<TfrmRegieEur_Med, TfrmEur_Med>(5);
+        auto *applied = qobject_cast<QCheckBox *>(window->control("DBCheckBox1"));
+        auto *none = qobject_cast<QCheckBox *>(window->control("DBCheckBox2"));
+        ASSERT_NE(applied, nullptr);
+        ASSERT_NE(none, nullptr);
+        EXPECT_EQ(applied->text(), "Cumulation applied with");
+        EXPECT_EQ(none->text(), "No cumulation applied");
+        QTest::mouseClick(window->control(c.clicked), Qt::LeftButton, {}, QPoint(5, 5));
+        EXPECT_EQ(applied->isChecked(), c.appliedAfter) << c.name;
+        EXPECT_EQ(none->isChecked(), !c.appliedAfter) << c.name;
+        window->close();
+        EXPECT_EQ(stored(Tables::EurMed, 5, "we7_1"), c.appliedAfter ? "True" : "False") << c.name;
+        EXPECT_EQ(stored(Tables::EurMed, 5, "we7_3"), c.appliedAfter ? "False" : "True") << c.name;
+        window.reset();
+        m_register.reset();
+    }
+}
+
+TEST_F(EntryWindowTest, EurMedCountryPicksCumulationCodeAndPages)
+{
+    addCountry("039", "Schweiz");
+    addCountry("063", "Vereinigte Arabische Emirate");
+    {
+        platform::Table countries(platform::Alias::Data, masterdata::Tables::Countries);
+        countries.open();
+        for (const auto &[land, code] : { std::pair { "039", "CH" }, std::pair { "063", "US" } }) {
+            ASSERT_TRUE(countries.findKey({ land }));
+            countries.edit();
+            countries.fieldByName("Lkz").setAsString(code);
+            countries.post();
+        }
+    }
+    addRecord(Tables::EurMed, 5, { { "we5_1", "Ve" }, { "we7_2", "CA" } });
+    auto window = open<TfrmRegieEur_Med, TfrmEur_Med>(5);
+    EXPECT_EQ(window->windowTitle(), "EUR. Med");
+    EXPECT_EQ(window->pageControl()->tabText(1), "Erläuterungen des Ausführers / Exporteurs");
+
+    // A name longer than box 5's 16 characters is cut to them.
+    QString startedOn;
+    testsupport::onNextModal([&](QDialog *dialog) {
+        auto *list = qobject_cast<masterdata::SelectionWindow *>(dialog);
+        ASSERT_NE(list, nullptr);
+        startedOn = list->table().fieldByName("Bez").asString();
+        list->takeButton()->click();
+    });
+    window->control("DBEdit29")->setFocus();
+    QTest::keyClick(window->control("DBEdit29"), Qt::Key_F9);
+    EXPECT_EQ(startedOn, "Vereinigte Arabische Emirate");
+    EXPECT_EQ(stored(Tables::EurMed, 5, "we5_1"), "Vereinigte Arabi");
+    EXPECT_EQ(window->focusWidget(), window->control("DBEdit14")) << "on to box 6";
+
+    // The cumulation country: the list by code on the nearest code, the code
+    // into box 7; then on to box 8.
+    QApplication::setActiveWindow(window.get());
+    window->focusControl("DBEdit20");
+    EXPECT_EQ(window->statusText(0), "7 Bemerkungen");
+    testsupport::onNextModal([&](QDialog *dialog) {
+        auto *list = qobject_cast<masterdata::SelectionWindow *>(dialog);
+        ASSERT_NE(list, nullptr);
+        startedOn = list->table().fieldByName("Lkz").asString();
+        list->takeButton()->click();
+    });
+    QTest::keyClick(window->control("DBEdit20"), Qt::Key_F9);
+    EXPECT_EQ(startedOn, "CH") << "the code nearest to CA";
+    EXPECT_EQ(stored(Tables::EurMed, 5, "we7_2"), "CH");
+    EXPECT_EQ(window->focusWidget(), window->control("DBEdit30"));
+
+    // Box help of the lines of box 11, and the pages turned by the signatures.
+    QApplication::setActiveWindow(window.get());
+    const QVector<QPair<QString, QString>> hints = {
+        { "DBEdit101", "11 Sichtvermerk der Zollbehörde - Art / Muster" },
+        { "DBEdit22", "11 Sichtvermerk der Zollbehörde - vom" },
+        { "DBEdit105", "12. Erklärung des Ausführers / Expoteurs - Unterschrift" },
+        { "DBEdit129", "Der Ausführer erklärt, daß diese Ware die Voraussetzungen erfüllen, ..." },
+        { "DBEdit113", "Der Ausführer legt folgende Nachweise vor." },
+    };
+    for (const auto &[control, hint] : hints) {
+        window->focusControl(control);
+        EXPECT_EQ(window->statusText(0), hint) << control.toStdString();
+    }
+    window->focusControl("DBEdit105");
+    QTest::keyClick(window->control("DBEdit105"), Qt::Key_Tab);
+    EXPECT_EQ(window->pageControl()->currentIndex(), 1);
+    window->focusControl("DBEdit117");
+    window->control("DBEdit116")->setFocus();
+    EXPECT_EQ(window->pageControl()->currentIndex(), 0);
+
+    // F6 in the template passes the check boxes by.
+    window->close();
+    window.reset();
+    window = open<TfrmRegieEur_Med, TfrmEur_Med>(shell::TemplateNumber); // added by the register
+    window->control("DBCheckBox1")->setFocus();
+    QTest::keyClick(window->control("DBCheckBox1"), Qt::Key_F6);
+    EXPECT_EQ(parameterValue("Memo_EURMED"), "");
+    window->close();
 }
 
 } // namespace

@@ -4,10 +4,14 @@
 #include "origin/tfrmregieatr.h"
 #include "origin/tfrmregieeur1.h"
 #include "origin/tfrmregieeur2.h"
+#include "origin/tfrmregieeur_med.h"
 #include "origin/tfrmregieuz.h"
 #include "shell/entrywindow.h"
 #include "shell/numberrangedialog.h"
 #include "shell/radiogroup.h"
+#include "platform/datacheckbox.h"
+#include "platform/dataedit.h"
+#include "shell/tfrmparameter.h"
 #include "shell/tfrmsuche.h"
 #include "shell/tsearchdlg.h"
 #include "shell/twheeldbgrid.h"
@@ -50,6 +54,8 @@ const QVector<KindCase> &kindCases()
             "Letzte A.TR.", &frmRegieATR },
         { "UZ", Tables::Ursprung, "VorschlagNr_5", "Regiezentrum: Ursprungszeugnis", "TfrmRegieUZ",
             { "BelegNr.", "Datum", "Empfänger" }, "Letztes Ursprungszeugnis", &frmRegieUZ },
+        { "Eur_Med", Tables::EurMed, "Vorschlag_EURMED", "Regiezentrum: EUR-MED", "TfrmRegieEur_Med",
+            { "BelegNr.", "Datum", "Empfänger" }, "Letztes EUR-MED", &frmRegieEur_Med },
     };
     return cases;
 }
@@ -170,6 +176,68 @@ TEST_F(OriginTest, AfterASearchByNameNeuStillCopiesTheTemplate)
     closeNextEntryWindow(&numberText);
     documentRegister.SpeedButton12->click();
     EXPECT_EQ(numberText, "BelegNr. : Master-Formular");
+    documentRegister.reject();
+}
+
+TEST_F(OriginTest, EurMedNumbersFromItsOwnProposalAndSearchesAsYouType)
+{
+    addRecord(Tables::EurMed, 3, { { "we3_1", "Zeder GmbH" } });
+    addRecord(Tables::EurMed, 8, { { "we3_1", "Ahorn KG" } });
+    setParameter("VorschlagNr_3", 40);
+    setParameter("Vorschlag_EURMED", 2);
+    TfrmRegieEur_Med documentRegister;
+    documentRegister.show();
+
+    // The parameter dialog has no plausibility switch; the number set there
+    // is where Neu starts, and the EUR.1's proposal stays.
+    bool switchShown = true;
+    testsupport::onNextModal([&](QDialog *dialog) {
+        auto *form = qobject_cast<shell::TfrmParameter *>(dialog);
+        ASSERT_NE(form, nullptr);
+        switchShown = form->DBCheckBox1->isVisibleTo(form);
+        form->DBEdit1->selectAll();
+        QTest::keyClicks(form->DBEdit1, "8");
+        form->BtnOK->click();
+    });
+    documentRegister.SpeedButtonParameter->click();
+    EXPECT_FALSE(switchShown);
+    EXPECT_EQ(parameterValue("Vorschlag_EURMED"), "8");
+    dialogs.answerCancel();
+    documentRegister.bbtNeuClick();
+    EXPECT_EQ(dialogs.lastCall().preset, "9") << "8 is taken";
+    EXPECT_EQ(parameterValue("Vorschlag_EURMED"), "10");
+    EXPECT_EQ(parameterValue("VorschlagNr_3"), "40");
+
+    // Search as you type by name on iName, and the entry window's number text.
+    testsupport::onNextModal([](QDialog *dialog) {
+        auto *search = qobject_cast<shell::TSearchDlg *>(dialog);
+        ASSERT_NE(search, nullptr);
+        search->RadioButton2->click();
+        QTest::keyClicks(search->Edit1, "Ah");
+        search->OKBtn->click();
+    });
+    documentRegister.SpeedButton6->click();
+    EXPECT_EQ(documentRegister.currentNumber(), 8);
+    QString numberText;
+    QString caption;
+    testsupport::onNextModal([&](QDialog *dialog) {
+        auto *window = qobject_cast<shell::EntryWindow *>(dialog);
+        ASSERT_NE(window, nullptr);
+        caption = window->windowTitle();
+        numberText = window->statusText(1);
+        dialog->close();
+    });
+    documentRegister.SpeedButton3->click();
+    EXPECT_EQ(caption, "EUR. Med");
+    EXPECT_EQ(numberText, "BelegNr. : 8");
+
+    testsupport::onNextModal([&](QDialog *dialog) {
+        caption = dialog->windowTitle();
+        dialog->reject();
+    });
+    dialogs.answerIndex(0);
+    documentRegister.SpeedButton7->click();
+    EXPECT_EQ(caption, "Druck EUR-MED - Belegnummer: 8");
     documentRegister.reject();
 }
 
