@@ -93,8 +93,8 @@ shell::PrintWindowDefinition eurMedPrintDefinition()
     certificate.question = QStringLiteral("Bitte Formular EUR-MED in den Drucker einlegen !");
     certificate.print = [](shell::SheetJob &job) {
         platform::Table &head = job.window.head();
-        job.painter.draw(eurMedCertificateLayout(),
-            [&head](const QString &field) { return certificateValue(head, field); });
+        job.painter.draw(
+            eurMedCertificateLayout(), [&head](const QString &field) { return certificateValue(head, field); });
         job.painter.progress(100);
     };
 

@@ -3,6 +3,7 @@
 #include "origin/tfrmatr_d.h"
 #include "origin/tfrmeur1_d.h"
 #include "origin/tfrmeur2_d.h"
+#include "origin/tfrmeur_med_d.h"
 #include "origin/tfrmregieeur1.h"
 #include "origin/tfrmursprung_d.h"
 #include "platform/printerservice.h"
@@ -168,6 +169,15 @@ protected:
         master.fieldByName("schnittst").setAsString(schnittst);
         master.fieldByName("Anzahl_Kopien").setAsInteger(copies);
         master.post();
+    }
+
+    // The EUR-MED print window on document 5, as Drucken opens it.
+    std::unique_ptr<TfrmEur_Med_d> openEurMed()
+    {
+        auto window = std::make_unique<TfrmEur_Med_d>();
+        EXPECT_TRUE(window->findDocument(5));
+        window->show();
+        return window;
     }
 
     std::unique_ptr<shell::DocumentRegister> m_register;
@@ -730,6 +740,172 @@ TEST_F(PrintTest, PdfFilesGoToTheDocumentsFolderAndTheClerkIsToldWhere)
     for (const QString &file : files)
         EXPECT_TRUE(told.contains(file)) << file.toStdString();
     EXPECT_TRUE(dialogs.calls().at(2).answeredByDefault) << "one question; No leaves the files closed";
+}
+
+} // namespace
+
+namespace {
+
+// 203 x 289 mm printable, no offsets: x offset 35, y offset -40 on both sheets.
+TEST_F(PrintTest, EurMedPrintsCertificateAndDeclarationAtTheirFormPositions)
+{
+    QVariantMap values = everyFieldNamed(Tables::EurMed);
+    values.insert("we7_1", true);
+    values.insert("we7_3", false);
+    addRecord(Tables::EurMed, 5, values);
+    addPrintRow(PrintRows::EurMedFront);
+    addPrintRow(PrintRows::EurMedBack);
+    auto window = openEurMed();
+    EXPECT_EQ(window->windowTitle(), "EUR-MED - DRUCK");
+    dialogs.answer(DialogAnswer::Ok);
+    dialogs.answer(DialogAnswer::Ok);
+    window->BtnOK->click();
+    EXPECT_EQ(dialogs.texts(),
+        QStringList({ "Bitte Formular EUR-MED in den Drucker einlegen !",
+            "Bitte die Rückseite des EUR-MED in den Drucker einlegen !" }));
+    ASSERT_EQ(printers.canvas().jobCount(), 2);
+    EXPECT_EQ(printers.canvas().jobs().at(0).title, "Export / Versand: EUR-Med");
+    EXPECT_EQ(printers.canvas().jobs().at(1).title, "Export / Versand: EUR-MED");
+
+    const QMap<QString, QPoint> certificate = textsOf(1);
+    EXPECT_EQ(certificate.value("we1_1"), QPoint(185, -110));
+    EXPECT_EQ(certificate.value("Eintrag25_3"), QPoint(1765, -(2140 - 40)));
+    EXPECT_EQ(certificate.value("X"), QPoint(1145, -840)) << "box 7: cumulation applied";
+    EXPECT_EQ(certificate.value("we7_2"), QPoint(1575, -830));
+    EXPECT_EQ(certificate.value("We11_7"), QPoint(215, -2785));
+    for (const char *hidden : { "We11_8", "we13_1" })
+        EXPECT_FALSE(certificate.contains(hidden)) << hidden;
+    const QMap<QString, QPoint> declaration = textsOf(2);
+    EXPECT_EQ(declaration.value("we13_1"), QPoint(225, -280));
+    EXPECT_EQ(declaration.value("We13_10"), QPoint(225, -910));
+    EXPECT_EQ(declaration.value("we15_2"), QPoint(965, -2180));
+    for (const char *hidden : { "We14_5", "We14_11", "we1_1" })
+        EXPECT_FALSE(declaration.contains(hidden)) << hidden;
+
+    // The number of box 11 is smaller; the field after it is back to 3.5 mm.
+    EXPECT_EQ(printers.canvas().findText("we11_2")->font.height, -30);
+    EXPECT_EQ(printers.canvas().findText("we11_3")->font.height, -35);
+    EXPECT_EQ(printers.canvas().findText("we11_1")->font.height, -35);
+}
+
+TEST_F(PrintTest, EurMedBox7PrintsOneChoice)
+{
+    struct Case {
+        const char *name;
+        QVariant applied;
+        QVariant none;
+        QMap<QString, QPoint> texts; // of box 7
+    };
+    const QVector<Case> cases = {
+        { "neither", false, false, {} },
+        { "nothing stored", QVariant(), QVariant(), {} },
+        { "applied", true, false, { { "X", { 1145, -840 } }, { "CH", { 1575, -830 } } } },
+        { "applied wins over none", true, true, { { "X", { 1145, -840 } }, { "CH", { 1575, -830 } } } },
+        { "none: no country", false, true, { { "X", { 1145, -970 } } } },
+    };
+    for (const Case &c : cases) {
+        restart();
+        printers.canvas().clear();
+        addRecord(Tables::EurMed, 5, { { "we7_1", c.applied }, { "we7_2", "CH" }, { "we7_3", c.none } });
+        addPrintRow(PrintRows::EurMedFront);
+        addPrintRow(PrintRows::EurMedBack);
+        auto window = openEurMed();
+        dialogs.answer(DialogAnswer::Ok);
+        window->BtnOK->click();
+        ASSERT_EQ(printers.canvas().jobCount(), 1) << c.name << ": no declaration";
+        EXPECT_EQ(textsOf(1), c.texts) << c.name;
+    }
+}
+
+TEST_F(PrintTest, EurMedCopiesOfTheCertificateAndOneDeclaration)
+{
+    addRecord(Tables::EurMed, 5, { { "we1_1", "Vorne" }, { "we14_3", "Hinten" } });
+    addPrintRow(PrintRows::EurMedFront, "0", 0, 0, 3);
+    addPrintRow(PrintRows::EurMedBack, "0", 0, 0, 3);
+    auto window = openEurMed();
+    dialogs.answer(DialogAnswer::Ok);
+    dialogs.answer(DialogAnswer::Ok);
+    window->BtnOK->click();
+    QStringList jobs;
+    for (int job = 1; job <= printers.canvas().jobCount(); ++job)
+        jobs << textsOf(job).firstKey();
+    EXPECT_EQ(jobs, QStringList({ "Vorne", "Vorne", "Vorne", "Hinten" }));
+}
+
+// Any line of the declaration from we13_1 to we15_2 offers it; the fields
+// before it do not.
+TEST_F(PrintTest, EurMedDeclarationIsOfferedWhenAnyOfItsLinesIsFilled)
+{
+    struct Case {
+        const char *filled;
+        bool offered;
+    };
+    const QVector<Case> cases = {
+        { nullptr, false },
+        { "we12_2", false },
+        { "We11_8", false },
+        { "we13_1", true },
+        { "we14_3", true },
+        { "We14_11", true },
+        { "we15_2", true },
+    };
+    for (const Case &c : cases) {
+        restart();
+        QVariantMap values = { { "we1_1", "Vorne" } };
+        if (c.filled)
+            values.insert(c.filled, "Text");
+        addRecord(Tables::EurMed, 5, values);
+        addPrintRow(PrintRows::EurMedFront);
+        addPrintRow(PrintRows::EurMedBack);
+        auto window = openEurMed();
+        const char *name = c.filled ? c.filled : "empty";
+        EXPECT_EQ(window->sheetCheckBox(1)->isChecked(), c.offered) << name;
+        EXPECT_EQ(window->sheetCheckBox(1)->isEnabled(), c.offered) << name;
+        EXPECT_TRUE(window->sheetCheckBox(0)->isChecked()) << name;
+    }
+}
+
+// The declaration's row chooses the printer of both sheets; a new user gets
+// both rows with "LPT1" and the printer question.
+TEST_F(PrintTest, EurMedPrinterComesFromTheDeclarationsRow)
+{
+    struct Case {
+        const char *name;
+        QString certificateRow; // schnittst; empty: no row
+        QString declarationRow;
+        bool asks;
+        int printer;
+    };
+    const QVector<Case> cases = {
+        { "new user", "", "", true, 1 },
+        { "certificate row without printer", "LPT1", "1", false, 1 },
+        { "declaration row without printer", "0", "-1", true, 1 },
+        { "both set apart", "0", "1", false, 1 },
+    };
+    for (const Case &c : cases) {
+        restart();
+        platform::PrinterService::instance().setCurrentIndex(0);
+        addRecord(Tables::EurMed, 5, { { "we1_1", "Vorne" } });
+        if (!c.certificateRow.isEmpty())
+            addPrintRow(PrintRows::EurMedFront, c.certificateRow);
+        if (!c.declarationRow.isEmpty())
+            addPrintRow(PrintRows::EurMedBack, c.declarationRow);
+        dialogs.answerIndex(1);
+        auto window = openEurMed();
+        const QStringList expected = c.asks ? QStringList({ "Es wurde kein Drucker ausgewählt!", "" }) : QStringList();
+        EXPECT_EQ(dialogs.texts(), expected) << c.name;
+        EXPECT_EQ(platform::PrinterService::instance().currentIndex(), c.printer) << c.name;
+        EXPECT_NE(printRowValue(PrintRows::EurMedFront, "name"), "<none>") << c.name;
+        EXPECT_EQ(printRowValue(PrintRows::EurMedBack, "schnittst"), "1") << c.name;
+        if (c.certificateRow.isEmpty()) {
+            // Created with one copy and no offsets; the setup gave both the printer.
+            EXPECT_EQ(printRowValue(PrintRows::EurMedFront, "schnittst"), "1");
+            EXPECT_EQ(printRowValue(PrintRows::EurMedFront, "Anzahl_Kopien"), "1");
+            EXPECT_EQ(printRowValue(PrintRows::EurMedBack, "zeile"), "0");
+        }
+        window.reset();
+    }
+    platform::PrinterService::instance().setCurrentIndex(0);
 }
 
 } // namespace
