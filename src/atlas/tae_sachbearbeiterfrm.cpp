@@ -1,6 +1,7 @@
 #include "atlas/tae_sachbearbeiterfrm.h"
 
 #include "platform/dataedit.h"
+#include "platform/reportedcall.h"
 
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -54,14 +55,16 @@ TAE_SachbearbeiterFrm::TAE_SachbearbeiterFrm(platform::DataSet *head, int kind, 
 
 bool TAE_SachbearbeiterFrm::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            focusNextChild();
-            return true;
+    return platform::filterReported(this, [&]() -> bool {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent *>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                focusNextChild();
+                return true;
+            }
         }
-    }
-    return QDialog::eventFilter(watched, event);
+        return QDialog::eventFilter(watched, event);
+    });
 }
 
 bool TAE_SachbearbeiterFrm::EditClerk(platform::DataSet *head, int kind, QWidget *parent)

@@ -593,8 +593,9 @@ TfrmAtlasAEMain::TfrmAtlasAEMain(TfrmRegieAtlas &documentRegister, QWidget *pare
     sbWebZollstellen->setFocusPolicy(Qt::NoFocus);
     if (QWidget *office = control(QStringLiteral("DBEdit46")))
         sbWebZollstellen->setGeometry(office->x() + office->width() + 28, office->y(), 36, EditHeight);
-    connect(sbWebZollstellen, &QToolButton::clicked, this,
-        [] { QDesktopServices::openUrl(QUrl(shell::IniReadString(WebAddressKey, DefaultWebAddress))); });
+    connect(sbWebZollstellen, &QToolButton::clicked, this, platform::reported(this, [] {
+        QDesktopServices::openUrl(QUrl(shell::IniReadString(WebAddressKey, DefaultWebAddress)));
+    }));
     // Web-page button hints appear at once.
     sbWebZollstellen->setToolTipDuration(-1);
 }
@@ -803,18 +804,20 @@ void TfrmAtlasAEMain::buildMenu()
 
 void TfrmAtlasAEMain::showEvent(QShowEvent *event)
 {
-    EntryWindow::showEvent(event);
-    if (m_shownOnce)
-        return;
-    m_shownOnce = true;
-    scrollBox(0)->verticalScrollBar()->setValue(0);
-    shell::runReported(this, [this] {
-        auto items = shell::openSecondView(head(), Tables::Ware);
-        m_templateItem.clear();
-        if (items->findKey({ shell::TemplateNumber, 1 })) {
-            for (int i = 0; i < items->fieldCount(); ++i)
-                m_templateItem.append(items->field(i).asString());
-        }
+    platform::runReported(this, [&] {
+        EntryWindow::showEvent(event);
+        if (m_shownOnce)
+            return;
+        m_shownOnce = true;
+        scrollBox(0)->verticalScrollBar()->setValue(0);
+        shell::runReported(this, [this] {
+            auto items = shell::openSecondView(head(), Tables::Ware);
+            m_templateItem.clear();
+            if (items->findKey({ shell::TemplateNumber, 1 })) {
+                for (int i = 0; i < items->fieldCount(); ++i)
+                    m_templateItem.append(items->field(i).asString());
+            }
+        });
     });
 }
 
@@ -885,22 +888,24 @@ void TfrmAtlasAEMain::EditGoodsItem(bool inserted)
 
 bool TfrmAtlasAEMain::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress) {
-        auto *memo = qobject_cast<QPlainTextEdit *>(watched);
-        if (memo) {
-            const int limit = memo->objectName() == QLatin1String("DBMemoVermerk") ? 255
-                : memo->objectName() == QLatin1String("DBMemoLieferText")          ? 140
-                                                                                   : 0;
-            auto *key = static_cast<QKeyEvent *>(event);
-            if (limit > 0 && refusesTypedCharacter(key->text(), int(memo->toPlainText().size()), limit)) {
-                QApplication::beep();
-                return true;
+    return platform::filterReported(this, [&]() -> bool {
+        if (event->type() == QEvent::KeyPress) {
+            auto *memo = qobject_cast<QPlainTextEdit *>(watched);
+            if (memo) {
+                const int limit = memo->objectName() == QLatin1String("DBMemoVermerk") ? 255
+                    : memo->objectName() == QLatin1String("DBMemoLieferText")          ? 140
+                                                                                       : 0;
+                auto *key = static_cast<QKeyEvent *>(event);
+                if (limit > 0 && refusesTypedCharacter(key->text(), int(memo->toPlainText().size()), limit)) {
+                    QApplication::beep();
+                    return true;
+                }
             }
         }
-    }
-    if (watched == cb_Mandant && event->type() == QEvent::FocusOut)
-        ClientList::add(m_clients, cb_Mandant->currentText());
-    return EntryWindow::eventFilter(watched, event);
+        if (watched == cb_Mandant && event->type() == QEvent::FocusOut)
+            ClientList::add(m_clients, cb_Mandant->currentText());
+        return EntryWindow::eventFilter(watched, event);
+    });
 }
 
 bool TfrmAtlasAEMain::formClose()

@@ -210,22 +210,24 @@ AtlasListWindow::AtlasListWindow(
 
 bool AtlasListWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
-        auto *key = static_cast<QKeyEvent *>(event);
-        // The fixed fields belong to the declaration's head only.
-        if (key->key() == Qt::Key_F6)
-            return true;
-        if (event->type() == QEvent::KeyPress) {
-            if (auto *memo = qobject_cast<QPlainTextEdit *>(watched)) {
-                const int limit = m_memoLimits.value(memo->objectName());
-                if (limit > 0 && refusesTypedCharacter(key->text(), int(memo->toPlainText().size()), limit)) {
-                    QApplication::beep();
-                    return true;
+    return platform::filterReported(this, [&]() -> bool {
+        if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
+            auto *key = static_cast<QKeyEvent *>(event);
+            // The fixed fields belong to the declaration's head only.
+            if (key->key() == Qt::Key_F6)
+                return true;
+            if (event->type() == QEvent::KeyPress) {
+                if (auto *memo = qobject_cast<QPlainTextEdit *>(watched)) {
+                    const int limit = m_memoLimits.value(memo->objectName());
+                    if (limit > 0 && refusesTypedCharacter(key->text(), int(memo->toPlainText().size()), limit)) {
+                        QApplication::beep();
+                        return true;
+                    }
                 }
             }
         }
-    }
-    return EntryWindow::eventFilter(watched, event);
+        return EntryWindow::eventFilter(watched, event);
+    });
 }
 
 TfrmAtlasAEWaren::TfrmAtlasAEWaren(TfrmRegieAtlas &documentRegister, QWidget *parent)
@@ -287,7 +289,8 @@ TfrmAtlasAEWaren::TfrmAtlasAEWaren(TfrmRegieAtlas &documentRegister, QWidget *pa
     DBNavigator1->setDataSet(&list(0));
     DBNavigator1->move(10, 605);
     DBNavigator1->adjustSize();
-    connect(PageControl1, &QTabWidget::currentChanged, this, [this](int tab) { DBNavigator1->setDataSet(&list(tab)); });
+    connect(PageControl1, &QTabWidget::currentChanged, this,
+        platform::reported(this, [this](int tab) { DBNavigator1->setDataSet(&list(tab)); }));
     for (auto which : { shell::TMyNav::Insert, shell::TMyNav::Edit })
         connect(DBNavigator1->button(which), &QToolButton::clicked, this,
             [this] { shell::runReported(this, [this] { EditListEntry(); }); });

@@ -102,11 +102,11 @@ TfrmExportAuswahl::TfrmExportAuswahl(QWidget *parent)
     DateVon->setDate(today.addDays(-today.daysInMonth()));
     DateBis->setDate(today);
 
-    connect(DateVon, &QDateEdit::dateChanged, this, &TfrmExportAuswahl::DateBisChange);
-    connect(DateBis, &QDateEdit::dateChanged, this, &TfrmExportAuswahl::DateBisChange);
-    connect(SpeedButton3, &QToolButton::clicked, this, &TfrmExportAuswahl::SpeedButton3Click);
-    connect(SpeedButton1, &QToolButton::clicked, this, &TfrmExportAuswahl::SpeedButton1Click);
-    connect(SpeedButton2, &QToolButton::clicked, this, &TfrmExportAuswahl::SpeedButton2Click);
+    connect(DateVon, &QDateEdit::dateChanged, this, platform::reported(this, &TfrmExportAuswahl::DateBisChange));
+    connect(DateBis, &QDateEdit::dateChanged, this, platform::reported(this, &TfrmExportAuswahl::DateBisChange));
+    connect(SpeedButton3, &QToolButton::clicked, this, platform::reported(this, &TfrmExportAuswahl::SpeedButton3Click));
+    connect(SpeedButton1, &QToolButton::clicked, this, platform::reported(this, &TfrmExportAuswahl::SpeedButton1Click));
+    connect(SpeedButton2, &QToolButton::clicked, this, platform::reported(this, &TfrmExportAuswahl::SpeedButton2Click));
 }
 
 bool TfrmExportAuswahl::SelectDeclarations(DeclarationSelection &selection, QWidget *parent)

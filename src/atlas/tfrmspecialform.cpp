@@ -3,6 +3,7 @@
 #include "masterdata/masterdatatables.h"
 #include "platform/dialogservice.h"
 #include "platform/field.h"
+#include "platform/reportedcall.h"
 #include "platform/table.h"
 
 #include <QGuiApplication>
@@ -148,8 +149,10 @@ TfrmSpecialForm::TfrmSpecialForm(QWidget *parent)
     buttons->addWidget(btnUebernehmen);
     layout->addLayout(buttons);
     connect(btnAbbrechen, &QPushButton::clicked, this, &QDialog::reject);
-    connect(btnUebernehmen, &QPushButton::clicked, this, &TfrmSpecialForm::btnUebernehmenClick);
-    connect(ListView1, &QTreeWidget::itemDoubleClicked, this, &TfrmSpecialForm::btnUebernehmenClick);
+    connect(
+        btnUebernehmen, &QPushButton::clicked, this, platform::reported(this, &TfrmSpecialForm::btnUebernehmenClick));
+    connect(ListView1, &QTreeWidget::itemDoubleClicked, this,
+        platform::reported(this, &TfrmSpecialForm::btnUebernehmenClick));
 }
 
 void TfrmSpecialForm::ShowCodeList(int list)

@@ -12,6 +12,7 @@
 #include "platform/field.h"
 #include "platform/localformat.h"
 #include "platform/query.h"
+#include "platform/reportedcall.h"
 #include "platform/table.h"
 #include "platform/tableschema.h"
 #include "shell/conversion.h"
@@ -84,21 +85,23 @@ TfrmIntraSend::TfrmIntraSend(QWidget *parent)
 
 bool TfrmIntraSend::eventFilter(QObject *watched, QEvent *event)
 {
-    if ((watched == Edit1 || watched == Edit2) && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            if (watched == Edit1)
-                Edit2->setFocus();
-            else
-                BtnStart->click();
-            return true;
+    return platform::filterReported(this, [&]() -> bool {
+        if ((watched == Edit1 || watched == Edit2) && event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent *>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                if (watched == Edit1)
+                    Edit2->setFocus();
+                else
+                    BtnStart->click();
+                return true;
+            }
+            if (key == Qt::Key_Escape) {
+                BtnAbbrechen->click();
+                return true;
+            }
         }
-        if (key == Qt::Key_Escape) {
-            BtnAbbrechen->click();
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
+        return QDialog::eventFilter(watched, event);
+    });
 }
 
 namespace {

@@ -136,16 +136,18 @@ void Tfrmexpodis::yearChanged()
 
 bool Tfrmexpodis::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == Edit1 && event->type() == QEvent::FocusOut) {
-        const auto reason = static_cast<QFocusEvent *>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-            shell::runReported(this, [this] { monthLeft(); });
-    } else if (watched == Edit2 && event->type() == QEvent::KeyRelease) {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        if (!key->text().isEmpty() || key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete)
-            shell::runReported(this, [this] { yearChanged(); });
-    }
-    return QDialog::eventFilter(watched, event);
+    return platform::filterReported(this, [&]() -> bool {
+        if (watched == Edit1 && event->type() == QEvent::FocusOut) {
+            const auto reason = static_cast<QFocusEvent *>(event)->reason();
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+                shell::runReported(this, [this] { monthLeft(); });
+        } else if (watched == Edit2 && event->type() == QEvent::KeyRelease) {
+            const auto *key = static_cast<QKeyEvent *>(event);
+            if (!key->text().isEmpty() || key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete)
+                shell::runReported(this, [this] { yearChanged(); });
+        }
+        return QDialog::eventFilter(watched, event);
+    });
 }
 
 void Tfrmexpodis::showSettings()

@@ -320,8 +320,10 @@ void TfrmIntra::editPosition()
 
 void TfrmIntra::showEvent(QShowEvent *event)
 {
-    shell::EntryWindow::showEvent(event);
-    scrollBox(0)->verticalScrollBar()->setValue(0);
+    platform::runReported(this, [&] {
+        shell::EntryWindow::showEvent(event);
+        scrollBox(0)->verticalScrollBar()->setValue(0);
+    });
 }
 
 bool TfrmIntra::formClose()
@@ -333,32 +335,34 @@ bool TfrmIntra::formClose()
 
 bool TfrmIntra::eventFilter(QObject *watched, QEvent *event)
 {
-    const bool onGrid = watched == DBGrid1 || (DBGrid1 && watched == DBGrid1->viewport());
-    if (onGrid) {
-        switch (event->type()) {
-        case QEvent::FocusIn:
-            setStatusText(0, QStringLiteral("Positions-Erfassung"));
-            scrollBox(0)->verticalScrollBar()->setValue(1000);
-            break;
-        case QEvent::FocusOut:
-            setStatusText(0, QString());
-            break;
-        case QEvent::KeyPress: {
-            const int key = static_cast<QKeyEvent *>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-                SpeedButton26->click();
-                return true;
+    return platform::filterReported(this, [&]() -> bool {
+        const bool onGrid = watched == DBGrid1 || (DBGrid1 && watched == DBGrid1->viewport());
+        if (onGrid) {
+            switch (event->type()) {
+            case QEvent::FocusIn:
+                setStatusText(0, QStringLiteral("Positions-Erfassung"));
+                scrollBox(0)->verticalScrollBar()->setValue(1000);
+                break;
+            case QEvent::FocusOut:
+                setStatusText(0, QString());
+                break;
+            case QEvent::KeyPress: {
+                const int key = static_cast<QKeyEvent *>(event)->key();
+                if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                    SpeedButton26->click();
+                    return true;
+                }
+                break;
             }
-            break;
+            case QEvent::Wheel:
+                // The grid moves the positions by one.
+                return false;
+            default:
+                break;
+            }
         }
-        case QEvent::Wheel:
-            // The grid moves the positions by one.
-            return false;
-        default:
-            break;
-        }
-    }
-    return shell::EntryWindow::eventFilter(watched, event);
+        return shell::EntryWindow::eventFilter(watched, event);
+    });
 }
 
 } // namespace intrastat

@@ -7,6 +7,7 @@
 #include "platform/dataedit.h"
 #include "platform/field.h"
 #include "platform/fielddatalink.h"
+#include "platform/reportedcall.h"
 #include "platform/table.h"
 #include "shell/mainstate.h"
 
@@ -186,10 +187,12 @@ TfrmIntraAnl::TfrmIntraAnl(TfrmIntra &headWindow, QWidget *parent)
 
 bool TfrmIntraAnl::eventFilter(QObject *watched, QEvent *event)
 {
-    const bool handled = shell::EntryWindow::eventFilter(watched, event);
-    if (event->type() == QEvent::FocusIn && watched == control(edit(12)))
-        setStatusText(0, portHint(m_dispatch));
-    return handled;
+    return platform::filterReported(this, [&]() -> bool {
+        const bool handled = shell::EntryWindow::eventFilter(watched, event);
+        if (event->type() == QEvent::FocusIn && watched == control(edit(12)))
+            setStatusText(0, portHint(m_dispatch));
+        return handled;
+    });
 }
 
 } // namespace intrastat

@@ -87,9 +87,11 @@ QString Tfrmparam::fileName(bool isDispatch)
 
 void Tfrmparam::showEvent(QShowEvent *event)
 {
-    QDialog::showEvent(event);
-    if (!event->spontaneous())
-        shell::EditIfBrowsing(*m_table);
+    platform::runReported(this, [&] {
+        QDialog::showEvent(event);
+        if (!event->spontaneous())
+            shell::EditIfBrowsing(*m_table);
+    });
 }
 
 void Tfrmparam::okClicked()

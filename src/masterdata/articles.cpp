@@ -8,6 +8,7 @@
 #include "platform/dataedit.h"
 #include "platform/field.h"
 #include "platform/localformat.h"
+#include "platform/reportedcall.h"
 #include "platform/table.h"
 
 #include <QEvent>
@@ -183,7 +184,8 @@ TfrmArtikel::TfrmArtikel(QWidget *parent)
         button->setAutoDefault(false);
         button->setCheckable(true);
         button->setChecked(i == German);
-        connect(button, &QPushButton::clicked, this, [this, i] { showLanguage(Language(i)); });
+        connect(
+            button, &QPushButton::clicked, this, platform::reported(this, [this, i] { showLanguage(Language(i)); }));
         rowLayout->addWidget(button);
         m_languageButtons.append(button);
     }
@@ -256,17 +258,19 @@ void TfrmArtikel::addArticle()
 
 bool TfrmArtikel::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::FocusOut && watched == controlForField(QStringLiteral("artikel"))) {
-        // The last number typed, where it is a whole number, is where the
-        // next proposal starts.
-        if (auto *field = qobject_cast<platform::DataEdit *>(watched)) {
-            bool whole = false;
-            const int typed = field->text().trimmed().toInt(&whole);
-            if (whole)
-                m_lastNumber = typed;
+    return platform::filterReported(this, [&]() -> bool {
+        if (event->type() == QEvent::FocusOut && watched == controlForField(QStringLiteral("artikel"))) {
+            // The last number typed, where it is a whole number, is where the
+            // next proposal starts.
+            if (auto *field = qobject_cast<platform::DataEdit *>(watched)) {
+                bool whole = false;
+                const int typed = field->text().trimmed().toInt(&whole);
+                if (whole)
+                    m_lastNumber = typed;
+            }
         }
-    }
-    return MasterDataWindow::eventFilter(watched, event);
+        return MasterDataWindow::eventFilter(watched, event);
+    });
 }
 
 QString TfrmArtikel::SelectArticleText(QWidget *parent)

@@ -1,4 +1,5 @@
 #include "masterdata/codehelp.h"
+#include "platform/reportedcall.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -134,7 +135,8 @@ CodeHelpWindow::CodeHelpWindow(CodeHelpDefinition definition, QWidget *parent)
     for (const CodeHelpGroup &group : std::as_const(m_definition.groups))
         TreeView1->addTopLevelItem(new QTreeWidgetItem({ group.node }));
     connect(TreeView1, &QTreeWidget::currentItemChanged, this,
-        [this](QTreeWidgetItem *current) { fillList(current ? TreeView1->indexOfTopLevelItem(current) : -1); });
+        platform::reported(this,
+            [this](QTreeWidgetItem *current) { fillList(current ? TreeView1->indexOfTopLevelItem(current) : -1); }));
 
     ListView1->setObjectName(QStringLiteral("ListView1"));
     ListView1->setRootIsDecorated(false);
@@ -144,7 +146,8 @@ CodeHelpWindow::CodeHelpWindow(CodeHelpDefinition definition, QWidget *parent)
     ListView1->setHeaderLabels(m_definition.columns);
     for (int i = 0; i < m_definition.columnWidths.size(); ++i)
         ListView1->setColumnWidth(i, m_definition.columnWidths.at(i));
-    connect(ListView1, &QTreeWidget::itemSelectionChanged, this, &CodeHelpWindow::showDetails);
+    connect(
+        ListView1, &QTreeWidget::itemSelectionChanged, this, platform::reported(this, &CodeHelpWindow::showDetails));
 
     auto *details = new QGridLayout;
     QFont detailFont = font();
@@ -256,7 +259,7 @@ TfrmInfoF40::TfrmInfoF40(QWidget *parent)
     btnUebernehmen->setObjectName(QStringLiteral("btnUebernehmen"));
     for (QPushButton *button : { btnVerwenden, btnUebernehmen })
         button->setAutoDefault(false);
-    connect(btnVerwenden, &QPushButton::clicked, this, &TfrmInfoF40::useSelectedElement);
+    connect(btnVerwenden, &QPushButton::clicked, this, platform::reported(this, &TfrmInfoF40::useSelectedElement));
     connect(btnUebernehmen, &QPushButton::clicked, this, &QDialog::accept);
 
     auto *takeOver = new QHBoxLayout;
@@ -281,10 +284,12 @@ void TfrmInfoF40::useSelectedElement()
 
 void TfrmInfoF40::showEvent(QShowEvent *event)
 {
-    CodeHelpWindow::showEvent(event);
-    // Each activation starts on the first element's list.
-    selectGroup(0);
-    fillList(0);
+    platform::runReported(this, [&] {
+        CodeHelpWindow::showEvent(event);
+        // Each activation starts on the first element's list.
+        selectGroup(0);
+        fillList(0);
+    });
 }
 
 } // namespace masterdata

@@ -3,6 +3,7 @@
 #include "platform/dataedit.h"
 #include "platform/dialogservice.h"
 #include "platform/fielddatalink.h"
+#include "platform/reportedcall.h"
 #include "platform/table.h"
 #include "shell/mainstate.h"
 #include "shell/settings.h"
@@ -45,7 +46,8 @@ TfrmAuftr_de::TfrmAuftr_de(QWidget *parent)
 
     auto *menuBar = new QMenuBar(this);
     menuBar->setObjectName(QStringLiteral("MainMenu1"));
-    connect(menuBar->addAction(QStringLiteral("&Schließen")), &QAction::triggered, this, &TfrmAuftr_de::Schliessen);
+    connect(menuBar->addAction(QStringLiteral("&Schließen")), &QAction::triggered, this,
+        platform::reported(this, &TfrmAuftr_de::Schliessen));
 
     GroupBox1 = new QGroupBox(QStringLiteral("Kopfzeile"), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
@@ -160,11 +162,13 @@ void TfrmAuftr_de::done(int result)
 
 bool TfrmAuftr_de::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == Image1 && event->type() == QEvent::MouseButtonDblClick) {
-        loadLogo();
-        return true;
-    }
-    return QDialog::eventFilter(watched, event);
+    return platform::filterReported(this, [&]() -> bool {
+        if (watched == Image1 && event->type() == QEvent::MouseButtonDblClick) {
+            loadLogo();
+            return true;
+        }
+        return QDialog::eventFilter(watched, event);
+    });
 }
 
 } // namespace masterdata

@@ -5,6 +5,7 @@
 #include "masterdata/tfrmkundenimport.h"
 #include "platform/datacheckbox.h"
 #include "platform/field.h"
+#include "platform/reportedcall.h"
 #include "platform/table.h"
 #include "shell/tmynav.h"
 #include "shell/twheeldbgrid.h"
@@ -28,18 +29,18 @@ void setupWindow(MasterDataWindow &window)
     // clears it.
     if (auto *flag = qobject_cast<platform::DataCheckBox *>(window.controlForField(QStringLiteral("maseinheit")))) {
         flag->setValues(QStringLiteral("J"), QStringLiteral("N"));
-        QObject::connect(flag, &QCheckBox::clicked, &window, [&window] {
+        QObject::connect(flag, &QCheckBox::clicked, &window, platform::reported(&window, [&window] {
             platform::Table &goods = window.table();
             if (goods.isEditing())
                 goods.setValue(QStringLiteral("Einheit"), QVariant());
-        });
+        }));
     }
     // Moving through the records hands the focus back to the grid.
     if (shell::TMyNav *navigator = window.navigator()) {
         using B = shell::TMyNav::Button;
         for (B which : { B::First, B::Prior, B::Next, B::Last, B::Delete })
-            QObject::connect(
-                navigator->button(which), &QToolButton::clicked, &window, [&window] { window.grid()->setFocus(); });
+            QObject::connect(navigator->button(which), &QToolButton::clicked, &window,
+                platform::reported(&window, [&window] { window.grid()->setFocus(); }));
     }
 }
 

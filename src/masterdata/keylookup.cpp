@@ -3,6 +3,7 @@
 #include "masterdata/tfrmallgemein.h"
 #include "platform/dialogservice.h"
 #include "platform/filtercondition.h"
+#include "platform/reportedcall.h"
 #include "platform/table.h"
 
 #include <QFocusEvent>
@@ -98,10 +99,10 @@ private:
 void attachKeyLookup(QLineEdit *edit, std::function<platform::Table *()> table, KeyLookup lookup,
     std::function<void(platform::Table &)> take)
 {
-    QObject::connect(edit, &QLineEdit::textEdited, edit, [table, lookup](const QString &text) {
+    QObject::connect(edit, &QLineEdit::textEdited, edit, platform::reported(edit, [table, lookup](const QString &text) {
         if (platform::Table *t = table())
             filterTypedKey(*t, lookup, text);
-    });
+    }));
     new LeaveLookup(edit, std::move(table), std::move(lookup), std::move(take));
 }
 

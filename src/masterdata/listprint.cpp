@@ -6,6 +6,7 @@
 #include "platform/localformat.h"
 #include "platform/printcanvas.h"
 #include "platform/printerservice.h"
+#include "platform/reportedcall.h"
 #include "platform/table.h"
 #include "platform/tableschema.h"
 #include "shell/pdfreport.h"
@@ -130,7 +131,7 @@ ListPrintWindow::ListPrintWindow(const ListLayout &layout, QWidget *parent)
 
     auto *menuBar = new QMenuBar(this);
     QAction *setup = menuBar->addAction(QStringLiteral("&Drucker einrichten"));
-    connect(setup, &QAction::triggered, this, &ListPrintWindow::setupPrinter);
+    connect(setup, &QAction::triggered, this, platform::reported(this, &ListPrintWindow::setupPrinter));
 
     m_progressLabel = new QLabel(layout.progressText, this);
     m_progressLabel->setObjectName(QStringLiteral("Label1"));
@@ -144,8 +145,8 @@ ListPrintWindow::ListPrintWindow(const ListLayout &layout, QWidget *parent)
     m_cancel->setObjectName(QStringLiteral("btnAbbrechen"));
     for (QPushButton *button : { m_print, m_cancel })
         button->setAutoDefault(false);
-    connect(m_print, &QPushButton::clicked, this, &ListPrintWindow::print);
-    connect(m_cancel, &QPushButton::clicked, this, &ListPrintWindow::cancel);
+    connect(m_print, &QPushButton::clicked, this, platform::reported(this, &ListPrintWindow::print));
+    connect(m_cancel, &QPushButton::clicked, this, platform::reported(this, &ListPrintWindow::cancel));
     m_statusBar = new QStatusBar(this);
     m_statusBar->setSizeGripEnabled(false);
 

@@ -12,6 +12,7 @@
 #include "platform/dialogservice.h"
 #include "platform/field.h"
 #include "platform/query.h"
+#include "platform/reportedcall.h"
 #include "platform/table.h"
 #include "platform/tableschema.h"
 #include "shell/buttonlook.h"
@@ -98,10 +99,10 @@ MasterDataWindow::MasterDataWindow(const MasterDataDefinition &definition, QWidg
     m_grid->setObjectName(QStringLiteral("dbgrBenutzer"));
     m_grid->setModel(m_model);
     m_grid->installEventFilter(this);
-    connect(m_grid, &QAbstractItemView::doubleClicked, this, [this] {
+    connect(m_grid, &QAbstractItemView::doubleClicked, this, platform::reported(this, [this] {
         if (m_definition.doubleClickTakes && pickMode())
             take();
-    });
+    }));
 
     QWidget *editArea = buildEditArea();
     QWidget *buttonPanel = buildButtonPanel();
@@ -145,16 +146,18 @@ void MasterDataWindow::buildMenu()
     auto *menuBar = new QMenuBar(this);
     menuBar->setObjectName(QStringLiteral("MainMenu1"));
     if (m_definition.hasPrint)
-        connect(
-            menuBar->addAction(QStringLiteral("&Drucken")), &QAction::triggered, this, &MasterDataWindow::printList);
+        connect(menuBar->addAction(QStringLiteral("&Drucken")), &QAction::triggered, this,
+            platform::reported(this, &MasterDataWindow::printList));
     if (m_definition.hasSearch)
-        connect(menuBar->addAction(m_definition.searchCaption), &QAction::triggered, this, &MasterDataWindow::search);
+        connect(menuBar->addAction(m_definition.searchCaption), &QAction::triggered, this,
+            platform::reported(this, &MasterDataWindow::search));
     if (m_definition.dataImport)
-        connect(menuBar->addAction(QStringLiteral("Daten-&Import")), &QAction::triggered, this, [this] {
-            if (m_table->isEditing())
-                m_table->post();
-            m_definition.dataImport(*this);
-        });
+        connect(menuBar->addAction(QStringLiteral("Daten-&Import")), &QAction::triggered, this,
+            platform::reported(this, [this] {
+                if (m_table->isEditing())
+                    m_table->post();
+                m_definition.dataImport(*this);
+            }));
     connect(menuBar->addAction(m_definition.closeCaption), &QAction::triggered, this, &QDialog::reject);
     layout()->setMenuBar(menuBar);
 }
@@ -246,7 +249,8 @@ QWidget *MasterDataWindow::buildEditArea()
                 button->setObjectName(field.pickButtonName);
                 button->setFocusPolicy(Qt::NoFocus);
                 const QString fieldName = field.field;
-                connect(button, &QToolButton::clicked, this, [this, fieldName] { pickField(fieldName); });
+                connect(button, &QToolButton::clicked, this,
+                    platform::reported(this, [this, fieldName] { pickField(fieldName); }));
                 if (!field.pickButtonName.isEmpty())
                     m_controls.insert(field.pickButtonName, button);
                 grid->addWidget(button, row, 2);
@@ -265,11 +269,11 @@ QWidget *MasterDataWindow::buildEditArea()
             m_sortGroup->addButton(radio, i);
             boxLayout->addWidget(radio);
         }
-        connect(m_sortGroup, &QButtonGroup::idClicked, this, [this](int id) {
+        connect(m_sortGroup, &QButtonGroup::idClicked, this, platform::reported(this, [this](int id) {
             setSortChoice(id);
             if (m_definition.sort.storeChoice)
                 shell::StammSortWrite(m_definition.sort.iniKey, id);
-        });
+        }));
         areaLayout->addWidget(box);
     }
     return area;
@@ -289,7 +293,8 @@ QWidget *MasterDataWindow::buildButtonPanel()
         if (!m_definition.buttonHints.isEmpty())
             m_navigator->setHints(m_definition.buttonHints);
         for (B which : { B::Insert, B::Edit })
-            connect(m_navigator->button(which), &QToolButton::clicked, this, &MasterDataWindow::focusKeyField);
+            connect(m_navigator->button(which), &QToolButton::clicked, this,
+                platform::reported(this, &MasterDataWindow::focusKeyField));
         row->addWidget(m_navigator);
     } else {
         for (int i = 0; i <= Edit; ++i) {
@@ -298,7 +303,8 @@ QWidget *MasterDataWindow::buildButtonPanel()
             button->setToolTip(m_definition.buttonHints.value(i));
             button->setObjectName(m_definition.buttonNames.value(i, QStringLiteral("SpeedButton%1").arg(13 + i)));
             button->setFocusPolicy(Qt::NoFocus);
-            connect(button, &QToolButton::clicked, this, [this, i] { clickRecordButton(RecordButton(i)); });
+            connect(button, &QToolButton::clicked, this,
+                platform::reported(this, [this, i] { clickRecordButton(RecordButton(i)); }));
             m_recordButtons.append(button);
             row->addWidget(button);
         }
@@ -322,7 +328,7 @@ QWidget *MasterDataWindow::buildButtonPanel()
     for (QWidget *widget :
         { static_cast<QWidget *>(m_pickPanel), static_cast<QWidget *>(take), static_cast<QWidget *>(cancel) })
         m_controls.insert(widget->objectName(), widget);
-    connect(take, &QPushButton::clicked, this, &MasterDataWindow::take);
+    connect(take, &QPushButton::clicked, this, platform::reported(this, &MasterDataWindow::take));
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     row->addWidget(m_pickPanel);
     setPickMode(false);
@@ -395,8 +401,10 @@ void MasterDataWindow::openTables()
 
 void MasterDataWindow::showEvent(QShowEvent *event)
 {
-    openTables();
-    QDialog::showEvent(event);
+    platform::runReported(this, [&] {
+        openTables();
+        QDialog::showEvent(event);
+    });
 }
 
 void MasterDataWindow::setPickMode(bool on)
@@ -643,18 +651,20 @@ QString MasterDataWindow::captionOfField(const QString &field) const
 
 void MasterDataWindow::keyPressEvent(QKeyEvent *event)
 {
-    // Enter and Escape do not close a master-data window; Enter moves on,
-    // Escape drops a record being added.
-    if (isEnter(event)) {
-        focusNextChild();
-        return;
-    }
-    if (event->key() == Qt::Key_Escape) {
-        if (m_table->isActive() && m_table->state() == platform::DataSetState::Insert)
-            m_table->cancel();
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    platform::runReported(this, [&] {
+        // Enter and Escape do not close a master-data window; Enter moves on,
+        // Escape drops a record being added.
+        if (isEnter(event)) {
+            focusNextChild();
+            return;
+        }
+        if (event->key() == Qt::Key_Escape) {
+            if (m_table->isActive() && m_table->state() == platform::DataSetState::Insert)
+                m_table->cancel();
+            return;
+        }
+        QDialog::keyPressEvent(event);
+    });
 }
 
 void MasterDataWindow::gridEnter()
@@ -702,44 +712,46 @@ bool MasterDataWindow::letterInLookup(const EditField &field, const QString &tex
 
 bool MasterDataWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_grid && event->type() == QEvent::KeyPress) {
-        auto *key = static_cast<QKeyEvent *>(event);
-        if (isEnter(key)) {
-            if (m_definition.gridEnter != GridEnter::TakeOnKeyUp)
+    return platform::filterReported(this, [&]() -> bool {
+        if (watched == m_grid && event->type() == QEvent::KeyPress) {
+            auto *key = static_cast<QKeyEvent *>(event);
+            if (isEnter(key)) {
+                if (m_definition.gridEnter != GridEnter::TakeOnKeyUp)
+                    gridEnter();
+                return true;
+            }
+        }
+        if (watched == m_grid && event->type() == QEvent::KeyRelease) {
+            auto *key = static_cast<QKeyEvent *>(event);
+            if (isEnter(key) && m_definition.gridEnter == GridEnter::TakeOnKeyUp && !key->isAutoRepeat()) {
                 gridEnter();
-            return true;
+                return true;
+            }
         }
-    }
-    if (watched == m_grid && event->type() == QEvent::KeyRelease) {
-        auto *key = static_cast<QKeyEvent *>(event);
-        if (isEnter(key) && m_definition.gridEnter == GridEnter::TakeOnKeyUp && !key->isAutoRepeat()) {
-            gridEnter();
-            return true;
+        auto *widget = qobject_cast<QWidget *>(watched);
+        const EditField *field = widget ? m_fieldOf.value(widget) : nullptr;
+        if (!field)
+            return QDialog::eventFilter(watched, event);
+        if (event->type() == QEvent::KeyPress) {
+            auto *key = static_cast<QKeyEvent *>(event);
+            if (isEnter(key) && field->kind != ControlKind::Memo) {
+                if (field->enter == EnterKey::NextControl)
+                    focusNextChild();
+                return true;
+            }
+            if (key->key() == Qt::Key_F9 && field->pick) {
+                field->pick(*this);
+                return true;
+            }
+            if (field->kind == ControlKind::Lookup && letterInLookup(*field, key->text()))
+                return true;
+        } else if (event->type() == QEvent::FocusOut && field->kind == ControlKind::Lookup
+            && !field->lookup.nameIndex.isEmpty()) {
+            if (platform::Table *list = lookupTable(field->field))
+                list->setIndexFieldNames(field->lookup.order.isEmpty() ? field->lookup.keyField : field->lookup.order);
         }
-    }
-    auto *widget = qobject_cast<QWidget *>(watched);
-    const EditField *field = widget ? m_fieldOf.value(widget) : nullptr;
-    if (!field)
         return QDialog::eventFilter(watched, event);
-    if (event->type() == QEvent::KeyPress) {
-        auto *key = static_cast<QKeyEvent *>(event);
-        if (isEnter(key) && field->kind != ControlKind::Memo) {
-            if (field->enter == EnterKey::NextControl)
-                focusNextChild();
-            return true;
-        }
-        if (key->key() == Qt::Key_F9 && field->pick) {
-            field->pick(*this);
-            return true;
-        }
-        if (field->kind == ControlKind::Lookup && letterInLookup(*field, key->text()))
-            return true;
-    } else if (event->type() == QEvent::FocusOut && field->kind == ControlKind::Lookup
-        && !field->lookup.nameIndex.isEmpty()) {
-        if (platform::Table *list = lookupTable(field->field))
-            list->setIndexFieldNames(field->lookup.order.isEmpty() ? field->lookup.keyField : field->lookup.order);
-    }
-    return QDialog::eventFilter(watched, event);
+    });
 }
 
 } // namespace masterdata

@@ -4,6 +4,7 @@
 #include "masterdata/packagekinds.h"
 #include "platform/dataedit.h"
 #include "platform/field.h"
+#include "platform/reportedcall.h"
 #include "platform/table.h"
 #include "shell/conversion.h"
 #include "shell/mainstate.h"
@@ -220,7 +221,8 @@ LanguageTextWindow::LanguageTextWindow(const MasterDataDefinition &definition, L
     column->addStretch();
     m_languageButtons->setExclusive(true);
     m_languageButtons->button(1)->setChecked(true);
-    connect(m_languageButtons, &QButtonGroup::idClicked, this, &LanguageTextWindow::showLanguage);
+    connect(
+        m_languageButtons, &QButtonGroup::idClicked, this, platform::reported(this, &LanguageTextWindow::showLanguage));
     lineGroup->parentWidget()->layout()->addWidget(box);
 }
 

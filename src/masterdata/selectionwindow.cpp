@@ -2,6 +2,7 @@
 
 #include "masterdata/picktargets.h"
 #include "masterdata/redrowmodel.h"
+#include "platform/reportedcall.h"
 #include "platform/table.h"
 #include "platform/tableschema.h"
 #include "shell/buttonlook.h"
@@ -95,35 +96,39 @@ void SelectionWindow::accept()
 
 bool SelectionWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_grid && event->type() == QEvent::KeyPress) {
-        auto *key = static_cast<QKeyEvent *>(event);
-        if (isEnter(key)) {
-            accept();
-            return true;
+    return platform::filterReported(this, [&]() -> bool {
+        if (watched == m_grid && event->type() == QEvent::KeyPress) {
+            auto *key = static_cast<QKeyEvent *>(event);
+            if (isEnter(key)) {
+                accept();
+                return true;
+            }
+            if (key->key() == Qt::Key_Escape) {
+                reject();
+                return true;
+            }
+            if (typeAhead(key->text()))
+                return true;
         }
-        if (key->key() == Qt::Key_Escape) {
-            reject();
-            return true;
-        }
-        if (typeAhead(key->text()))
-            return true;
-    }
-    return QDialog::eventFilter(watched, event);
+        return QDialog::eventFilter(watched, event);
+    });
 }
 
 void SelectionWindow::keyPressEvent(QKeyEvent *event)
 {
-    if (isEnter(event)) {
-        accept();
-        return;
-    }
-    if (event->key() == Qt::Key_Escape) {
-        reject();
-        return;
-    }
-    if (typeAhead(event->text()))
-        return;
-    QDialog::keyPressEvent(event);
+    platform::runReported(this, [&] {
+        if (isEnter(event)) {
+            accept();
+            return;
+        }
+        if (event->key() == Qt::Key_Escape) {
+            reject();
+            return;
+        }
+        if (typeAhead(event->text()))
+            return;
+        QDialog::keyPressEvent(event);
+    });
 }
 
 } // namespace masterdata

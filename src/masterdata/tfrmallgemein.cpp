@@ -1,6 +1,7 @@
 #include "masterdata/tfrmallgemein.h"
 
 #include "platform/datasetmodel.h"
+#include "platform/reportedcall.h"
 #include "shell/twheeldbgrid.h"
 
 #include <QHBoxLayout>
@@ -68,16 +69,20 @@ bool TfrmAllgemein::handleKey(QKeyEvent *event)
 
 bool TfrmAllgemein::eventFilter(QObject *watched, QEvent *event)
 {
-    // The window sees the keys before its controls.
-    if (event->type() == QEvent::KeyPress && handleKey(static_cast<QKeyEvent *>(event)))
-        return true;
-    return QDialog::eventFilter(watched, event);
+    return platform::filterReported(this, [&]() -> bool {
+        // The window sees the keys before its controls.
+        if (event->type() == QEvent::KeyPress && handleKey(static_cast<QKeyEvent *>(event)))
+            return true;
+        return QDialog::eventFilter(watched, event);
+    });
 }
 
 void TfrmAllgemein::keyPressEvent(QKeyEvent *event)
 {
-    if (!handleKey(event))
-        QDialog::keyPressEvent(event);
+    platform::runReported(this, [&] {
+        if (!handleKey(event))
+            QDialog::keyPressEvent(event);
+    });
 }
 
 } // namespace masterdata

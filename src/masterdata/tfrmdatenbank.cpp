@@ -2,6 +2,7 @@
 
 #include "masterdata/masterdataexchange.h"
 #include "platform/dialogservice.h"
+#include "platform/reportedcall.h"
 #include "shell/buttonlook.h"
 #include "shell/radiogroup.h"
 
@@ -42,7 +43,7 @@ TfrmDatenbank::TfrmDatenbank(QWidget *parent)
     m_close = new QPushButton(QStringLiteral("Schließen"), this);
     m_close->setObjectName(QStringLiteral("Button1"));
     m_close->setAutoDefault(false);
-    connect(m_close, &QPushButton::clicked, this, &TfrmDatenbank::closeChooser);
+    connect(m_close, &QPushButton::clicked, this, platform::reported(this, &TfrmDatenbank::closeChooser));
 
     auto *texts = new QGridLayout;
     texts->addWidget(m_separatorLabel, 0, 0);

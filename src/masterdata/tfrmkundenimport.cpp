@@ -8,6 +8,7 @@
 #include "masterdata/tfrmdatenbank.h"
 #include "platform/datasetmodel.h"
 #include "platform/dialogservice.h"
+#include "platform/reportedcall.h"
 #include "platform/table.h"
 #include "shell/buttonlook.h"
 #include "shell/settings.h"
@@ -81,9 +82,9 @@ TfrmKundenImport::TfrmKundenImport(TfrmDatenbank *chooser, QWidget *parent)
 
     auto *menuBar = new QMenuBar(this);
     connect(menuBar->addAction(QStringLiteral("Datenbank &öffnen")), &QAction::triggered, this,
-        &TfrmKundenImport::openDatabase);
+        platform::reported(this, &TfrmKundenImport::openDatabase));
     connect(menuBar->addAction(QStringLiteral("&Datenbankformat ")), &QAction::triggered, this,
-        &TfrmKundenImport::chooseFormat);
+        platform::reported(this, &TfrmKundenImport::chooseFormat));
     connect(menuBar->addAction(QStringLiteral("&Schließen")), &QAction::triggered, this, &QDialog::reject);
 
     m_master = new platform::Table(this);
@@ -119,8 +120,8 @@ TfrmKundenImport::TfrmKundenImport(TfrmDatenbank *chooser, QWidget *parent)
         button->setAutoDefault(false);
         button->setDefault(false);
     }
-    connect(m_import, &QPushButton::clicked, this, &TfrmKundenImport::importData);
-    connect(m_export, &QPushButton::clicked, this, &TfrmKundenImport::exportData);
+    connect(m_import, &QPushButton::clicked, this, platform::reported(this, &TfrmKundenImport::importData));
+    connect(m_export, &QPushButton::clicked, this, platform::reported(this, &TfrmKundenImport::exportData));
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_progress, 1);

@@ -122,32 +122,34 @@ void TfrmAuftr_pk::packageKindLeft()
 
 bool TfrmAuftr_pk::eventFilter(QObject *watched, QEvent *event)
 {
-    // Lines of an order are never fixed fields of the template.
-    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_F6)
-        return false;
-    if (event->type() == QEvent::KeyRelease && static_cast<QKeyEvent *>(event)->key() == Qt::Key_F9
-        && watched == control(editName(QStringLiteral("PACKART")))) {
-        pickButton(0)->click();
-        return true;
-    }
-    if (event->type() == QEvent::FocusOut) {
-        const auto reason = static_cast<QFocusEvent *>(event)->reason();
-        auto *widget = qobject_cast<QWidget *>(watched);
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && widget
-            && control(widget->objectName()) == widget) {
-            const bool handled = EntryWindow::eventFilter(watched, event);
-            const QString name = widget->objectName();
-            shell::runReported(this, [this, name] {
-                if (name == editName(QStringLiteral("PACKART")))
-                    packageKindLeft();
-                else if (name == editName(QStringLiteral("LAENGE")) || name == editName(QStringLiteral("BREITE"))
-                    || name == editName(QStringLiteral("HOEHE")))
-                    computeVolume();
-            });
-            return handled;
+    return platform::filterReported(this, [&]() -> bool {
+        // Lines of an order are never fixed fields of the template.
+        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_F6)
+            return false;
+        if (event->type() == QEvent::KeyRelease && static_cast<QKeyEvent *>(event)->key() == Qt::Key_F9
+            && watched == control(editName(QStringLiteral("PACKART")))) {
+            pickButton(0)->click();
+            return true;
         }
-    }
-    return EntryWindow::eventFilter(watched, event);
+        if (event->type() == QEvent::FocusOut) {
+            const auto reason = static_cast<QFocusEvent *>(event)->reason();
+            auto *widget = qobject_cast<QWidget *>(watched);
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && widget
+                && control(widget->objectName()) == widget) {
+                const bool handled = EntryWindow::eventFilter(watched, event);
+                const QString name = widget->objectName();
+                shell::runReported(this, [this, name] {
+                    if (name == editName(QStringLiteral("PACKART")))
+                        packageKindLeft();
+                    else if (name == editName(QStringLiteral("LAENGE")) || name == editName(QStringLiteral("BREITE"))
+                        || name == editName(QStringLiteral("HOEHE")))
+                        computeVolume();
+                });
+                return handled;
+            }
+        }
+        return EntryWindow::eventFilter(watched, event);
+    });
 }
 
 } // namespace orders

@@ -391,7 +391,8 @@ TfrmAuftrag::TfrmAuftrag(TfrmRegieAuftragsdaten &orderRegister, QWidget *parent)
     for (int index = 0; index < definition().picks.size(); ++index) {
         const QString focus = focusAfterPick(index);
         if (!focus.isEmpty())
-            connect(pickButton(index), &QAbstractButton::clicked, this, [this, focus] { focusControl(focus); });
+            connect(pickButton(index), &QAbstractButton::clicked, this,
+                platform::reported(this, [this, focus] { focusControl(focus); }));
     }
     installNavigationHandlers();
     updateLists();
@@ -904,12 +905,14 @@ void TfrmAuftrag::printOrder()
 
 void TfrmAuftrag::showEvent(QShowEvent *event)
 {
-    EntryWindow::showEvent(event);
-    if (m_shown)
-        return;
-    m_shown = true;
-    shell::runReported(this, [this] { shell::EditIfBrowsing(parameter()); });
-    pageControl()->setCurrentIndex(HeadPage);
+    platform::runReported(this, [&] {
+        EntryWindow::showEvent(event);
+        if (m_shown)
+            return;
+        m_shown = true;
+        shell::runReported(this, [this] { shell::EditIfBrowsing(parameter()); });
+        pageControl()->setCurrentIndex(HeadPage);
+    });
 }
 
 bool TfrmAuftrag::formClose()
@@ -941,86 +944,88 @@ bool TfrmAuftrag::isGrid(QObject *object, Table **table) const
 
 bool TfrmAuftrag::eventFilter(QObject *watched, QEvent *event)
 {
-    Table *gridTable = nullptr;
-    switch (event->type()) {
-    case QEvent::Wheel:
-        // Over a list one turn moves one line (towards the user: the next).
-        if (isGrid(watched, &gridTable)) {
-            const int delta = static_cast<QWheelEvent *>(event)->angleDelta().y();
-            shell::runReported(this, [gridTable, delta] {
-                if (delta < 0)
-                    gridTable->next();
+    return platform::filterReported(this, [&]() -> bool {
+        Table *gridTable = nullptr;
+        switch (event->type()) {
+        case QEvent::Wheel:
+            // Over a list one turn moves one line (towards the user: the next).
+            if (isGrid(watched, &gridTable)) {
+                const int delta = static_cast<QWheelEvent *>(event)->angleDelta().y();
+                shell::runReported(this, [gridTable, delta] {
+                    if (delta < 0)
+                        gridTable->next();
+                    else
+                        gridTable->prior();
+                });
+                return true;
+            }
+            break;
+        case QEvent::KeyPress: {
+            const int key = static_cast<QKeyEvent *>(event)->key();
+            if ((key == Qt::Key_Return || key == Qt::Key_Enter) && isGrid(watched, &gridTable)) {
+                if (watched == dbgrArtikel || watched == dbgrArtikel->viewport())
+                    sbArtikelBearbeiten->click();
+                else if (watched == dbgrTexte || watched == dbgrTexte->viewport())
+                    sbTexteBearbeiten->click();
                 else
-                    gridTable->prior();
-            });
-            return true;
-        }
-        break;
-    case QEvent::KeyPress: {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && isGrid(watched, &gridTable)) {
-            if (watched == dbgrArtikel || watched == dbgrArtikel->viewport())
-                sbArtikelBearbeiten->click();
-            else if (watched == dbgrTexte || watched == dbgrTexte->viewport())
-                sbTexteBearbeiten->click();
-            else
-                sbPackBearbeiten->click();
-            return true;
-        }
-        break;
-    }
-    case QEvent::KeyRelease: {
-        if (static_cast<QKeyEvent *>(event)->key() != Qt::Key_F9)
+                    sbPackBearbeiten->click();
+                return true;
+            }
             break;
-        const HeadField *field = headField(watched->objectName());
-        if (!field || field->pick == -1 || watched != control(watched->objectName()))
-            break;
-        if (field->pick == TransportPick)
-            shell::runReported(this, [this] { pickTransportMode(); });
-        else if (QAbstractButton *button = pickButton(field->pick))
-            button->click();
-        return true;
-    }
-    case QEvent::FocusIn:
-        if (watched == cbSachbearbeiter) {
-            shell::runReported(this, [this] { shell::EditIfBrowsing(head()); });
-            setStatusHint(QStringLiteral("Sachbearbeiter"));
-        } else if (watched == cbFrankatur) {
-            setStatusHint(QStringLiteral("Frankatur"));
-        } else if (watched == DBEditUstnr) {
-            setStatusHint(QStringLiteral("BelegNr."));
         }
-        break;
-    case QEvent::FocusOut: {
-        const auto reason = static_cast<QFocusEvent *>(event)->reason();
-        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
-            break;
-        const HeadField *field = headField(watched->objectName());
-        const bool posts = (field && field->postsOnLeaving && watched == control(watched->objectName()))
-            || watched == cbSachbearbeiter || watched == cbFrankatur || watched == DBEditUstnr;
-        if (watched == cbSachbearbeiter || watched == cbFrankatur || watched == DBEditUstnr)
-            setStatusHint(QString());
-        if (posts) {
-            const bool handled = EntryWindow::eventFilter(watched, event);
-            shell::runReported(this, [this] { shell::PostIfEditing(head()); });
-            return handled;
-        }
-        break;
-    }
-    case QEvent::MouseButtonRelease:
-        if (watched == LandText) {
-            pickButton(CountryPick)->click();
+        case QEvent::KeyRelease: {
+            if (static_cast<QKeyEvent *>(event)->key() != Qt::Key_F9)
+                break;
+            const HeadField *field = headField(watched->objectName());
+            if (!field || field->pick == -1 || watched != control(watched->objectName()))
+                break;
+            if (field->pick == TransportPick)
+                shell::runReported(this, [this] { pickTransportMode(); });
+            else if (QAbstractButton *button = pickButton(field->pick))
+                button->click();
             return true;
         }
-        if (watched == SpracheText) {
-            pickButton(LanguagePick)->click();
-            return true;
+        case QEvent::FocusIn:
+            if (watched == cbSachbearbeiter) {
+                shell::runReported(this, [this] { shell::EditIfBrowsing(head()); });
+                setStatusHint(QStringLiteral("Sachbearbeiter"));
+            } else if (watched == cbFrankatur) {
+                setStatusHint(QStringLiteral("Frankatur"));
+            } else if (watched == DBEditUstnr) {
+                setStatusHint(QStringLiteral("BelegNr."));
+            }
+            break;
+        case QEvent::FocusOut: {
+            const auto reason = static_cast<QFocusEvent *>(event)->reason();
+            if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+                break;
+            const HeadField *field = headField(watched->objectName());
+            const bool posts = (field && field->postsOnLeaving && watched == control(watched->objectName()))
+                || watched == cbSachbearbeiter || watched == cbFrankatur || watched == DBEditUstnr;
+            if (watched == cbSachbearbeiter || watched == cbFrankatur || watched == DBEditUstnr)
+                setStatusHint(QString());
+            if (posts) {
+                const bool handled = EntryWindow::eventFilter(watched, event);
+                shell::runReported(this, [this] { shell::PostIfEditing(head()); });
+                return handled;
+            }
+            break;
         }
-        break;
-    default:
-        break;
-    }
-    return EntryWindow::eventFilter(watched, event);
+        case QEvent::MouseButtonRelease:
+            if (watched == LandText) {
+                pickButton(CountryPick)->click();
+                return true;
+            }
+            if (watched == SpracheText) {
+                pickButton(LanguagePick)->click();
+                return true;
+            }
+            break;
+        default:
+            break;
+        }
+        return EntryWindow::eventFilter(watched, event);
+    });
 }
 
 } // namespace orders

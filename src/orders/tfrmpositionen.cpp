@@ -238,20 +238,22 @@ void TfrmPositionen::fieldLeft(const QString &name)
 
 bool TfrmPositionen::eventFilter(QObject *watched, QEvent *event)
 {
-    // Lines of an order are never fixed fields of the template.
-    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_F6)
-        return false;
-    if (event->type() == QEvent::FocusOut) {
-        const auto reason = static_cast<QFocusEvent *>(event)->reason();
-        auto *widget = qobject_cast<QWidget *>(watched);
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && widget
-            && control(widget->objectName()) == widget) {
-            const bool handled = EntryWindow::eventFilter(watched, event);
-            shell::runReported(this, [this, widget] { fieldLeft(widget->objectName()); });
-            return handled;
+    return platform::filterReported(this, [&]() -> bool {
+        // Lines of an order are never fixed fields of the template.
+        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_F6)
+            return false;
+        if (event->type() == QEvent::FocusOut) {
+            const auto reason = static_cast<QFocusEvent *>(event)->reason();
+            auto *widget = qobject_cast<QWidget *>(watched);
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && widget
+                && control(widget->objectName()) == widget) {
+                const bool handled = EntryWindow::eventFilter(watched, event);
+                shell::runReported(this, [this, widget] { fieldLeft(widget->objectName()); });
+                return handled;
+            }
         }
-    }
-    return EntryWindow::eventFilter(watched, event);
+        return EntryWindow::eventFilter(watched, event);
+    });
 }
 
 } // namespace orders

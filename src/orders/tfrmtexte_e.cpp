@@ -138,26 +138,30 @@ void TfrmTexte_e::okClicked()
 
 bool TfrmTexte_e::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyRelease && watched == DBEditBetrag) {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter && DBEditBetrag->text().size() > 1
-            && !amountIsNumber())
-            platform::dialogs().warning(AmountNotNumber);
-    }
-    return QDialog::eventFilter(watched, event);
+    return platform::filterReported(this, [&]() -> bool {
+        if (event->type() == QEvent::KeyRelease && watched == DBEditBetrag) {
+            const auto *key = static_cast<QKeyEvent *>(event);
+            if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter && DBEditBetrag->text().size() > 1
+                && !amountIsNumber())
+                platform::dialogs().warning(AmountNotNumber);
+        }
+        return QDialog::eventFilter(watched, event);
+    });
 }
 
 void TfrmTexte_e::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        BitBtnOK->click();
-        return;
-    }
-    if (event->key() == Qt::Key_Escape) {
-        BitBtnAbbruch->click();
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    platform::runReported(this, [&] {
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+            BitBtnOK->click();
+            return;
+        }
+        if (event->key() == Qt::Key_Escape) {
+            BitBtnAbbruch->click();
+            return;
+        }
+        QDialog::keyPressEvent(event);
+    });
 }
 
 } // namespace orders

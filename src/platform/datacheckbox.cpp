@@ -2,6 +2,7 @@
 
 #include "platform/fielddatalink.h"
 #include "platform/fieldvalue.h"
+#include "platform/reportedcall.h"
 
 namespace platform {
 
@@ -16,7 +17,7 @@ DataCheckBox::DataCheckBox(const QString &text, QWidget *parent)
 {
     connect(m_link, &FieldDataLink::dataChanged, this, &DataCheckBox::load);
     connect(m_link, &FieldDataLink::editingChanged, this, &DataCheckBox::updateReadOnly);
-    connect(this, &QCheckBox::clicked, this, &DataCheckBox::userClicked);
+    connect(this, &QCheckBox::clicked, this, reported(this, [this](bool checked) { userClicked(checked); }));
     load();
     updateReadOnly();
 }

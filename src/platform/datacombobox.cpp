@@ -1,6 +1,7 @@
 #include "platform/datacombobox.h"
 
 #include "platform/fielddatalink.h"
+#include "platform/reportedcall.h"
 
 #include <QLineEdit>
 #include <QScopedValueRollback>
@@ -13,11 +14,11 @@ DataComboBox::DataComboBox(QWidget *parent)
 {
     connect(m_link, &FieldDataLink::dataChanged, this, &DataComboBox::load);
     connect(m_link, &FieldDataLink::editingChanged, this, &DataComboBox::updateReadOnly);
-    connect(this, &QComboBox::activated, this, [this](int index) {
+    connect(this, &QComboBox::activated, this, reported(this, [this](int index) {
         // An item with data stores its code rather than its text.
         const QVariant code = itemData(index);
         write(code.isValid() ? code.toString() : itemText(index));
-    });
+    }));
     load();
     updateReadOnly();
 }
@@ -31,8 +32,11 @@ void DataComboBox::bind(DataSet *dataSet, const QString &fieldName)
 void DataComboBox::setItemsEditable(bool editable)
 {
     setEditable(editable);
-    if (editable)
-        connect(lineEdit(), &QLineEdit::textEdited, this, &DataComboBox::write, Qt::UniqueConnection);
+    // Once per line edit (a lambda cannot be a unique connection).
+    if (editable && !lineEdit()->property("writesToField").toBool()) {
+        lineEdit()->setProperty("writesToField", true);
+        connect(lineEdit(), &QLineEdit::textEdited, this, reported(this, [this](const QString &text) { write(text); }));
+    }
     load();
     updateReadOnly();
 }

@@ -2,6 +2,7 @@
 
 #include "platform/databaseerror.h"
 #include "platform/fielddatalink.h"
+#include "platform/reportedcall.h"
 
 namespace platform {
 
@@ -12,8 +13,10 @@ DataEdit::DataEdit(QWidget *parent)
     connect(m_link, &FieldDataLink::dataChanged, this, &DataEdit::load);
     connect(m_link, &FieldDataLink::editingChanged, this, &DataEdit::updateReadOnly);
     connect(m_link, &FieldDataLink::updateData, this, &DataEdit::writePending);
-    connect(this, &QLineEdit::textEdited, this, &DataEdit::edited);
-    connect(this, &QLineEdit::editingFinished, this, &DataEdit::writePending);
+    connect(this, &QLineEdit::textEdited, this, reported(this, [this](const QString &text) { edited(text); }));
+    // A refused text is reported here, on leaving the edit; before a post the
+    // same check throws to the post (updateData) and refuses it.
+    connect(this, &QLineEdit::editingFinished, this, reported(this, [this] { writePending(); }));
     load();
     updateReadOnly();
 }

@@ -3,6 +3,7 @@
 #include "platform/dataset.h"
 #include "platform/fielddatalink.h"
 #include "platform/fieldvalue.h"
+#include "platform/reportedcall.h"
 
 #include <QScopedValueRollback>
 
@@ -13,7 +14,7 @@ DataLookupComboBox::DataLookupComboBox(QWidget *parent)
     , m_link(new FieldDataLink(this))
 {
     connect(m_link, &FieldDataLink::dataChanged, this, &DataLookupComboBox::load);
-    connect(this, &QComboBox::activated, this, &DataLookupComboBox::userActivated);
+    connect(this, &QComboBox::activated, this, reported(this, [this](int index) { userActivated(index); }));
 }
 
 void DataLookupComboBox::bind(DataSet *dataSet, const QString &fieldName)

@@ -1,6 +1,7 @@
 #include "platform/datamemo.h"
 
 #include "platform/fielddatalink.h"
+#include "platform/reportedcall.h"
 
 #include <QScopedValueRollback>
 
@@ -12,7 +13,7 @@ DataMemo::DataMemo(QWidget *parent)
 {
     connect(m_link, &FieldDataLink::dataChanged, this, &DataMemo::load);
     connect(m_link, &FieldDataLink::editingChanged, this, &DataMemo::updateReadOnly);
-    connect(this, &QPlainTextEdit::textChanged, this, &DataMemo::edited);
+    connect(this, &QPlainTextEdit::textChanged, this, reported(this, [this] { edited(); }));
     load();
     updateReadOnly();
 }

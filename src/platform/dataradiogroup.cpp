@@ -1,6 +1,7 @@
 #include "platform/dataradiogroup.h"
 
 #include "platform/fielddatalink.h"
+#include "platform/reportedcall.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -21,7 +22,7 @@ DataRadioGroup::DataRadioGroup(const QString &title, QWidget *parent)
 {
     connect(m_link, &FieldDataLink::dataChanged, this, &DataRadioGroup::load);
     connect(m_link, &FieldDataLink::editingChanged, this, &DataRadioGroup::updateReadOnly);
-    connect(m_group, &QButtonGroup::idClicked, this, &DataRadioGroup::userClicked);
+    connect(m_group, &QButtonGroup::idClicked, this, reported(this, [this](int id) { userClicked(id); }));
 }
 
 void DataRadioGroup::bind(DataSet *dataSet, const QString &fieldName)

@@ -9,6 +9,7 @@
 #include "platform/datasetmodel.h"
 #include "platform/field.h"
 #include "platform/fielddatalink.h"
+#include "platform/reportedcall.h"
 #include "platform/table.h"
 #include "sad/tfrmeinheit.h"
 #include "shell/buttonlook.h"
@@ -256,27 +257,28 @@ TfrmEinAnl::TfrmEinAnl(TfrmEinheit &declaration, QWidget *parent)
     SpeedButtonInfo44->setToolTip(QStringLiteral("Information zu Feld 44 - Keine Übernahme "));
     SpeedButtonInfo44->setGeometry(388, 36, 21, 5 * Row - 3);
     SpeedButtonInfo44->setFocusPolicy(Qt::NoFocus);
-    connect(SpeedButtonInfo44, &QToolButton::clicked, this, [this] {
+    connect(SpeedButtonInfo44, &QToolButton::clicked, this, platform::reported(this, [this] {
         masterdata::TfrmInfoF44 information(this);
         information.exec();
-    });
+    }));
     const bool firstItem = head().fieldByName(QStringLiteral("pos")).asInteger() == 1;
     if (firstItem && !declaration.isTemplateDocument())
         Panel44->hide();
 
     // After a goods number the focus goes to the description unless the
     // option keeps it where it was.
-    connect(pickButton(GoodsNumber), &QAbstractButton::clicked, this, [this] {
+    connect(pickButton(GoodsNumber), &QAbstractButton::clicked, this, platform::reported(this, [this] {
         if (!shell::mainState().AEFeld33Focus)
             focusControl(edit(26));
-    });
+    }));
     // After box 40 the caret stands after the last character.
-    connect(pickButton(PreviousDocument), &QAbstractButton::clicked, this, [this] {
+    connect(pickButton(PreviousDocument), &QAbstractButton::clicked, this, platform::reported(this, [this] {
         if (auto *box = qobject_cast<QLineEdit *>(control(edit(12))))
             box->end(false);
-    });
+    }));
     // After the package kind the focus goes to the next control.
-    connect(pickButton(PackageKind), &QAbstractButton::clicked, this, [this] { focusControl(edit(26)); });
+    connect(pickButton(PackageKind), &QAbstractButton::clicked, this,
+        platform::reported(this, [this] { focusControl(edit(26)); }));
     shell::applyRaisedButtonLook(this);
 }
 
@@ -288,9 +290,11 @@ TfrmEinAnl::~TfrmEinAnl()
 
 void TfrmEinAnl::mousePressEvent(QMouseEvent *event)
 {
-    // A click on the free area saves the item.
-    shell::PostIfEditing(head());
-    EntryWindow::mousePressEvent(event);
+    platform::runReported(this, [&] {
+        // A click on the free area saves the item.
+        shell::PostIfEditing(head());
+        EntryWindow::mousePressEvent(event);
+    });
 }
 
 } // namespace sad

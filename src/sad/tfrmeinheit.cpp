@@ -479,7 +479,8 @@ void TfrmEinheit::buildItems()
     DBGrid1->setGeometry(Left, formY(ItemsTop), 750, 180);
     DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     DBGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
-    connect(DBGrid1, &QAbstractItemView::doubleClicked, this, [this] { itemButtons.edit->click(); });
+    connect(DBGrid1, &QAbstractItemView::doubleClicked, this,
+        platform::reported(this, [this] { itemButtons.edit->click(); }));
     DBGrid1->installEventFilter(this);
 
     itemButtons = createItemButtons(surface, Left, formY(ItemsTop) + 186, table,
@@ -546,10 +547,10 @@ void TfrmEinheit::buildBox44()
     SpeedButtonInfo44->setToolTip(QStringLiteral("Information zu Feld 44 - Keine Übernahme "));
     SpeedButtonInfo44->setGeometry(Left, formY(904) + 3 * Row + 2, 490, EditHeight);
     SpeedButtonInfo44->setFocusPolicy(Qt::NoFocus);
-    connect(SpeedButtonInfo44, &QToolButton::clicked, this, [this] {
+    connect(SpeedButtonInfo44, &QToolButton::clicked, this, platform::reported(this, [this] {
         masterdata::TfrmInfoF44 information(this);
         information.exec();
-    });
+    }));
 }
 
 void TfrmEinheit::attachCountryLookup()
@@ -584,11 +585,13 @@ void TfrmEinheit::applyBox44Declaration()
 
 void TfrmEinheit::showEvent(QShowEvent *event)
 {
-    if (!m_shown) {
-        m_shown = true;
-        shell::runReported(this, [this] { m_templateItems.read(items()); });
-    }
-    EntryWindow::showEvent(event);
+    platform::runReported(this, [&] {
+        if (!m_shown) {
+            m_shown = true;
+            shell::runReported(this, [this] { m_templateItems.read(items()); });
+        }
+        EntryWindow::showEvent(event);
+    });
 }
 
 void TfrmEinheit::openItemWindow()
@@ -631,32 +634,34 @@ bool TfrmEinheit::formClose()
 
 bool TfrmEinheit::eventFilter(QObject *watched, QEvent *event)
 {
-    const bool onGrid = DBGrid1 && (watched == DBGrid1 || watched == DBGrid1->viewport());
-    if (onGrid) {
-        if (event->type() == QEvent::Wheel) {
-            // The wheel moves the items, one a notch (towards the user: next).
-            const int delta = static_cast<QWheelEvent *>(event)->angleDelta().y();
-            shell::runReported(this, [this, delta] {
-                if (delta < 0)
-                    items().next();
-                else if (delta > 0)
-                    items().prior();
-            });
-            return true;
-        }
-        if (event->type() == QEvent::KeyPress) {
-            const int key = static_cast<QKeyEvent *>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-                itemButtons.edit->click();
+    return platform::filterReported(this, [&]() -> bool {
+        const bool onGrid = DBGrid1 && (watched == DBGrid1 || watched == DBGrid1->viewport());
+        if (onGrid) {
+            if (event->type() == QEvent::Wheel) {
+                // The wheel moves the items, one a notch (towards the user: next).
+                const int delta = static_cast<QWheelEvent *>(event)->angleDelta().y();
+                shell::runReported(this, [this, delta] {
+                    if (delta < 0)
+                        items().next();
+                    else if (delta > 0)
+                        items().prior();
+                });
                 return true;
             }
+            if (event->type() == QEvent::KeyPress) {
+                const int key = static_cast<QKeyEvent *>(event)->key();
+                if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                    itemButtons.edit->click();
+                    return true;
+                }
+            }
+            if (event->type() == QEvent::FocusIn)
+                setStatusText(0, QStringLiteral("31 Packstücke und Warenbezeichnung - (Positionen-erfassung)"));
+            else if (event->type() == QEvent::FocusOut)
+                setStatusText(0, QString());
         }
-        if (event->type() == QEvent::FocusIn)
-            setStatusText(0, QStringLiteral("31 Packstücke und Warenbezeichnung - (Positionen-erfassung)"));
-        else if (event->type() == QEvent::FocusOut)
-            setStatusText(0, QString());
-    }
-    return EntryWindow::eventFilter(watched, event);
+        return EntryWindow::eventFilter(watched, event);
+    });
 }
 
 } // namespace sad

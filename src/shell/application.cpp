@@ -1,6 +1,7 @@
 #include "shell/application.h"
 
 #include "platform/databaseerror.h"
+#include "platform/reportedcall.h"
 #include "shell/texceptiondlg.h"
 
 #include <QEvent>
@@ -18,11 +19,6 @@ Application::ExceptionHandler &installedHandler()
 }
 } // namespace
 
-Application::Application(int &argc, char **argv)
-    : QApplication(argc, argv)
-{
-}
-
 namespace {
 // Paint events being delivered: an error inside one is reported after the
 // painting has ended, without a picture of the screen (taking it would paint
@@ -34,6 +30,23 @@ bool isPaintEvent(const QEvent *event)
     return event && (event->type() == QEvent::Paint || event->type() == QEvent::UpdateRequest);
 }
 } // namespace
+
+Application::Application(int &argc, char **argv)
+    : QApplication(argc, argv)
+{
+    // What our handlers catch themselves is reported as what reaches the
+    // event loop.
+    platform::setExceptionReporter([](std::exception_ptr exception, const QObject *origin) {
+        const QString where = describe(const_cast<QObject *>(origin), nullptr);
+        try {
+            std::rethrow_exception(std::move(exception));
+        } catch (const std::exception &caught) {
+            reportCaught(CrashReport::fromException(caught, where, paintDepth == 0));
+        } catch (...) {
+            reportCaught(CrashReport::fromUnknown(where, paintDepth == 0));
+        }
+    });
+}
 
 bool Application::notify(QObject *receiver, QEvent *event)
 {

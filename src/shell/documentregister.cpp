@@ -747,9 +747,9 @@ void DocumentRegister::SuchenRoutine(TfrmSuche &dialog)
     if (dialog.searchKey() == 0)
         m_head->setFilter({ numberSearchCondition(m_head->fieldDef(0).name, text) });
     else
-        m_head->setFilter({ m_kind.searchNameCaseSensitive
-                ? caseSensitiveNameSearchCondition(m_kind.searchNameField, text)
-                : nameSearchCondition(m_kind.searchNameField, text) });
+        m_head->setFilter(
+            { m_kind.searchNameCaseSensitive ? caseSensitiveNameSearchCondition(m_kind.searchNameField, text)
+                                             : nameSearchCondition(m_kind.searchNameField, text) });
     m_head->setFiltered(true);
 }
 
@@ -810,11 +810,13 @@ void DocumentRegister::SpeedButtonParameterClick()
 
 void DocumentRegister::showEvent(QShowEvent *event)
 {
-    QDialog::showEvent(event);
-    if (m_shown)
-        return;
-    m_shown = true;
-    runCommand([this] { FormShow(); });
+    platform::runReported(this, [&] {
+        QDialog::showEvent(event);
+        if (m_shown)
+            return;
+        m_shown = true;
+        runCommand([this] { FormShow(); });
+    });
 }
 
 void DocumentRegister::FormShow()
@@ -887,30 +889,34 @@ void DocumentRegister::setHighlighted(QToolButton *button, bool highlighted)
 
 void DocumentRegister::mouseMoveEvent(QMouseEvent *event)
 {
-    if (m_kind.hoverHighlight) {
-        for (QToolButton *button : std::as_const(m_commandButtons))
-            setHighlighted(button, false);
-        setHighlighted(SpeedButton1, false);
-    }
-    QDialog::mouseMoveEvent(event);
+    platform::runReported(this, [&] {
+        if (m_kind.hoverHighlight) {
+            for (QToolButton *button : std::as_const(m_commandButtons))
+                setHighlighted(button, false);
+            setHighlighted(SpeedButton1, false);
+        }
+        QDialog::mouseMoveEvent(event);
+    });
 }
 
 void DocumentRegister::contextMenuEvent(QContextMenuEvent *event)
 {
-    PopupMenu1->popup(event->globalPos());
+    platform::runReported(this, [&] { PopupMenu1->popup(event->globalPos()); });
 }
 
 bool DocumentRegister::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == dbgrRegie && event->type() == QEvent::KeyPress && isEnter(static_cast<QKeyEvent *>(event))) {
-        SpeedButton3->click();
-        return true;
-    }
-    if (event->type() == QEvent::Enter) {
-        if (auto *button = qobject_cast<QToolButton *>(watched); button && m_kind.hoverHighlight)
-            setHighlighted(button, true);
-    }
-    return QDialog::eventFilter(watched, event);
+    return platform::filterReported(this, [&]() -> bool {
+        if (watched == dbgrRegie && event->type() == QEvent::KeyPress && isEnter(static_cast<QKeyEvent *>(event))) {
+            SpeedButton3->click();
+            return true;
+        }
+        if (event->type() == QEvent::Enter) {
+            if (auto *button = qobject_cast<QToolButton *>(watched); button && m_kind.hoverHighlight)
+                setHighlighted(button, true);
+        }
+        return QDialog::eventFilter(watched, event);
+    });
 }
 
 } // namespace shell

@@ -367,9 +367,11 @@ void EntryWindow::watchChildren()
 
 void EntryWindow::showEvent(QShowEvent *event)
 {
-    // Controls a kind added after creation are watched too.
-    watchChildren();
-    DocumentEntryWindow::showEvent(event);
+    platform::runReported(this, [&] {
+        // Controls a kind added after creation are watched too.
+        watchChildren();
+        DocumentEntryWindow::showEvent(event);
+    });
 }
 
 void EntryWindow::setNumberText(const QString &text)
@@ -701,79 +703,81 @@ bool EntryWindow::wheel(QObject *watched, QWheelEvent *event)
 
 bool EntryWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    switch (event->type()) {
-    case QEvent::KeyPress: {
-        auto *key = static_cast<QKeyEvent *>(event);
-        const EntryControl *entered = definitionOf(watched);
-        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
-            && !(entered && entered->kind == EntryControlKind::Memo)) {
-            // Enter moves on as Tab does; in a memo it starts a new line.
-            focusNextChild();
-            return true;
-        }
-        if (key->key() == Qt::Key_F6 && definitionOf(watched)) {
-            const bool fixable = m_template && m_definition.fixedFieldList;
-            if (fixable && !m_definition.fixedFieldOnKeyUp)
-                runReported(this, [this, watched] { toggleFixedField(static_cast<QWidget *>(watched)); });
-            return fixable;
-        }
-        break;
-    }
-    case QEvent::KeyRelease: {
-        const EntryControl *control = definitionOf(watched);
-        if (!control)
-            break;
-        auto *key = static_cast<QKeyEvent *>(event);
-        // A key held down repeats its release; only the real release counts.
-        if (key->isAutoRepeat())
-            return true;
-        bool handled = false;
-        if (key->key() == Qt::Key_F9 && control->pickIndex >= 0) {
-            if (QAbstractButton *button = pickButton(control->pickIndex))
-                button->click();
-            handled = true;
-        } else if (key->key() == Qt::Key_F9 && !control->hotKeyButton.isEmpty()) {
-            if (auto *button = findChild<QAbstractButton *>(control->hotKeyButton))
-                button->click();
-            handled = true;
-        } else if (key->key() == Qt::Key_F6 && m_template && m_definition.fixedFieldOnKeyUp) {
-            runReported(this, [this, watched] { toggleFixedField(static_cast<QWidget *>(watched)); });
-        }
-        controlKeyReleased(*control, static_cast<QWidget *>(watched), key);
-        if (handled)
-            return true;
-        break;
-    }
-    case QEvent::FocusIn:
-        if (const EntryControl *control = definitionOf(watched))
-            controlEntered(*control, static_cast<QWidget *>(watched));
-        break;
-    case QEvent::FocusOut: {
-        const auto reason = static_cast<QFocusEvent *>(event)->reason();
-        // Another window taking the focus does not leave the box.
-        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
-            break;
-        if (const EntryControl *control = definitionOf(watched))
-            controlLeft(*control, static_cast<QWidget *>(watched));
-        break;
-    }
-    case QEvent::Wheel:
-        if (wheel(watched, static_cast<QWheelEvent *>(event)))
-            return true;
-        break;
-    case QEvent::MouseButtonRelease:
-        if (auto *caption = qobject_cast<QLabel *>(watched)) {
-            const QString target = caption->property("toggles").toString();
-            if (auto *box = qobject_cast<QCheckBox *>(control(target)); box && box->isEnabled()) {
-                box->click();
+    return platform::filterReported(this, [&]() -> bool {
+        switch (event->type()) {
+        case QEvent::KeyPress: {
+            auto *key = static_cast<QKeyEvent *>(event);
+            const EntryControl *entered = definitionOf(watched);
+            if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+                && !(entered && entered->kind == EntryControlKind::Memo)) {
+                // Enter moves on as Tab does; in a memo it starts a new line.
+                focusNextChild();
                 return true;
             }
+            if (key->key() == Qt::Key_F6 && definitionOf(watched)) {
+                const bool fixable = m_template && m_definition.fixedFieldList;
+                if (fixable && !m_definition.fixedFieldOnKeyUp)
+                    runReported(this, [this, watched] { toggleFixedField(static_cast<QWidget *>(watched)); });
+                return fixable;
+            }
+            break;
         }
-        break;
-    default:
-        break;
-    }
-    return DocumentEntryWindow::eventFilter(watched, event);
+        case QEvent::KeyRelease: {
+            const EntryControl *control = definitionOf(watched);
+            if (!control)
+                break;
+            auto *key = static_cast<QKeyEvent *>(event);
+            // A key held down repeats its release; only the real release counts.
+            if (key->isAutoRepeat())
+                return true;
+            bool handled = false;
+            if (key->key() == Qt::Key_F9 && control->pickIndex >= 0) {
+                if (QAbstractButton *button = pickButton(control->pickIndex))
+                    button->click();
+                handled = true;
+            } else if (key->key() == Qt::Key_F9 && !control->hotKeyButton.isEmpty()) {
+                if (auto *button = findChild<QAbstractButton *>(control->hotKeyButton))
+                    button->click();
+                handled = true;
+            } else if (key->key() == Qt::Key_F6 && m_template && m_definition.fixedFieldOnKeyUp) {
+                runReported(this, [this, watched] { toggleFixedField(static_cast<QWidget *>(watched)); });
+            }
+            controlKeyReleased(*control, static_cast<QWidget *>(watched), key);
+            if (handled)
+                return true;
+            break;
+        }
+        case QEvent::FocusIn:
+            if (const EntryControl *control = definitionOf(watched))
+                controlEntered(*control, static_cast<QWidget *>(watched));
+            break;
+        case QEvent::FocusOut: {
+            const auto reason = static_cast<QFocusEvent *>(event)->reason();
+            // Another window taking the focus does not leave the box.
+            if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+                break;
+            if (const EntryControl *control = definitionOf(watched))
+                controlLeft(*control, static_cast<QWidget *>(watched));
+            break;
+        }
+        case QEvent::Wheel:
+            if (wheel(watched, static_cast<QWheelEvent *>(event)))
+                return true;
+            break;
+        case QEvent::MouseButtonRelease:
+            if (auto *caption = qobject_cast<QLabel *>(watched)) {
+                const QString target = caption->property("toggles").toString();
+                if (auto *box = qobject_cast<QCheckBox *>(control(target)); box && box->isEnabled()) {
+                    box->click();
+                    return true;
+                }
+            }
+            break;
+        default:
+            break;
+        }
+        return DocumentEntryWindow::eventFilter(watched, event);
+    });
 }
 
 } // namespace shell

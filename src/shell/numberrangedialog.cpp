@@ -114,21 +114,25 @@ void NumberRangeDialog::done(int result)
 
 void NumberRangeDialog::keyPressEvent(QKeyEvent *event)
 {
-    if (isEnter(event)) {
-        accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    platform::runReported(this, [&] {
+        if (isEnter(event)) {
+            accept();
+            return;
+        }
+        QDialog::keyPressEvent(event);
+    });
 }
 
 bool NumberRangeDialog::eventFilter(QObject *watched, QEvent *event)
 {
-    if ((watched == Edit1 || watched == Edit2) && event->type() == QEvent::KeyPress
-        && isEnter(static_cast<QKeyEvent *>(event))) {
-        accept();
-        return true;
-    }
-    return QDialog::eventFilter(watched, event);
+    return platform::filterReported(this, [&]() -> bool {
+        if ((watched == Edit1 || watched == Edit2) && event->type() == QEvent::KeyPress
+            && isEnter(static_cast<QKeyEvent *>(event))) {
+            accept();
+            return true;
+        }
+        return QDialog::eventFilter(watched, event);
+    });
 }
 
 TCopyDlg::TCopyDlg(QWidget *parent)

@@ -1,5 +1,6 @@
 #include "shell/plausibilitydialog.h"
 
+#include "platform/reportedcall.h"
 #include "shell/buttonlook.h"
 
 #include <QCheckBox>
@@ -73,7 +74,7 @@ PlausibilityDialog::PlausibilityDialog(const PlausibilityDefinition &definition,
     buttons->addWidget(BtnSchliessen);
     layout->addLayout(buttons);
     connect(BtnKorrigieren, &QPushButton::clicked, this, [this] { done(Korrigieren); });
-    connect(BtnSchliessen, &QPushButton::clicked, this, &PlausibilityDialog::reject);
+    connect(BtnSchliessen, &QPushButton::clicked, this, platform::reported(this, &PlausibilityDialog::reject));
     applyRaisedButtonLook(this);
     resize(definition.size);
 }
@@ -95,11 +96,13 @@ void PlausibilityDialog::reject()
 
 void PlausibilityDialog::keyPressEvent(QKeyEvent *event)
 {
-    if (m_escapeCorrects && event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        done(Korrigieren);
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    platform::runReported(this, [&] {
+        if (m_escapeCorrects && event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+            done(Korrigieren);
+            return;
+        }
+        QDialog::keyPressEvent(event);
+    });
 }
 
 } // namespace shell

@@ -220,7 +220,7 @@ void PrintWindow::buildWindow()
     buttons->addWidget(BtnAbbruch);
     layout->addLayout(buttons);
     connect(BtnOK, &QPushButton::clicked, this, [this] { runReported(this, [this] { printDocument(); }); });
-    connect(BtnAbbruch, &QPushButton::clicked, this, [this] { cancelPrint(); });
+    connect(BtnAbbruch, &QPushButton::clicked, this, reported(this, [this] { cancelPrint(); }));
 
     if (!m_definition.printingText.isEmpty()) {
         m_printing = new QLabel(m_definition.printingText, this);
@@ -642,48 +642,54 @@ void PrintWindow::reject()
 
 void PrintWindow::showEvent(QShowEvent *event)
 {
-    if (!event->spontaneous())
-        showPageChoice();
-    for (int sheet = 0; sheet < m_definition.sheets.size(); ++sheet) {
-        QCheckBox *box = m_sheetBoxes.at(sheet);
-        const auto &available = m_definition.sheets.at(sheet).available;
-        if (!box || !available)
-            continue;
-        const bool something = available(*this);
-        box->setChecked(something);
-        box->setEnabled(something);
-    }
-    // Controls a kind added after creation are watched too.
-    const auto controls = findChildren<QWidget *>();
-    for (QWidget *control : controls) {
-        if (!qobject_cast<QMenu *>(control))
-            control->installEventFilter(this);
-    }
-    DocumentPrintWindow::showEvent(event);
+    platform::runReported(this, [&] {
+        if (!event->spontaneous())
+            showPageChoice();
+        for (int sheet = 0; sheet < m_definition.sheets.size(); ++sheet) {
+            QCheckBox *box = m_sheetBoxes.at(sheet);
+            const auto &available = m_definition.sheets.at(sheet).available;
+            if (!box || !available)
+                continue;
+            const bool something = available(*this);
+            box->setChecked(something);
+            box->setEnabled(something);
+        }
+        // Controls a kind added after creation are watched too.
+        const auto controls = findChildren<QWidget *>();
+        for (QWidget *control : controls) {
+            if (!qobject_cast<QMenu *>(control))
+                control->installEventFilter(this);
+        }
+        DocumentPrintWindow::showEvent(event);
+    });
 }
 
 void PrintWindow::keyPressEvent(QKeyEvent *event)
 {
-    if (eventFilter(this, event))
-        return;
-    DocumentPrintWindow::keyPressEvent(event);
+    platform::runReported(this, [&] {
+        if (eventFilter(this, event))
+            return;
+        DocumentPrintWindow::keyPressEvent(event);
+    });
 }
 
 bool PrintWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    // Enter and Escape belong to the window, whichever control has the focus.
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            BtnOK->click();
-            return true;
+    return platform::filterReported(this, [&]() -> bool {
+        // Enter and Escape belong to the window, whichever control has the focus.
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent *>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                BtnOK->click();
+                return true;
+            }
+            if (key == Qt::Key_Escape) {
+                BtnAbbruch->click();
+                return true;
+            }
         }
-        if (key == Qt::Key_Escape) {
-            BtnAbbruch->click();
-            return true;
-        }
-    }
-    return DocumentPrintWindow::eventFilter(watched, event);
+        return DocumentPrintWindow::eventFilter(watched, event);
+    });
 }
 
 } // namespace shell

@@ -1,4 +1,5 @@
 #include "shell/radiogroup.h"
+#include "platform/reportedcall.h"
 
 #include <QButtonGroup>
 #include <QRadioButton>
@@ -13,7 +14,7 @@ RadioGroup::RadioGroup(const QString &title, QWidget *parent)
 {
     m_group->setExclusive(true);
     m_layout->addStretch();
-    connect(m_group, &QButtonGroup::idClicked, this, &RadioGroup::itemClicked);
+    connect(m_group, &QButtonGroup::idClicked, this, platform::reported(this, &RadioGroup::itemClicked));
 }
 
 void RadioGroup::addItem(const QString &caption)

@@ -1,15 +1,13 @@
 #pragma once
 
-#include <functional>
-
-class QObject;
+#include "platform/reportedcall.h"
 
 namespace shell {
 
-// Runs a step of an event handler. An exception it raises is reported the
-// way the event loop reports it (AbortException silently, anything else in
-// the error dialog) and ends the step there, without unwinding through
-// Qt's own frames. Returns false when the step ended by an exception.
-bool runReported(const QObject *origin, const std::function<void()> &step);
+// The guard of every event handler and slot (see platform/reportedcall.h);
+// the program's application object reports what it catches in the error
+// dialog.
+using platform::reported;
+using platform::runReported;
 
 } // namespace shell

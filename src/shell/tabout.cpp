@@ -1,5 +1,6 @@
 #include "shell/tabout.h"
 
+#include "platform/reportedcall.h"
 #include "shell/mainstate.h"
 #include "shell/settings.h"
 #include "shell/tfrmmain.h"
@@ -45,7 +46,8 @@ TAboutBox::TAboutBox(QWidget *parent)
     vendor->setTextFormat(Qt::RichText);
     vendor->setTextInteractionFlags(Qt::TextBrowserInteraction);
     vendor->setOpenExternalLinks(false);
-    connect(vendor, &QLabel::linkActivated, this, [](const QString &link) { TfrmMain::shellOpen(link); });
+    connect(vendor, &QLabel::linkActivated, this,
+        platform::reported(this, [](const QString &link) { TfrmMain::shellOpen(link); }));
     layout->addWidget(vendor, row++, 0, 1, 2);
     OKButton = new QPushButton(QStringLiteral("OK"), this);
     OKButton->setFlat(!(Windows2000OrLater && mainState().XP_Themes));

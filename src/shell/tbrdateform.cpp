@@ -2,6 +2,7 @@
 
 #include "platform/clock.h"
 #include "platform/localformat.h"
+#include "platform/reportedcall.h"
 
 #include <QCalendarWidget>
 #include <QEvent>
@@ -68,11 +69,11 @@ TBrDateForm::TBrDateForm(QWidget *parent)
     connect(BtnAbbruch, &QPushButton::clicked, this, &QDialog::reject);
     // Double click or Enter in the calendar act as OK.
     connect(Calendar1, &QCalendarWidget::activated, this, &QDialog::accept);
-    connect(Calendar1, &QCalendarWidget::selectionChanged, this, &TBrDateForm::showTitle);
-    connect(BtnPrevYear, &QPushButton::clicked, this, [this] { moveMonths(-12); });
-    connect(BtnPrevMonth, &QPushButton::clicked, this, [this] { moveMonths(-1); });
-    connect(BtnNextMonth, &QPushButton::clicked, this, [this] { moveMonths(1); });
-    connect(BtnNextYear, &QPushButton::clicked, this, [this] { moveMonths(12); });
+    connect(Calendar1, &QCalendarWidget::selectionChanged, this, platform::reported(this, &TBrDateForm::showTitle));
+    connect(BtnPrevYear, &QPushButton::clicked, this, platform::reported(this, [this] { moveMonths(-12); }));
+    connect(BtnPrevMonth, &QPushButton::clicked, this, platform::reported(this, [this] { moveMonths(-1); }));
+    connect(BtnNextMonth, &QPushButton::clicked, this, platform::reported(this, [this] { moveMonths(1); }));
+    connect(BtnNextYear, &QPushButton::clicked, this, platform::reported(this, [this] { moveMonths(12); }));
     showTitle();
 }
 

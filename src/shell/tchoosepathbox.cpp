@@ -1,5 +1,6 @@
 #include "shell/tchoosepathbox.h"
 
+#include "platform/reportedcall.h"
 #include "platform/tablefiles.h"
 
 #include <QComboBox>
@@ -66,11 +67,13 @@ TChoosePathBox::TChoosePathBox(QWidget *parent)
 
     connect(BtnOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(BtnAbbruch, &QPushButton::clicked, this, &QDialog::reject);
-    connect(BtnUebernehmen, &QPushButton::clicked, this, [this] { EditPath->setText(m_directory); });
-    connect(EditFileName, &QLineEdit::textChanged, this, &TChoosePathBox::checkFile);
-    connect(DirectoryListBox1, &QListWidget::itemDoubleClicked, this, &TChoosePathBox::itemOpened);
+    connect(BtnUebernehmen, &QPushButton::clicked, this,
+        platform::reported(this, [this] { EditPath->setText(m_directory); }));
+    connect(EditFileName, &QLineEdit::textChanged, this, platform::reported(this, &TChoosePathBox::checkFile));
+    connect(DirectoryListBox1, &QListWidget::itemDoubleClicked, this,
+        platform::reported(this, &TChoosePathBox::itemOpened));
     connect(DriveComboBox1, &QComboBox::activated, this,
-        [this](int index) { setDirectory(DriveComboBox1->itemData(index).toString()); });
+        platform::reported(this, [this](int index) { setDirectory(DriveComboBox1->itemData(index).toString()); }));
 
     fillDrives();
     setDirectory(QDir::currentPath());
@@ -171,11 +174,13 @@ void TChoosePathBox::checkFile()
 
 void TChoosePathBox::showEvent(QShowEvent *event)
 {
-    QDialog::showEvent(event);
-    if (!m_shown) {
-        m_shown = true;
-        directoryChanged(true);
-    }
+    platform::runReported(this, [&] {
+        QDialog::showEvent(event);
+        if (!m_shown) {
+            m_shown = true;
+            directoryChanged(true);
+        }
+    });
 }
 
 void TChoosePathBox::done(int result)

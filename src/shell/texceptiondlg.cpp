@@ -2,6 +2,7 @@
 
 #include "platform/dialogservice.h"
 #include "platform/localformat.h"
+#include "platform/reportedcall.h"
 #include "shell/settings.h"
 #include "shell/tfrmbugreport.h"
 
@@ -90,14 +91,15 @@ TExceptionDlg::TExceptionDlg(const CrashReport &report, QWidget *parent)
     BtnOK->setFocus();
 
     connect(BtnOK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(BtnDetails, &QPushButton::clicked, this, &TExceptionDlg::toggleDetails);
-    connect(BtnBerichtAnzeigen, &QPushButton::clicked, this, [this] { ShowBugReport(m_report.reportText(), this); });
-    connect(BtnBerichtSenden, &QPushButton::clicked, this, &TExceptionDlg::sendReport);
-    connect(BtnBeenden, &QPushButton::clicked, this, [this] {
+    connect(BtnDetails, &QPushButton::clicked, this, platform::reported(this, &TExceptionDlg::toggleDetails));
+    connect(BtnBerichtAnzeigen, &QPushButton::clicked, this,
+        platform::reported(this, [this] { ShowBugReport(m_report.reportText(), this); }));
+    connect(BtnBerichtSenden, &QPushButton::clicked, this, platform::reported(this, &TExceptionDlg::sendReport));
+    connect(BtnBeenden, &QPushButton::clicked, this, platform::reported(this, [this] {
         accept();
         QCoreApplication::exit(0);
-    });
-    connect(BtnNeustarten, &QPushButton::clicked, this, &TExceptionDlg::restartProgram);
+    }));
+    connect(BtnNeustarten, &QPushButton::clicked, this, platform::reported(this, &TExceptionDlg::restartProgram));
 
     for (QWidget *widget : { static_cast<QWidget *>(Memo1), static_cast<QWidget *>(BtnBerichtAnzeigen),
              static_cast<QWidget *>(BtnBerichtSenden), static_cast<QWidget *>(BtnBeenden),

@@ -6,6 +6,7 @@
 #include "platform/dialogservice.h"
 #include "platform/field.h"
 #include "platform/germantext.h"
+#include "platform/reportedcall.h"
 #include "platform/session.h"
 #include "platform/table.h"
 #include "platform/tableschema.h"
@@ -97,11 +98,11 @@ TfrmBenutzer::TfrmBenutzer(QWidget *parent)
         edit->installEventFilter(this);
     // The login compares no more than the field holds: a longer password is
     // refused here instead of being cut without a word.
-    connect(edPasswort, &QLineEdit::inputRejected, this, [this] {
+    connect(edPasswort, &QLineEdit::inputRejected, this, platform::reported(this, [this] {
         if (edPasswort->maxLength() < 32767)
             platform::dialogs().error(
                 QStringLiteral("Das Paßwort darf höchstens %1 Zeichen lang sein!").arg(edPasswort->maxLength()));
-    });
+    }));
 
     auto *buttons = new QHBoxLayout;
     auto addButton = [&](const QString &name, const QString &hint, QStyle::StandardPixmap icon, const QString &text,
@@ -218,15 +219,17 @@ void TfrmBenutzer::updateButtons()
 
 bool TfrmBenutzer::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::FocusIn && !m_warning
-        && m_users->value(QStringLiteral("Kurzname")).toString() == ProtectedName) {
-        m_warning = true;
-        platform::dialogs().error(QStringLiteral("Sie dürfen den Namen des Systemverwalters nicht ändern"));
-        edTelefon->setFocus();
-        m_warning = false;
-        return true;
-    }
-    return QDialog::eventFilter(watched, event);
+    return platform::filterReported(this, [&]() -> bool {
+        if (event->type() == QEvent::FocusIn && !m_warning
+            && m_users->value(QStringLiteral("Kurzname")).toString() == ProtectedName) {
+            m_warning = true;
+            platform::dialogs().error(QStringLiteral("Sie dürfen den Namen des Systemverwalters nicht ändern"));
+            edTelefon->setFocus();
+            m_warning = false;
+            return true;
+        }
+        return QDialog::eventFilter(watched, event);
+    });
 }
 
 void TfrmBenutzer::First()

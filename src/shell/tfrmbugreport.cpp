@@ -1,4 +1,5 @@
 #include "shell/tfrmbugreport.h"
+#include "platform/reportedcall.h"
 
 #include <QKeyEvent>
 #include <QPlainTextEdit>
@@ -36,15 +37,17 @@ TfrmBugReport::TfrmBugReport(QWidget *parent)
 
 bool TfrmBugReport::eventFilter(QObject *watched, QEvent *event)
 {
-    // Enter in the report closes the window as everywhere else in it.
-    if (watched == Memo1 && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            accept();
-            return true;
+    return platform::filterReported(this, [&]() -> bool {
+        // Enter in the report closes the window as everywhere else in it.
+        if (watched == Memo1 && event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent *>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                accept();
+                return true;
+            }
         }
-    }
-    return QDialog::eventFilter(watched, event);
+        return QDialog::eventFilter(watched, event);
+    });
 }
 
 void ShowBugReport(const QString &reportText, QWidget *parent)

@@ -207,8 +207,10 @@ QString TfrmDrucker::panelText(int panel) const
 
 void TfrmDrucker::showEvent(QShowEvent *event)
 {
-    updateCounts();
-    QDialog::showEvent(event);
+    platform::runReported(this, [&] {
+        updateCounts();
+        QDialog::showEvent(event);
+    });
 }
 
 void TfrmDrucker::updateCounts()
@@ -343,19 +345,21 @@ bool TfrmDrucker::event(QEvent *event)
 
 bool TfrmDrucker::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == DBGrid1 && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        // An open cell editor takes its own Enter; one reaching the grid is OK.
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            BtnOK->click();
-            return true;
+    return platform::filterReported(this, [&]() -> bool {
+        if (watched == DBGrid1 && event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent *>(event)->key();
+            // An open cell editor takes its own Enter; one reaching the grid is OK.
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                BtnOK->click();
+                return true;
+            }
+            if (key == Qt::Key_F1) {
+                showHelp();
+                return true;
+            }
         }
-        if (key == Qt::Key_F1) {
-            showHelp();
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
+        return QDialog::eventFilter(watched, event);
+    });
 }
 
 } // namespace shell

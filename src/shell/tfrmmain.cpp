@@ -6,6 +6,7 @@
 #include "platform/dialogservice.h"
 #include "platform/field.h"
 #include "platform/registry.h"
+#include "platform/reportedcall.h"
 #include "platform/session.h"
 #include "platform/table.h"
 #include "platform/tableschema.h"
@@ -172,7 +173,7 @@ void TfrmMain::buildMenus()
               a->setStatusTip(place.hint);
               a->setObjectName(QStringLiteral("kind_") + kind->key);
               const QString key = kind->key;
-              connect(a, &QAction::triggered, this, [this, key] { openKind(key); });
+              connect(a, &QAction::triggered, this, platform::reported(this, [this, key] { openKind(key); }));
               into.insert(key, a);
               return a;
           };
@@ -200,7 +201,7 @@ void TfrmMain::buildMenus()
     m_paymentOrderAction = bar->addAction(QStringLiteral("&Zahlungsauftrag   "));
     m_paymentOrderAction->setObjectName(QStringLiteral("Zahlungsauftrag"));
     m_paymentOrderAction->setVisible(false);
-    connect(m_paymentOrderAction, &QAction::triggered, this, &TfrmMain::Zahlungsauftrag);
+    connect(m_paymentOrderAction, &QAction::triggered, this, platform::reported(this, &TfrmMain::Zahlungsauftrag));
 
     auto windowEntry = [this](QMenu *menu, const WindowEntry &w) {
         if (w.separatorBefore)
@@ -209,7 +210,7 @@ void TfrmMain::buildMenus()
         a->setObjectName(QStringLiteral("window_") + w.key);
         a->setStatusTip(w.hint);
         const QString key = w.key;
-        connect(a, &QAction::triggered, this, [this, key] { openWindow(key); });
+        connect(a, &QAction::triggered, this, platform::reported(this, [this, key] { openWindow(key); }));
         m_windowActions.insert(key, a);
     };
 
@@ -239,29 +240,29 @@ void TfrmMain::buildMenus()
     services->menuAction()->setStatusTip(QStringLiteral("Dienste "));
     connect(addEntry(services, QStringLiteral("Benutzer"), QStringLiteral("&Benutzer"),
                 QStringLiteral("Benutzer - Verwaltung")),
-        &QAction::triggered, this, &TfrmMain::Benutzer);
+        &QAction::triggered, this, platform::reported(this, &TfrmMain::Benutzer));
     services->addSeparator();
     connect(addEntry(services, QStringLiteral("Parameter"), QStringLiteral("&Parameter"),
                 QStringLiteral("Parameter - Verwaltung")),
-        &QAction::triggered, this, &TfrmMain::Parameter);
+        &QAction::triggered, this, platform::reported(this, &TfrmMain::Parameter));
     connect(addEntry(services, QStringLiteral("Reorganisation"), QStringLiteral("&Reorganisation"),
                 QStringLiteral("Wiederherstellung von defekten Datenbanken")),
-        &QAction::triggered, this, &TfrmMain::Reorganisation);
+        &QAction::triggered, this, platform::reported(this, &TfrmMain::Reorganisation));
     for (const auto &w : windowTable())
         if (w.menu == WindowMenu::Dienste)
             windowEntry(services, w);
     // The languages window writes the names into the language table when it closes.
     if (QAction *languages = m_windowActions.value(QStringLiteral("Tfrmsprachen"))) {
         disconnect(languages, &QAction::triggered, this, nullptr);
-        connect(languages, &QAction::triggered, this, &TfrmMain::Sprachen);
+        connect(languages, &QAction::triggered, this, platform::reported(this, &TfrmMain::Sprachen));
     }
     services->addSeparator();
     connect(addEntry(services, QStringLiteral("Optionen"), QStringLiteral("&Optionen"), QString()), &QAction::triggered,
-        this, &TfrmMain::Optionen);
+        this, platform::reported(this, &TfrmMain::Optionen));
     services->addSeparator();
     connect(addEntry(
                 services, QStringLiteral("TabellenOnline"), QStringLiteral("Tabellen Online aktualisieren"), QString()),
-        &QAction::triggered, this, &TfrmMain::TabellenOnlineAktualisieren);
+        &QAction::triggered, this, platform::reported(this, &TfrmMain::TabellenOnlineAktualisieren));
 
     QMenu *end = bar->addMenu(QStringLiteral("&Ende   "));
     connect(addEntry(end, QStringLiteral("Ende"), QStringLiteral("&Ende"), QStringLiteral("Beendet das Programm")),
@@ -269,14 +270,14 @@ void TfrmMain::buildMenus()
 
     QMenu *help = bar->addMenu(QStringLiteral("&Hilfe   "));
     connect(addEntry(help, QStringLiteral("Handbuch"), QStringLiteral("&Handbuch"), QString()), &QAction::triggered,
-        this, &TfrmMain::Handbuch);
+        this, platform::reported(this, &TfrmMain::Handbuch));
     // The old help file cannot be shown here: its contents are in the manual.
     connect(addEntry(help, QStringLiteral("Inhalt"), QStringLiteral("&Inhalt"), QStringLiteral("Ruft die Hilfe auf")),
-        &QAction::triggered, this, &TfrmMain::Handbuch);
+        &QAction::triggered, this, platform::reported(this, &TfrmMain::Handbuch));
     help->addSeparator();
     connect(addEntry(help, QStringLiteral("Info"), QStringLiteral("I&nfo"),
                 QStringLiteral("Info von Tarvelo Export / Versand")),
-        &QAction::triggered, this, &TfrmMain::Info);
+        &QAction::triggered, this, platform::reported(this, &TfrmMain::Info));
 
     // Right-click menu
     m_popup = new QMenu(this);
@@ -305,12 +306,12 @@ void TfrmMain::buildMenus()
         &QAction::triggered, this, &QWidget::close);
     m_popup->addSeparator();
     addEntry(m_popup, QStringLiteral("Abbrechen"), QStringLiteral("Abbrechen"), QStringLiteral("Schließt dieses Menü"));
-    connect(m_popup, &QMenu::aboutToShow, this, &TfrmMain::updateEnabledStates);
+    connect(m_popup, &QMenu::aboutToShow, this, platform::reported(this, &TfrmMain::updateEnabledStates));
 
     m_parcelServicesMenu = buildParcelMenu(MenuGroup::ParcelServices);
     m_parcelCardMenu = buildParcelMenu(MenuGroup::ParcelCard);
     for (QMenu *menu : bar->findChildren<QMenu *>())
-        connect(menu, &QMenu::aboutToShow, this, &TfrmMain::updateEnabledStates);
+        connect(menu, &QMenu::aboutToShow, this, platform::reported(this, &TfrmMain::updateEnabledStates));
 }
 
 QMenu *TfrmMain::buildParcelMenu(MenuGroup group)
@@ -321,7 +322,7 @@ QMenu *TfrmMain::buildParcelMenu(MenuGroup group)
         a->setStatusTip(kind->parcelMenu.hint);
         a->setObjectName(QStringLiteral("parcel_") + kind->key);
         const QString key = kind->key;
-        connect(a, &QAction::triggered, this, [this, key] { openKind(key); });
+        connect(a, &QAction::triggered, this, platform::reported(this, [this, key] { openKind(key); }));
         m_parcelActions.insert(key, a);
     }
     return menu;
@@ -372,7 +373,7 @@ void TfrmMain::buildCentralWidget()
             button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
             button->installEventFilter(this);
             const QString key = kind->key;
-            connect(button, &QToolButton::clicked, this, [this, key] { openKind(key); });
+            connect(button, &QToolButton::clicked, this, platform::reported(this, [this, key] { openKind(key); }));
             m_buttons.insert(key, button);
             m_buttonStatus.insert(button, kind->button.status);
             if (kind->button.visible)
@@ -452,32 +453,34 @@ void TfrmMain::resetHover()
 
 bool TfrmMain::eventFilter(QObject *watched, QEvent *event)
 {
-    if (auto *button = qobject_cast<QToolButton *>(watched); button && m_buttonStatus.contains(button)) {
-        if (event->type() == QEvent::Enter && button->isEnabled()) {
-            resetHover();
-            QFont f = button->font();
-            f.setUnderline(true);
-            button->setFont(f);
-            button->setStyleSheet(QStringLiteral("color: blue"));
-            statusBar()->showMessage(m_buttonStatus.value(button));
-        } else if (event->type() == QEvent::Leave) {
-            resetHover();
+    return platform::filterReported(this, [&]() -> bool {
+        if (auto *button = qobject_cast<QToolButton *>(watched); button && m_buttonStatus.contains(button)) {
+            if (event->type() == QEvent::Enter && button->isEnabled()) {
+                resetHover();
+                QFont f = button->font();
+                f.setUnderline(true);
+                button->setFont(f);
+                button->setStyleSheet(QStringLiteral("color: blue"));
+                statusBar()->showMessage(m_buttonStatus.value(button));
+            } else if (event->type() == QEvent::Leave) {
+                resetHover();
+            }
+        } else if (auto *label = qobject_cast<QLabel *>(watched); label && m_links.contains(label)) {
+            if (event->type() == QEvent::Enter) {
+                resetHover();
+                QFont f = label->font();
+                f.setUnderline(true);
+                label->setFont(f);
+                statusBar()->showMessage(label->property("statusText").toString());
+            } else if (event->type() == QEvent::Leave) {
+                resetHover();
+            } else if (event->type() == QEvent::MouseButtonRelease) {
+                shellOpen(label->property("linkTarget").toString());
+                return true;
+            }
         }
-    } else if (auto *label = qobject_cast<QLabel *>(watched); label && m_links.contains(label)) {
-        if (event->type() == QEvent::Enter) {
-            resetHover();
-            QFont f = label->font();
-            f.setUnderline(true);
-            label->setFont(f);
-            statusBar()->showMessage(label->property("statusText").toString());
-        } else if (event->type() == QEvent::Leave) {
-            resetHover();
-        } else if (event->type() == QEvent::MouseButtonRelease) {
-            shellOpen(label->property("linkTarget").toString());
-            return true;
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
+        return QMainWindow::eventFilter(watched, event);
+    });
 }
 
 bool TfrmMain::event(QEvent *event)
@@ -500,17 +503,21 @@ void TfrmMain::paintEvent(QPaintEvent *event)
 
 void TfrmMain::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        focusNextChild();
-        return;
-    }
-    QMainWindow::keyPressEvent(event);
+    platform::runReported(this, [&] {
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+            focusNextChild();
+            return;
+        }
+        QMainWindow::keyPressEvent(event);
+    });
 }
 
 void TfrmMain::contextMenuEvent(QContextMenuEvent *event)
 {
-    updateEnabledStates();
-    m_popup->popup(event->globalPos());
+    platform::runReported(this, [&] {
+        updateEnabledStates();
+        m_popup->popup(event->globalPos());
+    });
 }
 
 void TfrmMain::updateEnabledStates()
@@ -699,9 +706,11 @@ void TfrmMain::createDataModule()
 
 void TfrmMain::showEvent(QShowEvent *event)
 {
-    QMainWindow::showEvent(event);
-    if (!event->spontaneous())
-        FormShow();
+    platform::runReported(this, [&] {
+        QMainWindow::showEvent(event);
+        if (!event->spontaneous())
+            FormShow();
+    });
 }
 
 void TfrmMain::FormShow()
@@ -790,13 +799,17 @@ void TfrmMain::closeEvent(QCloseEvent *event)
         event->accept();
         return;
     }
-    if (!FormCloseQuery()) {
+    // A failure on the way is reported and keeps the program open.
+    const bool closing = platform::runReported(this, [this] {
+        if (!FormCloseQuery())
+            return;
+        m_closing = true;
+        FormClose();
+    });
+    if (closing && m_closing)
+        event->accept();
+    else
         event->ignore();
-        return;
-    }
-    m_closing = true;
-    FormClose();
-    event->accept();
 }
 
 // External programs and services

@@ -2,6 +2,7 @@
 
 #include "platform/database.h"
 #include "platform/inifile.h"
+#include "platform/reportedcall.h"
 #include "platform/session.h"
 #include "platform/table.h"
 #include "platform/tableschema.h"
@@ -52,22 +53,22 @@ void setTextColour(QWidget *widget, const QColor &colour)
 // Ticking one of two boxes that exclude each other unticks and disables the other.
 void excludeEachOther(QCheckBox *a, QCheckBox *b)
 {
-    QObject::connect(a, &QCheckBox::toggled, b, [b](bool on) {
+    QObject::connect(a, &QCheckBox::toggled, b, platform::reported(b, [b](bool on) {
         if (on) {
             b->setChecked(false);
             b->setEnabled(false);
         } else {
             b->setEnabled(true);
         }
-    });
-    QObject::connect(b, &QCheckBox::toggled, a, [a](bool on) {
+    }));
+    QObject::connect(b, &QCheckBox::toggled, a, platform::reported(a, [a](bool on) {
         if (on) {
             a->setChecked(false);
             a->setEnabled(false);
         } else {
             a->setEnabled(true);
         }
-    });
+    }));
 }
 
 } // namespace
@@ -198,15 +199,17 @@ TfrmOptionen::TfrmOptionen(QWidget *parent)
     connect(cbIntraUebernahme, &QCheckBox::toggled, btnIntraVerfahren, &QWidget::setVisible);
     connect(cbIntraArtUebernahme, &QCheckBox::toggled, edIntraArt, &QWidget::setVisible);
     connect(cbIntraArtUebernahme, &QCheckBox::toggled, btnIntraArt, &QWidget::setVisible);
-    connect(cbXPThemes, &QCheckBox::clicked, this, [](bool on) { switchManifest(on); });
+    connect(cbXPThemes, &QCheckBox::clicked, this, platform::reported(this, [](bool on) { switchManifest(on); }));
     excludeEachOther(cbStatistischerWert, cbRechnungsWert);
-    connect(lbFarben, &QListWidget::currentRowChanged, this, &TfrmOptionen::colourEntryChosen);
-    connect(btnSchriftart, &QPushButton::clicked, this, &TfrmOptionen::changeFont);
-    connect(btnFarbe, &QPushButton::clicked, this, &TfrmOptionen::changeColour);
+    connect(
+        lbFarben, &QListWidget::currentRowChanged, this, platform::reported(this, &TfrmOptionen::colourEntryChosen));
+    connect(btnSchriftart, &QPushButton::clicked, this, platform::reported(this, &TfrmOptionen::changeFont));
+    connect(btnFarbe, &QPushButton::clicked, this, platform::reported(this, &TfrmOptionen::changeColour));
     connect(btnIntraVerfahren, &QToolButton::clicked, this,
-        [this] { pick(QStringLiteral("TfrmVerf_e"), edIntraVerfahren); });
-    connect(btnIntraArt, &QToolButton::clicked, this, [this] { pick(QStringLiteral("TfrmGesch_e"), edIntraArt); });
-    connect(btnOK, &QPushButton::clicked, this, &TfrmOptionen::OKClick);
+        platform::reported(this, [this] { pick(QStringLiteral("TfrmVerf_e"), edIntraVerfahren); }));
+    connect(btnIntraArt, &QToolButton::clicked, this,
+        platform::reported(this, [this] { pick(QStringLiteral("TfrmGesch_e"), edIntraArt); }));
+    connect(btnOK, &QPushButton::clicked, this, platform::reported(this, &TfrmOptionen::OKClick));
     btnIntraVerfahren->setEnabled(bool(pickFunction(QStringLiteral("TfrmVerf_e"))));
     btnIntraArt->setEnabled(bool(pickFunction(QStringLiteral("TfrmGesch_e"))));
 
@@ -387,11 +390,13 @@ void TfrmOptionen::OKClick()
 
 void TfrmOptionen::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        OKClick();
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    platform::runReported(this, [&] {
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+            OKClick();
+            return;
+        }
+        QDialog::keyPressEvent(event);
+    });
 }
 
 } // namespace shell

@@ -62,10 +62,10 @@ TfrmSuche::TfrmSuche(QWidget *parent)
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
     layout->addWidget(DBGrid1, 1);
 
-    connect(SpeedButton3, &QToolButton::clicked, this, &TfrmSuche::search);
+    connect(SpeedButton3, &QToolButton::clicked, this, reported(this, &TfrmSuche::search));
     connect(BtnUebernehmen, &QPushButton::clicked, this, &QDialog::accept);
     connect(BtnAbbruch, &QPushButton::clicked, this, &QDialog::reject);
-    connect(Edit1, &QLineEdit::textChanged, this, &TfrmSuche::edit1Changed);
+    connect(Edit1, &QLineEdit::textChanged, this, reported(this, &TfrmSuche::edit1Changed));
     connect(RadioGroup1, &RadioGroup::itemClicked, this, [this] { Edit1->setFocus(); });
     connect(DBGrid1, &QAbstractItemView::doubleClicked, this, &QDialog::accept);
     Edit1->installEventFilter(this);
@@ -114,37 +114,43 @@ void TfrmSuche::edit1Changed(const QString &text)
 
 bool TfrmSuche::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress) {
-        auto *key = static_cast<QKeyEvent *>(event);
-        if (watched == Edit1 && isEnter(key)) {
-            SpeedButton3->click();
-            return true;
+    return platform::filterReported(this, [&]() -> bool {
+        if (event->type() == QEvent::KeyPress) {
+            auto *key = static_cast<QKeyEvent *>(event);
+            if (watched == Edit1 && isEnter(key)) {
+                SpeedButton3->click();
+                return true;
+            }
+            if (watched == DBGrid1 && isEnter(key)) {
+                accept();
+                return true;
+            }
+            if (watched == DBGrid1 && key->key() == Qt::Key_Escape) {
+                reject();
+                return true;
+            }
         }
-        if (watched == DBGrid1 && isEnter(key)) {
-            accept();
-            return true;
-        }
-        if (watched == DBGrid1 && key->key() == Qt::Key_Escape) {
-            reject();
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
+        return QDialog::eventFilter(watched, event);
+    });
 }
 
 void TfrmSuche::keyPressEvent(QKeyEvent *event)
 {
-    if (isEnter(event)) {
-        accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    platform::runReported(this, [&] {
+        if (isEnter(event)) {
+            accept();
+            return;
+        }
+        QDialog::keyPressEvent(event);
+    });
 }
 
 void TfrmSuche::showEvent(QShowEvent *event)
 {
-    QDialog::showEvent(event);
-    RadioGroup1->setFocus();
+    platform::runReported(this, [&] {
+        QDialog::showEvent(event);
+        RadioGroup1->setFocus();
+    });
 }
 
 platform::FilterCondition numberSearchCondition(const QString &field, const QString &text)

@@ -4,6 +4,7 @@
 #include "platform/databaseerror.h"
 #include "platform/dialogservice.h"
 #include "platform/localformat.h"
+#include "platform/reportedcall.h"
 #include "platform/restructure.h"
 #include "platform/session.h"
 #include "platform/tableschema.h"
@@ -220,7 +221,7 @@ TfrmUpdateDataBases::TfrmUpdateDataBases(const QString &dataDirectory, QWidget *
     MMTimer1->setEnabled(false);
     MMTimer1->setInterval(1000);
     MMTimer1->OnTimer = [this](QObject *, uint) { timerTick(); };
-    connect(btnStart, &QPushButton::clicked, this, &TfrmUpdateDataBases::StarteUpdate);
+    connect(btnStart, &QPushButton::clicked, this, platform::reported(this, &TfrmUpdateDataBases::StarteUpdate));
     readUpdateList(ProgramDirectory() + UpdateListFileName, &m_lines, &m_listError);
 }
 
@@ -462,15 +463,17 @@ void TfrmUpdateDataBases::closeEvent(QCloseEvent *event)
 
 void TfrmUpdateDataBases::keyPressEvent(QKeyEvent *event)
 {
-    // Reserved for support: ends the window at any time.
-    const auto all = Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier;
-    if (event->key() == Qt::Key_F12 && (event->modifiers() & all) == all) {
-        m_finished = true;
-        MMTimer1->setEnabled(false);
-        done(QDialog::Rejected);
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    platform::runReported(this, [&] {
+        // Reserved for support: ends the window at any time.
+        const auto all = Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier;
+        if (event->key() == Qt::Key_F12 && (event->modifiers() & all) == all) {
+            m_finished = true;
+            MMTimer1->setEnabled(false);
+            done(QDialog::Rejected);
+            return;
+        }
+        QDialog::keyPressEvent(event);
+    });
 }
 
 } // namespace shell

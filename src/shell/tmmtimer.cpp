@@ -1,4 +1,5 @@
 #include "shell/tmmtimer.h"
+#include "platform/reportedcall.h"
 
 #include <QDeadlineTimer>
 
@@ -12,7 +13,7 @@ constexpr uint PreciseResolutionLimit = 20;
 TMMTimer::TMMTimer(QObject *parent)
     : QObject(parent)
 {
-    connect(&m_timer, &QTimer::timeout, this, &TMMTimer::fired);
+    connect(&m_timer, &QTimer::timeout, this, platform::reported(this, &TMMTimer::fired));
 }
 
 void TMMTimer::setInterval(uint value)

@@ -2,6 +2,7 @@
 
 #include "platform/dataset.h"
 #include "platform/dialogservice.h"
+#include "platform/reportedcall.h"
 
 #include <QHBoxLayout>
 #include <QToolButton>
@@ -40,7 +41,7 @@ TMyNav::TMyNav(QWidget *parent)
         button->setToolTip(QString::fromUtf8(Looks[i].hint));
         button->setFocusPolicy(Qt::NoFocus);
         button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-        connect(button, &QToolButton::clicked, this, [this, i] { btnClick(Button(i)); });
+        connect(button, &QToolButton::clicked, this, platform::reported(this, [this, i] { btnClick(Button(i)); }));
         layout->addWidget(button);
         m_buttons.append(button);
     }

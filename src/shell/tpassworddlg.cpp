@@ -3,6 +3,7 @@
 #include "platform/dialogservice.h"
 #include "platform/field.h"
 #include "platform/germantext.h"
+#include "platform/reportedcall.h"
 #include "platform/table.h"
 #include "platform/tableschema.h"
 #include "shell/mainstate.h"
@@ -45,8 +46,8 @@ TPasswordDlg::TPasswordDlg(QWidget *parent)
     OKBtn->setAutoDefault(false);
     OKBtn->setFlat(!(Windows2000OrLater && mainState().XP_Themes));
     layout->addWidget(OKBtn, 2, 0, 1, 2, Qt::AlignCenter);
-    connect(OKBtn, &QPushButton::clicked, this, &TPasswordDlg::OKBtnClick);
-    connect(Password, &QLineEdit::returnPressed, this, &TPasswordDlg::OKBtnClick);
+    connect(OKBtn, &QPushButton::clicked, this, platform::reported(this, &TPasswordDlg::OKBtnClick));
+    connect(Password, &QLineEdit::returnPressed, this, platform::reported(this, &TPasswordDlg::OKBtnClick));
     m_users->open();
 }
 
@@ -64,30 +65,34 @@ int TPasswordDlg::currentUserNr() const
 
 void TPasswordDlg::showEvent(QShowEvent *event)
 {
-    QDialog::showEvent(event);
-    if (event->spontaneous())
-        return;
-    cbbxBenutzer->clear();
-    for (m_users->first(); !m_users->eof(); m_users->next())
-        cbbxBenutzer->addItem(m_users->value(QStringLiteral("Kurzname")).toString());
-    m_users->first();
-    cbbxBenutzer->setCurrentIndex(cbbxBenutzer->count() > 0 ? 0 : -1);
-    m_tries = 1;
-    Password->setFocus();
-    // Centred on the screen: the main window is not shown yet.
-    adjustSize();
-    if (const QScreen *screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+    platform::runReported(this, [&] {
+        QDialog::showEvent(event);
+        if (event->spontaneous())
+            return;
+        cbbxBenutzer->clear();
+        for (m_users->first(); !m_users->eof(); m_users->next())
+            cbbxBenutzer->addItem(m_users->value(QStringLiteral("Kurzname")).toString());
+        m_users->first();
+        cbbxBenutzer->setCurrentIndex(cbbxBenutzer->count() > 0 ? 0 : -1);
+        m_tries = 1;
+        Password->setFocus();
+        // Centred on the screen: the main window is not shown yet.
+        adjustSize();
+        if (const QScreen *screen = this->screen())
+            move(screen->availableGeometry().center() - rect().center());
+    });
 }
 
 void TPasswordDlg::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        // Enter outside the password edit does not close the dialog.
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    platform::runReported(this, [&] {
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+            // Enter outside the password edit does not close the dialog.
+            event->accept();
+            return;
+        }
+        QDialog::keyPressEvent(event);
+    });
 }
 
 void TPasswordDlg::OKBtnClick()

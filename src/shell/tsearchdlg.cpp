@@ -72,7 +72,7 @@ TSearchDlg::TSearchDlg(QWidget *parent)
     // Choosing the kind of search does not search again; the focus goes back to the text.
     connect(RadioButton1, &QRadioButton::clicked, this, [this] { Edit1->setFocus(); });
     connect(RadioButton2, &QRadioButton::clicked, this, [this] { Edit1->setFocus(); });
-    connect(Edit1, &QLineEdit::textChanged, this, &TSearchDlg::edit1Changed);
+    connect(Edit1, &QLineEdit::textChanged, this, reported(this, &TSearchDlg::edit1Changed));
     connect(DBGrid1, &QAbstractItemView::doubleClicked, this, &QDialog::accept);
     Edit1->installEventFilter(this);
     DBGrid1->installEventFilter(this);
@@ -111,30 +111,34 @@ void TSearchDlg::edit1Changed()
 
 bool TSearchDlg::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == Edit1 && event->type() == QEvent::KeyPress) {
-        auto *key = static_cast<QKeyEvent *>(event);
-        if (isEnter(key)) {
-            accept();
-            return true;
-        }
-    }
-    if (watched == DBGrid1 && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
-        auto *key = static_cast<QKeyEvent *>(event);
-        // The grid answers Enter when the key comes up, so that the key that
-        // opened the dialog elsewhere is not taken for a choice.
-        if (isEnter(key)) {
-            if (event->type() == QEvent::KeyRelease && !key->isAutoRepeat())
+    return platform::filterReported(this, [&]() -> bool {
+        if (watched == Edit1 && event->type() == QEvent::KeyPress) {
+            auto *key = static_cast<QKeyEvent *>(event);
+            if (isEnter(key)) {
                 accept();
-            return true;
+                return true;
+            }
         }
-    }
-    return QDialog::eventFilter(watched, event);
+        if (watched == DBGrid1 && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
+            auto *key = static_cast<QKeyEvent *>(event);
+            // The grid answers Enter when the key comes up, so that the key that
+            // opened the dialog elsewhere is not taken for a choice.
+            if (isEnter(key)) {
+                if (event->type() == QEvent::KeyRelease && !key->isAutoRepeat())
+                    accept();
+                return true;
+            }
+        }
+        return QDialog::eventFilter(watched, event);
+    });
 }
 
 void TSearchDlg::showEvent(QShowEvent *event)
 {
-    QDialog::showEvent(event);
-    Edit1->setFocus();
+    platform::runReported(this, [&] {
+        QDialog::showEvent(event);
+        Edit1->setFocus();
+    });
 }
 
 } // namespace shell

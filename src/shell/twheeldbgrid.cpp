@@ -2,6 +2,7 @@
 
 #include "platform/dataset.h"
 #include "platform/datasetmodel.h"
+#include "platform/reportedcall.h"
 
 #include <QHeaderView>
 #include <QScopedValueRollback>
@@ -37,7 +38,8 @@ void TWheelDBGrid::setModel(QAbstractItemModel *model)
     if (m_model) {
         m_connections = {
             connect(m_model, &platform::DataSetModel::currentRowChanged, this, &TWheelDBGrid::showCurrentRow),
-            connect(m_model, &QAbstractItemModel::modelReset, this, &TWheelDBGrid::applyColumnWidths),
+            connect(m_model, &QAbstractItemModel::modelReset, this,
+                platform::reported(this, &TWheelDBGrid::applyColumnWidths)),
         };
         applyColumnWidths();
         showCurrentRow(m_model->currentRow());
@@ -97,21 +99,23 @@ void TWheelDBGrid::currentChanged(const QModelIndex &current, const QModelIndex 
 
 void TWheelDBGrid::wheelEvent(QWheelEvent *event)
 {
-    platform::DataSet *dataSet = m_model ? m_model->dataSet() : nullptr;
-    const QPoint delta = event->angleDelta();
-    // A sideways wheel is not a record step.
-    if (!dataSet || (delta.y() == 0 && delta.x() != 0)) {
-        QTableView::wheelEvent(event);
-        return;
-    }
-    event->accept();
-    // Touchpads open and close a scroll with events that carry no step.
-    if (!dataSet->isActive() || delta.isNull())
-        return;
-    if (delta.y() <= 0)
-        dataSet->next();
-    else
-        dataSet->prior();
+    platform::runReported(this, [&] {
+        platform::DataSet *dataSet = m_model ? m_model->dataSet() : nullptr;
+        const QPoint delta = event->angleDelta();
+        // A sideways wheel is not a record step.
+        if (!dataSet || (delta.y() == 0 && delta.x() != 0)) {
+            QTableView::wheelEvent(event);
+            return;
+        }
+        event->accept();
+        // Touchpads open and close a scroll with events that carry no step.
+        if (!dataSet->isActive() || delta.isNull())
+            return;
+        if (delta.y() <= 0)
+            dataSet->next();
+        else
+            dataSet->prior();
+    });
 }
 
 } // namespace shell

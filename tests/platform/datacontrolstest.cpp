@@ -8,11 +8,13 @@
 #include "platform/field.h"
 #include "platform/fielddatalink.h"
 #include "platform/query.h"
+#include "platform/reportedcall.h"
 #include "platform/schemaregistry.h"
 #include "platform/table.h"
 #include "support/testprogramdirectory.h"
 
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -238,6 +240,73 @@ TEST_F(DataControlsTest, ComboRadioLookupAndMemoWriteTheirValues)
     table->setValue("Flag", QStringLiteral("x"));
     EXPECT_EQ(radio.itemIndex(), -1) << "a value of no item checks no button";
     table->cancel();
+}
+
+// What a control's own handler refuses is reported by the control itself,
+// once, and never travels up through Qt's frames to the event loop (where
+// the test programs would fail the test).
+TEST_F(DataControlsTest, ARefusedEntryIsReportedByTheControlAndGoesNoFurther)
+{
+    struct Report {
+        QString message;
+        const QObject *origin;
+    };
+    QVector<Report> reports;
+    const ExceptionReporter previous = setExceptionReporter([&](std::exception_ptr exception, const QObject *origin) {
+        try {
+            std::rethrow_exception(exception);
+        } catch (const DatabaseError &error) {
+            reports.append({ error.message(), origin });
+        } catch (const std::exception &error) {
+            reports.append({ QString::fromUtf8(error.what()), origin });
+        }
+    });
+    auto restore = qScopeGuard([&] { setExceptionReporter(previous); });
+    auto deleteByAnotherUser = [](int nr) {
+        Table other(Alias::Data, QStringLiteral("TESTCTRL.DB"));
+        other.open();
+        ASSERT_TRUE(other.findKey({ nr }));
+        other.deleteRecord();
+    };
+
+    {
+        SCOPED_TRACE("a number edit left with a text that is no number");
+        DataEdit edit;
+        edit.bind(table.get(), QStringLiteral("Betrag"));
+        edit.selectAll();
+        QTest::keyClicks(&edit, QStringLiteral("12a"));
+        QTest::keyClick(&edit, Qt::Key_Return);
+        ASSERT_EQ(reports.size(), 1);
+        EXPECT_EQ(reports.at(0).origin, &edit);
+        EXPECT_EQ(edit.text(), "12a") << "the text stays for the user to correct";
+        table->cancel();
+    }
+    {
+        SCOPED_TRACE("a check box clicked on a record another user has deleted");
+        reports.clear();
+        table->first();
+        DataCheckBox box;
+        box.bind(table.get(), QStringLiteral("Erledigt"));
+        deleteByAnotherUser(1);
+        QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(8, box.height() / 2));
+        ASSERT_EQ(reports.size(), 1);
+        EXPECT_EQ(reports.at(0).origin, &box);
+        EXPECT_TRUE(reports.at(0).message.contains(QStringLiteral("gelöscht"))) << reports.at(0).message.toStdString();
+        EXPECT_TRUE(box.isChecked()) << "the box shows the record as it was read";
+    }
+    {
+        SCOPED_TRACE("a combo chosen on a record another user has deleted");
+        reports.clear();
+        table->refresh();
+        table->first();
+        DataComboBox combo;
+        combo.addItems({ "Erster", "Zweiter" });
+        combo.bind(table.get(), QStringLiteral("Name"));
+        deleteByAnotherUser(2);
+        emit combo.activated(0);
+        ASSERT_EQ(reports.size(), 1);
+        EXPECT_EQ(reports.at(0).origin, &combo);
+    }
 }
 
 TEST_F(DataControlsTest, ControlsAreReachedByName)
