@@ -33,7 +33,8 @@ QVector<EntryControl> box7()
     return {
         EntryControl::checkBox(CumulationApplied, QStringLiteral("we7_1"), QStringLiteral("Cumulation applied with"))
             .at(Front, 390, 390, 300, EditHeight)
-            .opposing(NoCumulation),
+            .opposing(NoCumulation)
+            .inInputFont(),
         EntryControl::edit(dbEdit(20), QStringLiteral("we7_2"))
             .at(Front, 410, 390 + Row, 150, EditHeight)
             .hint(QStringLiteral("7 Bemerkungen"))
@@ -42,7 +43,8 @@ QVector<EntryControl> box7()
             .scrollOnExit(),
         EntryControl::checkBox(NoCumulation, QStringLiteral("we7_3"), QStringLiteral("No cumulation applied"))
             .at(Front, 390, 390 + 2 * Row + 6, 300, EditHeight)
-            .opposing(CumulationApplied),
+            .opposing(CumulationApplied)
+            .inInputFont(),
     };
 }
 
@@ -150,9 +152,9 @@ shell::EntryWindowDefinition eurMedEntryDefinition()
         EntryLabel::at(QStringLiteral("ERKLÄRT, dass diese Waren die Voraussetzungen erfüllen, um die beigefügte "
                                       "Bescheinigung zu erlangen."),
             Back, 10, 130),
-        EntryLabel::at(QStringLiteral("BESCHREIBT den Sachverhalt, aufgrund dessen diese Waren die vorgenannten "
+        EntryLabel::at(QStringLiteral("BESCHREIBT den Sachverhalt, aufgrund dessen diese Waren die vorgenannten\n"
                                       "Voraussetzungen erfüllen, wie folgt:"),
-            Back, 10, 250),
+            Back, 10, 236),
         EntryLabel::at(QStringLiteral("LEGT folgende Nachweise VOR:"), Back, 10, 380),
         EntryLabel::at(QStringLiteral("(Ort, Datum)"), Back, 10, 555),
         EntryLabel::at(QStringLiteral("(Unterschrift)"), Back, 330, 555),

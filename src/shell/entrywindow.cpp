@@ -217,6 +217,11 @@ void EntryWindow::build()
         }
         label->setProperty("toggles", definition.toggles);
         label->setWordWrap(definition.wraps);
+        // A caption below the last control (the one under a signature) stays
+        // on the scrolling surface.
+        const int bottom = label->geometry().bottom() + 10;
+        if (bottom > surface->height())
+            surface->resize(surface->width(), bottom);
     }
 
     Table *head = m_head;
@@ -247,7 +252,7 @@ void EntryWindow::build()
             auto *box = new platform::DataCheckBox(definition.caption, surface);
             box->setValues(definition.checkedValue, definition.uncheckedValue);
             box->bind(head, definition.field);
-            box->setFont(state.FormularAnzeigeFont);
+            box->setFont(definition.inputFont ? state.EingabeFelderFont : state.FormularAnzeigeFont);
             widget = box;
             break;
         }

@@ -85,6 +85,9 @@ struct EntryControl {
     // check box to the opposite of this one's new state, without that box's
     // own click handling.
     QString opposite;
+    // A check box in the font of the input fields
+    // (EingabeFelderFont), not in that of the form's captions.
+    bool inputFont = false;
 
     static EntryControl edit(const QString &name, const QString &field);
     static EntryControl memo(const QString &name, const QString &field);
@@ -180,6 +183,11 @@ struct EntryControl {
     EntryControl &opposing(const QString &checkBox)
     {
         opposite = checkBox;
+        return *this;
+    }
+    EntryControl &inInputFont()
+    {
+        inputFont = true;
         return *this;
     }
 };

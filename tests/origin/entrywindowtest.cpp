@@ -210,6 +210,14 @@ TEST_F(EntryWindowTest, EveryFieldHasItsNamedControl)
         EXPECT_EQ(fields, expected) << c.name;
         EXPECT_EQ(names.size(), fields.size()) << c.name << ": names are unique";
         EXPECT_EQ(back, c.page1Controls) << c.name << ": controls on the back page";
+        // Every caption lies on its page, also one below the last control.
+        for (const QLabel *label : window->findChildren<QLabel *>()) {
+            const QWidget *surface = label->parentWidget();
+            if (surface->objectName().startsWith("Surface")) {
+                EXPECT_LE(label->geometry().bottom(), surface->height())
+                    << c.name << ": " << label->text().toStdString();
+            }
+        }
         window->close();
     }
 }
@@ -755,9 +763,10 @@ TEST_F(EntryWindowTest, Eur1WindowStaysReadableAndKeepsItsSize)
         ASSERT_NE(label, nullptr) << caption;
         const QRect area(label->pos(), label->sizeHint());
         for (QLineEdit *edit : edits) {
-            if (edit->parentWidget() == label->parentWidget())
+            if (edit->parentWidget() == label->parentWidget()) {
                 EXPECT_FALSE(area.intersects(edit->geometry()))
                     << caption << " covered by " << edit->objectName().toStdString();
+            }
         }
     }
     EXPECT_TRUE(static_cast<QLineEdit *>(window->control("DBEdit45"))->alignment() & Qt::AlignRight)
@@ -808,6 +817,7 @@ TEST_F(EntryWindowTest, EurMedCumulationBoxesExcludeEachOther)
         ASSERT_NE(none, nullptr);
         EXPECT_EQ(applied->text(), "Cumulation applied with");
         EXPECT_EQ(none->text(), "No cumulation applied");
+        EXPECT_EQ(applied->font(), shell::mainState().EingabeFelderFont);
         QTest::mouseClick(window->control(c.clicked), Qt::LeftButton, {}, QPoint(5, 5));
         EXPECT_EQ(applied->isChecked(), c.appliedAfter) << c.name;
         EXPECT_EQ(none->isChecked(), !c.appliedAfter) << c.name;
