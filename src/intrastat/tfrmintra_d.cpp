@@ -88,7 +88,7 @@ shell::PrintWindowDefinition intrastatPrintDefinition(const Direction &direction
     d.administrationPattern = direction.printRow() + QLatin1Char('*');
     d.question = shell::FormQuestion::Stop;
     d.fontHeight = -40;
-    d.pageChoice = shell::PageChoice { PositionsPerSheet };
+    d.pageChoice = shell::PageChoice { PositionsPerSheet, std::nullopt };
     d.okCaption = QStringLiteral("Drucken");
     d.cancelCaption = QStringLiteral("Abbruch");
     d.size = QSize(400, 260);

@@ -3,7 +3,9 @@
 #include "platform/canvasfont.h"
 
 #include <QImage>
+#include <QPoint>
 #include <QString>
+#include <QVector>
 
 namespace platform {
 
@@ -27,6 +29,7 @@ struct CanvasCall {
         Ellipse, // bounding corners (x, y) and (x2, y2)
         FillRect, // corners (x, y) and (x2, y2), brush only
         Picture, // image stretched into corners (x, y) and (x2, y2)
+        Polygon, // points, pen outline, brush inside
     };
 
     Kind kind = Kind::Text;
@@ -39,6 +42,8 @@ struct CanvasCall {
     CanvasPen pen;
     CanvasBrush brush;
     QImage image;
+    QVector<QPoint> points; // Polygon
+    int copies = 1; // copies the printer makes of the job
     int job = 0; // 1 for the first job begun on the canvas
     int page = 0; // 1 for the first page of the job
     PageOrientation orientation = PageOrientation::Portrait;

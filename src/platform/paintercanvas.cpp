@@ -108,6 +108,7 @@ void PainterCanvas::render()
 {
     const QString title = m_job.isEmpty() ? QString() : m_job.first().text;
     m_printer->setDocName(title);
+    m_printer->setCopyCount(m_job.isEmpty() ? 1 : m_job.first().copies);
     // The page layout of the job is the orientation it began in.
     if (!m_job.isEmpty())
         m_printer->setPageOrientation(
@@ -188,6 +189,15 @@ void PainterCanvas::paint(QPainter &painter, const CanvasCall &call) const
         if (!call.brush.none)
             painter.fillRect(deviceRect(call), call.brush.color);
         break;
+    case CanvasCall::Kind::Polygon: {
+        QPolygonF polygon;
+        for (const QPoint &point : call.points)
+            polygon << QPointF(point.x(), -point.y());
+        painter.setPen(penOf(call.pen));
+        painter.setBrush(brushOf(call.brush));
+        painter.drawPolygon(polygon);
+        break;
+    }
     case CanvasCall::Kind::Picture:
         if (!call.image.isNull())
             painter.drawImage(deviceRect(call), call.image);

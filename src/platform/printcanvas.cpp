@@ -1,5 +1,6 @@
 #include "platform/printcanvas.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace platform {
@@ -128,6 +129,26 @@ void PrintCanvas::draw(CanvasCall::Kind kind, int x, int y, int x2, int y2, cons
     record(c);
 }
 
+void PrintCanvas::polygon(const QVector<QPoint> &points)
+{
+    requireJob();
+    CanvasCall c = call(CanvasCall::Kind::Polygon);
+    c.points = points;
+    if (!points.isEmpty()) {
+        c.x = points.first().x();
+        c.y = points.first().y();
+    }
+    record(c);
+}
+
+void PrintCanvas::setCopies(int copies)
+{
+    if (m_printing && copies != m_copies)
+        throw PrintError(
+            QStringLiteral("Die Anzahl der Kopien kann während eines Druckauftrags nicht geändert werden."));
+    m_copies = std::max(1, copies);
+}
+
 CanvasCall PrintCanvas::call(CanvasCall::Kind kind) const
 {
     CanvasCall c;
@@ -138,6 +159,7 @@ CanvasCall PrintCanvas::call(CanvasCall::Kind kind) const
     c.job = m_job;
     c.page = m_page;
     c.orientation = m_orientation;
+    c.copies = m_copies;
     return c;
 }
 

@@ -74,6 +74,13 @@ public:
     void ellipse(int x1, int y1, int x2, int y2);
     void fillRect(int x1, int y1, int x2, int y2); // brush only
     void drawPicture(int x1, int y1, int x2, int y2, const QImage &image);
+    void polygon(const QVector<QPoint> &points); // pen outline, brush inside
+
+    // The copies the printer makes of each job (1 by default); it stays
+    // from one job to the next, as the printer's copy count does. Changing
+    // it while a job runs is a PrintError.
+    int copies() const { return m_copies; }
+    void setCopies(int copies);
 
     // Jobs and pages
     void beginDoc(const QString &title); // PrintError while a job runs
@@ -118,6 +125,7 @@ private:
     QString m_title;
     int m_job = 0;
     int m_page = 0;
+    int m_copies = 1;
 };
 
 } // namespace platform

@@ -144,6 +144,11 @@ bool PrinterService::printing()
     return currentIndex() >= 0 && canvas().printing();
 }
 
+void PrinterService::setJobCopies(int copies)
+{
+    canvas().setCopies(copies);
+}
+
 void PrinterService::abortJob()
 {
     if (printing())

@@ -72,6 +72,9 @@ public:
     // ("Abbrechen" of the print windows); nothing when none runs.
     bool printing();
     void abortJob();
+    // The copies the current printer makes of each job that begins from now
+    // on (1 unless set); the caller sets it back after its job.
+    void setJobCopies(int copies);
 
     // The folder the PDF printer writes its files into: the program's folder
     // "Exportversand" in the user's documents folder (XDG), unless set.

@@ -232,6 +232,7 @@ shell::EntryWindowDefinition exportEntryDefinition()
     shell::EntryWindowDefinition d;
     d.objectName = QStringLiteral("frmEinheit");
     d.caption = QStringLiteral("Ausfuhranmeldung");
+    d.printCaptionPrefix = QStringLiteral("Druck Einheitspapier - Belegnummer: ");
     d.size = QSize(794, 574);
     d.pages = { shell::EntryPage { QString(), formY(1330) } };
     d.closePostsParameter = true;
@@ -435,14 +436,12 @@ TfrmEinheit::TfrmEinheit(shell::DocumentRegister &documentRegister, QWidget *par
     buildBox44();
     attachCountryLookup();
 
-    // "&Wechseln" stands before "&Drucken"; the print comes with the
-    // declaration print.
+    // "&Wechseln" stands before "&Drucken".
     auto *menuBar = qobject_cast<QMenuBar *>(layout()->menuBar());
     mnuWechseln = new QMenu(QStringLiteral("&Wechseln"), this);
     mnuWechseln->setObjectName(QStringLiteral("mnuWechseln"));
     menuBar->insertMenu(mnuDrucken, mnuWechseln);
     buildWechseln();
-    mnuDrucken->setEnabled(false);
 
     // After a customs office the focus goes to the items.
     connect(pickButton(CustomsBox29), &QAbstractButton::clicked, this, [this] { DBGrid1->setFocus(); });

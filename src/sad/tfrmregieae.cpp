@@ -2,6 +2,7 @@
 
 #include "sad/sadtables.h"
 #include "sad/tfrmeinheit.h"
+#include "sad/tfrmeinheit_d.h"
 #include "shell/parameterrecord.h"
 
 #include <QLayout>
@@ -54,6 +55,7 @@ const shell::DocumentKind &exportDeclarationKind()
         k.createEntryWindow = [](shell::DocumentRegister &documentRegister, QWidget *parent) {
             return new TfrmEinheit(documentRegister, parent);
         };
+        k.createPrintWindow = [](shell::DocumentRegister &, QWidget *parent) { return new TfrmEinheit_d(parent); };
         return k;
     }();
     return kind;
@@ -67,10 +69,8 @@ TfrmRegieAE::TfrmRegieAE(QWidget *parent)
     Liste1 = MainMenu1->addAction(QStringLiteral("Liste"));
     Liste1->setObjectName(QStringLiteral("Liste1"));
     layout()->setMenuBar(MainMenu1);
-    // The list by date range and the print come with the declaration print.
+    // The list by date range comes next.
     Liste1->setEnabled(false);
-    SpeedButton7->setEnabled(false);
-    Drucken1->setEnabled(false);
 }
 
 void TfrmRegieAE::OpenDocument(int number)

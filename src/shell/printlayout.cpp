@@ -122,6 +122,8 @@ void LayoutPainter::draw(const QVector<PrintItem> &items, const Values &values, 
                 font.style = *item.style;
             if (!item.fontName.isEmpty())
                 font.name = item.fontName;
+            if (item.color)
+                font.color = *item.color;
             m_canvas.setFont(font);
             const QPoint correction = m_corrections.of(item.correctionBox);
             const int x = item.x + correction.x();

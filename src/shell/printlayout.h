@@ -4,6 +4,7 @@
 #include "shell/fieldcorrections.h"
 #include "shell/printoffsets.h"
 
+#include <QColor>
 #include <QString>
 #include <QVector>
 
@@ -77,6 +78,7 @@ struct PrintItem {
     NumberFormat numberFormat = NumberFormat::Plain;
     QString datePattern; // QDate::toString pattern: "MM/dd/yy"
     PrintPlacement placement = PrintPlacement::Left;
+    std::optional<QColor> color; // else the layout's (black)
 
     PrintItem &cross(const QString &text = QStringLiteral("X"))
     {
@@ -125,6 +127,11 @@ struct PrintItem {
     PrintItem &font(const QString &name)
     {
         fontName = name;
+        return *this;
+    }
+    PrintItem &colored(const QColor &value)
+    {
+        color = value;
         return *this;
     }
     PrintItem &variant(int value)

@@ -97,6 +97,7 @@ void PrintWindow::buildWindow()
 {
     auto *layout = new QVBoxLayout(this);
     auto *menuBar = new QMenuBar(this);
+    m_menuBar = menuBar;
     QMenu *printerMenu = menuBar->addMenu(m_definition.printerMenu);
     acEinrichten = printerMenu->addAction(m_definition.setupCommand);
     acEinrichten->setObjectName(QStringLiteral("acEinrichten"));
@@ -386,6 +387,10 @@ QString PrintWindow::copiesText() const
 
 int PrintWindow::pageCount()
 {
+    if (m_definition.pageChoice && m_definition.pageChoice->sheets) {
+        const int items = m_positions && m_positions->isActive() ? m_positions->recordCount() : 0;
+        return m_definition.pageChoice->sheets->pageCount(items);
+    }
     const int perPage = m_definition.pageChoice ? std::max(1, m_definition.pageChoice->itemsPerPage) : 1;
     const int items = m_positions && m_positions->isActive() ? m_positions->recordCount() : 0;
     return (items + perPage - 1) / perPage;
@@ -417,20 +422,23 @@ QVector<int> PrintWindow::chosenPages()
     const int count = pageCount();
     const int perPage = std::max(1, m_definition.pageChoice->itemsPerPage);
     const int items = m_positions && m_positions->isActive() ? m_positions->recordCount() : 0;
+    const std::optional<SheetItems> &sheets = m_definition.pageChoice->sheets;
+    // Whether the page carries the last position (or lies beyond it).
+    const auto carriesLast = [&](int page) { return (sheets ? sheets->lastItem(page) : page * perPage) >= items; };
     switch (m_pages->itemIndex()) {
     case 1: {
         const int first = toWholeNumber(m_firstPage->text());
         const int last = toWholeNumber(m_lastPage->text());
         for (int page = first; page <= last; ++page) {
             pages.append(page);
-            if (page * perPage >= items)
+            if (carriesLast(page))
                 break;
         }
         break;
     }
     case 2: {
         const int page = toWholeNumber(m_singlePage->text());
-        if (items > 0)
+        if (items > 0 || sheets)
             pages.append(page);
         break;
     }
@@ -476,7 +484,14 @@ void PrintWindow::printDocument()
     PrinterService::takeWrittenPdfFiles();
     {
         auto clearLabel = qScopeGuard([] { PrinterService::setJobLabel(QString()); });
-        for (int sheet = 0; sheet < m_definition.sheets.size(); ++sheet) {
+        auto dropJob = qScopeGuard([] {
+            if (PrinterService::instance().printing())
+                PrinterService::instance().abortJob();
+        });
+        if (m_definition.printRun)
+            m_definition.printRun(*this);
+        dropJob.dismiss();
+        for (int sheet = 0; !m_definition.printRun && sheet < int(m_definition.sheets.size()); ++sheet) {
             // A form not inserted: nothing more is printed and the window stays.
             if (!printSheet(sheet, variant))
                 return;
@@ -625,6 +640,61 @@ void PrintWindow::printJob(int sheetIndex, int page, int copy, int variant, int 
         canvas.endDoc();
     if (m_definition.orientation && m_definition.orientation->portraitAfterJob)
         printers.setOrientation(platform::PageOrientation::Portrait);
+}
+
+bool PrintWindow::selectSheetRow(int sheet)
+{
+    return sheet >= 0 && sheet < m_definition.sheets.size()
+        && findPrintRow(*m_settings, m_definition.sheets.at(sheet).row);
+}
+
+PageOffsets PrintWindow::currentRowOffsets(int sheet)
+{
+    if (sheet < 0 || sheet >= m_definition.sheets.size())
+        return {};
+    auto &printers = PrinterService::instance();
+    const bool onRow = m_settings->isActive() && !m_settings->isEmpty();
+    const int spalte = onRow ? m_settings->fieldByName(QStringLiteral("spalte")).asInteger() : 0;
+    const int zeile = onRow ? m_settings->fieldByName(QStringLiteral("zeile")).asInteger() : 0;
+    PageOffsets offsets = PageOffsets::compute(
+        printers.horzSize(), printers.vertSize(), spalte, zeile, m_definition.sheets.at(sheet).verticalConstant);
+    offsets.xoff -= m_definition.xCorrection;
+    return offsets;
+}
+
+void PrintWindow::drawPage(int sheet, int page, int copy, const PageOffsets &offsets, const QString &title,
+    bool newPage, const std::function<void(SheetJob &)> &draw)
+{
+    auto &printers = PrinterService::instance();
+    const int sheetIndex = std::clamp(sheet, 0, std::max(0, int(m_definition.sheets.size()) - 1));
+    if (!newPage || !printers.printing()) {
+        if (printers.printing())
+            printers.canvas().endDoc();
+        printers.setOrientation(platform::PageOrientation::Portrait);
+    }
+    platform::PrintCanvas &canvas = printers.canvas();
+    LayoutPainter painter(canvas, offsets, printFont(mainState().AusdruckFont, m_definition.fontHeight));
+    painter.setProgressHandler([this](int value) { m_progress->setValue(value); });
+    SheetJob job { *this, painter, sheetIndex, page, copy, 0, blankPaper() };
+    if (newPage && canvas.printing()) {
+        canvas.newPage();
+        canvas.textOut(0, 0, QStringLiteral(" "));
+        canvas.setFont(painter.font());
+    } else {
+        PrinterService::setJobLabel(jobLabel(sheetIndex, page, copy));
+        platform::PrintCanvas &begun = printers.beginJob(title.isEmpty() ? m_definition.jobTitle : title);
+        begun.textOut(0, 0, QStringLiteral(" "));
+        begun.setFont(painter.font());
+    }
+    if (draw)
+        draw(job);
+}
+
+void PrintWindow::endJob()
+{
+    auto &printers = PrinterService::instance();
+    if (printers.printing())
+        printers.canvas().endDoc();
 }
 
 void PrintWindow::cancelPrint()

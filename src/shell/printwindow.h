@@ -19,6 +19,7 @@ class QAction;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
+class QMenuBar;
 class QProgressBar;
 class QPushButton;
 class QVBoxLayout;
@@ -131,8 +132,14 @@ enum class FormQuestion {
 //   stopping after the page that carries the last position;
 // - "Seite :": the page given, when the document has positions.
 // A page field that is no whole number stops the print with the error dialog.
+//
+// With sheets set, the items spread as on the single administrative document
+// (one on the main sheet, three on each continuation sheet): pages :=
+// sheets.pageCount(positions), at least one; "Seite :" prints the page given
+// even beyond the last position (the head of the sheet alone).
 struct PageChoice {
     int itemsPerPage = 4;
+    std::optional<SheetItems> sheets;
 };
 
 // Everything in which the print windows of the kinds differ, as data.
@@ -182,6 +189,11 @@ struct PrintWindowDefinition {
     // window stays open (a choice missing, a picture that cannot be read).
     std::function<bool(PrintWindow &)> beforePrint;
     std::optional<PageChoice> pageChoice;
+    // A kind whose sheets, copies and jobs follow rules of their own prints
+    // through this in place of the sheet loop; it draws its pages with
+    // PrintWindow::drawPage and ends its jobs with endJob. The window closes
+    // afterwards unless the run throws.
+    std::function<void(PrintWindow &)> printRun;
     // What "... parameter einstellen" adds to TfrmDrucker before it is shown
     // (a setting of the kind's own), and what it does with the result.
     std::function<void(TfrmDrucker &)> prepareAdministration;
@@ -251,6 +263,23 @@ public:
     // Abbrechen: drops a running job and closes the window.
     void cancelPrint();
 
+    // For a kind's own run (PrintWindowDefinition::printRun).
+    // Positions the settings table on the sheet's row; false when it is
+    // missing (the table stays where it was).
+    bool selectSheetRow(int sheet);
+    // The offsets of the settings row the table stands on (spalte, zeile) with
+    // the sheet's vertical constant; zero offsets for sheet -1.
+    PageOffsets currentRowOffsets(int sheet);
+    // Draws one page: begins a job titled title (the window's when empty) or,
+    // with newPage, adds a page to the running job; writes the blank at the
+    // origin, sets the print font and calls draw with a painter carrying the
+    // offsets. The job is left running.
+    void drawPage(int sheet, int page, int copy, const PageOffsets &offsets, const QString &title, bool newPage,
+        const std::function<void(SheetJob &)> &draw);
+    // Ends the running job, if any.
+    void endJob();
+    QMenuBar *menuBar() const { return m_menuBar; }
+
 protected:
     // Where a kind adds controls of its own (a publisher choice).
     QVBoxLayout *controlsLayout() const { return m_controls; }
@@ -291,6 +320,7 @@ private:
     QLineEdit *m_lastPage = nullptr;
     QLineEdit *m_singlePage = nullptr;
     QLabel *m_printing = nullptr;
+    QMenuBar *m_menuBar = nullptr;
     QVBoxLayout *m_controls = nullptr;
     QLabel *m_number = nullptr;
     QLabel *m_copies = nullptr;

@@ -54,8 +54,8 @@ TEST_F(SadTest, TheMainWindowOpensTheRegisterOnItsTablesWithTheTemplate)
     EXPECT_EQ(head(shell::TemplateNumber, "belegnr"), "2000000000");
     EXPECT_EQ(item(shell::TemplateNumber, 1, "pos"), "1");
     auto &ae = static_cast<TfrmRegieAE &>(*documentRegister);
-    EXPECT_FALSE(ae.Liste1->isEnabled()) << "the list comes with the print";
-    EXPECT_FALSE(ae.SpeedButton7->isEnabled());
+    EXPECT_FALSE(ae.Liste1->isEnabled()) << "the list by date range comes later";
+    EXPECT_TRUE(ae.SpeedButton7->isEnabled()) << "Drucken";
     documentRegister->reject();
     documentRegister.reset();
     EXPECT_EQ(frmRegieAE, nullptr);
