@@ -401,10 +401,13 @@ void write(const QString &path, const TableContent &content)
                     case platform::FieldType::Boolean:
                         written = DBFWriteLogicalAttribute(dbf.get(), record, i, value.toBool() ? 'T' : 'F');
                         break;
-                    case platform::FieldType::Date:
-                        written = DBFWriteStringAttribute(
-                            dbf.get(), record, i, value.toDate().toString(QStringLiteral("yyyyMMdd")).toLatin1());
+                    case platform::FieldType::Date: {
+                        // The library writes a string into a date field as if
+                        // it were a number; the eight digits go in as they are.
+                        QByteArray digits = value.toDate().toString(QStringLiteral("yyyyMMdd")).toLatin1();
+                        written = DBFWriteAttributeDirectly(dbf.get(), record, i, digits.data());
                         break;
+                    }
                     default:
                         written = DBFWriteStringAttribute(
                             dbf.get(), record, i, ExchangeEncoding::encode(value.toString(), encoding).constData());

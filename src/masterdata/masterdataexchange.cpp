@@ -1,6 +1,7 @@
 #include "masterdata/masterdataexchange.h"
 
 #include "masterdata/delimitedtext.h"
+#include "masterdata/exchangefiles.h"
 #include "masterdata/masterdatatables.h"
 #include "platform/database.h"
 #include "platform/dialogservice.h"
@@ -13,24 +14,6 @@ namespace masterdata {
 namespace {
 
 const QString NothingImported = QStringLiteral("Es wurden keine Daten übernommen.");
-
-// A value the field cannot take; the import stops at it.
-struct ConversionFailure {
-    QString message;
-};
-
-QVariant fieldValue(const platform::FieldDef &field, const QString &text)
-{
-    bool ok = false;
-    QString error;
-    const QVariant value = platform::textToValue(field, text, &ok, &error);
-    if (!ok)
-        throw ConversionFailure { error };
-    // Cut as the table cuts it, so that the key looked for is the key stored.
-    if (field.type == platform::FieldType::String && field.size > 0 && value.toString().size() > field.size)
-        return value.toString().left(field.size);
-    return value;
-}
 
 } // namespace
 
@@ -189,13 +172,11 @@ bool MasterDataImport::importRecords(TableReader &source)
             // position.
             texts.resize(count);
             for (int i = 0; i < count; ++i) {
-                const QVariant &value = values.at(i);
-                texts[i] = value.typeId() == QMetaType::QString ? value.toString()
-                                                                : platform::valueToText(sourceFields.at(i).type, value);
+                texts[i] = exchangedText(sourceFields.at(i), values.at(i));
             }
             QVariantList key;
             for (field = 0; field < m_kind.keyFields; ++field)
-                key.append(fieldValue(m_fields.at(field), texts.at(field)));
+                key.append(exchangedValue(m_fields.at(field), texts.at(field)));
             // A record without its number would be numbered anew at every
             // import.
             if (m_kind.keyFields == 1 && (key.first().isNull() || key.first().toString().isEmpty())) {
@@ -207,14 +188,14 @@ bool MasterDataImport::importRecords(TableReader &source)
             else
                 table.insert();
             for (field = 0; field < count; ++field)
-                table.setValue(field, fieldValue(m_fields.at(field), texts.at(field)));
+                table.setValue(field, exchangedValue(m_fields.at(field), texts.at(field)));
             table.post();
             if (row % 256 == 0)
                 report(source.permille(), 1000);
         }
         if (failure.isEmpty())
             transaction.commit();
-    } catch (const ConversionFailure &conversion) {
+    } catch (const ExchangeValueError &conversion) {
         failure = QStringLiteral("%1\rDatensatz %2, Feld \"%3\".")
                       .arg(conversion.message)
                       .arg(row + 1)

@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 
+#include <algorithm>
+
 extern "C" {
 #include <paradox.h>
 }
@@ -156,8 +158,19 @@ platform::FieldDef fieldOf(const pxfield_t &field)
     return def;
 }
 
+// Whether a field's bytes are all zero: Paradox's empty value. pxlib tests
+// a four-byte number for it through a variable of eight bytes on this
+// platform, so the bytes of the next field decide; an empty number or date
+// then read as -2147483648.
+bool emptyValue(const char *data, int length)
+{
+    return std::all_of(data, data + length, [](char c) { return c == 0; });
+}
+
 QVariant valueOf(pxdoc_t *doc, const pxfield_t &field, char *data, const QByteArray &encoding)
 {
+    if (field.px_ftype != pxfAlpha && emptyValue(data, field.px_flen))
+        return {};
     switch (field.px_ftype) {
     case pxfAlpha: {
         char *text = nullptr;

@@ -2,6 +2,7 @@
 
 #include "masterdata/dbasefile.h"
 #include "masterdata/delimitedtext.h"
+#include "masterdata/exchangefiles.h"
 #include "masterdata/fixedtextfile.h"
 #include "masterdata/masterdataexchange.h"
 #include "masterdata/paradoxfile.h"
@@ -25,48 +26,6 @@
 #include <QVBoxLayout>
 
 namespace masterdata {
-
-namespace {
-
-const QString NoFormat = QStringLiteral("Es wurde kein Datenbank-Format gewählt");
-const QString AllFiles = QStringLiteral("Alle Dateien (*)");
-
-// The file dialog's filter and default extension of a format.
-struct FileKind {
-    QString filter;
-    QString extension;
-};
-
-FileKind fileKind(ExchangeFormat format)
-{
-    switch (format) {
-    case ExchangeFormat::DBase:
-        return { QStringLiteral("DBase (*.DBF *.dbf)"), QStringLiteral("DBF") };
-    case ExchangeFormat::Paradox:
-        return { QStringLiteral("Paradox (*.DB *.db)"), QStringLiteral("DB") };
-    case ExchangeFormat::FixedText:
-    case ExchangeFormat::DelimitedText:
-        return { QStringLiteral("Text-Datei (*.TXT *.txt)"), QStringLiteral("TXT") };
-    default:
-        return {};
-    }
-}
-
-} // namespace
-
-std::unique_ptr<TableReader> openTableFile(ExchangeFormat format, const QString &path, QChar delimiter, QChar separator)
-{
-    switch (format) {
-    case ExchangeFormat::DBase:
-        return DBaseFile::open(path);
-    case ExchangeFormat::Paradox:
-        return ParadoxFile::open(path);
-    case ExchangeFormat::FixedText:
-        return FixedTextFile::open(path);
-    default:
-        return std::make_unique<DelimitedTableReader>(path, delimiter, separator);
-    }
-}
 
 std::unique_ptr<TableReader> TfrmKundenImport::openSource(ExchangeFormat format, const QString &path) const
 {
@@ -188,16 +147,9 @@ void TfrmKundenImport::showSource(const TableContent &content)
 void TfrmKundenImport::openDatabase()
 {
     const auto chosen = ExchangeFormat(format());
-    QString filter;
-    if (chosen == ExchangeFormat::None) {
-        platform::dialogs().error(NoFormat);
-        filter = AllFiles;
-    } else if (chosen == ExchangeFormat::Csv) {
-        filter = m_filter.isEmpty() ? AllFiles : m_filter;
-    } else {
-        filter = fileKind(chosen).filter + QStringLiteral(";;") + AllFiles;
-        m_filter = filter;
-    }
+    if (chosen == ExchangeFormat::None)
+        platform::dialogs().error(noFormatMessage());
+    const QString filter = m_filter.filterFor(chosen);
     const QString path = platform::dialogs().openFileName(QStringLiteral("Öffnen"), filter, QFileInfo(m_path).path());
     if (path.isEmpty())
         return;
@@ -215,10 +167,7 @@ void TfrmKundenImport::openDatabase()
     m_source->close();
     m_sourceOpen = false;
     try {
-        if (chosen == ExchangeFormat::Csv)
-            showSource(readDelimitedTable(path, m_chooser->delimiter(), m_chooser->separator()));
-        else
-            showSource(readAll(*openSource(chosen, path)));
+        showSource(readTableFile(chosen, path, m_chooser->delimiter(), m_chooser->separator()));
     } catch (const ExchangeFileError &error) {
         m_sourceGrid->hide();
         platform::dialogs().error(error.message());
@@ -229,7 +178,7 @@ void TfrmKundenImport::importData()
 {
     const auto chosen = ExchangeFormat(format());
     if (chosen == ExchangeFormat::None) {
-        platform::dialogs().error(NoFormat);
+        platform::dialogs().error(noFormatMessage());
         return;
     }
     const bool delimited = chosen == ExchangeFormat::DelimitedText;
@@ -266,46 +215,25 @@ void TfrmKundenImport::exportData()
     }
     if (chosen == ExchangeFormat::None) {
         // Without a format there is nothing the file could be written as.
-        platform::dialogs().error(NoFormat);
+        platform::dialogs().error(noFormatMessage());
         return;
     }
-    const FileKind kind = fileKind(chosen);
     QString path = platform::dialogs().saveFileName(
-        QStringLiteral("Speichern unter"), kind.filter + QStringLiteral(";;") + AllFiles, QFileInfo(m_path).path());
+        QStringLiteral("Speichern unter"), m_filter.filterFor(chosen), QFileInfo(m_path).path());
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())
-        path += QLatin1Char('.') + kind.extension;
+        path += QLatin1Char('.') + ExchangeFileFilter::extension(chosen);
 
     if (m_master->isEditing())
         m_master->post();
     const TableContent content = tableContent(*m_master);
     try {
-        switch (chosen) {
-        case ExchangeFormat::DelimitedText:
-            writeDelimitedFile(path, content, m_chooser->delimiter(), m_chooser->separator());
-            m_path = path;
-            return;
-        case ExchangeFormat::DBase:
-            DBaseFile::write(path, content);
-            m_path = path;
-            showSource(DBaseFile::read(path));
-            break;
-        case ExchangeFormat::Paradox:
-            ParadoxFile::write(path, content);
-            m_path = path;
-            showSource(ParadoxFile::read(path));
-            // The format knows no code page for what Windows-1252 lacks.
-            if (ExchangeEncoding::encodingFor(content) != ExchangeEncoding::Windows1252)
-                platform::dialogs().warning(QStringLiteral("Einige Zeichen lassen sich in einer Paradox-Datei nicht "
-                                                           "speichern und wurden durch \"?\" ersetzt."));
-            break;
-        default:
-            FixedTextFile::write(path, content);
-            m_path = path;
-            showSource(FixedTextFile::read(path));
-            break;
-        }
+        writeTableFile(chosen, path, content, m_chooser->delimiter(), m_chooser->separator());
+        m_path = path;
+        // Delimited text is shown when it is imported.
+        if (chosen != ExchangeFormat::DelimitedText)
+            showSource(readTableFile(chosen, path, m_chooser->delimiter(), m_chooser->separator()));
     } catch (const ExchangeFileError &error) {
         platform::dialogs().error(error.message());
     }
@@ -315,17 +243,13 @@ void showMasterDataImport(const ExchangeKind &kind, QWidget *parent)
 {
     TfrmDatenbank chooser(parent);
     TfrmKundenImport window(&chooser, parent);
-    bool stored = false;
-    const int format = shell::IniReadString(kind.iniKey, QStringLiteral("-1")).trimmed().toInt(&stored);
-    chooser.setFormat(stored ? format : -1);
-    if (chooser.format() < 0 && chooser.exec() == QDialog::Accepted)
-        shell::IniWriteString(kind.iniKey, QString::number(chooser.format()));
+    loadExchangeFormat(chooser, kind.iniKey);
     window.setWindowTitle(kind.caption);
     window.setMasterTable(kind.table, kind.order);
     window.setTag(kind.tag);
     window.openMasterTable();
     window.exec();
-    shell::IniWriteString(kind.iniKey, QString::number(chooser.format()));
+    storeExchangeFormat(chooser, kind.iniKey);
 }
 
 } // namespace masterdata

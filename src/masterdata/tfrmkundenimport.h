@@ -1,5 +1,6 @@
 #pragma once
 
+#include "masterdata/exchangefiles.h"
 #include "masterdata/masterdataexchange.h"
 #include "masterdata/tablecontent.h"
 
@@ -22,11 +23,6 @@ class TWheelDBGrid;
 }
 
 namespace masterdata {
-
-// A reader of a file in one of the chooser's formats (CSV and delimited text
-// with the separator and delimiter given).
-std::unique_ptr<TableReader> openTableFile(
-    ExchangeFormat format, const QString &path, QChar delimiter, QChar separator);
 
 class TfrmDatenbank;
 struct ExchangeKind;
@@ -90,7 +86,7 @@ private:
     QPushButton *m_export;
     QString m_path; // the file chosen last
     bool m_sourceOpen = false; // a table format read into the lower grid
-    QString m_filter; // the open dialog's filter, kept for CSV files
+    ExchangeFileFilter m_filter;
 };
 
 // "Daten-&Import" of the customer, article and goods-number windows: the

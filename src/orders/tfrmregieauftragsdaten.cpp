@@ -4,6 +4,7 @@
 #include "orders/ordertables.h"
 #include "orders/tfrmauftr_d.h"
 #include "orders/tfrmauftrag.h"
+#include "orders/tfrmrechnungimport.h"
 #include "platform/clock.h"
 #include "platform/database.h"
 #include "platform/dialogservice.h"
@@ -162,7 +163,13 @@ TfrmRegieAuftragsdaten::TfrmRegieAuftragsdaten(QWidget *parent)
     recountPackages();
     orders.first();
 
-    SpeedButton13 = addCommandButton(QStringLiteral("SpeedButton13"), QStringLiteral("&Daten-Import"), [] {});
+    SpeedButton13 = addCommandButton(QStringLiteral("SpeedButton13"), QStringLiteral("&Daten-Import"), [this] {
+        showInvoiceImport(this);
+        head().refresh();
+        positions()->refresh();
+        // Packages do not travel: imported orders have none.
+        recountPackages();
+    });
     const OrderRegisterCommand intrastat = orderRegisterCommand(QStringLiteral("SpeedButton14"));
     SpeedButton14 = addCommandButton(QStringLiteral("SpeedButton14"), QStringLiteral("&Intrastat"), [this, intrastat] {
         if (intrastat)
@@ -174,11 +181,8 @@ TfrmRegieAuftragsdaten::TfrmRegieAuftragsdaten(QWidget *parent)
     const auto actions = PopupMenu1->actions();
     PopupMenu1->insertAction(actions.value(actions.indexOf(Parameter1) + 1), DatenImport1);
     connect(DatenImport1, &QAction::triggered, SpeedButton13, &QToolButton::click);
-    // The invoice import is not part of this program yet; the monthly
-    // Intrastat declarations come with their library.
-    SpeedButton13->setEnabled(false);
+    // The monthly Intrastat declarations come with their library.
     SpeedButton14->setEnabled(bool(intrastat));
-    DatenImport1->setEnabled(false);
 }
 
 TfrmRegieAuftragsdaten::~TfrmRegieAuftragsdaten() = default;

@@ -10,6 +10,7 @@
 #include "platform/table.h"
 #include "shell/documentregister.h"
 #include "shell/documentroutines.h"
+#include "shell/waitcursor.h"
 #include "shell/windowfactories.h"
 
 #include <QAbstractButton>
@@ -31,22 +32,6 @@ public:
         : std::runtime_error(message.toStdString())
     {
     }
-};
-
-class WaitCursor
-{
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { restore(); }
-    void restore()
-    {
-        if (m_set)
-            QApplication::restoreOverrideCursor();
-        m_set = false;
-    }
-
-private:
-    bool m_set = true;
 };
 
 bool isNumberType(platform::FieldType type)
@@ -228,7 +213,7 @@ bool targetAvailable(const GeneratorTarget &target)
 
 bool generateDocument(const GeneratorTarget &target, const SourceDocument &source, QWidget *parent)
 {
-    WaitCursor wait;
+    shell::WaitCursor wait;
     std::unique_ptr<shell::DocumentRegister> documentRegister = shell::createDocumentRegister(target.kindKey, parent);
     if (!documentRegister)
         return false;

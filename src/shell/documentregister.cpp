@@ -21,6 +21,7 @@
 #include "shell/tfrmsuche.h"
 #include "shell/tsearchdlg.h"
 #include "shell/twheeldbgrid.h"
+#include "shell/waitcursor.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -44,23 +45,6 @@ using platform::Table;
 namespace {
 
 const QString ParameterComponent = QStringLiteral("tbParameter");
-
-// The hourglass for the length of a step, also when the step fails.
-class WaitCursor
-{
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { restore(); }
-    void restore()
-    {
-        if (m_set)
-            QApplication::restoreOverrideCursor();
-        m_set = false;
-    }
-
-private:
-    bool m_set = true;
-};
 
 // Posts a table whose record is still being edited; when that fails (the
 // failed-save handler has told the user), the changes are dropped so that

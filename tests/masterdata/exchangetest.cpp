@@ -1,5 +1,6 @@
 #include "masterdata/dbasefile.h"
 #include "masterdata/delimitedtext.h"
+#include "masterdata/exchangefiles.h"
 #include "masterdata/fixedtextfile.h"
 #include "masterdata/masterdataexchange.h"
 #include "masterdata/paradoxfile.h"
@@ -335,6 +336,37 @@ TEST_F(ExchangeTest, NumbersAndFlagsSurviveTheRoundTripWithACommaSeparator)
         }
         EXPECT_TRUE(dialogs.calls(DialogKind::Error).isEmpty()) << dialogs.texts().join(" | ").toStdString();
         EXPECT_EQ(snapshot(Tables::Articles, QStringLiteral("artikel")), before);
+    }
+}
+
+TEST_F(ExchangeTest, DatesAndEmptyNumbersSurviveEveryTableFormat)
+{
+    // An empty integer before another one (Paradox) and a date (dBASE) were
+    // the values a table file lost.
+    TableContent content;
+    for (auto [name, type] : { std::pair { "Nummer", platform::FieldType::Integer },
+             { "Datum", platform::FieldType::Date }, { "Leer", platform::FieldType::Integer },
+             { "Auch", platform::FieldType::Integer }, { "Betrag", platform::FieldType::Float } }) {
+        platform::FieldDef field;
+        field.name = QString::fromLatin1(name);
+        field.type = type;
+        content.fields.append(field);
+    }
+    content.rows = { { 1, QDate(2026, 5, 17), QVariant(), QVariant(), 12.5 }, { 2, QVariant(), 0, -7, QVariant() } };
+    for (ExchangeFormat format : { ExchangeFormat::DBase, ExchangeFormat::Paradox, ExchangeFormat::FixedText }) {
+        SCOPED_TRACE(int(format));
+        const QString path = file(QStringLiteral("werte%1.dat").arg(int(format)));
+        writeTableFile(format, path, content, u'"', u';');
+        const TableContent read = readTableFile(format, path, u'"', u';');
+        ASSERT_EQ(read.rows.size(), 2);
+        for (int r = 0; r < 2; ++r) {
+            for (int i = 0; i < content.fields.size(); ++i) {
+                const platform::FieldType type = content.fields.at(i).type;
+                EXPECT_EQ(platform::valueToText(type, read.rows.at(r).value(i)),
+                    platform::valueToText(type, content.rows.at(r).at(i)))
+                    << "row " << r << ", field " << i;
+            }
+        }
     }
 }
 
