@@ -32,6 +32,27 @@ std::unique_ptr<TableReader> TfrmKundenImport::openSource(ExchangeFormat format,
     return openTableFile(format, path, m_chooser->delimiter(), m_chooser->separator());
 }
 
+ExchangeControls createExchangeControls(QDialog *window, const ExchangeCommands &commands)
+{
+    auto *menuBar = new QMenuBar(window);
+    QObject::connect(menuBar->addAction(QStringLiteral("Datenbank &öffnen")), &QAction::triggered, window,
+        platform::reported(window, commands.openDatabase));
+    QObject::connect(menuBar->addAction(QStringLiteral("&Datenbankformat ")), &QAction::triggered, window,
+        platform::reported(window, commands.chooseFormat));
+    QObject::connect(menuBar->addAction(QStringLiteral("&Schließen")), &QAction::triggered, window, &QDialog::reject);
+    auto *importButton = new QPushButton(QStringLiteral("Importieren"), window);
+    importButton->setObjectName(QStringLiteral("btnImport"));
+    auto *exportButton = new QPushButton(QStringLiteral("Exportieren"), window);
+    exportButton->setObjectName(QStringLiteral("btnExport"));
+    for (QPushButton *button : { importButton, exportButton }) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+    }
+    QObject::connect(importButton, &QPushButton::clicked, window, platform::reported(window, commands.importData));
+    QObject::connect(exportButton, &QPushButton::clicked, window, platform::reported(window, commands.exportData));
+    return { menuBar, importButton, exportButton };
+}
+
 TfrmKundenImport::TfrmKundenImport(TfrmDatenbank *chooser, QWidget *parent)
     : QDialog(parent)
     , m_chooser(chooser)
@@ -39,12 +60,10 @@ TfrmKundenImport::TfrmKundenImport(TfrmDatenbank *chooser, QWidget *parent)
     setObjectName(QStringLiteral("frmKundenImport"));
     setSizeGripEnabled(true);
 
-    auto *menuBar = new QMenuBar(this);
-    connect(menuBar->addAction(QStringLiteral("Datenbank &öffnen")), &QAction::triggered, this,
-        platform::reported(this, &TfrmKundenImport::openDatabase));
-    connect(menuBar->addAction(QStringLiteral("&Datenbankformat ")), &QAction::triggered, this,
-        platform::reported(this, &TfrmKundenImport::chooseFormat));
-    connect(menuBar->addAction(QStringLiteral("&Schließen")), &QAction::triggered, this, &QDialog::reject);
+    const ExchangeControls controls = createExchangeControls(this,
+        { [this] { openDatabase(); }, [this] { chooseFormat(); }, [this] { importData(); }, [this] { exportData(); } });
+    m_import = controls.importButton;
+    m_export = controls.exportButton;
 
     m_master = new platform::Table(this);
     m_master->setObjectName(QStringLiteral("Table1"));
@@ -71,23 +90,13 @@ TfrmKundenImport::TfrmKundenImport(TfrmDatenbank *chooser, QWidget *parent)
     m_progress->setObjectName(QStringLiteral("ProgressBar1"));
     m_progress->setValue(0);
     m_progress->hide();
-    m_import = new QPushButton(QStringLiteral("Importieren"), this);
-    m_import->setObjectName(QStringLiteral("btnImport"));
-    m_export = new QPushButton(QStringLiteral("Exportieren"), this);
-    m_export->setObjectName(QStringLiteral("btnExport"));
-    for (QPushButton *button : { m_import, m_export }) {
-        button->setAutoDefault(false);
-        button->setDefault(false);
-    }
-    connect(m_import, &QPushButton::clicked, this, platform::reported(this, &TfrmKundenImport::importData));
-    connect(m_export, &QPushButton::clicked, this, platform::reported(this, &TfrmKundenImport::exportData));
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_progress, 1);
     buttons->addWidget(m_import);
     buttons->addWidget(m_export);
     auto *main = new QVBoxLayout(this);
-    main->setMenuBar(menuBar);
+    main->setMenuBar(controls.menuBar);
     main->addWidget(m_masterLabel);
     main->addWidget(m_masterGrid, 1);
     main->addWidget(m_fileName);

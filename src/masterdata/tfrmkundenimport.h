@@ -6,10 +6,12 @@
 
 #include <QDialog>
 
+#include <functional>
 #include <memory>
 
 class QLabel;
 class QLineEdit;
+class QMenuBar;
 class QProgressBar;
 class QPushButton;
 
@@ -26,6 +28,23 @@ namespace masterdata {
 
 class TfrmDatenbank;
 struct ExchangeKind;
+
+// What the import windows of master data and orders share: the menu
+// "Datenbank &öffnen", "&Datenbankformat ", "&Schließen" (it closes the
+// window) and the buttons "Importieren" and "Exportieren", each calling the
+// window's routine.
+struct ExchangeCommands {
+    std::function<void()> openDatabase;
+    std::function<void()> chooseFormat;
+    std::function<void()> importData;
+    std::function<void()> exportData;
+};
+struct ExchangeControls {
+    QMenuBar *menuBar;
+    QPushButton *importButton;
+    QPushButton *exportButton;
+};
+ExchangeControls createExchangeControls(QDialog *window, const ExchangeCommands &commands);
 
 // The import and export window of customers, articles and goods numbers:
 // the master table above, the file opened below. "Importieren" writes the

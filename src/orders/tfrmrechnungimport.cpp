@@ -5,6 +5,7 @@
 #include "masterdata/masterdataexchange.h"
 #include "masterdata/tablecontent.h"
 #include "masterdata/tfrmdatenbank.h"
+#include "masterdata/tfrmkundenimport.h"
 #include "orders/invoiceexchange.h"
 #include "orders/ordertables.h"
 #include "platform/datasetmodel.h"
@@ -71,12 +72,10 @@ TfrmRechnungimport::TfrmRechnungimport(masterdata::TfrmDatenbank *chooser, QWidg
     setWindowTitle(QStringLiteral("Stammdaten Import !          * Rechnung *"));
     setSizeGripEnabled(true);
 
-    auto *menuBar = new QMenuBar(this);
-    connect(menuBar->addAction(QStringLiteral("Datenbank &öffnen")), &QAction::triggered, this,
-        &TfrmRechnungimport::openDatabase);
-    connect(menuBar->addAction(QStringLiteral("&Datenbankformat ")), &QAction::triggered, this,
-        &TfrmRechnungimport::chooseFormat);
-    connect(menuBar->addAction(QStringLiteral("&Schließen")), &QAction::triggered, this, &QDialog::reject);
+    const masterdata::ExchangeControls controls = masterdata::createExchangeControls(this,
+        { [this] { openDatabase(); }, [this] { chooseFormat(); }, [this] { importData(); }, [this] { exportData(); } });
+    m_import = controls.importButton;
+    m_export = controls.exportButton;
 
     m_orders = new platform::Table(platform::Alias::Data, Tables::Orders, this);
     m_orders->setObjectName(QStringLiteral("tbRechnung"));
@@ -96,17 +95,6 @@ TfrmRechnungimport::TfrmRechnungimport(masterdata::TfrmDatenbank *chooser, QWidg
     QFont bold = title->font();
     bold.setBold(true);
     title->setFont(bold);
-
-    m_import = new QPushButton(QStringLiteral("Importieren"), this);
-    m_import->setObjectName(QStringLiteral("btnImport"));
-    m_export = new QPushButton(QStringLiteral("Exportieren"), this);
-    m_export->setObjectName(QStringLiteral("btnExport"));
-    for (QPushButton *button : { m_import, m_export }) {
-        button->setAutoDefault(false);
-        button->setDefault(false);
-    }
-    connect(m_import, &QPushButton::clicked, this, &TfrmRechnungimport::importData);
-    connect(m_export, &QPushButton::clicked, this, &TfrmRechnungimport::exportData);
 
     m_headName = nameField(QStringLiteral("Edit1"), this);
     m_positionName = nameField(QStringLiteral("Edit2"), this);
@@ -131,7 +119,7 @@ TfrmRechnungimport::TfrmRechnungimport(masterdata::TfrmDatenbank *chooser, QWidg
         files->addLayout(column, 1);
     }
     auto *main = new QVBoxLayout(this);
-    main->setMenuBar(menuBar);
+    main->setMenuBar(controls.menuBar);
     main->addWidget(m_progress);
     main->addWidget(title);
     main->addLayout(tables, 1);

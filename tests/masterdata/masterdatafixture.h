@@ -18,23 +18,7 @@
 
 #include <memory>
 
-// Every record of a table in the order of the given fields, each field as
-// text.
-inline QVector<QStringList> snapshot(const QString &table, const QString &order)
-{
-    platform::Table t(platform::Alias::Data, table);
-    t.setIndexFieldNames(order);
-    t.open();
-    QVector<QStringList> rows;
-    for (int r = 0; r < t.recordCount(); ++r) {
-        const QVector<QVariant> values = t.rowAt(r);
-        QStringList texts;
-        for (int i = 0; i < t.fieldCount(); ++i)
-            texts.append(platform::valueToText(t.fieldDef(i).type, values.at(i)));
-        rows.append(texts);
-    }
-    return rows;
-}
+using testsupport::snapshot;
 
 // A fresh data directory with the master tables, the scripted dialogs
 // service and recording printers.

@@ -38,17 +38,7 @@ QVector<platform::FieldDef> fieldsOf(const QString &table)
 // Every record of the table in key order, each field as text.
 Rows rows(const QString &table)
 {
-    platform::Table t(platform::Alias::Data, table);
-    t.open();
-    Rows result;
-    for (int r = 0; r < t.recordCount(); ++r) {
-        const QVector<QVariant> values = t.rowAt(r);
-        QStringList texts;
-        for (int i = 0; i < t.fieldCount(); ++i)
-            texts.append(platform::valueToText(t.fieldDef(i).type, values.at(i)));
-        result.append(texts);
-    }
-    return result;
+    return testsupport::snapshot(table);
 }
 
 // A delimited line of the table's fields in table order from the values

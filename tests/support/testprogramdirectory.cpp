@@ -1,5 +1,6 @@
 #include "support/testprogramdirectory.h"
 
+#include "platform/fieldvalue.h"
 #include "platform/registry.h"
 #include "platform/schemaregistry.h"
 #include "platform/table.h"
@@ -92,6 +93,23 @@ void insertRecord(const QString &table, const QVariantMap &values)
     for (auto it = values.cbegin(); it != values.cend(); ++it)
         t.setValue(it.key(), it.value());
     t.post();
+}
+
+QVector<QStringList> snapshot(const QString &table, const QString &order)
+{
+    platform::Table t(platform::Alias::Data, table);
+    if (!order.isEmpty())
+        t.setIndexFieldNames(order);
+    t.open();
+    QVector<QStringList> rows;
+    for (int r = 0; r < t.recordCount(); ++r) {
+        const QVector<QVariant> values = t.rowAt(r);
+        QStringList texts;
+        for (int i = 0; i < t.fieldCount(); ++i)
+            texts.append(platform::valueToText(t.fieldDef(i).type, values.at(i)));
+        rows.append(texts);
+    }
+    return rows;
 }
 
 void setParameter(const QString &field, const QVariant &value)

@@ -3,8 +3,10 @@
 #include "platform/session.h"
 
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QVariantMap>
+#include <QVector>
 
 #include <memory>
 
@@ -42,6 +44,10 @@ private:
 // Appends one record to a table of the data directory with the values given
 // by field name.
 void insertRecord(const QString &table, const QVariantMap &values);
+
+// Every record of a table in the order of the given fields (the key when
+// none), each field as text.
+QVector<QStringList> snapshot(const QString &table, const QString &order = {});
 
 // Sets one field of the parameter record S_PARAME.DB.
 void setParameter(const QString &field, const QVariant &value);
