@@ -21,6 +21,8 @@
 #include "shell/printsettings.h"
 #include "shell/shelltables.h"
 #include "shell/users.h"
+#include "transport/transporttables.h"
+#include "transport/transportwindows.h"
 
 void registerTables()
 {
@@ -33,6 +35,7 @@ void registerTables()
     courier::registerCourierTables();
     sad::registerSadTables();
     intrastat::registerIntrastatTables();
+    transport::registerTransportTables();
 
     shell::addDataDirectoryStep([](platform::Session &session) { shell::ensureParameterRecord(session); });
     // After the parameter record: the language table takes its names.
@@ -54,4 +57,5 @@ void registerWindows()
     sad::registerSadWindows();
     atlas::registerAtlasWindows();
     intrastat::registerIntrastatWindows();
+    transport::registerTransportWindows();
 }

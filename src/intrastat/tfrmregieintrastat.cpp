@@ -11,6 +11,7 @@
 #include "shell/buttonlook.h"
 #include "shell/documentroutines.h"
 #include "shell/parameterrecord.h"
+#include "shell/positionlist.h"
 #include "shell/radiogroup.h"
 #include "shell/tfrmsuche.h"
 
@@ -131,21 +132,9 @@ bool TfrmRegieIntrastat::createDocument(int number)
     return shell::NewRecordFromTemplate(head(), number);
 }
 
-void TfrmRegieIntrastat::captureTemplatePosition()
-{
-    // Found by its key, whatever order or range the tables have.
-    m_templatePosition.clear();
-    auto model = shell::openSecondView(*positions());
-    model->findNearest({ shell::TemplateNumber, 0 });
-    if (model->isEmpty() || model->eof() || model->field(0).asInteger() != shell::TemplateNumber)
-        return;
-    for (int i = 0; i < model->fieldCount(); ++i)
-        m_templatePosition.append(model->field(i).asString());
-}
-
 void TfrmRegieIntrastat::bbtAendernClick()
 {
-    captureTemplatePosition();
+    m_templatePosition = shell::templateLineTexts(*positions());
     shell::DocumentRegister::bbtAendernClick();
     m_templatePosition.clear();
 }

@@ -47,7 +47,6 @@ protected:
 
 private:
     void prepareOtherDirection();
-    void captureTemplatePosition();
 
     Direction m_direction;
     QStringList m_templatePosition;

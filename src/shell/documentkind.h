@@ -109,11 +109,23 @@ struct DocumentKind {
     bool searchRefreshesTables = false;       // Suchen cancels the range and re-reads first
     bool parameterRefreshesTable = false;     // Parameter re-reads the parameter record first
     bool positionOneOnClose = true;           // closing with only the template appends position (1, 1)
+    // The date field of the template position, dated today when the register
+    // creates it ("datu"); empty: none.
+    QString templatePositionDateField;
+    // A document holds at most this many positions (0: any number); adding
+    // one more is refused with the message.
+    int positionLimit = 0;
+    QString positionLimitMessage;
     // Head fields Neu and Kopieren leave empty in the new document (fields
     // outside the register's list, a ticket number that belongs to one
     // document only).
     QStringList newLeavesEmpty;
     QStringList copyLeavesEmpty;
+    // Kopieren numbers the copied positions 1, 2, 3 ... in this field and
+    // dates them today in that one (empty: copied as they are); a failure is
+    // then shown.
+    QString copyNumbersPositionsIn;
+    QString copyDatesPositionsIn;
     bool neuAboveTemplateOpensCurrent = false; // Neu with a free number above the template opens the
                                                // current document instead of creating one
 

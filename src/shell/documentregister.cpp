@@ -320,12 +320,25 @@ void DocumentRegister::ensureTemplate()
 
 void DocumentRegister::ensureTemplatePosition()
 {
-    if (m_positions->findKey({ TemplateNumber, 1 }))
+    // Lines keyed by number and position need the template's first one;
+    // lines kept in their written order need one at all.
+    if (m_positions->schema().primaryKeyFields().isEmpty() ? positionCount(TemplateNumber) > 0
+                                                      : m_positions->findKey({ TemplateNumber, 1 }))
         return;
     m_positions->append();
     m_positions->field(0).setAsInteger(TemplateNumber);
     m_positions->field(1).setAsInteger(1);
+    if (!m_kind.templatePositionDateField.isEmpty())
+        setTodayInto(*m_positions, m_positions->fieldIndex(m_kind.templatePositionDateField));
     m_positions->post();
+}
+
+bool DocumentRegister::refusesFurtherPosition()
+{
+    if (m_kind.positionLimit <= 0 || !m_positions || positionCount(currentNumber()) < m_kind.positionLimit)
+        return false;
+    platform::dialogs().information(m_kind.positionLimitMessage);
+    return true;
 }
 
 int DocumentRegister::currentNumber()
@@ -602,7 +615,9 @@ void DocumentRegister::bbtKopierenClick()
 bool DocumentRegister::copyDocument(int source, int target)
 {
     if (m_kind.copy == CopyStyle::DocumentWithPositions && m_positions)
-        return CopyDocumentWithPositions(*m_head, *m_positions, source, target, m_kind.copyLeavesEmpty);
+        return CopyDocumentWithPositions(*m_head, *m_positions, source, target, m_kind.copyLeavesEmpty,
+            { m_kind.copyNumbersPositionsIn, m_kind.copyDatesPositionsIn,
+                !m_kind.copyNumbersPositionsIn.isEmpty() || !m_kind.copyDatesPositionsIn.isEmpty() });
     return CopyRecord(*m_head, source, target);
 }
 

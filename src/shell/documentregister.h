@@ -57,6 +57,9 @@ public:
     // with the prefix given (the entry window's), else with the kind's.
     void print(const QString &captionPrefix = QString());
     QAbstractButton *editButton(); // "&Bearbeiten"
+    // Before a position is added to the current document: true (after the
+    // kind's message) when the document holds as many as the kind allows.
+    bool refusesFurtherPosition();
 
     // Creates a register of the kind without showing it, finds the number
     // and, when it exists, opens it in the entry window; then frees the

@@ -64,18 +64,24 @@ std::unique_ptr<Table> openSecondView(const Table &table, const QString &tableNa
     return view;
 }
 
-void copyDocumentLines(const Table &lines, int source, int target)
+void copyDocumentLines(const Table &lines, int source, int target, const LineCopy &lineCopy)
 {
     auto from = openSecondView(lines);
     from->setFilter({platform::FilterCondition::equal(from->fieldDef(0).name, source)});
     from->setFiltered(true);
     auto to = openSecondView(lines);
+    int number = 0;
     for (from->first(); !from->eof(); from->next()) {
         to->append();
         // Same table, same types: the values go over as they are.
         for (int i = 1; i < from->fieldCount(); ++i)
             to->setValue(i, from->value(i));
         to->field(0).setAsInteger(target);
+        ++number;
+        if (!lineCopy.numberField.isEmpty())
+            to->fieldByName(lineCopy.numberField).setAsInteger(number);
+        if (!lineCopy.dateField.isEmpty())
+            setTodayInto(*to, to->fieldIndex(lineCopy.dateField));
         to->post();
     }
 }
@@ -123,9 +129,9 @@ void appendCopy(Table &table, const QStringList &texts, int number, const QStrin
     table.post();
 }
 
-void copyLines(const Table &lines, int source, int target)
+void copyLines(const Table &lines, int source, int target, const LineCopy &lineCopy = {})
 {
-    copyDocumentLines(lines, source, target);
+    copyDocumentLines(lines, source, target, lineCopy);
 }
 
 void refreshUnlinked(Table &lines)
@@ -163,8 +169,8 @@ bool CopyRecord(Table &table, int source, int target)
     }
 }
 
-bool CopyDocumentWithPositions(
-    Table &head, Table &positions, int source, int target, const QStringList &leaveEmpty)
+bool CopyDocumentWithPositions(Table &head, Table &positions, int source, int target, const QStringList &leaveEmpty,
+    const LineCopy &lineCopy)
 {
     try {
         platform::Transaction transaction(head.database());
@@ -172,13 +178,16 @@ bool CopyDocumentWithPositions(
         if (!readRecord(head, source, &texts))
             return false;
         appendCopy(head, texts, target, leaveEmpty);
-        copyLines(positions, source, target);
+        copyLines(positions, source, target, lineCopy);
         transaction.commit();
         refreshUnlinked(positions);
         return true;
-    } catch (...) {
-        cancelPending(head);
+    } catch (const std::exception &e) {
         cancelPending(positions);
+        if (lineCopy.reportsErrors)
+            reportFailure(head, e);
+        else
+            cancelPending(head);
         return false;
     }
 }

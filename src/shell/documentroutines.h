@@ -30,8 +30,16 @@ bool CopyRecord(platform::Table &table, int source, int target);
 // Copies a document with all its positions (position tables keyed by number
 // and position number) in one transaction; the head then stands on the copy.
 // The head fields named in leaveEmpty are not copied.
-bool CopyDocumentWithPositions(
-    platform::Table &head, platform::Table &positions, int source, int target, const QStringList &leaveEmpty = {});
+// How the lines of a copied document are written: as they are, or numbered
+// 1, 2, 3 ... in their order in numberField and dated today in dateField.
+struct LineCopy {
+    QString numberField;
+    QString dateField;
+    // A failure is shown in an error box (else only the result tells).
+    bool reportsErrors = false;
+};
+bool CopyDocumentWithPositions(platform::Table &head, platform::Table &positions, int source, int target,
+    const QStringList &leaveEmpty = {}, const LineCopy &lineCopy = {});
 // A new packing list from the template head and its package lines.
 bool NewPackingListFromTemplate(platform::Table &head, platform::Table &lines, int number);
 // Condense the positions of an order into one goods item per goods number,
@@ -55,7 +63,7 @@ std::unique_ptr<platform::Table> openSecondView(const platform::Table &table, co
 // Copies every line of the document source to the document target within a
 // line table whose field 0 is the document number, gaps in the numbering
 // included. Throws on failure; callers run it inside their transaction.
-void copyDocumentLines(const platform::Table &lines, int source, int target);
+void copyDocumentLines(const platform::Table &lines, int source, int target, const LineCopy &lineCopy = {});
 // Drops a pending insert or edit after a failure.
 void cancelIfEditing(platform::DataSet &dataSet);
 

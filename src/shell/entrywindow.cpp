@@ -16,6 +16,7 @@
 #include "shell/mainstate.h"
 #include "shell/reportedcall.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -688,6 +689,11 @@ void EntryWindow::controlLeft(const EntryControl &control, QWidget *widget)
 
 bool EntryWindow::wheel(QObject *watched, QWheelEvent *event)
 {
+    // A list of positions moves by the wheel itself, one record a step.
+    for (QObject *object = watched; object && object != this; object = object->parent()) {
+        if (qobject_cast<QAbstractItemView *>(object))
+            return false;
+    }
     const int delta = event->angleDelta().y();
     QScrollArea *box = nullptr;
     for (QObject *object = watched; object && object != this; object = object->parent()) {
