@@ -418,6 +418,18 @@ quint64 Database::generation(const QString &table) const
     return generationByKey(generationKey(table));
 }
 
+quint64 Database::othersVersion()
+{
+    const QString sql = m_backend->othersChangesSql();
+    if (sql.isEmpty())
+        return 0;
+    QSqlQuery &q = prepared(sql);
+    run(q);
+    const quint64 version = q.next() ? q.value(0).toULongLong() : 0;
+    q.finish();
+    return version;
+}
+
 void Database::touch(const QString &table)
 {
     ++m_generations[generationKey(table)];

@@ -87,6 +87,9 @@ public:
     quint64 generationByKey(const QString &key) const { return m_generations.value(key, 0) + m_epoch; }
     static QString generationKey(const QString &table);
     void touchByKey(const QString &key) { ++m_generations[key]; }
+    // Changes committed by other connections: a number that differs after
+    // each of them (0 where the backend cannot tell).
+    quint64 othersVersion();
 
 private:
     void invalidateTableCache();

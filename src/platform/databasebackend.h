@@ -39,6 +39,12 @@ public:
     virtual QString collateCaseInsensitive() const = 0;  // appended to an expression
     virtual QString foldFunction() const = 0;            // case folding function name
     virtual QString escapeCharacter() const = 0;         // for LIKE patterns
+    // Appended to a SELECT: at most a bound number of rows, after skipping a
+    // bound number of rows when withOffset (bound in this order).
+    virtual QString limitClause(bool withOffset) const = 0;
+    // A statement whose one value changes whenever another connection has
+    // committed a change to the database; empty where there is none.
+    virtual QString othersChangesSql() const { return {}; }
 
     virtual QString declaredType(const FieldDef &field) const = 0;
     virtual bool parseDeclaredType(const QString &name, const QString &declared, FieldDef *field) const = 0;

@@ -325,38 +325,67 @@ int DataSet::moveBy(int distance)
     doBeforeScroll();
     int moved = 0;
     if ((distance > 0 && !m_eof) || (distance < 0 && !m_bof)) {
-        const int n = rowCount();
-        int pos = currentPosition();
-        int target;
-        if (pos < 0) {
-            // The current record has gone: start from the edge.
-            pos = distance > 0 ? -1 : n;
-        }
-        target = pos + distance;
-        bool bof = false;
-        bool eof = false;
-        if (target >= n) {
-            target = n - 1;
-            eof = true;
-        }
-        if (target < 0) {
-            target = n > 0 ? 0 : -1;
-            bof = true;
-        }
-        if (target >= 0) {
-            moved = target - std::max(pos, -1);
-            if (target != pos)
-                loadPosition(target);
-        } else {
+        syncView();
+        qint64 rowId = -1;
+        QVector<QVariant> values;
+        int position = -1;
+        moved = stepFrom(m_rowId, m_buffer, m_position, distance, &rowId, &values, &position);
+        if (rowId < 0) {
             clearCurrent();
-            eof = bof = true;
+            setBofEof(true, true);
+        } else {
+            m_buffer = std::move(values);
+            m_rowId = rowId;
+            m_position = position;
+            setBofEof(distance < 0 && moved != distance, distance > 0 && moved != distance);
         }
-        setBofEof(bof, eof);
         if (moved != 0)
             notifyRecordChanged();
     }
     doAfterScroll();
     return moved;
+}
+
+int DataSet::stepFrom(qint64 rowId, const QVector<QVariant> &values, int position, int distance,
+                      qint64 *targetRowId, QVector<QVariant> *targetValues, int *targetPosition)
+{
+    const int n = rowCount();
+    if (n == 0) {
+        *targetRowId = -1;
+        *targetValues = values;
+        *targetPosition = -1;
+        return 0;
+    }
+    int pos = rowId >= 0 ? positionOf(rowId) : -1;
+    int from = pos;
+    if (pos < 0) {
+        if (rowId >= 0 && position >= 0) {
+            // The row has gone: its followers moved up into its place.
+            from = distance > 0 ? position - 1 : position;
+        } else {
+            from = distance > 0 ? -1 : n;  // from the edge
+        }
+    }
+    const int target = std::clamp(from + distance, 0, n - 1);
+    if (pos >= 0 && target == pos) {
+        *targetRowId = rowId;
+        *targetValues = values;
+        *targetPosition = pos;
+        return 0;
+    }
+    *targetRowId = rowIdAt(target);
+    *targetValues = fetchRow(target);
+    *targetPosition = target;
+    return target - from;
+}
+
+bool DataSet::readInView(qint64 rowId, QVector<QVariant> *values)
+{
+    const int pos = positionOf(rowId);
+    if (pos < 0)
+        return false;
+    *values = fetchRow(pos);
+    return true;
 }
 
 void DataSet::refresh()
@@ -367,11 +396,8 @@ void DataSet::refresh()
     closeCursor();
     openCursor();
     m_position = -1;
-    bool found = false;
     QVector<QVariant> values;
-    if (rowId >= 0)
-        values = rereadRow(rowId, &found);
-    if (found && positionOf(rowId) >= 0) {
+    if (rowId >= 0 && readInView(rowId, &values)) {
         loadRow(rowId, values);
     } else {
         qint64 first = -1;
@@ -389,7 +415,9 @@ void DataSet::refresh()
 
 Bookmark DataSet::bookmark() const
 {
-    return Bookmark{m_state == DataSetState::Insert ? -1 : m_rowId};
+    if (m_state == DataSetState::Insert || m_rowId < 0)
+        return Bookmark{};
+    return Bookmark{m_rowId, orderKeyOf(m_buffer)};
 }
 
 bool DataSet::bookmarkValid(const Bookmark &bookmark)
@@ -397,7 +425,8 @@ bool DataSet::bookmarkValid(const Bookmark &bookmark)
     if (!isActive() || !bookmark.isValid())
         return false;
     syncView();
-    return positionOf(bookmark.rowId) >= 0;
+    QVector<QVariant> values;
+    return readInView(bookmark.rowId, &values);
 }
 
 bool DataSet::gotoBookmark(const Bookmark &bookmark)
@@ -407,11 +436,11 @@ bool DataSet::gotoBookmark(const Bookmark &bookmark)
     syncView();
     if (!bookmark.isValid())
         return false;
-    const int pos = positionOf(bookmark.rowId);
-    if (pos < 0)
+    QVector<QVariant> values;
+    if (!readInView(bookmark.rowId, &values))
         return false;
     doBeforeScroll();
-    loadPosition(pos);
+    loadRow(bookmark.rowId, values);
     setBofEof(false, false);
     notifyRecordChanged();
     doAfterScroll();
@@ -633,14 +662,15 @@ void DataSet::deleteRecord()
     if (m_state == DataSetState::Edit)
         cancel();
     syncView();
-    if (m_rowId < 0 || rowCount() == 0)
+    if (m_rowId < 0)
         throw DatabaseError(QStringLiteral("Löschen nicht möglich: die Datenmenge ist leer."));
     if (!canModify())
         throw DatabaseError(QStringLiteral("Die Datenmenge kann nicht geändert werden."));
     if (beforeDelete)
         beforeDelete(*this);
-    const int pos = currentPosition();
     const qint64 rowId = m_rowId;
+    const QVector<QVariant> removed = m_buffer;
+    const int pos = m_position;
     for (;;) {
         try {
             removeRecord(rowId);
@@ -654,16 +684,24 @@ void DataSet::deleteRecord()
         }
     }
     rowRemoved(rowId, pos);
-    const int n = rowCount();
-    if (n == 0) {
+    // The record after the deleted one becomes current, at the end the one
+    // before it.
+    qint64 next = -1;
+    QVector<QVariant> values;
+    int position = -1;
+    if (stepFrom(rowId, removed, pos, 1, &next, &values, &position) == 1 && next != rowId) {
+        m_buffer = std::move(values);
+        m_rowId = next;
+        m_position = position;
+        setBofEof(false, false);
+    } else if (stepFrom(rowId, removed, pos, -1, &next, &values, &position) == -1 && next != rowId) {
+        m_buffer = std::move(values);
+        m_rowId = next;
+        m_position = position;
+        setBofEof(false, true);
+    } else {
         clearCurrent();
         setBofEof(true, true);
-    } else if (pos >= 0 && pos < n) {
-        loadPosition(pos);
-        setBofEof(false, false);
-    } else {
-        loadPosition(n - 1);
-        setBofEof(false, true);
     }
     notifyDataSetChanged();
     notifyRecordChanged();

@@ -23,8 +23,11 @@ enum class DataAction {
     Retry,  // try the operation again
 };
 
+// A record to come back to: its row id, and the values of the order's
+// fields as they were when the bookmark was taken.
 struct Bookmark {
     qint64 rowId = -1;
+    QVariantList key;
     bool isValid() const { return rowId >= 0; }
     bool operator==(const Bookmark &other) const = default;
 };
@@ -148,6 +151,18 @@ protected:
     virtual QVector<QVariant> rereadRow(qint64 rowId, bool *found) = 0;
     // The first or last row without knowing all positions; false when empty.
     virtual bool fetchEdge(bool last, qint64 *rowId, QVector<QVariant> *values);
+    // Moves from a row (its id, its values as read and its 0-based position,
+    // -1 when not known; the row may have gone meanwhile) up to distance rows
+    // along the order. Returns the distance moved and the row reached, which
+    // is the row itself when nothing lies in that direction. From no row
+    // (rowId < 0) a forward move starts before the first row, a backward one
+    // after the last. The default works on positions.
+    virtual int stepFrom(qint64 rowId, const QVector<QVariant> &values, int position, int distance,
+                         qint64 *targetRowId, QVector<QVariant> *targetValues, int *targetPosition);
+    // The row when it is in the current view.
+    virtual bool readInView(qint64 rowId, QVector<QVariant> *values);
+    // The values of the order's fields of a row (for bookmarks).
+    virtual QVariantList orderKeyOf(const QVector<QVariant> &values) const { return {}; }
     // Picks up changes made elsewhere before a navigation.
     virtual void syncView() {}
     // Editing backend; the defaults refuse.

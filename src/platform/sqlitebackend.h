@@ -23,6 +23,11 @@ public:
     QString collateCaseInsensitive() const override { return QStringLiteral(" COLLATE GNOCASE"); }
     QString foldFunction() const override { return QStringLiteral("gfold"); }
     QString escapeCharacter() const override { return QStringLiteral("\\"); }
+    QString limitClause(bool withOffset) const override
+    {
+        return withOffset ? QStringLiteral(" LIMIT ? OFFSET ?") : QStringLiteral(" LIMIT ?");
+    }
+    QString othersChangesSql() const override { return QStringLiteral("PRAGMA data_version"); }
 
     QString declaredType(const FieldDef &field) const override;
     bool parseDeclaredType(const QString &name, const QString &declared, FieldDef *field) const override;

@@ -13,7 +13,7 @@ namespace platform {
 
 namespace {
 constexpr int BlockSize = 128;
-constexpr int CacheLimit = BlockSize * 8;
+constexpr int CacheLimit = BlockSize * 4;  // rows held at most
 constexpr int MaxPrefixLength = 1000; // memo fields: far below the database's pattern limit
 
 QStringList splitFieldList(const QString &fields)
@@ -220,8 +220,22 @@ void Table::resolveOrder()
         m_order.append({i, ci && isTextType(m_schema.fieldAt(i).type)});
     }
     const QStringList &key = m_schema.primaryKeyFields();
-    m_rowIdOrder = m_order.size() == 1 && key.size() == 1 && m_schema.fieldAt(m_order.first().field).type == FieldType::Integer
-        && m_schema.fieldAt(m_order.first().field).name.compare(key.first(), Qt::CaseInsensitive) == 0;
+    m_uniqueOrder = false;
+    auto sameFields = [&](const QStringList &names) {
+        if (names.size() != m_order.size())
+            return false;
+        for (int i = 0; i < names.size(); ++i) {
+            if (names.at(i).compare(m_schema.fieldAt(m_order.at(i).field).name, Qt::CaseInsensitive) != 0)
+                return false;
+        }
+        return true;
+    };
+    if (!ci && sameFields(key))
+        m_uniqueOrder = true;
+    for (const auto &index : m_schema.indexes()) {
+        if (index.unique && index.caseInsensitive == ci && sameFields(index.fields))
+            m_uniqueOrder = true;
+    }
     m_orderAscending = orderBy(false);
     m_orderDescending = orderBy(true);
     invalidateView();
@@ -260,6 +274,7 @@ void Table::openCursor()
     }
     invalidateView();
     m_seenGeneration = db.generationByKey(m_generationKey);
+    m_seenOthers = db.othersVersion();
 }
 
 void Table::closeCursor()
@@ -271,12 +286,10 @@ void Table::closeCursor()
 void Table::invalidateView()
 {
     m_whereValid = false;
-    m_keys.clear();
-    m_keysLoaded = false;
-    m_keyPositions.clear();
-    m_keyPositionsValid = false;
-    m_window.clear();
-    m_windowStart = 0;
+    clearCache();
+    m_lastRead = CachedRow();
+    m_removedRowId = -1;
+    m_removedKey.clear();
     m_count = -1;
     m_lastFetched = -1;
 }
@@ -286,9 +299,17 @@ void Table::syncView()
     if (!m_db)
         return;
     const quint64 generation = m_db->generationByKey(m_generationKey);
-    if (generation != m_seenGeneration) {
+    const quint64 others = m_db->othersVersion();
+    if (generation != m_seenGeneration || others != m_seenOthers) {
+        // Rows held may have changed: read them again, on from the current
+        // record's key.
         m_seenGeneration = generation;
+        m_seenOthers = others;
+        const int i = findCached(currentRowId());
+        CachedRow current = i >= 0 ? m_cache.at(i) : CachedRow();
         invalidateView();
+        if (current.rowId >= 0)
+            m_lastRead = std::move(current);
         forgetPosition();
     }
 }
@@ -457,34 +478,12 @@ const Table::Where &Table::viewWhere()
     return m_where;
 }
 
-void Table::ensureKeys()
-{
-    if (m_keysLoaded)
-        return;
-    const Where &where = viewWhere();
-    const QString sql = QStringLiteral("SELECT %1 FROM %2%3%4")
-                            .arg(m_db->backend().rowIdExpression(), m_sqlTable, where.text, m_orderAscending);
-    QSqlQuery &q = m_db->prepared(sql);
-    for (int i = 0; i < where.values.size(); ++i)
-        q.bindValue(i, where.values.at(i));
-    m_db->run(q, m_schema.tableName());
-    m_keys.clear();
-    if (m_count > 0)
-        m_keys.reserve(m_count);
-    while (q.next())
-        m_keys.append(q.value(0).toLongLong());
-    q.finish();
-    m_keysLoaded = true;
-    m_keyPositionsValid = false;
-    m_count = m_keys.size();
-}
-
 int Table::rowCount()
 {
-    if (m_keysLoaded)
-        return m_keys.size();
     if (m_count >= 0)
         return m_count;
+    if (m_cacheAtFirst && m_cacheAtLast)
+        return m_count = int(m_cache.size());
     const Where &where = viewWhere();
     QSqlQuery &q = m_db->prepared(QStringLiteral("SELECT COUNT(*) FROM %1%2").arg(m_sqlTable, where.text));
     for (int i = 0; i < where.values.size(); ++i)
@@ -493,28 +492,6 @@ int Table::rowCount()
     m_count = q.next() ? q.value(0).toInt() : 0;
     q.finish();
     return m_count;
-}
-
-qint64 Table::rowIdAt(int position)
-{
-    ensureKeys();
-    return position >= 0 && position < m_keys.size() ? m_keys.at(position) : -1;
-}
-
-int Table::positionOf(qint64 rowId)
-{
-    ensureKeys();
-    if (m_keys.size() < 64) {
-        return m_keys.indexOf(rowId);
-    }
-    if (!m_keyPositionsValid) {
-        m_keyPositions.clear();
-        m_keyPositions.reserve(m_keys.size());
-        for (int i = 0; i < m_keys.size(); ++i)
-            m_keyPositions.insert(m_keys.at(i), i);
-        m_keyPositionsValid = true;
-    }
-    return m_keyPositions.value(rowId, -1);
 }
 
 QVector<QVariant> Table::readValues(const QSqlQuery &query, int firstColumn) const
@@ -529,65 +506,538 @@ QVector<QVariant> Table::readValues(const QSqlQuery &query, int firstColumn) con
     return values;
 }
 
-void Table::readBlock(QSqlQuery &q, int start, int end)
+Table::CachedRow Table::readCachedRow(const QSqlQuery &query) const
 {
-    m_blockSlots.clear();
-    for (int i = start; i < end; ++i)
-        m_blockSlots.insert(m_keys.at(i), i - start);
-    m_window = QVector<QVector<QVariant>>(end - start);
-    m_windowStart = start;
-    m_db->run(q, m_schema.tableName());
-    while (q.next()) {
-        const auto slot = m_blockSlots.constFind(q.value(0).toLongLong());
-        if (slot != m_blockSlots.constEnd())
-            m_window[slot.value()] = readValues(q, 1);
+    CachedRow row;
+    row.rowId = query.value(0).toLongLong();
+    row.key.reserve(m_order.size());
+    for (const auto &term : m_order)
+        row.key.append(query.value(1 + term.field));
+    row.values = readValues(query, 1);
+    return row;
+}
+
+QVector<Table::CachedRow> Table::readRows(const QString &extraWhere, const QVariantList &extraValues, bool descending,
+                                          int offset, int limit)
+{
+    const Where &where = viewWhere();
+    QString whereText = where.text;
+    if (!extraWhere.isEmpty()) {
+        whereText += whereText.isEmpty() ? QStringLiteral(" WHERE ") : QStringLiteral(" AND ");
+        whereText += extraWhere;
     }
+    QSqlQuery &q = m_db->prepared(m_selectPrefix + whereText + (descending ? m_orderDescending : m_orderAscending)
+                                  + m_db->backend().limitClause(offset > 0));
+    int n = 0;
+    for (const auto &v : where.values)
+        q.bindValue(n++, v);
+    for (const auto &v : extraValues)
+        q.bindValue(n++, v);
+    q.bindValue(n++, limit);
+    if (offset > 0)
+        q.bindValue(n++, offset);
+    m_db->run(q, m_schema.tableName());
+    QVector<CachedRow> rows;
+    while (q.next())
+        rows.append(readCachedRow(q));
     q.finish();
-    for (auto &row : m_window)
-        if (row.isEmpty())
-            row = QVector<QVariant>(m_schema.fieldCount());  // vanished meanwhile
+    return rows;
+}
+
+bool Table::selectOne(const QString &extraWhere, const QVariantList &extraValues, bool descending, CachedRow *row)
+{
+    QVector<CachedRow> rows = readRows(extraWhere, extraValues, descending, 0, 1);
+    if (rows.isEmpty())
+        return false;
+    *row = std::move(rows.first());
+    return true;
+}
+
+QVector<Table::Condition> Table::adjacentConditions(const QVariantList &key, qint64 rowId, bool forward) const
+{
+    // In the order (f1, f2, .., row id) the rows after a key are those with
+    // an equal f1 .. fn and a greater row id, then those with an equal
+    // f1 .. fn-1 and a greater fn, and so on up to a greater f1. Empty fields
+    // (NULL) come first.
+    QVector<Condition> result;
+    const int n = int(m_order.size());
+    bool anyNull = false;
+    for (const auto &v : key)
+        anyNull = anyNull || v.isNull();
+    const QString rowIdColumn = m_db->backend().rowIdExpression();
+    for (int i = n; i >= 0; --i) {
+        QStringList prefix;
+        QVariantList values;
+        for (int j = 0; j < i; ++j) {
+            const OrderTerm &term = m_order.at(j);
+            if (key.value(j).isNull()) {
+                prefix.append(m_db->quote(m_schema.fieldAt(term.field).name) + QStringLiteral(" IS NULL"));
+            } else {
+                prefix.append(columnExpression(term) + QStringLiteral(" = ?"));
+                values.append(key.value(j));
+            }
+        }
+        auto add = [&](const QString &last, const QVariantList &lastValues) {
+            QStringList parts = prefix;
+            parts.append(last);
+            result.append({parts.join(QStringLiteral(" AND ")), values + lastValues});
+        };
+        if (i == n) {
+            if (m_uniqueOrder && !anyNull && n > 0)
+                continue;
+            add(rowIdColumn + (forward ? QStringLiteral(" > ?") : QStringLiteral(" < ?")), {rowId});
+            continue;
+        }
+        const OrderTerm &term = m_order.at(i);
+        const QString column = m_db->quote(m_schema.fieldAt(term.field).name);
+        const QVariant v = key.value(i);
+        if (forward) {
+            if (v.isNull())
+                add(column + QStringLiteral(" IS NOT NULL"), {});
+            else
+                add(columnExpression(term) + QStringLiteral(" > ?"), {v});
+        } else if (!v.isNull()) {
+            add(columnExpression(term) + QStringLiteral(" < ?"), {v});
+            add(column + QStringLiteral(" IS NULL"), {});
+        }
+    }
+    return result;
+}
+
+QVector<Table::CachedRow> Table::readAdjacent(const QVariantList &key, qint64 rowId, bool forward, int skip, int limit,
+                                              int *skipped)
+{
+    QVector<CachedRow> rows;
+    CachedRow lastSkipped;
+    *skipped = 0;
+    const Where &where = viewWhere();
+    const QString order = forward ? m_orderAscending : m_orderDescending;
+    const QString limitText = m_db->backend().limitClause(false);
+    for (const Condition &condition : adjacentConditions(key, rowId, forward)) {
+        const int wanted = skip - *skipped + limit - int(rows.size());
+        if (wanted <= 0)
+            break;
+        QString whereText = where.text;
+        whereText += whereText.isEmpty() ? QStringLiteral(" WHERE ") : QStringLiteral(" AND ");
+        whereText += condition.text;
+        QSqlQuery &q = m_db->prepared(m_selectPrefix + whereText + order + limitText);
+        int n = 0;
+        for (const auto &v : where.values)
+            q.bindValue(n++, v);
+        for (const auto &v : condition.values)
+            q.bindValue(n++, v);
+        q.bindValue(n++, wanted);
+        m_db->run(q, m_schema.tableName());
+        while (q.next()) {
+            if (*skipped < skip) {
+                ++*skipped;
+                lastSkipped = readCachedRow(q);
+            } else {
+                rows.append(readCachedRow(q));
+            }
+        }
+        q.finish();
+    }
+    if (rows.isEmpty() && *skipped > 0) {
+        --*skipped;
+        rows.append(std::move(lastSkipped));
+    }
+    return rows;
+}
+
+int Table::countBefore(const QVariantList &key, qint64 rowId)
+{
+    const Where &where = viewWhere();
+    int count = 0;
+    for (const Condition &condition : adjacentConditions(key, rowId, false)) {
+        QString whereText = where.text;
+        whereText += whereText.isEmpty() ? QStringLiteral(" WHERE ") : QStringLiteral(" AND ");
+        whereText += condition.text;
+        QSqlQuery &q = m_db->prepared(QStringLiteral("SELECT COUNT(*) FROM %1%2").arg(m_sqlTable, whereText));
+        int n = 0;
+        for (const auto &v : where.values)
+            q.bindValue(n++, v);
+        for (const auto &v : condition.values)
+            q.bindValue(n++, v);
+        m_db->run(q, m_schema.tableName());
+        if (q.next())
+            count += q.value(0).toInt();
+        q.finish();
+    }
+    return count;
+}
+
+QVariantList Table::storedKey(const QVector<QVariant> &values) const
+{
+    QVariantList key;
+    for (const auto &term : m_order)
+        key.append(m_db->backend().toStorage(m_schema.fieldAt(term.field).type, values.value(term.field)));
+    return key;
+}
+
+QVariantList Table::keyFor(qint64 rowId, const QVector<QVariant> &values) const
+{
+    const int i = findCached(rowId);
+    if (i >= 0)
+        return m_cache.at(i).key;
+    if (rowId == m_removedRowId)
+        return m_removedKey;
+    if (rowId == m_lastRead.rowId && m_lastRead.key.size() == m_order.size())
+        return m_lastRead.key;
+    return storedKey(values);
+}
+
+QVariantList Table::orderKeyOf(const QVector<QVariant> &values) const
+{
+    QVariantList key;
+    for (const auto &term : m_order)
+        key.append(values.value(term.field));
+    return key;
+}
+
+int Table::findCached(qint64 rowId) const
+{
+    const int n = int(m_cache.size());
+    if (rowId < 0 || n == 0)
+        return -1;
+    for (int i : {m_hint, m_hint + 1, m_hint - 1}) {
+        if (i >= 0 && i < n && m_cache.at(i).rowId == rowId)
+            return m_hint = i;
+    }
+    for (int i = 0; i < n; ++i) {
+        if (m_cache.at(i).rowId == rowId)
+            return m_hint = i;
+    }
+    return -1;
+}
+
+void Table::clearCache()
+{
+    m_cache.clear();
+    m_cacheStart = -1;
+    m_cacheAtFirst = false;
+    m_cacheAtLast = false;
+    m_hint = 0;
+    m_removedIndex = -1;
+}
+
+void Table::setCache(QVector<CachedRow> rows, int start, bool atFirst, bool atLast)
+{
+    m_cache = std::move(rows);
+    m_cacheAtFirst = atFirst;
+    m_cacheAtLast = atLast;
+    m_cacheStart = atFirst ? 0 : start;
+    if (m_cacheStart < 0 && atLast && m_count >= 0)
+        m_cacheStart = m_count - int(m_cache.size());
+    m_hint = 0;
+    m_removedIndex = -1;
+}
+
+void Table::appendCache(const QVector<CachedRow> &rows)
+{
+    m_cache += rows;
+    m_removedIndex = -1;
+    const int excess = int(m_cache.size()) - CacheLimit;
+    if (excess > 0) {
+        m_cache.remove(0, excess);
+        m_hint = std::max(0, m_hint - excess);
+        m_cacheAtFirst = false;
+        if (m_cacheStart >= 0)
+            m_cacheStart += excess;
+    }
+}
+
+void Table::prependCache(const QVector<CachedRow> &rows)
+{
+    QVector<CachedRow> joined;
+    joined.reserve(rows.size() + m_cache.size());
+    for (auto it = rows.crbegin(); it != rows.crend(); ++it)
+        joined.append(*it);
+    joined += m_cache;
+    m_cache = std::move(joined);
+    m_hint += int(rows.size());
+    m_removedIndex = -1;
+    if (m_cacheStart >= 0)
+        m_cacheStart -= int(rows.size());
+    const int excess = int(m_cache.size()) - CacheLimit;
+    if (excess > 0) {
+        m_cache.remove(m_cache.size() - excess, excess);
+        m_hint = std::min<int>(m_hint, int(m_cache.size()) - 1);
+        m_cacheAtLast = false;
+    }
+}
+
+int Table::cachedIndexOf(int position)
+{
+    if (position < 0)
+        return -1;
+    if (m_cacheStart < 0 && !m_cache.isEmpty() && m_cacheAtLast && m_count >= 0)
+        m_cacheStart = m_count - int(m_cache.size());
+    const bool backwards = m_lastFetched >= 0 && position < m_lastFetched;
+    m_lastFetched = position;
+    if (m_cacheStart >= 0 && !m_cache.isEmpty()) {
+        const int end = m_cacheStart + int(m_cache.size());
+        if (position >= m_cacheStart && position < end)
+            return position - m_cacheStart;
+        int skipped = 0;
+        if (position >= end && position - end < 2 * BlockSize) {
+            if (m_cacheAtLast)
+                return -1;
+            const int gap = position - end;
+            const CachedRow &lastRow = m_cache.last();
+            QVector<CachedRow> rows = readAdjacent(lastRow.key, lastRow.rowId, true, gap, BlockSize, &skipped);
+            if (rows.isEmpty() || skipped < gap) {
+                // The view ends before the position.
+                if (gap == 0)
+                    m_cacheAtLast = true;
+                return -1;
+            }
+            const bool atLast = rows.size() < BlockSize;
+            if (gap == 0) {
+                appendCache(rows);
+                m_cacheAtLast = atLast;
+            } else {
+                setCache(std::move(rows), position, false, atLast);
+            }
+            return position - m_cacheStart;
+        }
+        if (position < m_cacheStart && m_cacheStart - position <= 2 * BlockSize) {
+            if (m_cacheAtFirst)
+                return -1;
+            const int gap = m_cacheStart - 1 - position;
+            const CachedRow &firstRow = m_cache.first();
+            QVector<CachedRow> rows = readAdjacent(firstRow.key, firstRow.rowId, false, gap, BlockSize, &skipped);
+            if (rows.isEmpty() || skipped < gap)
+                return -1;  // the positions were no longer right: read from the start below
+            const bool atFirst = rows.size() < BlockSize;
+            if (gap == 0) {
+                prependCache(rows);
+                if (atFirst) {
+                    m_cacheAtFirst = true;
+                    m_cacheStart = 0;
+                }
+            } else {
+                QVector<CachedRow> ordered(rows.crbegin(), rows.crend());
+                setCache(std::move(ordered), position - int(rows.size()) + 1, atFirst, false);
+            }
+            return position - m_cacheStart;
+        }
+    }
+    // A far position: one read at its offset, counted from the nearer end.
+    int first = backwards ? std::max(0, position - BlockSize + 1) : position;
+    if (m_count >= 0 && position >= m_count)
+        return -1;
+    if (m_count >= 0 && position > m_count / 2) {
+        first = std::max(0, std::min(first, m_count - BlockSize));
+        const int fromEnd = m_count - (first + BlockSize);
+        const int offset = std::max(0, fromEnd);
+        const int limit = fromEnd < 0 ? m_count - first : BlockSize;
+        QVector<CachedRow> rows = readRows(QString(), {}, true, offset, limit);
+        QVector<CachedRow> ordered(rows.crbegin(), rows.crend());
+        const int start = m_count - offset - int(ordered.size());
+        setCache(std::move(ordered), start, start == 0, offset == 0);
+    } else {
+        QVector<CachedRow> rows = readRows(QString(), {}, false, first, BlockSize);
+        const bool atLast = rows.size() < BlockSize;
+        setCache(std::move(rows), first, first == 0, atLast);
+    }
+    if (position < m_cacheStart || position >= m_cacheStart + int(m_cache.size()))
+        return -1;
+    return position - m_cacheStart;
+}
+
+qint64 Table::rowIdAt(int position)
+{
+    const int i = cachedIndexOf(position);
+    return i >= 0 ? m_cache.at(i).rowId : -1;
 }
 
 QVector<QVariant> Table::fetchRow(int position)
 {
-    ensureKeys();
-    if (position < 0 || position >= m_keys.size())
-        return QVector<QVariant>(m_schema.fieldCount());
-    const int slot = position - m_windowStart;
-    if (slot >= 0 && slot < m_window.size()) {
-        m_lastFetched = position;
-        return m_window.at(slot);
-    }
-    // Read a block in the direction of travel.
-    int start = position;
-    if (m_lastFetched >= 0 && position < m_lastFetched)
-        start = std::max(0, position - BlockSize + 1);
-    const int end = std::min<int>(m_keys.size(), start + BlockSize);
-    m_lastFetched = position;
-    if (m_rowIdOrder) {
-        // Rows ordered by the row id itself and lying close together: one
-        // range read instead of single lookups.
-        const qint64 low = m_keys.at(start);
-        const qint64 high = m_keys.at(end - 1);
-        if (high - low < 2 * BlockSize) {
-            QSqlQuery &q = m_db->prepared(m_selectPrefix + QStringLiteral(" WHERE %1 BETWEEN ? AND ?").arg(m_db->backend().rowIdExpression()));
-            q.bindValue(0, low);
-            q.bindValue(1, high);
-            readBlock(q, start, end);
-            return m_window.at(position - m_windowStart);
+    const int i = cachedIndexOf(position);
+    return i >= 0 ? m_cache.at(i).values : QVector<QVariant>(m_schema.fieldCount());
+}
+
+int Table::positionOf(qint64 rowId)
+{
+    const int i = findCached(rowId);
+    if (i >= 0) {
+        if (m_cacheStart < 0) {
+            if (m_cacheAtLast && m_count >= 0) {
+                m_cacheStart = m_count - int(m_cache.size());
+            } else {
+                const CachedRow &firstRow = m_cache.first();
+                m_cacheStart = countBefore(firstRow.key, firstRow.rowId);
+            }
         }
+        return m_cacheStart + i;
     }
-    static const QString marks = [] {
-        QStringList m;
-        for (int i = 0; i < BlockSize; ++i)
-            m.append(QStringLiteral("?"));
-        return m.join(QLatin1Char(','));
-    }();
-    QSqlQuery &q = m_db->prepared(m_selectPrefix + QStringLiteral(" WHERE %1 IN (%2)").arg(m_db->backend().rowIdExpression(), marks));
-    for (int i = 0; i < BlockSize; ++i)
-        q.bindValue(i, m_keys.at(start + i < end ? start + i : start));
-    readBlock(q, start, end);
-    return m_window.at(position - m_windowStart);
+    CachedRow row;
+    if (!selectOne(m_db->backend().rowIdExpression() + QStringLiteral(" = ?"), {rowId}, false, &row))
+        return -1;
+    const int position = countBefore(row.key, row.rowId);
+    setCache({row}, position, position == 0, false);
+    return position;
+}
+
+bool Table::readInView(qint64 rowId, QVector<QVariant> *values)
+{
+    const int i = findCached(rowId);
+    if (i >= 0) {
+        *values = m_cache.at(i).values;
+        return true;
+    }
+    CachedRow row;
+    if (!selectOne(m_db->backend().rowIdExpression() + QStringLiteral(" = ?"), {rowId}, false, &row))
+        return false;
+    *values = row.values;
+    m_lastRead = std::move(row);
+    return true;
+}
+
+int Table::stepFrom(qint64 rowId, const QVector<QVariant> &values, int position, int distance, qint64 *targetRowId,
+                    QVector<QVariant> *targetValues, int *targetPosition)
+{
+    if (rowId < 0)
+        return DataSet::stepFrom(rowId, values, position, distance, targetRowId, targetValues, targetPosition);
+    const bool forward = distance > 0;
+    auto stay = [&] {
+        *targetRowId = rowId;
+        *targetValues = values;
+        *targetPosition = position;
+        return 0;
+    };
+    auto land = [&](int index) {
+        m_hint = index;
+        const CachedRow &row = m_cache.at(index);
+        *targetRowId = row.rowId;
+        *targetValues = row.values;
+        *targetPosition = m_cacheStart >= 0 ? m_cacheStart + index : -1;
+    };
+    if (distance == 0)
+        return stay();
+    // Where the row stands in the cache: from (its index) and the index the
+    // move reaches. A row deleted here stood just before the row that took
+    // its place.
+    int from = findCached(rowId);
+    bool gone = false;
+    if (from < 0 && rowId == m_removedRowId && m_removedIndex >= 0 && !m_cache.isEmpty()) {
+        gone = true;
+        from = forward ? m_removedIndex - 1 : m_removedIndex;
+    }
+    if (from < 0 && !gone) {
+        // Not among the rows held: read on from its key.
+        int skipped = 0;
+        const int reach = std::abs(distance);
+        QVector<CachedRow> rows = readAdjacent(keyFor(rowId, values), rowId, forward, reach - 1, BlockSize, &skipped);
+        if (rows.isEmpty())
+            return stay();
+        const bool atEdge = rows.size() < BlockSize;
+        if (forward) {
+            setCache(std::move(rows), -1, false, atEdge);
+            land(0);
+        } else {
+            QVector<CachedRow> ordered(rows.crbegin(), rows.crend());
+            setCache(std::move(ordered), -1, atEdge, false);
+            land(int(m_cache.size()) - 1);
+        }
+        return forward ? skipped + 1 : -(skipped + 1);
+    }
+    const int size = int(m_cache.size());
+    const int target = from + distance;
+    if (target >= 0 && target < size) {
+        land(target);
+        return distance;
+    }
+    int skipped = 0;
+    if (target >= size) {
+        if (!m_cacheAtLast) {
+            const int gap = target - size;
+            const CachedRow &lastRow = m_cache.last();
+            QVector<CachedRow> rows = readAdjacent(lastRow.key, lastRow.rowId, true, gap, BlockSize, &skipped);
+            if (!rows.isEmpty()) {
+                const bool atLast = rows.size() < BlockSize;
+                if (skipped == 0) {
+                    const int before = int(m_cache.size());
+                    appendCache(rows);
+                    m_cacheAtLast = atLast;
+                    const int dropped = before + int(rows.size()) - int(m_cache.size());
+                    land(before - dropped);
+                } else {
+                    const int start = m_cacheStart >= 0 ? m_cacheStart + size + skipped : -1;
+                    setCache(std::move(rows), start, false, atLast);
+                    land(0);
+                }
+                return size + skipped - from;
+            }
+            m_cacheAtLast = true;
+        }
+        if (size - 1 == from && !gone)
+            return stay();
+        land(size - 1);
+        return size - 1 - from;
+    }
+    if (!m_cacheAtFirst) {
+        const int gap = -target - 1;
+        const CachedRow &firstRow = m_cache.first();
+        QVector<CachedRow> rows = readAdjacent(firstRow.key, firstRow.rowId, false, gap, BlockSize, &skipped);
+        if (!rows.isEmpty()) {
+            const bool atFirst = rows.size() < BlockSize;
+            if (skipped == 0) {
+                prependCache(rows);
+                if (atFirst) {
+                    m_cacheAtFirst = true;
+                    m_cacheStart = 0;
+                }
+                land(int(rows.size()) - 1);
+            } else {
+                QVector<CachedRow> ordered(rows.crbegin(), rows.crend());
+                const int start = m_cacheStart >= 0 ? m_cacheStart - 1 - skipped - int(ordered.size()) + 1 : -1;
+                setCache(std::move(ordered), start, atFirst, false);
+                land(int(m_cache.size()) - 1);
+            }
+            return -1 - skipped - from;
+        }
+        m_cacheAtFirst = true;
+        if (m_cacheStart < 0)
+            m_cacheStart = 0;
+    }
+    if (from == 0 && !gone)
+        return stay();
+    land(0);
+    return -from;
+}
+
+bool Table::fetchEdge(bool last, qint64 *rowId, QVector<QVariant> *values)
+{
+    if (!m_cache.isEmpty() && (last ? m_cacheAtLast : m_cacheAtFirst)) {
+        const int i = last ? int(m_cache.size()) - 1 : 0;
+        m_hint = i;
+        *rowId = m_cache.at(i).rowId;
+        *values = m_cache.at(i).values;
+        return true;
+    }
+    CachedRow row;
+    if (!selectOne(QString(), {}, last, &row))
+        return false;
+    *rowId = row.rowId;
+    *values = row.values;
+    setCache({std::move(row)}, last ? -1 : 0, !last, last);
+    return true;
+}
+
+void Table::positionOn(const CachedRow &row)
+{
+    doBeforeScroll();
+    const int i = findCached(row.rowId);
+    if (i >= 0)
+        m_cache[i] = row;
+    else
+        setCache({row}, -1, false, false);
+    loadRow(row.rowId, row.values);
+    setBofEof(false, false);
+    notifyRecordChanged();
+    doAfterScroll();
 }
 
 QVector<QVariant> Table::rereadRow(qint64 rowId, bool *found)
@@ -600,53 +1050,6 @@ QVector<QVariant> Table::rereadRow(qint64 rowId, bool *found)
     QVector<QVariant> values = *found ? readValues(q, 0) : QVector<QVariant>(m_schema.fieldCount());
     q.finish();
     return values;
-}
-
-bool Table::selectOne(const QString &extraWhere, const QVariantList &extraValues, bool descending, qint64 *rowId,
-                      QVector<QVariant> *values)
-{
-    const Where &where = viewWhere();
-    QString whereText = where.text;
-    QVariantList bound = where.values;
-    if (!extraWhere.isEmpty()) {
-        whereText += whereText.isEmpty() ? QStringLiteral(" WHERE ") : QStringLiteral(" AND ");
-        whereText += extraWhere;
-        bound += extraValues;
-    }
-    QSqlQuery &q = m_db->prepared(m_selectPrefix + whereText + (descending ? m_orderDescending : m_orderAscending)
-                                  + QStringLiteral(" LIMIT 1"));
-    for (int i = 0; i < bound.size(); ++i)
-        q.bindValue(i, bound.at(i));
-    m_db->run(q, m_schema.tableName());
-    const bool found = q.next();
-    if (found) {
-        *rowId = q.value(0).toLongLong();
-        *values = readValues(q, 1);
-    }
-    q.finish();
-    return found;
-}
-
-bool Table::fetchEdge(bool last, qint64 *rowId, QVector<QVariant> *values)
-{
-    if (m_keysLoaded) {
-        if (m_keys.isEmpty())
-            return false;
-        const int pos = last ? m_keys.size() - 1 : 0;
-        *rowId = m_keys.at(pos);
-        *values = fetchRow(pos);
-        return true;
-    }
-    return selectOne(QString(), {}, last, rowId, values);
-}
-
-void Table::positionOn(qint64 rowId, const QVector<QVariant> &values)
-{
-    doBeforeScroll();
-    loadRow(rowId, values);
-    setBofEof(false, false);
-    notifyRecordChanged();
-    doAfterScroll();
 }
 
 bool Table::findKey(const QVariantList &keyValues)
@@ -670,11 +1073,10 @@ bool Table::findKey(const QVariantList &keyValues)
     }
     if (parts.isEmpty())
         return false;
-    qint64 rowId = -1;
-    QVector<QVariant> values;
-    if (!selectOne(parts.join(QStringLiteral(" AND ")), bound, false, &rowId, &values))
+    CachedRow row;
+    if (!selectOne(parts.join(QStringLiteral(" AND ")), bound, false, &row))
         return false;
-    positionOn(rowId, values);
+    positionOn(row);
     return true;
 }
 
@@ -690,10 +1092,9 @@ void Table::findNearest(const QVariantList &keyValues)
         first();
         return;
     }
-    qint64 rowId = -1;
-    QVector<QVariant> values;
-    if (selectOne(cond, bound, false, &rowId, &values)) {
-        positionOn(rowId, values);
+    CachedRow row;
+    if (selectOne(cond, bound, false, &row)) {
+        positionOn(row);
     } else {
         last();
         setBofEof(false, true);
@@ -723,11 +1124,10 @@ bool Table::locate(const QString &fields, const QVariantList &keyValues, LocateO
     }
     if (parts.isEmpty())
         return false;
-    qint64 rowId = -1;
-    QVector<QVariant> values;
-    if (!selectOne(parts.join(QStringLiteral(" AND ")), bound, false, &rowId, &values))
+    CachedRow row;
+    if (!selectOne(parts.join(QStringLiteral(" AND ")), bound, false, &row))
         return false;
-    positionOn(rowId, values);
+    positionOn(row);
     return true;
 }
 
@@ -737,7 +1137,8 @@ void Table::keepCurrentAfterOrderChange()
     const qint64 rowId = currentRowId();
     invalidateView();
     forgetPosition();
-    if (rowId >= 0 && positionOf(rowId) >= 0) {
+    QVector<QVariant> values;
+    if (rowId >= 0 && readInView(rowId, &values)) {
         notifyDataSetChanged();
         return;
     }
@@ -954,25 +1355,19 @@ int Table::rowWritten(bool inserting, qint64 rowId, int oldPosition, const QVect
 {
     m_seenGeneration = m_db->generationByKey(m_generationKey);
     if (inserting) {
-        m_window.clear();
-        const int count = m_keysLoaded ? m_keys.size() : m_count;
-        m_keys.clear();
-        m_keysLoaded = false;
-        m_keyPositionsValid = false;
-        m_count = count >= 0 ? count + 1 : -1;
+        clearCache();
+        const bool wholeTable = !m_master && !m_hasRange && !(m_filtered && !m_filter.isEmpty());
+        m_count = wholeTable && m_count >= 0 ? m_count + 1 : -1;
         return -1;
     }
     if (touchesView(changed)) {
-        m_window.clear();
-        m_keys.clear();
-        m_keysLoaded = false;
-        m_keyPositionsValid = false;
+        clearCache();
         m_count = -1;
         return -1;
     }
-    const int slot = oldPosition - m_windowStart;
-    if (oldPosition >= 0 && slot >= 0 && slot < m_window.size())
-        m_window[slot] = values;
+    const int i = findCached(rowId);
+    if (i >= 0)
+        m_cache[i].values = values;
     return oldPosition;
 }
 
@@ -1029,18 +1424,21 @@ void Table::removeRecord(qint64 rowId)
     m_db->touchByKey(m_generationKey);
 }
 
-void Table::rowRemoved(qint64 rowId, int position)
+void Table::rowRemoved(qint64 rowId, int)
 {
     m_seenGeneration = m_db->generationByKey(m_generationKey);
-    m_window.clear();
-    if (m_keysLoaded && position >= 0 && position < m_keys.size() && m_keys.at(position) == rowId) {
-        m_keys.remove(position);
-        m_keyPositionsValid = false;
-        m_count = m_keys.size();
+    const int i = findCached(rowId);
+    m_removedRowId = rowId;
+    if (i >= 0) {
+        m_removedKey = m_cache.at(i).key;
+        m_cache.remove(i);
+        m_removedIndex = i;
+        m_hint = std::max(0, i - 1);
+        if (m_count >= 0)
+            --m_count;
     } else {
-        m_keys.clear();
-        m_keysLoaded = false;
-        m_keyPositionsValid = false;
+        m_removedKey = keyFor(rowId, valuesAsRead());
+        m_removedIndex = -1;
         m_count = -1;
     }
 }

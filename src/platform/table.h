@@ -22,8 +22,9 @@ struct LocateOptions {
 
 // A table of a database alias as a dataset: ordered by its primary key or a
 // secondary index, narrowed by a key range, a filter or a master record.
-// Only the row ids of the current order are held; records are read in
-// blocks when they are needed.
+// Moves read the neighbouring rows through the order's index (the rows after
+// or before the current one's key and row id); a block of at most a few
+// hundred rows is held, whatever the table's size.
 class Table : public DataSet
 {
     Q_OBJECT
@@ -89,6 +90,10 @@ protected:
     QVector<QVariant> fetchRow(int position) override;
     QVector<QVariant> rereadRow(qint64 rowId, bool *found) override;
     bool fetchEdge(bool last, qint64 *rowId, QVector<QVariant> *values) override;
+    int stepFrom(qint64 rowId, const QVector<QVariant> &values, int position, int distance, qint64 *targetRowId,
+                 QVector<QVariant> *targetValues, int *targetPosition) override;
+    bool readInView(qint64 rowId, QVector<QVariant> *values) override;
+    QVariantList orderKeyOf(const QVector<QVariant> &values) const override;
     void syncView() override;
     void initNewRecord(QVector<QVariant> &values) override;
     qint64 writeRecord(bool inserting, qint64 rowId, QVector<QVariant> &values, const QVector<bool> &changed) override;
@@ -108,9 +113,20 @@ private:
         QVariantList values;
     };
 
+    // A row as read, with the order's fields as the database holds them.
+    struct CachedRow {
+        qint64 rowId = -1;
+        QVariantList key;
+        QVector<QVariant> values;
+    };
+    struct Condition {
+        QString text;
+        QVariantList values;
+    };
+
     void resolveOrder();
     void invalidateView();
-    void ensureKeys();
+    void clearCache();
     const Where &viewWhere();
     QString orderBy(bool descending) const;
     QString columnExpression(const OrderTerm &term) const;
@@ -118,10 +134,31 @@ private:
     QString conditionSql(const FilterCondition &condition, QVariantList &values) const;
     QString keyComparison(const QVariantList &values, const QString &op, QVariantList &bound, int *used) const;
     QVector<QVariant> readValues(const QSqlQuery &query, int firstColumn) const;
-    bool selectOne(const QString &extraWhere, const QVariantList &extraValues, bool descending, qint64 *rowId,
-                   QVector<QVariant> *values);
-    void positionOn(qint64 rowId, const QVector<QVariant> &values);
-    void readBlock(QSqlQuery &query, int start, int end);
+    CachedRow readCachedRow(const QSqlQuery &query) const;
+    // The rows of the view in order (descending: from the end), with an
+    // extra condition, after skipping offset rows.
+    QVector<CachedRow> readRows(const QString &extraWhere, const QVariantList &extraValues, bool descending,
+                                int offset, int limit);
+    bool selectOne(const QString &extraWhere, const QVariantList &extraValues, bool descending, CachedRow *row);
+    // The conditions that together hold every row after (or before) a key
+    // and row id, each one an index range, in the order of travel.
+    QVector<Condition> adjacentConditions(const QVariantList &key, qint64 rowId, bool forward) const;
+    // Up to limit rows after (or before, nearest first) the key and row id,
+    // skipping skip rows first; *skipped tells how many were skipped. When
+    // the view ends while skipping, the last row skipped is returned.
+    QVector<CachedRow> readAdjacent(const QVariantList &key, qint64 rowId, bool forward, int skip, int limit,
+                                    int *skipped);
+    int countBefore(const QVariantList &key, qint64 rowId);
+    QVariantList storedKey(const QVector<QVariant> &values) const;
+    QVariantList keyFor(qint64 rowId, const QVector<QVariant> &values) const;
+    int findCached(qint64 rowId) const;
+    // The index of the cached row at the position, reading it when needed;
+    // -1 past the end.
+    int cachedIndexOf(int position);
+    void setCache(QVector<CachedRow> rows, int start, bool atFirst, bool atLast);
+    void appendCache(const QVector<CachedRow> &rows);
+    void prependCache(const QVector<CachedRow> &rows); // nearest first
+    void positionOn(const CachedRow &row);
     void reopenAfterViewChange();
     void keepCurrentAfterOrderChange();
     void masterRowChanged();
@@ -140,7 +177,6 @@ private:
     QString m_sqlTable;
     QString m_columns;  // quoted field list in order
     QString m_generationKey;
-    bool m_rowIdOrder = false;  // ordered by an integer key that is the row id
     int m_rowIdKeyField = -1;   // the integer primary key field that is the row id
     QVector<int> m_identityFields; // the primary key; every field where there is none
 
@@ -163,20 +199,27 @@ private:
 
     bool m_whereValid = false;
     Where m_where;
-    QVector<qint64> m_keys;
-    bool m_keysLoaded = false;
-    QHash<qint64, int> m_keyPositions;
-    bool m_keyPositionsValid = false;
-    // Records of the positions [m_windowStart, m_windowStart + size) as last read.
-    QVector<QVector<QVariant>> m_window;
-    int m_windowStart = 0;
-    QHash<qint64, int> m_blockSlots;
+    bool m_uniqueOrder = false;  // no two rows share the order's key
+    // Consecutive rows of the view as last read; m_cacheStart is the
+    // position of the first, -1 while not known.
+    QVector<CachedRow> m_cache;
+    int m_cacheStart = -1;
+    bool m_cacheAtFirst = false;
+    bool m_cacheAtLast = false;
+    mutable int m_hint = 0;
     int m_lastFetched = -1;
+    // The row read last by its id (bookmarks, a change of order).
+    CachedRow m_lastRead;
+    // The row deleted last: where it stood in the cache, -1 when not there.
+    qint64 m_removedRowId = -1;
+    QVariantList m_removedKey;
+    int m_removedIndex = -1;
     QString m_selectPrefix;  // SELECT rowid, fields FROM table
     QString m_orderAscending;
     QString m_orderDescending;
     int m_count = -1;
     quint64 m_seenGeneration = 0;
+    quint64 m_seenOthers = 0;
 };
 
 } // namespace platform
