@@ -664,7 +664,7 @@ void EntryWindow::colourLeft(const EntryControl &box, QWidget *widget)
     widget->setPalette(palette);
 }
 
-void EntryWindow::controlLeft(const EntryControl &control, QWidget *widget)
+void EntryWindow::controlLeft(const EntryControl &control, QWidget *widget, Qt::FocusReason reason)
 {
     if (m_panels[0])
         m_panels[0]->clear();
@@ -683,8 +683,25 @@ void EntryWindow::controlLeft(const EntryControl &control, QWidget *widget)
         if (QScrollArea *box = scrollBox(control.page))
             box->verticalScrollBar()->setValue(control.scrollOnLeave);
     }
-    if (control.pageOnExit >= 0 && m_pages)
+    if (control.pageOnExit >= 0 && m_pages) {
         m_pages->setCurrentIndex(control.pageOnExit);
+        // Tab found no box on the hidden page and went to the tabs; the
+        // clerk goes on in the page's first box once the focus has moved.
+        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) {
+            const int page = control.pageOnExit;
+            QMetaObject::invokeMethod(
+                this,
+                [this, page] {
+                    for (const ControlInfo &info : std::as_const(m_controls)) {
+                        if (info.definition->page == page && info.widget->isEnabled()) {
+                            focusControl(info.definition->name);
+                            return;
+                        }
+                    }
+                },
+                Qt::QueuedConnection);
+        }
+    }
 }
 
 bool EntryWindow::wheel(QObject *watched, QWheelEvent *event)
@@ -768,7 +785,7 @@ bool EntryWindow::eventFilter(QObject *watched, QEvent *event)
             if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
                 break;
             if (const EntryControl *control = definitionOf(watched))
-                controlLeft(*control, static_cast<QWidget *>(watched));
+                controlLeft(*control, static_cast<QWidget *>(watched), reason);
             break;
         }
         case QEvent::Wheel:

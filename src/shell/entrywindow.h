@@ -355,7 +355,8 @@ private:
     void watchChildren();
     const EntryControl *definitionOf(QObject *object) const;
     void controlEntered(const EntryControl &control, QWidget *widget);
-    void controlLeft(const EntryControl &control, QWidget *widget);
+    // reason: how the focus left (Tab goes on in a page turned to).
+    void controlLeft(const EntryControl &control, QWidget *widget, Qt::FocusReason reason);
     // Focus colours of a check box, and the colours it takes back.
     void colourFocused(const EntryControl &box, QWidget *widget);
     void colourLeft(const EntryControl &box, QWidget *widget);

@@ -894,9 +894,13 @@ TEST_F(EntryWindowTest, EurMedCountryPicksCumulationCodeAndPages)
     window->focusControl("DBEdit105");
     QTest::keyClick(window->control("DBEdit105"), Qt::Key_Tab);
     EXPECT_EQ(window->pageControl()->currentIndex(), 1);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window->focusWidget(), window->control("DBEdit115")) << "entry goes on on the page turned to";
     window->focusControl("DBEdit117");
-    window->control("DBEdit116")->setFocus();
+    QTest::keyClick(window->control("DBEdit117"), Qt::Key_Tab);
     EXPECT_EQ(window->pageControl()->currentIndex(), 0);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window->focusWidget(), window->control("DBEdit1"));
 
     // F6 in the template passes the check boxes by.
     window->close();
