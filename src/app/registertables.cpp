@@ -17,6 +17,7 @@
 #include "origin/originwindows.h"
 #include "sad/sadtables.h"
 #include "sad/sadwindows.h"
+#include "sad/tfrmeinheit_d.h"
 #include "shell/parameterrecord.h"
 #include "shell/printsettings.h"
 #include "shell/shelltables.h"
@@ -46,6 +47,7 @@ void registerTables()
     shell::addDataDirectoryStep(orders::addOrderPrintRows);
     shell::addDataDirectoryStep(courier::addCourierPrintRows);
     shell::addDataDirectoryStep(intrastat::addIntrastatPrintRows);
+    shell::addDataDirectoryStep(sad::addExportPrintRows);
 }
 
 void registerWindows()

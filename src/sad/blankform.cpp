@@ -151,7 +151,7 @@ FormDrawing firstSheetXRuns()
     const int runs[][3] = { { 3, 1300, 130 }, { 5, 1320, 220 }, { 4, 1390, 310 }, { 37, 1160, 440 }, { 4, 1160, 555 },
         { 16, 1480, 555 }, { 12, 1160, 650 }, { 2, 1620, 650 }, { 2, 1720, 650 }, { 2, 1940, 650 }, { 12, 1160, 740 },
         { 30, 230, 830 }, { 2, 1080, 830 }, { 9, 1850, 830 }, { 8, 1610, 905 }, { 12, 670, 995 }, { 6, 870, 995 },
-        { 37, 1160, 990 }, { 12, 810, 1075 }, { 2, 160, 1075 }, { 12, 1900, 1150 }, { 8, 1840, 1325 },
+        { 37, 1160, 990 }, { 12, 810, 1075 }, { 2, 160, 1075 }, { 6, 1900, 1150 }, { 8, 1840, 1325 },
         { 13, 1690, 1575 }, { 35, 230, 1870 }, { 16, 1140, 1765 }, { 7, 230, 2430 }, { 10, 530, 2430 },
         { 10, 840, 2430 }, { 10, 1150, 2430 }, { 10, 1460, 2430 }, { 9, 1760, 2430 }, { 28, 230, 2515 },
         { 3, 1110, 2515 }, { 22, 1390, 2515 } };
@@ -221,11 +221,11 @@ FormDrawing exportFirstSheetForm(int copy)
 {
     FormDrawing d = firstSheetLines();
     d << boxesDrawing(firstSheetBoxes());
-    d << frame(1450, 30, 2040, 270) << caption(QStringLiteral("VERSENDUNGS-/AUSFUHRZOLLSTELLE"), 1500, 240)
-      << title(QStringLiteral("A"), 1460, 240);
+    d << frame(1450, 30, 2040, 270);
     d << title(QStringLiteral("EUROPÄISCHE GEMEINSCHAFT"), 150, 55, 30);
     d << title(QStringLiteral("1   A N M E L D U N G"), 1160, 70, 25);
-    d << title(QStringLiteral("C"), 1460, 2150) << caption(QStringLiteral("ABGANGSSTELLE"), 1500, 2150);
+    // Box C's caption stands clear of the emergency procedure's block.
+    d << title(QStringLiteral("C"), 1460, 2145) << caption(QStringLiteral("ABGANGSSTELLE"), 1460, 2175);
     d << title(QStringLiteral("0733"), 70, 2880)
       << caption(QStringLiteral("Einheitspapier (Versendung/Ausfuhr) - III B1 - (2007)"), 130, 2880);
     // Box 47's column heads and sum line.
@@ -299,9 +299,11 @@ FormDrawing exportContinuationForm(int copy)
         d << frame(220, 260 + dy, 1380, 640 + dy) << frame(1245, 260 + dy, 1325, 340 + dy);
         d << frame(1380, 260 + dy, 2050, 345 + dy) << frame(1380, 345 + dy, 2050, 430 + dy);
         d << frame(1380, 430 + dy, 1608, 510 + dy, 5) << frame(1608, 430 + dy, 2050, 510 + dy);
-        d << frame(1380, 510 + dy, 2050, 600 + dy) << frame(1380, 600 + dy, 2050, 650 + dy);
-        d << frame(220, 650 + dy, 1690, 850 + dy) << frame(1690, 650 + dy, 2050, 760 + dy)
-          << frame(1690, 760 + dy, 2050, 850 + dy);
+        d << frame(1380, 510 + dy, 2050, 600 + dy) << frame(1380, 600 + dy, 1690, 690 + dy);
+        // Box 44 runs below box 31 and under box 41 to the boxes 45 and 46.
+        d << line(220, 650 + dy, 1380, 650 + dy) << line(1380, 690 + dy, 1690, 690 + dy)
+          << line(220, 640 + dy, 220, 850 + dy) << line(1690, 600 + dy, 1690, 850 + dy);
+        d << frame(1690, 600 + dy, 2050, 760 + dy) << frame(1690, 760 + dy, 2050, 850 + dy);
         d << line(60, 850 + dy, 2050, 850 + dy);
         d << title(QStringLiteral("31"), 70, 270 + dy) << caption(QStringLiteral("Packstücke"), 70, 300 + dy)
           << caption(QStringLiteral("und Waren-"), 70, 325 + dy) << caption(QStringLiteral("bezeich-"), 70, 350 + dy)
@@ -320,6 +322,7 @@ FormDrawing exportContinuationForm(int copy)
           << caption(QStringLiteral("Besondere Maßeinheit"), 1430, 605 + dy);
         d << title(QStringLiteral("44"), 70, 655 + dy) << caption(QStringLiteral("Besondere"), 70, 685 + dy)
           << caption(QStringLiteral("Vermerke"), 70, 710 + dy);
+        d << title(QStringLiteral("45"), 1700, 605 + dy) << caption(QStringLiteral("Code B.V."), 1740, 605 + dy);
         d << title(QStringLiteral("46"), 1700, 765 + dy)
           << caption(QStringLiteral("Statistischer Wert"), 1740, 765 + dy);
         d << xRun(4, 1945, 300 + dy) << xRun(5, 1920, 475 + dy) << xRun(3, 1710, 735 + dy);
@@ -339,7 +342,7 @@ FormDrawing exportContinuationForm(int copy)
     }
     d << caption(QStringLiteral("Art"), 240, 2475) << caption(QStringLiteral("Betrag"), 340, 2475)
       << caption(QStringLiteral("ZA"), 590, 2475);
-    d << caption(QStringLiteral("Summe erste Position:"), 230, 2425)
+    d << caption(QStringLiteral("Summe erste Position:"), 330, 2425)
       << caption(QStringLiteral("Summe zweite Position:"), 830, 2425)
       << caption(QStringLiteral("Summe dritte Position:"), 1250, 2425) << caption(QStringLiteral("G.S."), 830, 2475)
       << caption(QStringLiteral("ABGANSSTELLE"), 1620, 2445)
@@ -431,8 +434,11 @@ FormDrawing exportBackSheet4()
     };
     mixed({ { QStringLiteral("Der Vordrucksatz ist mit "), false }, { QStringLiteral("einem"), true },
               { QStringLiteral(" Schreibgerät in "), false }, { QStringLiteral("einen"), true },
-              { QStringLiteral(" Arbeitsgang auszufüllen; "), false }, { QStringLiteral("ein"), true },
-              { QStringLiteral(" Durchschreiben muss lesbar sein."), false } },
+              { QStringLiteral(" Arbeitsgang auszufüllen;"), false } },
+        y);
+    y += 35;
+    mixed({ { QStringLiteral("für "), false }, { QStringLiteral("ein"), true },
+              { QStringLiteral(" Durchschreiben muss jedes Exemplar lesbar sein."), false } },
         y);
     y += 70;
     const QStringList body = {
@@ -472,8 +478,12 @@ void drawExportFirstSheet(platform::PrintCanvas &canvas, const shell::PageOffset
     const QString &numberLetters, const QString &numberDigits, const MainStampOptions &stamp)
 {
     FormDrawing d = formNumberDrawing(numberLetters, numberDigits);
+    // The stamp fills box A; without it the box keeps its caption.
     if (stamp.complete())
         d << customsOfficeStamp(stamp);
+    else
+        d << title(QStringLiteral("A"), 1460, 240)
+          << caption(QStringLiteral("VERSENDUNGS-/AUSFUHRZOLLSTELLE"), 1500, 240);
     d << exportFirstSheetForm(copy);
     drawForm(canvas, offsets, d);
 }

@@ -14,6 +14,7 @@
 #include "shell/documentroutines.h"
 #include "shell/mainstate.h"
 #include "shell/parameterrecord.h"
+#include "shell/printsettings.h"
 #include "shell/radiogroup.h"
 #include "shell/reportedcall.h"
 #include "shell/settings.h"
@@ -85,6 +86,17 @@ QStringList defaultPreStampList()
 }
 
 } // namespace
+
+void addExportPrintRows(platform::Session &session)
+{
+    platform::Table rows(platform::Alias::Data, shell::PrintSettingsTable);
+    rows.setSession(&session);
+    rows.open();
+    for (const QString &name : { ExportFirstSheetRow, ExportContinuationRow })
+        shell::createPrintRow(rows, name, QStringLiteral("-1"));
+    rows.close();
+    createMissingPreStampFiles();
+}
 
 shell::PrintWindowDefinition exportPrintDefinition()
 {

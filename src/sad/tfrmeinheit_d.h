@@ -10,6 +10,10 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
+namespace platform {
+class Session;
+}
+
 namespace sad {
 
 constexpr int TemplateNumber = 2000000000;
@@ -18,6 +22,10 @@ constexpr int TemplateNumber = 2000000000;
 inline const QString ExportFirstSheetRow = QStringLiteral("AUSFUHRANMELDUNG");
 inline const QString ExportContinuationRow = QStringLiteral("AUSFUHRANMELDUNG - ERGÄNZ");
 inline const QString ExportJobTitle = QStringLiteral("Export / Versand: Ausfuhrmeldung");
+
+// The data directory's master copy of S_BENUTZ.DB gets both rows without a
+// printer; the program directory gets the pre-stamp lists it lacks, empty.
+void addExportPrintRows(platform::Session &session);
 
 // The print window as data: the two sheets (first sheet, continuation
 // sheets of three items), the page choice, "Ausdruck auf".

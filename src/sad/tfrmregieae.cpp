@@ -1,9 +1,11 @@
 #include "sad/tfrmregieae.h"
 
+#include "sad/exportlist.h"
 #include "sad/sadtables.h"
 #include "sad/tfrmeinheit.h"
 #include "sad/tfrmeinheit_d.h"
 #include "shell/parameterrecord.h"
+#include "shell/reportedcall.h"
 
 #include <QLayout>
 #include <QMenuBar>
@@ -69,8 +71,8 @@ TfrmRegieAE::TfrmRegieAE(QWidget *parent)
     Liste1 = MainMenu1->addAction(QStringLiteral("Liste"));
     Liste1->setObjectName(QStringLiteral("Liste1"));
     layout()->setMenuBar(MainMenu1);
-    // The list by date range comes next.
-    Liste1->setEnabled(false);
+    connect(Liste1, &QAction::triggered, this,
+        [this] { shell::runReported(this, [this] { exportDeclarationList(this); }); });
 }
 
 void TfrmRegieAE::OpenDocument(int number)

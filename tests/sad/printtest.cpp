@@ -10,6 +10,7 @@
 #include "shell/radiogroup.h"
 #include "shell/settings.h"
 #include "shell/users.h"
+#include "support/modaldialog.h"
 #include "support/recordingprinters.h"
 
 #include <QCheckBox>
@@ -454,4 +455,32 @@ TEST_F(ExportPrintTest, TheStampNeedsAllFiveOptionsAndTheTestPrintStoresNothing)
         EXPECT_EQ(head(5, "AENR"), "ALT");
         EXPECT_FALSE(window->blankPaper()) << "the form is chosen again";
     }
+}
+
+TEST_F(ExportPrintTest, OlderRowsAreRenamedAndMissingRowsCreatedWithoutPrinter)
+{
+    const auto printerOf = [](const QString &name) {
+        platform::Table rows(platform::Alias::User, shell::PrintSettingsTable);
+        rows.open();
+        return rows.findKey({ name }) ? rows.fieldByName("schnittst").asString() : QStringLiteral("<none>");
+    };
+    addDeclarationWithItems(5, 1);
+    {
+        platform::Table rows(platform::Alias::User, shell::PrintSettingsTable);
+        rows.open();
+        shell::createPrintRow(rows, "EINHEITSPAPIER", "0");
+    }
+    {
+        TfrmEinheit_d window;
+        EXPECT_TRUE(dialogs.texts().isEmpty()) << "the renamed row keeps its printer";
+    }
+    EXPECT_EQ(printerOf("EINHEITSPAPIER"), "<none>");
+    EXPECT_EQ(printerOf(ExportFirstSheetRow), "0");
+    EXPECT_EQ(printerOf(ExportContinuationRow), "-1");
+
+    restart();
+    testsupport::onNextModal([](QDialog *administration) { administration->reject(); });
+    TfrmEinheit_d window;
+    EXPECT_EQ(dialogs.texts().value(0), "Es wurde kein Drucker ausgewählt!");
+    EXPECT_EQ(printerOf(ExportFirstSheetRow), "-1");
 }
