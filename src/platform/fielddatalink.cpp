@@ -107,8 +107,9 @@ QString FieldDataLink::text() const
         return QString();
     const FieldType type = m_dataSet->fieldDef(index).type;
     const QVariant value = m_dataSet->value(index);
-    if (m_decimals >= 0 && !value.isNull()
-        && (type == FieldType::Float || type == FieldType::Currency || type == FieldType::Bcd)) {
+    if (!value.isNull() && (type == FieldType::Float || type == FieldType::Currency || type == FieldType::Bcd)) {
+        if (m_decimals < 0)
+            return formatEditNumber(value.toDouble()); // the decimals the grids show
         QLocale locale = workstationLocale();
         locale.setNumberOptions(QLocale::OmitGroupSeparator);
         return locale.toString(value.toDouble(), 'f', m_decimals);

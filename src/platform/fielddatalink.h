@@ -40,7 +40,8 @@ public:
     bool canModify() const;
     bool isEditing() const;
 
-    // Decimals a number is shown with ("0.000": 3); -1 shows it as stored.
+    // Decimals a number is shown with ("0.000": 3); -1 shows the decimals the
+    // grids show (two, more when the value has them).
     void setDecimals(int decimals) { m_decimals = decimals; }
     int decimals() const { return m_decimals; }
 

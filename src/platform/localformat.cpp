@@ -58,14 +58,35 @@ QString formatAmount(double value)
     return formatNumber(value, 2);
 }
 
+namespace {
+// Two decimals, more when the value has them (up to six).
+int displayDecimals(double value)
+{
+    int decimals = 2;
+    while (decimals < 6 && roundToDecimals(value, decimals) != roundToDecimals(value, 6))
+        ++decimals;
+    return decimals;
+}
+} // namespace
+
 QString formatDisplayNumber(double value)
 {
     if (std::isnan(value) || std::isinf(value))
         return QString();
-    int decimals = 2;
-    while (decimals < 6 && roundToDecimals(value, decimals) != roundToDecimals(value, 6))
-        ++decimals;
-    return formatNumber(value, decimals);
+    return formatNumber(value, displayDecimals(value));
+}
+
+QString formatEditNumber(double value)
+{
+    if (std::isnan(value) || std::isinf(value))
+        return QString();
+    QLocale locale = workstationLocale();
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    const int decimals = displayDecimals(value);
+    double rounded = roundToDecimals(value, decimals);
+    if (rounded == 0.0)
+        rounded = 0.0; // no "-0,00"
+    return locale.toString(rounded, 'f', decimals);
 }
 
 QString formatPlainNumber(double value)

@@ -22,6 +22,9 @@ QString formatNumber(double value, int decimals);
 // A number as grids and lists show it: group separators, two decimals, more
 // when the value has them (up to six): 1255 -> "1.255,00", 0.125 -> "0,125"
 QString formatDisplayNumber(double value);
+// The same decimals without group separators, as an edit shows the number
+// for typing over it: 37.5 -> "37,50", 1255 -> "1255,00"
+QString formatEditNumber(double value);
 // Plain number text without group separators and up to 15 significant digits:
 // 1234.5 -> "1234,5", 3.0 -> "3"
 QString formatPlainNumber(double value);

@@ -6,6 +6,7 @@
 #include "platform/printerservice.h"
 #include "platform/schemaregistry.h"
 #include "platform/session.h"
+#include "platform/systemprinterset.h"
 #include "platform/table.h"
 #include "platform/tableschema.h"
 
@@ -59,6 +60,9 @@ QString printerNameOf(const QString &schnittst)
 namespace {
 
 const QString PrinterSection = QStringLiteral("Drucker");
+// Notes that the rows of the user directory count PDF-Datei first.
+const QString OrderSection = QStringLiteral("Druckerliste");
+const QString OrderKey = QStringLiteral("PDF-Datei zuerst");
 
 QString printerNamesPath()
 {
@@ -139,6 +143,47 @@ QString printerNameOf(const QString &row, const QString &schnittst)
         return NoPrinterText;
     const int index = resolvePrinterIndex(row, schnittst);
     return index < 0 ? FaultyPrinterText : platform::PrinterService::instance().printerName(index);
+}
+
+void adoptOldPrinterOrder()
+{
+    const QString path = printerNamesPath();
+    if (path.isEmpty() || platform::IniFile(path).readBool(OrderSection, OrderKey, false))
+        return;
+    const QStringList today = platform::PrinterService::instance().printerNames();
+    QStringList before = today;
+    if (const qsizetype pdf = before.indexOf(platform::SystemPrinterSet::PdfPrinterName); pdf >= 0)
+        before.move(pdf, before.size() - 1);
+
+    platform::Table settings(platform::Alias::User, PrintSettingsTable);
+    settings.open();
+    QVector<std::pair<QString, int>> moved; // row, its printer's place today
+    for (settings.first(); !settings.eof(); settings.next()) {
+        const QString row = settings.fieldByName(QStringLiteral("name")).asString();
+        const QString schnittst = settings.fieldByName(QStringLiteral("schnittst")).asString();
+        if (noPrinterAssigned(schnittst) || !rememberedPrinter(row).isEmpty())
+            continue;
+        bool ok = false;
+        const int place = schnittst.trimmed().toInt(&ok);
+        // A place beyond the list named no printer then either: it still asks.
+        if (ok && place >= 0 && place < before.size())
+            moved.append({ row, int(today.indexOf(before.at(place))) });
+    }
+    platform::IniFile names(path);
+    for (const auto &[row, index] : std::as_const(moved)) {
+        if (!findPrintRow(settings, row))
+            continue;
+        if (settings.fieldByName(QStringLiteral("schnittst")).asString().trimmed() != QString::number(index)) {
+            settings.edit();
+            settings.fieldByName(QStringLiteral("schnittst")).setAsString(QString::number(index));
+            settings.post();
+        }
+        if (!row.trimmed().isEmpty())
+            names.writeString(PrinterSection, row.trimmed(), today.at(index));
+    }
+    names.writeBool(OrderSection, OrderKey, true);
+    names.save();
+    cachedFile().reset();
 }
 
 bool findPrintRow(platform::Table &settings, const QString &name)

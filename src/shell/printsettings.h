@@ -47,6 +47,13 @@ void rememberPrinter(const QString &row, int index);
 // one (-1 when that printer is gone), else the index in schnittst.
 int resolvePrinterIndex(const QString &row, const QString &schnittst);
 
+// Rows stored while the printer list counted the system's printers from 0
+// and put "PDF-Datei" last: once per user directory, each row that names a
+// printer by its place alone is read in that order, moved to the printer's
+// place in today's list (PDF-Datei first) and the printer's name remembered.
+// Drucker.ini notes that it was done, so rows stored later are left alone.
+void adoptOldPrinterOrder();
+
 // Rows of an open S_BENUTZ table, found by their name (the key).
 bool findPrintRow(platform::Table &settings, const QString &name);
 // Inserts the row with the defaults of a new row (copies 1, offsets 0) when

@@ -15,6 +15,7 @@
 #include "shell/installation.h"
 #include "shell/mainstate.h"
 #include "shell/options.h"
+#include "shell/printsettings.h"
 #include "shell/settings.h"
 #include "shell/tabout.h"
 #include "shell/tfrmbenutzer.h"
@@ -721,6 +722,8 @@ void TfrmMain::FormShow()
         platform::dialogs().error(UserDirectoryFailedMessage);
     platform::Session::current().setAliasPath(platform::Alias::User, directory);
     platform::Session::current().database(platform::Alias::User);
+    // Print rows of an older version still count the printers in the old order.
+    platform::runReported(this, [] { adoptOldPrinterOrder(); });
     showClock();
     MMTimer1->setEnabled(true);
     openParameterTable();

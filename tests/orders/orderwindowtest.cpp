@@ -521,10 +521,11 @@ TEST_F(OrderWindowTest, APositionComputesItsTotalsWhenFieldsAreLeft)
         typeAndLeave(*position, "DBEditBRUTTO", "9", "DBEditNETTO");
         EXPECT_EQ(position->statusText(0), "Nettogewicht / Einheit");
         typeAndLeave(*position, "DBEditNETTO", "2", "DBEditBULAND");
-        EXPECT_EQ(edit(*position, "DBEditQUERSUM")->text(), "37,5");
-        EXPECT_EQ(edit(*position, "DBEditBRUTTO")->text(), "2") << "the unit gross weight starts as the net weight";
-        EXPECT_EQ(edit(*position, "DBEditBRUTTOGES")->text(), "6");
-        EXPECT_EQ(edit(*position, "DBEditNETTOGES")->text(), "6");
+        // The edits show the decimals the position grid shows ("37,50", not "37,5").
+        EXPECT_EQ(edit(*position, "DBEditQUERSUM")->text(), "37,50");
+        EXPECT_EQ(edit(*position, "DBEditBRUTTO")->text(), "2,00") << "the unit gross weight starts as the net weight";
+        EXPECT_EQ(edit(*position, "DBEditBRUTTOGES")->text(), "6,00");
+        EXPECT_EQ(edit(*position, "DBEditNETTOGES")->text(), "6,00");
         position->reject();
     });
     w.setNumberText("BelegNr.: 3");

@@ -115,7 +115,7 @@ TEST_F(DataControlsTest, NumberEditWritesWhenPostedAndRefusesTextThatIsNoNumber)
 {
     DataEdit edit;
     edit.bind(table.get(), QStringLiteral("Betrag"));
-    EXPECT_EQ(edit.text(), "1,5");
+    EXPECT_EQ(edit.text(), "1,50") << "the decimals a grid shows";
     EXPECT_EQ(edit.maxLength(), 32767);
 
     edit.selectAll();
@@ -124,6 +124,20 @@ TEST_F(DataControlsTest, NumberEditWritesWhenPostedAndRefusesTextThatIsNoNumber)
     QTest::keyClicks(&edit, QStringLiteral("25"));
     table->post();
     EXPECT_EQ(stored("Betrag", 1), "12,25");
+
+    // As the grids: two decimals, more when the value has them, and no group
+    // separators to type over.
+    const QVector<std::pair<double, QString>> shown
+        = { { 12.25, "12,25" }, { 1255, "1255,00" }, { 0.125, "0,125" }, { -0.001, "-0,001" }, { 0.0, "0,00" } };
+    for (const auto &[value, text] : shown) {
+        table->edit();
+        table->setValue("Betrag", value);
+        EXPECT_EQ(edit.text(), text) << value;
+        table->post();
+    }
+    table->edit();
+    table->setValue("Betrag", 12.25);
+    table->post();
 
     edit.selectAll();
     QTest::keyClicks(&edit, QStringLiteral("zwoelf"));

@@ -228,7 +228,7 @@ TEST_F(ParameterRecordTest, MainWindowProtocolEditsVatRateAndNumber)
             EXPECT_EQ(form->Label2->text(), "UmsatzsteuerNummer");
             EXPECT_TRUE(form->DBEdit2->isVisibleTo(form));
             EXPECT_FALSE(form->DBCheckBox1->isVisibleTo(form));
-            EXPECT_EQ(form->DBEdit1->text(), "16");
+            EXPECT_EQ(form->DBEdit1->text(), "16,00");
             EXPECT_EQ(form->DBEdit2->text(), "DE 1");
             form->DBEdit1->selectAll();
             QTest::keyClicks(form->DBEdit1, "19");

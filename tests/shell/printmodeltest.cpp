@@ -625,6 +625,38 @@ TEST_F(PrintModelTest, MissingRowsComeFromTheMasterCopyElseAskForAPrinter)
     EXPECT_EQ(rowValue("DEMO", "schnittst"), "1");
 }
 
+TEST_F(PrintModelTest, RowsOfTheOldPrinterOrderAreReadOnceWithPdfLast)
+{
+    // Before, the list was (A, B, PDF-Datei); today PDF-Datei comes first.
+    testsupport::RecordingPrinters printers({ "PDF-Datei", "A", "B" });
+    struct Case {
+        QString row, stored, nowStored, nowNamed;
+    };
+    const QVector<Case> cases = {
+        { "EUR1", "0", "1", "A" }, { "EUR2", "1", "2", "B" }, { "LISTE", "2", "0", "PDF-Datei" },
+        { "KEINER", "-1", "-1", "" }, // asks for a printer, as before
+        { "LPT", "LPT1", "LPT1", "" }, { "WEIT", "7", "7", "" }, // named no printer then either: still asks
+        { "BENANNT", "0", "0", "B" }, // its printer is known by name already
+    };
+    for (const Case &c : cases)
+        addRow(c.row, c.stored);
+    rememberPrinter("BENANNT", 2);
+
+    adoptOldPrinterOrder();
+    for (const Case &c : cases) {
+        EXPECT_EQ(rowValue(c.row, "schnittst"), c.nowStored) << c.row.toStdString();
+        EXPECT_EQ(rememberedPrinter(c.row), c.nowNamed) << c.row.toStdString();
+    }
+    EXPECT_EQ(resolvePrinterIndex("EUR1", rowValue("EUR1", "schnittst")), 1) << "prints on A, as before";
+
+    // Once only: a row stored afterwards counts in today's order.
+    addRow("NEU", "0");
+    adoptOldPrinterOrder();
+    EXPECT_EQ(rowValue("NEU", "schnittst"), "0");
+    EXPECT_EQ(rememberedPrinter("NEU"), "");
+    EXPECT_EQ(rowValue("EUR1", "schnittst"), "1");
+}
+
 TEST_F(PrintModelTest, PrinterSetupStoresThePrinterOnlyWhenConfirmedWhereTheWindowSaysSo)
 {
     for (const bool onlyConfirmed : { false, true }) {
