@@ -35,6 +35,13 @@ KeyLookupResult lookUpTypedKey(platform::Table &table, const KeyLookup &lookup, 
 {
     if (text.isEmpty())
         return KeyLookupResult::Empty;
+    if (!lookup.exactField.isEmpty()) {
+        table.setFilter({ platform::FilterCondition::equal(lookup.exactField, text, true) });
+        table.setFiltered(true);
+        table.first();
+        if (table.recordCount() == 1)
+            return KeyLookupResult::Found;
+    }
     filterTypedKey(table, lookup, text);
     const int rows = table.recordCount();
     if (rows == 0) {

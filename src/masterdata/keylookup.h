@@ -32,6 +32,9 @@ struct KeyLookup {
     QString field;
     KeyMatch match = KeyMatch::Prefix;
     QString notFoundMessage;
+    // A field whose exact value (ignoring case) is taken first, before the
+    // key: a box that a pick list fills with another code of the same row.
+    QString exactField {};
 };
 
 enum class KeyLookupResult {

@@ -9,6 +9,8 @@ namespace sad {
 namespace Tables {
 inline const QString Einheit = QStringLiteral("EINHEIT.DB"); // export declaration heads
 inline const QString Einfolg = QStringLiteral("EINFOLG.DB"); // their goods items
+inline const QString Impein = QStringLiteral("S_IMPEIN.DB"); // import declaration heads
+inline const QString Impfol = QStringLiteral("S_IMPFOL.DB"); // their goods items
 }
 
 // Fields of EINHEIT.DB outside the register's field list: no window of the

@@ -2,9 +2,9 @@
 
 namespace sad {
 
-// Registers the register of the export declaration with the main window's
-// kind table (key "AE") and the values the tagged pick lists write into its
-// entry window.
+// Registers the registers of the export and the import declaration with the
+// main window's kind table (keys "AE" and "Import") and the values the
+// tagged pick lists write into their entry windows.
 void registerSadWindows();
 
 } // namespace sad

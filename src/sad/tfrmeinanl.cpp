@@ -11,6 +11,7 @@
 #include "platform/fielddatalink.h"
 #include "platform/reportedcall.h"
 #include "platform/table.h"
+#include "sad/declarationpicks.h"
 #include "sad/tfrmeinheit.h"
 #include "shell/buttonlook.h"
 #include "shell/documentregister.h"
@@ -55,80 +56,15 @@ QString edit(int number)
 const QVector<int> Box31Edits = { 25, 26, 27, 28, 11, 9, 10, 29, 13 };
 const QVector<int> Box44Edits = { 8, 20, 21, 22, 23 };
 
-EntryPick pick(const QString &name, const QRect &geometry, const QString &focusAfter,
-    std::function<std::optional<PickValues>(shell::EntryWindow &)> run)
+// Box 31's description, the goods number, the net mass and the unit.
+std::optional<PickValues> pickExportGoodsNumber(shell::EntryWindow &window)
 {
-    EntryPick p;
-    p.name = name;
-    p.geometry = geometry;
-    p.focusAfter = focusAfter;
-    p.run = std::move(run);
-    return p;
-}
-
-std::optional<PickValues> pickPackageKind(shell::EntryWindow &window)
-{
-    masterdata::TfrmPackst list(&window);
-    list.setPickMode(true);
-    if (list.exec() != QDialog::Accepted || list.table().isEmpty())
-        return std::nullopt;
-    return PickValues { { QStringLiteral("f31_1"),
-        list.count() + QLatin1Char(' ') + list.table().fieldByName(QStringLiteral("packart")).asString() } };
-}
-
-std::optional<PickValues> pickGoodsNumber(shell::EntryWindow &window)
-{
-    masterdata::TfrmWare list(&window);
-    list.setPickMode(true);
-    if (platform::DataSetModel *model = list.grid()->dataSetModel()) {
-        const auto columns = model->columns();
-        for (int i = 0; i < columns.size(); ++i) {
-            if (columns.at(i).fieldName.startsWith(QLatin1String("Waren"), Qt::CaseSensitive))
-                list.grid()->hideColumn(i);
-        }
-    }
-    if (list.exec() != QDialog::Accepted || list.table().isEmpty())
-        return std::nullopt;
-    platform::Table &number = list.table();
-    PickValues values;
+    GoodsNumberFields fields;
     for (int line = 2; line <= 9; ++line)
-        values.append({ QStringLiteral("f31_%1").arg(line),
-            number.fieldByName(QStringLiteral("bez%1").arg(line - 1)).asString() });
-    values.append({ QStringLiteral("f33_1"), number.fieldByName(QStringLiteral("waren")).asString() });
-    values.append({ QStringLiteral("f38"), number.fieldByName(QStringLiteral("Netto")).asString() });
-    values.append({ QStringLiteral("f41_1"), number.fieldByName(QStringLiteral("Einheit")).asString() });
-    return values;
-}
-
-std::optional<PickValues> pickFederalState(shell::EntryWindow &window)
-{
-    masterdata::TfrmLnderbrd_e list(&window);
-    platform::Table &states = list.table();
-    states.setIndexFieldNames(QStringLiteral("Ulandi"));
-    const QString start = window.head().fieldByName(QStringLiteral("f34_2")).asString();
-    if (!start.isEmpty())
-        states.findNearest({ start });
-    list.move(window.mapToGlobal(QPoint(234, 160)));
-    if (list.exec() != QDialog::Accepted || states.isEmpty())
-        return std::nullopt;
-    return PickValues { { QStringLiteral("f34_2"), states.fieldByName(QStringLiteral("Ulandi")).asString() } };
-}
-
-template <class List> std::optional<PickValues> pickProcedureCode(shell::EntryWindow &window, const QString &field)
-{
-    const QString code = List::SelectProcedureCode(window.head().fieldByName(field).asString(), &window);
-    if (code.isEmpty())
-        return std::nullopt;
-    return PickValues { { field, code } };
-}
-
-std::optional<PickValues> pickPreviousDocument(shell::EntryWindow &window)
-{
-    masterdata::TfrmInfoF40 information(&window);
-    if (information.exec() != QDialog::Accepted)
-        return std::nullopt;
-    return PickValues { { QStringLiteral("F40"),
-        information.Edit1->text() + QLatin1Char('-') + information.Edit2->text() + QLatin1Char('-') } };
+        fields.append({ QStringLiteral("f31_%1").arg(line), QStringLiteral("bez%1").arg(line - 1) });
+    fields += { { QStringLiteral("f33_1"), QStringLiteral("waren") },
+        { QStringLiteral("f38"), QStringLiteral("Netto") }, { QStringLiteral("f41_1"), QStringLiteral("Einheit") } };
+    return pickGoodsNumber(window, fields);
 }
 
 } // namespace
@@ -195,39 +131,32 @@ shell::EntryWindowDefinition exportItemDefinition()
         add(Box44Edits.at(line - 1), QStringLiteral("f44_%1").arg(line), 20, 288 + Row * line, 370, HintBox44);
 
     d.picks = {
-        pick(QStringLiteral("SpeedButton1"), QRect(175, 52, 21, EditHeight), QString(), pickPackageKind),
-        pick(QStringLiteral("SpeedButton2"), QRect(395, 76, 21, 7 * Row + EditHeight), QString(), pickGoodsNumber),
-        pick(QStringLiteral("SpeedButton3"), QRect(475, 102, 21, EditHeight), QString(), pickFederalState),
-        pick(QStringLiteral("SpeedButton4"), QRect(482, 152, 21, EditHeight), edit(3),
+        routinePick(QStringLiteral("SpeedButton1"), QRect(175, 52, 21, EditHeight), QString(),
+            [](shell::EntryWindow &w) { return pickPackageKind(w, QStringLiteral("f31_1")); }),
+        routinePick(
+            QStringLiteral("SpeedButton2"), QRect(395, 76, 21, 7 * Row + EditHeight), QString(), pickExportGoodsNumber),
+        routinePick(QStringLiteral("SpeedButton3"), QRect(475, 102, 21, EditHeight), QString(),
+            [](shell::EntryWindow &w) { return pickFederalState(w, QStringLiteral("f34_2"), QPoint(234, 160)); }),
+        routinePick(QStringLiteral("SpeedButton4"), QRect(482, 152, 21, EditHeight), edit(3),
             [](shell::EntryWindow &w) {
                 return pickProcedureCode<masterdata::TfrmEinh_Verfahren1>(w, QStringLiteral("f37_1"));
             }),
-        pick(QStringLiteral("SpeedButton5"), QRect(547, 152, 21, EditHeight), edit(4),
+        routinePick(QStringLiteral("SpeedButton5"), QRect(547, 152, 21, EditHeight), edit(4),
             [](shell::EntryWindow &w) {
                 return pickProcedureCode<masterdata::TfrmEinh_Verfahren2>(w, QStringLiteral("f37_2"));
             }),
-        pick(QStringLiteral("SpeedButton6"), QRect(678, 202, 21, EditHeight), edit(12), pickPreviousDocument),
+        routinePick(QStringLiteral("SpeedButton6"), QRect(678, 202, 21, EditHeight), edit(12),
+            [](shell::EntryWindow &w) { return pickPreviousDocument(w, QStringLiteral("F40")); }),
     };
     d.plausibility = exportItemPlausibility();
     return d;
 }
 
 TfrmEinAnl::TfrmEinAnl(TfrmEinheit &declaration, QWidget *parent)
-    : shell::EntryWindow(
-        declaration.documentRegister(), exportItemDefinition(), parent ? parent : &declaration, &declaration.items())
+    : GoodsItemWindow(declaration, exportItemDefinition(), edit(30), parent)
 {
     frmEinAnl = this;
     mnuDrucken->setVisible(false);
-    setNumberText(declaration.statusText(1) + QStringLiteral(" (")
-        + head().fieldByName(QStringLiteral("pos")).asString() + QStringLiteral(". Position)"));
-
-    // The item number: red, read-only, passed by Tab.
-    auto *number = qobject_cast<platform::DataEdit *>(control(edit(30)));
-    number->dataLink()->setReadOnly(true);
-    number->setFocusPolicy(Qt::NoFocus);
-    QPalette red = number->palette();
-    red.setColor(QPalette::Text, Qt::red);
-    number->setPalette(red);
     control(edit(5))->hide();
 
     // Box 44 of the item in its panel; on item 1 of a declaration it is the
@@ -261,7 +190,7 @@ TfrmEinAnl::TfrmEinAnl(TfrmEinheit &declaration, QWidget *parent)
         masterdata::TfrmInfoF44 information(this);
         information.exec();
     }));
-    const bool firstItem = head().fieldByName(QStringLiteral("pos")).asInteger() == 1;
+    const bool firstItem = itemNumber() == 1;
     if (firstItem && !declaration.isTemplateDocument())
         Panel44->hide();
 

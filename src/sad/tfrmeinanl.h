@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/entrywindow.h"
+#include "sad/declarationwindow.h"
 
 class QFrame;
 class QToolButton;
@@ -16,7 +16,7 @@ shell::EntryWindowDefinition exportItemDefinition();
 // the export declaration, on the current record of the register's items
 // table. Closing posts the item and checks it while the declaration's
 // plausibility switch is on.
-class TfrmEinAnl : public shell::EntryWindow
+class TfrmEinAnl : public GoodsItemWindow
 {
     Q_OBJECT
 public:

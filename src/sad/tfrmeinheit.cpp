@@ -12,6 +12,7 @@
 #include "platform/field.h"
 #include "platform/fielddatalink.h"
 #include "platform/table.h"
+#include "sad/declarationpicks.h"
 #include "sad/exporttargets.h"
 #include "sad/tfrmeinanl.h"
 #include "shell/buttonlook.h"
@@ -91,78 +92,6 @@ const QString HintBox22 = QStringLiteral("22 Währung und in Rechnung gestellter
 const QString HintAccounting = QStringLiteral("B) Angaben für Verbuchungszwecke");
 const QString HintBox54 = QStringLiteral("54 Ort und Datum");
 const QString HintSignature = QStringLiteral("54 Unterschrift und Name des Anmelders / Vertreters");
-
-// A list that writes the chosen row itself into this window by its tag.
-// setUp positions the list before it is shown; focusBefore takes the focus
-// before the list opens.
-template <class List>
-EntryPick taggedPick(const QString &name, const QRect &geometry, int tag,
-    std::function<void(List &, shell::EntryWindow &)> setUp, const QString &focusBefore, const QString &focusAfter = {})
-{
-    EntryPick pick;
-    pick.name = name;
-    pick.geometry = geometry;
-    pick.focusAfter = focusAfter;
-    pick.run = [tag, setUp, focusBefore](shell::EntryWindow &window) -> std::optional<PickValues> {
-        if (!focusBefore.isEmpty())
-            window.focusControl(focusBefore);
-        List list(&window);
-        list.setTag(tag);
-        if (setUp)
-            setUp(list, window);
-        if (list.exec() != QDialog::Accepted)
-            return std::nullopt;
-        return PickValues {};
-    };
-    return pick;
-}
-
-// The country list on the code of the field (or, by name, on its name),
-// its caption naming the box, shown in the order of the names.
-std::function<void(masterdata::TfrmLnder_e &, shell::EntryWindow &)> countrySetUp(
-    const QString &field, int box, bool byName = false)
-{
-    return [field, box, byName](masterdata::TfrmLnder_e &list, shell::EntryWindow &window) {
-        platform::Table &countries = list.table();
-        countries.setIndexFieldNames(byName ? QStringLiteral("Bez") : QStringLiteral("Lkz"));
-        const QString text = window.head().fieldByName(field).asString();
-        if (!text.isEmpty())
-            countries.findNearest({ text });
-        list.setWindowTitle(list.windowTitle() + QStringLiteral("  (Feld: %1)").arg(box));
-        countries.setIndexFieldNames(QStringLiteral("Bez"));
-    };
-}
-
-EntryPick countryPick(const QString &name, const QRect &geometry, int tag, const QString &field, int box,
-    const QString &focusBefore, bool byName = false)
-{
-    return taggedPick<masterdata::TfrmLnder_e>(name, geometry, tag, countrySetUp(field, box, byName), focusBefore);
-}
-
-template <class List>
-EntryPick listPick(
-    const QString &name, const QRect &geometry, int tag, const QString &focusBefore, const QString &focusAfter = {})
-{
-    return taggedPick<List>(name, geometry, tag, {}, focusBefore, focusAfter);
-}
-
-// A list read by this window after OK: the field takes the row's value.
-template <class List>
-EntryPick readPick(const QString &name, const QRect &geometry, const QString &field, const QString &sourceField,
-    const QString &focusAfter)
-{
-    EntryPick pick;
-    pick.name = name;
-    pick.geometry = geometry;
-    pick.focusAfter = focusAfter;
-    pick.run = [field, sourceField](shell::EntryWindow &window) -> std::optional<PickValues> {
-        List list(&window);
-        if (list.exec() != QDialog::Accepted || list.table().isEmpty())
-            return std::nullopt;
-        return PickValues { { field, list.table().fieldByName(sourceField).asString() } };
-    };
-    return pick;
-}
 
 QRect button(int x, int y, int height = EditHeight)
 {
@@ -414,24 +343,29 @@ shell::EntryWindowDefinition exportEntryDefinition()
     return d;
 }
 
+static ItemsLayout exportItemsLayout()
+{
+    ItemsLayout layout;
+    layout.columns = { { QStringLiteral("pos"), QStringLiteral("Pos."), 5 },
+        { QStringLiteral("f33_1"), QStringLiteral("Warennummer"), 14 },
+        { QStringLiteral("f31_1"), QStringLiteral("Bezeichnung"), 16 },
+        { QStringLiteral("f31_2"), QStringLiteral("Bezeichnung"), 26 },
+        { QStringLiteral("f31_3"), QStringLiteral("Bezeichnung"), 26 } };
+    layout.grid = QRect(Left, formY(ItemsTop), 750, 180);
+    layout.buttons = QPoint(Left, formY(ItemsTop) + 186);
+    // Boxes 3 and 5 are kept by the window.
+    layout.formsAndItemsEdits = { edit(57), edit(58), edit(59) };
+    return layout;
+}
+
 TfrmEinheit::TfrmEinheit(shell::DocumentRegister &documentRegister, QWidget *parent)
-    : shell::EntryWindow(documentRegister, exportEntryDefinition(), parent)
+    : DeclarationWindow(documentRegister, exportEntryDefinition(), exportItemsLayout(), parent)
 {
     frmEinheit = this;
-    // Boxes 3 and 5 are kept by the window: red, read-only, passed by Tab.
-    for (const QString &name : { edit(57), edit(58), edit(59) }) {
-        auto *box = qobject_cast<platform::DataEdit *>(control(name));
-        box->dataLink()->setReadOnly(true);
-        box->setFocusPolicy(Qt::NoFocus);
-        QPalette red = box->palette();
-        red.setColor(QPalette::Text, Qt::red);
-        box->setPalette(red);
-    }
     for (const QString &name : { edit(14), edit(15), edit(1), edit(2), edit(5), edit(7), edit(21),
              QStringLiteral("DBCheckBox1"), QStringLiteral("DBCheckBox2") })
         control(name)->hide();
 
-    buildItems();
     buildBox14();
     buildBox44();
     attachCountryLookup();
@@ -451,42 +385,8 @@ TfrmEinheit::TfrmEinheit(shell::DocumentRegister &documentRegister, QWidget *par
 
 TfrmEinheit::~TfrmEinheit()
 {
-    items().afterScroll = nullptr;
     if (frmEinheit == this)
         frmEinheit = nullptr;
-}
-
-platform::Table &TfrmEinheit::items() const
-{
-    return *documentRegister().positions();
-}
-
-void TfrmEinheit::buildItems()
-{
-    QWidget *surface = scrollBox(0)->widget();
-    platform::Table &table = items();
-    DBGrid1 = new shell::TWheelDBGrid(surface);
-    DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
-    const int charWidth = DBGrid1->fontMetrics().averageCharWidth();
-    DBGrid1->setModel(new platform::DataSetModel(&table,
-        { { QStringLiteral("pos"), QStringLiteral("Pos."), 5 * charWidth + 12 },
-            { QStringLiteral("f33_1"), QStringLiteral("Warennummer"), 14 * charWidth + 12 },
-            { QStringLiteral("f31_1"), QStringLiteral("Bezeichnung"), 16 * charWidth + 12 },
-            { QStringLiteral("f31_2"), QStringLiteral("Bezeichnung"), 26 * charWidth + 12 },
-            { QStringLiteral("f31_3"), QStringLiteral("Bezeichnung"), 26 * charWidth + 12 } },
-        DBGrid1));
-    DBGrid1->setGeometry(Left, formY(ItemsTop), 750, 180);
-    DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    DBGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
-    connect(DBGrid1, &QAbstractItemView::doubleClicked, this,
-        platform::reported(this, [this] { itemButtons.edit->click(); }));
-    DBGrid1->installEventFilter(this);
-
-    itemButtons = createItemButtons(surface, Left, formY(ItemsTop) + 186, table,
-        { [this] { addPosition(); }, [this] { editPosition(); }, [this] { deletePosition(); } });
-    table.afterScroll
-        = [this](platform::DataSet &dataSet) { itemButtons.updateMoves(static_cast<platform::Table &>(dataSet)); };
-    itemButtons.updateMoves(table);
 }
 
 void TfrmEinheit::buildWechseln()
@@ -582,85 +482,10 @@ void TfrmEinheit::applyBox44Declaration()
     }
 }
 
-void TfrmEinheit::showEvent(QShowEvent *event)
-{
-    platform::runReported(this, [&] {
-        if (!m_shown) {
-            m_shown = true;
-            shell::runReported(this, [this] { m_templateItems.read(items()); });
-        }
-        EntryWindow::showEvent(event);
-    });
-}
-
 void TfrmEinheit::openItemWindow()
 {
     TfrmEinAnl window(*this);
     window.exec();
-}
-
-void TfrmEinheit::addPosition()
-{
-    addItem(items(), m_templateItems, isTemplateDocument());
-    openItemWindow();
-    storeFormsAndItems(head(), items());
-}
-
-void TfrmEinheit::editPosition()
-{
-    platform::Table &table = items();
-    if (table.isEmpty())
-        return;
-    table.edit();
-    openItemWindow();
-    storeFormsAndItems(head(), items());
-}
-
-void TfrmEinheit::deletePosition()
-{
-    if (deleteItem(items()))
-        storeFormsAndItems(head(), items());
-}
-
-bool TfrmEinheit::formClose()
-{
-    shell::PostIfEditing(items());
-    const bool closing = EntryWindow::formClose();
-    if (closing)
-        m_templateItems.clear();
-    return closing;
-}
-
-bool TfrmEinheit::eventFilter(QObject *watched, QEvent *event)
-{
-    return platform::filterReported(this, [&]() -> bool {
-        const bool onGrid = DBGrid1 && (watched == DBGrid1 || watched == DBGrid1->viewport());
-        if (onGrid) {
-            if (event->type() == QEvent::Wheel) {
-                // The wheel moves the items, one a notch (towards the user: next).
-                const int delta = static_cast<QWheelEvent *>(event)->angleDelta().y();
-                shell::runReported(this, [this, delta] {
-                    if (delta < 0)
-                        items().next();
-                    else if (delta > 0)
-                        items().prior();
-                });
-                return true;
-            }
-            if (event->type() == QEvent::KeyPress) {
-                const int key = static_cast<QKeyEvent *>(event)->key();
-                if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-                    itemButtons.edit->click();
-                    return true;
-                }
-            }
-            if (event->type() == QEvent::FocusIn)
-                setStatusText(0, QStringLiteral("31 Packstücke und Warenbezeichnung - (Positionen-erfassung)"));
-            else if (event->type() == QEvent::FocusOut)
-                setStatusText(0, QString());
-        }
-        return EntryWindow::eventFilter(watched, event);
-    });
 }
 
 } // namespace sad

@@ -1,15 +1,10 @@
 #pragma once
 
+#include "sad/declarationwindow.h"
 #include "sad/documentgenerator.h"
-#include "sad/goodsitems.h"
-#include "shell/entrywindow.h"
 
 class QMenu;
 class QToolButton;
-
-namespace shell {
-class TWheelDBGrid;
-}
 
 namespace sad {
 
@@ -26,28 +21,18 @@ shell::EntryWindowDefinition exportEntryDefinition();
 // administrative document, with its goods items in a grid below box 31,
 // the pick lists of the master data, the box-14 pop-ups, the completeness
 // check and the menu "&Wechseln" that makes other documents from it.
-class TfrmEinheit : public shell::EntryWindow
+class TfrmEinheit : public DeclarationWindow
 {
     Q_OBJECT
 public:
     explicit TfrmEinheit(shell::DocumentRegister &documentRegister, QWidget *parent = nullptr);
     ~TfrmEinheit() override;
-
-    platform::Table &items() const;
-    const TemplateItemValues &templateItemValues() const { return m_templateItems; }
-
-    // The goods-item commands below the grid.
-    void addPosition();
-    void editPosition();
-    void deletePosition();
     // The hidden box-44 declaration of no nuclear use: ticked ("j"), the
     // special references of box 44 are read-only and grey; their text stays.
     void applyBox44Declaration();
     // "&Wechseln": the target made from the declaration shown.
     void makeDocument(const GeneratorTarget &target);
 
-    shell::TWheelDBGrid *DBGrid1 = nullptr;
-    ItemButtons itemButtons;
     QMenu *mnuWechseln = nullptr;
     QMenu *PopupMenu14Representation = nullptr; // "[1] " ... before F14_1
     QMenu *PopupMenu14Role = nullptr; // "Ausführer - 00400" ... after f14_2
@@ -56,20 +41,13 @@ public:
     QToolButton *SpeedButtonInfo44 = nullptr;
 
 protected:
-    void showEvent(QShowEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
-    bool formClose() override;
+    void openItemWindow() override;
 
 private:
-    void buildItems();
     void buildWechseln();
     void buildBox14();
     void buildBox44();
     void attachCountryLookup();
-    void openItemWindow();
-
-    TemplateItemValues m_templateItems;
-    bool m_shown = false;
 };
 
 // The export declaration entry window while it is open.

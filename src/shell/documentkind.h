@@ -98,6 +98,7 @@ struct DocumentKind {
     CopyStyle copy = CopyStyle::Record;
     bool templateDateToday = true;            // else field 1 of a new template is "1"
     bool neuRefreshesTables = true;           // Neu re-reads parameter and head first
+    bool neuRefreshesPositions = true;        // and the positions with them
     bool kopierenRefreshesTables = false;     // Kopieren cancels the range and re-reads first
     bool proposalSetBackAfterCopy = false;    // a successful copy stores the proposal back
     bool storesCurrentNumberOnClose = false;  // CurrentDocumentNumber := current number on close
@@ -109,6 +110,8 @@ struct DocumentKind {
     bool searchRefreshesTables = false;       // Suchen cancels the range and re-reads first
     bool parameterRefreshesTable = false;     // Parameter re-reads the parameter record first
     bool positionOneOnClose = true;           // closing with only the template appends position (1, 1)
+    bool positionOneWhenAlone = true;         // only when the whole position table holds at most one;
+                                              // false: always, on the positions of document 1
     // The date field of the template position, dated today when the register
     // creates it ("datu"); empty: none.
     QString templatePositionDateField;

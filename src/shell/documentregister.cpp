@@ -520,7 +520,7 @@ void DocumentRegister::bbtNeuClick()
     }
     if (m_kind.neuRefreshesTables) {
         m_head->refresh();
-        if (m_positions)
+        if (m_positions && m_kind.neuRefreshesPositions)
             m_positions->refresh();
         m_parameter->refresh();
     }
@@ -849,8 +849,9 @@ void DocumentRegister::FormClose()
             setTodayInto(*m_head, 1);
         postOrDrop(m_head);
         if (m_positions && m_kind.positionOneOnClose) {
-            m_positions->setMasterSource(nullptr, QString());
-            if (m_positions->recordCount() <= 1) {
+            if (m_kind.positionOneWhenAlone)
+                m_positions->setMasterSource(nullptr, QString());
+            if (!m_kind.positionOneWhenAlone || m_positions->recordCount() <= 1) {
                 m_positions->append();
                 m_positions->field(0).setAsInteger(1);
                 m_positions->field(1).setAsInteger(1);

@@ -36,6 +36,7 @@ PlausibilityDialog::PlausibilityDialog(const PlausibilityDefinition &definition,
             rows.append(definition.moreGroups.at(g - 1).rows);
         // The user reads the marks; only the caller ticks them.
         box->setEnabled(false);
+        box->setVisible(definition.onlyGroup < 0 || definition.onlyGroup == g);
         groups->addWidget(box, g == 0 ? 2 : 1);
         m_groups.append(box);
     }

@@ -84,6 +84,9 @@ struct PlausibilityDefinition {
     QVector<Box> boxes;
     QVector<int> rows; // check boxes per row: {3, 2, 3}; empty: one row each
     QVector<Group> moreGroups; // group 1, 2 ...
+    // The one group shown, the others hidden at the same place (the head
+    // and the goods item of a kind in one window); -1: every group.
+    int onlyGroup = -1;
     QSize size { 465, 188 };
     // Empty: the first empty edit of the first missing box.
     QVector<FocusStep> focusOrder;
