@@ -1,6 +1,7 @@
 #include "masterdata/entrypicks.h"
 
 #include "masterdata/customers.h"
+#include "masterdata/packagekinds.h"
 #include "platform/field.h"
 #include "platform/table.h"
 
@@ -70,6 +71,33 @@ shell::EntryPick customerPick(
     for (int i = 0; i < addressFields.size() && i < 5; ++i)
         fields.append({ addressFields.at(i), lines[i] });
     return customerPick(name, page, geometry, fields, focusAfter);
+}
+
+shell::EntryPick packageKindPick(
+    const QString &name, int page, const QRect &geometry, const QStringList &fields, const QString &focusAfter)
+{
+    shell::EntryPick pick;
+    pick.name = name;
+    pick.page = page;
+    pick.geometry = geometry;
+    pick.focusAfter = focusAfter;
+    pick.run = [fields](shell::EntryWindow &window) -> std::optional<shell::PickValues> {
+        TfrmPackst packageKinds(&window);
+        packageKinds.setPickMode(true);
+        if (packageKinds.exec() != QDialog::Accepted)
+            return std::nullopt;
+        platform::Table &kind = packageKinds.table();
+        if (!kind.isActive() || kind.isEmpty())
+            return std::nullopt;
+        const char *sources[] = { "bez", "packart", "laenge", "breite", "hoehe" };
+        shell::PickValues values;
+        for (int i = 0; i < fields.size() && i < 5; ++i) {
+            const platform::Field field = kind.fieldByName(QLatin1String(sources[i]));
+            values.append({ fields.at(i), i < 2 ? field.asString() : QString::number(field.asInteger()) });
+        }
+        return values;
+    };
+    return pick;
 }
 
 } // namespace masterdata

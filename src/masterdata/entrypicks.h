@@ -43,4 +43,10 @@ shell::EntryPick customerPick(
 shell::EntryPick customerPick(
     const QString &name, int page, const QRect &geometry, const QStringList &addressFields, const QString &focusAfter);
 
+// The package-kind master "TfrmPackst" in pick mode: the chosen kind's
+// designation, code, length, width and height (whole centimetres) into the
+// fields given, in this order.
+shell::EntryPick packageKindPick(
+    const QString &name, int page, const QRect &geometry, const QStringList &fields, const QString &focusAfter);
+
 } // namespace masterdata

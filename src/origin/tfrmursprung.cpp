@@ -85,16 +85,6 @@ shell::EntryPick clausePick()
 
 } // namespace
 
-QStringList memoTextLines(const QString &text)
-{
-    if (text.isEmpty())
-        return {};
-    QStringList lines = text.split(QRegularExpression(QStringLiteral("\r\n|\n|\r")));
-    if (lines.constLast().isEmpty())
-        lines.removeLast();
-    return lines;
-}
-
 QStringList ursprungGoodsLineControls(int line)
 {
     if (line <= 25)

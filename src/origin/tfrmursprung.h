@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/conversion.h"
 #include "shell/entrywindow.h"
 
 #include <QStringList>
@@ -18,8 +19,7 @@ shell::PlausibilityDefinition ursprungPlausibilityDefinition();
 // with boxes 1 to 7, the back page with its free text.
 shell::EntryWindowDefinition ursprungEntryDefinition();
 
-// The lines of a memo text; a line break at its end starts no further line.
-QStringList memoTextLines(const QString &text);
+using shell::memoTextLines;
 
 // More lines on the back page than this do not fit on the form.
 inline constexpr int UrsprungBackLines = 44;

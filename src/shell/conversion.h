@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <stdexcept>
 
@@ -21,5 +22,8 @@ private:
 // The text as a whole number (blanks around it allowed); throws
 // ConversionError "'x' ist kein gültiger Integerwert." otherwise.
 int toWholeNumber(const QString &text);
+
+// The lines of a memo text; a line break at its end starts no further line.
+QStringList memoTextLines(const QString &text);
 
 } // namespace shell

@@ -601,7 +601,10 @@ QString PrintWindow::jobLabel(int sheetIndex, int page, int copy) const
 void PrintWindow::beginJob(const SheetJob &job)
 {
     PrinterService::setJobLabel(jobLabel(job.sheet, job.page, job.copy));
-    const QString &title = m_definition.sheets.at(job.sheet).jobTitle;
+    const PrintSheet &sheet = m_definition.sheets.at(job.sheet);
+    QString title = sheet.pageJobTitle ? sheet.pageJobTitle(job.page) : QString();
+    if (title.isEmpty())
+        title = sheet.jobTitle;
     platform::PrintCanvas &canvas
         = PrinterService::instance().beginJob(title.isEmpty() ? m_definition.jobTitle : title);
     // A blank starts the page, as the printers of the forms expect.
@@ -628,7 +631,12 @@ void PrintWindow::printJob(int sheetIndex, int page, int copy, int variant, int 
     offsets.xoff -= m_definition.xCorrection;
     const FieldCorrections corrections
         = sheet.fieldCorrections ? FieldCorrections::load(sheet.row) : FieldCorrections();
-    LayoutPainter painter(canvas, offsets, printFont(mainState().AusdruckFont, m_definition.fontHeight), corrections);
+    platform::CanvasFont font = printFont(mainState().AusdruckFont, m_definition.fontHeight);
+    if (!m_definition.fontName.isEmpty()) {
+        font.name = m_definition.fontName;
+        font.style = {};
+    }
+    LayoutPainter painter(canvas, offsets, font, corrections);
     painter.setProgressHandler([this](int value) { m_progress->setValue(value); });
     SheetJob job { *this, painter, sheetIndex, page, copy, variant, blankPaper() };
     if (!sheet.pagedByRoutine)

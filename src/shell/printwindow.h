@@ -78,6 +78,9 @@ struct PrintSheet {
     // too); a run that begins none prints nothing. The last job ends after
     // the routine.
     bool pagedByRoutine = false;
+    // The job title of a page (1, 2 ...) of such a sheet; an empty text (or
+    // no function): the sheet's or the window's.
+    std::function<QString(int page)> pageJobTitle;
     // Whether the document has anything for the sheet, asked when the window
     // is shown: false unticks and disables its check box, true ticks it.
     std::function<bool(PrintWindow &)> available;
@@ -168,6 +171,8 @@ struct PrintWindowDefinition {
     // the window prints on the form only.
     QStringList paperChoices;
     int fontHeight = -35; // character height of the print font
+    // The print font's name, regular; empty: the main window's AusdruckFont.
+    QString fontName;
     // Hoch-Format / Quer-Format; without it every job prints in portrait.
     std::optional<OrientationChoice> orientation;
     int xCorrection = 0; // added to every x after the offsets, 0.1 mm

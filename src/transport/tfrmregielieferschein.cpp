@@ -2,6 +2,8 @@
 
 #include "shell/parameterrecord.h"
 #include "transport/deliverynotetables.h"
+#include "transport/tfrmlieferschein.h"
+#include "transport/tfrmlieferscheindruck.h"
 
 namespace transport {
 
@@ -36,6 +38,11 @@ const shell::DocumentKind &deliveryNoteKind()
         k.positionLimit = DeliveryNotePositionLimit;
         k.positionLimitMessage = QStringLiteral("Sie Haben diese Seite \rbereits vollständig ausgefüllt");
         k.instance = &frmRegieLieferschein;
+        k.createEntryWindow = [](shell::DocumentRegister &documentRegister, QWidget *parent) {
+            return new TfrmLieferschein(documentRegister, parent);
+        };
+        k.createPrintWindow
+            = [](shell::DocumentRegister &, QWidget *parent) { return new TfrmLieferscheinDruck(parent); };
         return k;
     }();
     return kind;

@@ -2,6 +2,8 @@
 
 #include "shell/parameterrecord.h"
 #include "transport/packinglisttables.h"
+#include "transport/tfrmpali.h"
+#include "transport/tfrmpali_d.h"
 
 namespace transport {
 
@@ -41,6 +43,10 @@ const shell::DocumentKind &packingListKind()
         k.documentOneDatedToday = false;
         k.positionOneOnClose = false;
         k.instance = &frmRegiePackliste;
+        k.createEntryWindow = [](shell::DocumentRegister &documentRegister, QWidget *parent) {
+            return new Tfrmpali(documentRegister, parent);
+        };
+        k.createPrintWindow = [](shell::DocumentRegister &, QWidget *parent) { return new Tfrmpali_d(parent); };
         return k;
     }();
     return kind;

@@ -17,7 +17,8 @@ namespace {
 
 const int Template = 2000000000;
 
-// Answers the copy dialog with the numbers given.
+// Answers the copy dialog with the numbers given; the copy then opens in the
+// entry window, which is closed at once.
 void copyFromTo(int source, int target)
 {
     testsupport::onNextModal([source, target](QDialog *dialog) {
@@ -25,6 +26,7 @@ void copyFromTo(int source, int target)
         ASSERT_NE(copy, nullptr);
         copy->setFromNumber(source);
         copy->setToNumber(target);
+        testsupport::onNextModal([](QDialog *entry) { entry->close(); });
         copy->OKBtn->click();
     });
 }
@@ -151,6 +153,7 @@ TEST_F(TransportTest, NeuMakesAPackingListHeadWithoutLines)
     TfrmRegiePackliste packingLists;
     packingLists.show();
     dialogs.answerText("4");
+    testsupport::onNextModal([](QDialog *entry) { entry->close(); });
     packingLists.SpeedButton2->click();
     EXPECT_EQ(stored(PackingListTables::Heads, { 4 }, "Datum"), "05.03.2026");
     EXPECT_EQ(stored(PackingListTables::Heads, { 4 }, "mark1"), "ACME");
