@@ -152,7 +152,7 @@ shell::EntryWindowDefinition lieferscheinEntryDefinition()
         { 31, "L19_", "(19) Versandart", "19. Versandart", 0, 2, 230 },
     };
     const int columns[] = { 10, 260, 520 };
-    for (const PairBox &pair : pairs) {
+    const auto addPair = [&l, &c, &columns](const PairBox &pair) {
         const int x = columns[pair.column];
         const int y = BoxRowsTop + BoxRowStep * pair.row;
         l.append(EntryLabel::at(QString::fromUtf8(pair.caption), 0, x, y - 18));
@@ -160,7 +160,9 @@ shell::EntryWindowDefinition lieferscheinEntryDefinition()
             c.append(EntryControl::edit(edit(pair.firstEdit + i), QLatin1String(pair.prefix) + QString::number(1 + i))
                          .at(0, x + (pair.width + 4) * i, y, pair.width, EditHeight)
                          .hint(QString::fromUtf8(pair.hint)));
-    }
+    };
+    for (const PairBox &pair : pairs)
+        addPair(pair);
     const int row3 = BoxRowsTop + BoxRowStep * 2;
     l.append(EntryLabel::at(QStringLiteral("(20) frei/unfrei"), 0, 520, row3 - 18));
     for (int i = 0; i < 4; ++i)
@@ -171,15 +173,8 @@ shell::EntryWindowDefinition lieferscheinEntryDefinition()
         { 37, "L21_", "(21) Verpüackungsart", "21. Verpackungsart", 0, 3, 120 },
         { 39, "L22_", "(22) Versandzeichen", "22. Versandzeichen", 1, 3, 150 },
     };
-    for (const PairBox &pair : more) {
-        const int x = columns[pair.column];
-        const int y = BoxRowsTop + BoxRowStep * pair.row;
-        l.append(EntryLabel::at(QString::fromUtf8(pair.caption), 0, x, y - 18));
-        for (int i = 0; i < 2; ++i)
-            c.append(EntryControl::edit(edit(pair.firstEdit + i), QLatin1String(pair.prefix) + QString::number(1 + i))
-                         .at(0, x + (pair.width + 4) * i, y, pair.width, EditHeight)
-                         .hint(QString::fromUtf8(pair.hint)));
-    }
+    for (const PairBox &pair : more)
+        addPair(pair);
     const int row4 = BoxRowsTop + BoxRowStep * 3;
     l.append(EntryLabel::at(QStringLiteral("(23) Gewicht"), 0, 590, row4 - 18));
     l.append(EntryLabel::at(QStringLiteral("Brutto"), 0, 590, row4 + 24));
