@@ -97,9 +97,9 @@ TEST_F(TransportTest, TheTareFollowsGrossAndNetWeight)
         QString message;
     };
     const Case cases[] = {
-        { "120,5", "100", "20,5", "" },
-        { "12a", "100", "20,5", "Ungültige Eingabe" },
-        { "", "5", "20,5", "" },
+        { "120,5", "100", "20,50", "" },
+        { "12a", "100", "20,50", "Ungültige Eingabe" },
+        { "", "5", "20,50", "" },
     };
     for (const Case &c : cases) {
         dialogs.clear();
