@@ -24,6 +24,8 @@
 #include "shell/users.h"
 #include "transport/transporttables.h"
 #include "transport/transportwindows.h"
+#include "transport/dangerousgoodstables.h"
+#include "transport/dangerousgoodswindows.h"
 
 void registerTables()
 {
@@ -37,6 +39,7 @@ void registerTables()
     sad::registerSadTables();
     intrastat::registerIntrastatTables();
     transport::registerTransportTables();
+    transport::registerDangerousGoodsTables();
 
     shell::addDataDirectoryStep([](platform::Session &session) { shell::ensureParameterRecord(session); });
     // After the parameter record: the language table takes its names.
@@ -48,6 +51,7 @@ void registerTables()
     shell::addDataDirectoryStep(courier::addCourierPrintRows);
     shell::addDataDirectoryStep(intrastat::addIntrastatPrintRows);
     shell::addDataDirectoryStep(sad::addExportPrintRows);
+    shell::addDataDirectoryStep(transport::addDangerousGoodsRows);
 }
 
 void registerWindows()
@@ -60,4 +64,5 @@ void registerWindows()
     atlas::registerAtlasWindows();
     intrastat::registerIntrastatWindows();
     transport::registerTransportWindows();
+    transport::registerDangerousGoodsWindows();
 }

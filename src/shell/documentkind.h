@@ -119,6 +119,7 @@ struct DocumentKind {
     // one more is refused with the message.
     int positionLimit = 0;
     QString positionLimitMessage;
+    bool templatePosition = true;             // opening adds the template's position (2000000000, 1)
     // Head fields Neu and Kopieren leave empty in the new document (fields
     // outside the register's list, a ticket number that belongs to one
     // document only).

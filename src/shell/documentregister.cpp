@@ -272,7 +272,8 @@ void DocumentRegister::openTables()
         m_positions->setObjectName(m_kind.positionComponent);
         watchFailedSaves(*m_positions);
         m_positions->setMasterSource(m_head, m_head->fieldDef(0).name, m_kind.positionLinkField);
-        m_positions->afterOpen = [this](platform::DataSet &) { ensureTemplatePosition(); };
+        if (m_kind.templatePosition)
+            m_positions->afterOpen = [this](platform::DataSet &) { ensureTemplatePosition(); };
         m_positions->open();
     }
 

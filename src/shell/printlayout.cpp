@@ -167,6 +167,15 @@ void LayoutPainter::characterBoxes(int x, int y, const QString &text, int pitch,
     }
 }
 
+void LayoutPainter::line(int x1, int y1, int x2, int y2, int box)
+{
+    const QPoint correction = m_corrections.of(box);
+    const QPoint from = m_offsets.toDevice(x1 + correction.x(), y1 + correction.y());
+    const QPoint to = m_offsets.toDevice(x2 + correction.x(), y2 + correction.y());
+    m_canvas.moveTo(from.x(), from.y());
+    m_canvas.lineTo(to.x(), to.y());
+}
+
 void LayoutPainter::progress(int value)
 {
     if (m_progress)

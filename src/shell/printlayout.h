@@ -199,6 +199,9 @@ public:
     // A text in character boxes: the k-th character at x + pitch * (k + base),
     // blanks left out; the offsets apply, the font is the current one.
     void characterBoxes(int x, int y, const QString &text, int pitch, int base = 0);
+    // A line between two form positions with the pen, moved by the
+    // correction of its box (0: none) and the offsets.
+    void line(int x1, int y1, int x2, int y2, int box = 0);
     void progress(int value);
 
 private:

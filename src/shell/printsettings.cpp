@@ -9,6 +9,7 @@
 #include "platform/systemprinterset.h"
 #include "platform/table.h"
 #include "platform/tableschema.h"
+#include "shell/fieldcorrections.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -223,6 +224,20 @@ bool addMissingPrintRow(platform::Table &settings, const QString &name, const QS
     for (const char *field : { "name", "schnittst", "spalte", "zeile", "Anzahl_Kopien" })
         settings.fieldByName(QLatin1String(field)).setValue(master.fieldByName(QLatin1String(field)).value());
     settings.post();
+    return true;
+}
+
+bool createFieldCorrectionsRow(platform::Table &corrections, const QString &name)
+{
+    if (corrections.findKey({ name }))
+        return false;
+    corrections.append();
+    corrections.fieldByName(QStringLiteral("Name")).setAsString(name);
+    for (int box = 1; box <= FieldCorrections::BoxCount; ++box) {
+        corrections.fieldByName(QStringLiteral("Feld%1x").arg(box)).setAsInteger(0);
+        corrections.fieldByName(QStringLiteral("Feld%1y").arg(box)).setAsInteger(0);
+    }
+    corrections.post();
     return true;
 }
 

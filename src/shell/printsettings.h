@@ -63,6 +63,9 @@ bool createPrintRow(platform::Table &settings, const QString &name, const QStrin
 // of S_BENUTZ.DB when that holds it, else created as createPrintRow does.
 // Other rows are neither read nor changed. True when the row was added.
 bool addMissingPrintRow(platform::Table &settings, const QString &name, const QString &schnittst);
+// Inserts the row of box corrections (every pair 0) into an open
+// S_FelderJust table when it is missing; true when it was created.
+bool createFieldCorrectionsRow(platform::Table &corrections, const QString &name);
 // Renames a row of an older version; nothing when it is absent or the new
 // name exists already.
 void renamePrintRow(platform::Table &settings, const QString &oldName, const QString &newName);

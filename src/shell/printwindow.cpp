@@ -605,8 +605,11 @@ void PrintWindow::beginJob(const SheetJob &job)
     QString title = sheet.pageJobTitle ? sheet.pageJobTitle(job.page) : QString();
     if (title.isEmpty())
         title = sheet.jobTitle;
-    platform::PrintCanvas &canvas
-        = PrinterService::instance().beginJob(title.isEmpty() ? m_definition.jobTitle : title);
+    if (title.isEmpty())
+        title = m_definition.jobTitle;
+    if (m_definition.jobTitleNumbered && m_head && m_head->isActive() && !m_head->isEmpty())
+        title += m_head->field(0).asString();
+    platform::PrintCanvas &canvas = PrinterService::instance().beginJob(title);
     // A blank starts the page, as the printers of the forms expect.
     canvas.textOut(0, 0, QStringLiteral(" "));
     canvas.setFont(job.painter.font());

@@ -153,6 +153,7 @@ struct PrintWindowDefinition {
     QString positionTable; // its items, linked to the head; empty: none
     QString positionLinkField = QStringLiteral("BelegNr");
     QString jobTitle; // "Export / Versand: EUR 1"; empty: none
+    bool jobTitleNumbered = false; // the document number follows the job title
     QVector<PrintSheet> sheets; // in printing order; the first is the main row
     // The sheet whose row chooses the printer of every sheet when the window
     // opens (asking for one when it has none); the main row unless a kind

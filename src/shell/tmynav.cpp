@@ -142,6 +142,7 @@ void TMyNav::btnClick(Button which)
         dataSet->refresh();
         break;
     }
+    emit clicked(which);
 }
 
 void TMyNav::updateButtons()

@@ -41,6 +41,11 @@ public:
     // Acts as a click on the button.
     void btnClick(Button which);
 
+signals:
+    // After a button's action on the dataset (also when the deletion was
+    // not confirmed), so that the window can follow it up.
+    void clicked(shell::TMyNav::Button which);
+
 private:
     void updateButtons();
 
