@@ -3,6 +3,8 @@
 // numbers from a delimited file (all new, then all overwritten) beside a raw
 // bulk insert of the same file into a copy of the table with the same
 // indexes, with the resident memory the import adds at its peak.
+#include "benchsupport.h"
+
 #include "masterdata/delimitedtext.h"
 #include "masterdata/keylookup.h"
 #include "masterdata/masterdataexchange.h"
@@ -101,33 +103,9 @@ void writeGoodsFile(const QString &path, const QVector<platform::FieldDef> &fiel
     }
 }
 
-// Resident memory from /proc/self/status ("VmRSS:", "VmHWM:" for the peak),
-// in KiB.
-qint64 statusKib(const char *key)
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith(key))
-            return line.mid(qstrlen(key)).trimmed().split(' ').value(0).toLongLong();
-    }
-    return -1;
-}
-
-// The peak starts again from the memory resident now.
-void resetPeak()
-{
-    QFile refs(QStringLiteral("/proc/self/clear_refs"));
-    if (refs.open(QIODevice::WriteOnly))
-        refs.write("5");
-}
-
-sqlite3 *handleOf(platform::Database &db)
-{
-    const QVariant handle = db.connection().driver()->handle();
-    return handle.isValid() ? *static_cast<sqlite3 *const *>(handle.constData()) : nullptr;
-}
+using bench::handleOf;
+using bench::resetPeak;
+using bench::statusKib;
 
 // The same file into a copy of the table with the same indexes, through the
 // SQLite C API on the program's own connection (its collation included): the

@@ -1,6 +1,13 @@
 // Times the table layer over 100,000 order heads beside the same work done
-// with the raw SQLite C API in the same run, and prints each pair as a ratio.
+// with the raw SQLite C API in the same run, and prints each pair as a ratio;
+// then the moves of a register (open, find, grid and filter screens, a far
+// jump, a walk) over 100,000 and 1,000,000 heads, repeated warm, with the
+// resident memory an open, moved table adds.
+#include "benchsupport.h"
+
 #include "platform/database.h"
+#include "platform/datasetmodel.h"
+#include "platform/germantext.h"
 #include "platform/field.h"
 #include "platform/filtercondition.h"
 #include "platform/schemaregistry.h"
@@ -31,9 +38,9 @@ constexpr int Rows = 100000;
 constexpr int Finds = 10000;
 constexpr int StringFields = 30;
 
-TableSchema headSchema()
+TableSchema headSchema(const QString &fileName = QStringLiteral("BENCHKOPF.DB"))
 {
-    TableSchema s(QStringLiteral("BENCHKOPF.DB"), Alias::Data);
+    TableSchema s(fileName, Alias::Data);
     s.integer("BelegNr").date("Datum").string("Name1", 40);
     for (int i = 1; i <= StringFields; ++i)
         s.string(QStringLiteral("Feld%1").arg(i), 35);
@@ -98,6 +105,214 @@ qint64 readAll(DataSet &ds)
         sum += v.typeId() == QMetaType::QString ? v.toString().size() : v.toLongLong();
     }
     return sum;
+}
+
+
+// Fills a head table of the same shape through one SQL statement.
+void fillBySql(Database &db, const QString &table, int rows)
+{
+    QString name = QStringLiteral("CASE i % 8");
+    for (int k = 0; k < 8; ++k)
+        name += QStringLiteral(" WHEN %1 THEN '%2'").arg(k).arg(QString::fromUtf8(names[k]));
+    name += QStringLiteral(" END || i");
+    QStringList values = {QStringLiteral("i"), QStringLiteral("date('2024-01-01', '+' || (i % 365) || ' days')"), name};
+    for (int i = 0; i < StringFields; ++i)
+        values.append(QStringLiteral("'Inhalt %1'").arg(i));
+    values << QStringLiteral("i * 1.5") << QStringLiteral("NULL");
+    db.exec(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
+                           "INSERT INTO %2 SELECT %3 FROM n")
+                .arg(rows)
+                .arg(table, values.join(QStringLiteral(", "))));
+}
+
+struct RawStatement {
+    sqlite3_stmt *st = nullptr;
+    RawStatement(sqlite3 *db, const QString &sql)
+    {
+        if (sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &st, nullptr) != SQLITE_OK)
+            std::fprintf(stderr, "%s\n", sqlite3_errmsg(db));
+    }
+    ~RawStatement() { sqlite3_finalize(st); }
+    void bindText(int i, const QString &text)
+    {
+        const QByteArray utf8 = text.toUtf8();
+        sqlite3_bind_text(st, i, utf8.constData(), utf8.size(), SQLITE_TRANSIENT);
+    }
+    // Steps up to n rows, reading each; returns how many there were.
+    int read(int n, qint64 &check)
+    {
+        int count = 0;
+        while (count < n && sqlite3_step(st) == SQLITE_ROW) {
+            check += Raw::readRow(st);
+            ++count;
+        }
+        sqlite3_reset(st);
+        return count;
+    }
+};
+
+void reportSpread(const char *what, const std::vector<double> &ours, const std::vector<double> &raw)
+{
+    const bench::Spread o = bench::spreadOf(ours);
+    const bench::Spread r = bench::spreadOf(raw);
+    std::printf("  %-34s %8.3f %8.3f %8.3f | %8.3f %8.3f %8.3f | %6.2fx\n", what, o.min, o.median, o.max, r.min,
+                r.median, r.max, r.median > 0 ? o.median / r.median : 0.0);
+}
+
+// Each step of a register over one table size: ours and raw alternate, each
+// timed repetitions times after a warm-up.
+void registerMoves(Database &db, const QString &fileName, int rows, int repetitions, qint64 &check)
+{
+    const QString table = TableSchema::tableNameOf(fileName);
+    sqlite3 *handle = bench::handleOf(db);
+    const QString byName = QStringLiteral(" ORDER BY Name1 COLLATE GNOCASE");
+    constexpr int Screen = 30;
+    constexpr int Finds = 1000;
+    std::vector<QString> findNames;
+    for (int i = 0; i < Finds; ++i) {
+        const int n = 1 + int(QRandomGenerator::global()->bounded(rows));
+        findNames.push_back(QString::fromUtf8(names[n % 8]) + QString::number(n));
+    }
+    auto time = [&](const std::function<void()> &step, int times) {
+        std::vector<double> result;
+        step();  // warm
+        for (int r = 0; r < times; ++r) {
+            QElapsedTimer timer;
+            timer.start();
+            step();
+            result.push_back(ms(timer));
+        }
+        return result;
+    };
+    auto screenOf = [&](Table &t) {
+        DataSetModel model(&t, {});
+        for (int r = 0; r < Screen && r < model.rowCount(); ++r)
+            check += model.data(model.index(r, 0)).toString().size() + t.rowAt(r).size();
+    };
+    std::printf("%d heads, ms (min median max) table layer | raw SQLite | ratio of medians, %d runs:\n", rows,
+                repetitions);
+
+    // Open on the name order and move to the second record.
+    reportSpread("open + Next", time([&] {
+        Table t(Alias::Data, fileName);
+        t.setIndexName("iName");
+        t.open();
+        check += readAll(t);
+        t.next();
+        check += readAll(t);
+    }, repetitions), time([&] {
+        RawStatement st(handle, QStringLiteral("SELECT * FROM %1").arg(table) + byName);
+        st.read(2, check);
+    }, repetitions));
+
+    // 1,000 finds by name, each followed by Next.
+    {
+        Table t(Alias::Data, fileName);
+        t.setIndexName("iName");
+        t.open();
+        RawStatement st(handle, QStringLiteral("SELECT * FROM %1 WHERE Name1 COLLATE GNOCASE >= ?").arg(table)
+                                    + byName + QStringLiteral(" LIMIT 2"));
+        reportSpread("1,000 x (find by name + Next)", time([&] {
+            for (const QString &name : findNames) {
+                t.findKey({name});
+                check += readAll(t);
+                t.next();
+                check += readAll(t);
+            }
+        }, repetitions), time([&] {
+            for (const QString &name : findNames) {
+                st.bindText(1, name);
+                st.read(2, check);
+            }
+        }, repetitions));
+    }
+
+    // A grid's first screen: the record count for the scroll bar and the
+    // first 30 rows.
+    reportSpread("grid: first screen", time([&] {
+        Table t(Alias::Data, fileName);
+        t.setIndexName("iName");
+        t.open();
+        screenOf(t);
+    }, repetitions), time([&] {
+        RawStatement count(handle, QStringLiteral("SELECT COUNT(*) FROM %1").arg(table));
+        count.read(1, check);
+        RawStatement st(handle, QStringLiteral("SELECT * FROM %1").arg(table) + byName);
+        st.read(Screen, check);
+    }, repetitions));
+
+    // The same with a case-insensitive prefix filter, as a search types it.
+    const QString prefix = QStringLiteral("mü");
+    reportSpread("grid: first screen of a filter", time([&] {
+        Table t(Alias::Data, fileName);
+        t.setIndexName("iName");
+        t.setFilter({FilterCondition::prefix("Name1", prefix)});
+        t.setFiltered(true);
+        t.open();
+        screenOf(t);
+    }, repetitions), time([&] {
+        const QString where = QStringLiteral(" WHERE Name1 COLLATE GNOCASE >= ?1 AND Name1 COLLATE GNOCASE < ?2 "
+                                             "AND gfold(CAST(Name1 AS TEXT)) LIKE ?3 ESCAPE '\\'");
+        const QString low = caseInsensitiveSortKey(prefix);
+        for (const QString &sql : {QStringLiteral("SELECT COUNT(*) FROM %1").arg(table) + where,
+                                   QStringLiteral("SELECT * FROM %1").arg(table) + where + byName}) {
+            RawStatement st(handle, sql);
+            st.bindText(1, low);
+            st.bindText(2, low + QChar(0xFFFF));
+            st.bindText(3, foldCase(prefix) + QLatin1Char('%'));
+            st.read(sql.startsWith(QStringLiteral("SELECT COUNT")) ? 1 : Screen, check);
+        }
+    }, repetitions));
+
+    // The grid's scroll bar dragged to three quarters of the way down.
+    {
+        Table t(Alias::Data, fileName);
+        t.setIndexName("iName");
+        t.open();
+        DataSetModel model(&t, {});
+        int at = rows / 4;
+        reportSpread("grid: scroll bar to 3/4", time([&] {
+            at = at == rows * 3 / 4 ? rows * 3 / 4 - 1000 : rows * 3 / 4;  // not the rows read last time
+            for (int r = at; r < at + Screen; ++r)
+                check += model.data(model.index(r, 0)).toString().size();
+        }, repetitions), time([&] {
+            RawStatement st(handle, QStringLiteral("SELECT * FROM %1").arg(table) + byName
+                                        + QStringLiteral(" LIMIT %1 OFFSET %2").arg(Screen).arg(rows * 3 / 4));
+            st.read(Screen, check);
+        }, repetitions));
+    }
+
+    // Every record with Next, in the order of the key.
+    const int walks = std::max(1, repetitions / 3);
+    reportSpread("walk all records with Next", time([&] {
+        Table t(Alias::Data, fileName);
+        t.open();
+        for (t.first(); !t.eof(); t.next())
+            check += readAll(t);
+    }, walks), time([&] {
+        RawStatement st(handle, QStringLiteral("SELECT * FROM %1 ORDER BY BelegNr").arg(table));
+        st.read(rows, check);
+    }, walks));
+
+    // What an open table adds to the resident memory once it has been moved
+    // around: found, walked, its grid shown and scrolled far.
+    {
+        const qint64 before = bench::statusKib("VmRSS:");
+        Table t(Alias::Data, fileName);
+        t.setIndexName("iName");
+        t.open();
+        t.findKey({findNames.front()});
+        for (int i = 0; i < 1000 && !t.eof(); ++i)
+            t.next();
+        DataSetModel model(&t, {});
+        for (int r = rows / 2; r < rows / 2 + Screen; ++r)
+            check += model.data(model.index(r, 0)).toString().size();
+        t.last();
+        for (int i = 0; i < 1000; ++i)
+            t.prior();
+        std::printf("  resident memory added by an open, moved table: %lld KiB\n",
+                    static_cast<long long>(bench::statusKib("VmRSS:") - before));
+    }
 }
 
 } // namespace
@@ -339,6 +554,15 @@ int main(int argc, char **argv)
     std::printf("register open, position counts of 100,000 documents (min / median / max of 5):\n");
     std::printf("  counts not known to be current (install and recount) %s\n", qPrintable(spread(recounts)));
     std::printf("  counts kept by the database (check only)             %s\n", qPrintable(spread(checks)));
+
+    // A register's moves at two sizes.
+    for (const int rows : {Rows, 10 * Rows}) {
+        const QString fileName = QStringLiteral("BENCHMOVES%1.DB").arg(rows);
+        db.createTable(headSchema(fileName));
+        fillBySql(db, TableSchema::tableNameOf(fileName), rows);
+        registerMoves(db, fileName, rows, rows > Rows ? 5 : 9, check);
+        db.dropTable(TableSchema::tableNameOf(fileName));
+    }
     if (oursCount != rawCount || oursCount != Rows / 8)
         std::fprintf(stderr, "filter counts differ: %d, %d\n", oursCount, rawCount);
     std::fflush(stdout);

@@ -14,6 +14,10 @@ namespace platform {
 namespace {
 constexpr int BlockSize = 128;
 constexpr int CacheLimit = BlockSize * 4;  // rows held at most
+// A move after an open or a find reads a few rows; each further read of a
+// walk reads more, up to a block. A grid reads a screen's worth at least.
+constexpr int FirstStep = 4;
+constexpr int FirstScreen = 32;
 constexpr int MaxPrefixLength = 1000; // memo fields: far below the database's pattern limit
 
 QStringList splitFieldList(const QString &fields)
@@ -784,15 +788,16 @@ int Table::cachedIndexOf(int position)
             if (m_cacheAtLast)
                 return -1;
             const int gap = position - end;
+            const int limit = std::clamp(2 * int(m_cache.size()), FirstScreen, BlockSize);
             const CachedRow &lastRow = m_cache.last();
-            QVector<CachedRow> rows = readAdjacent(lastRow.key, lastRow.rowId, true, gap, BlockSize, &skipped);
+            QVector<CachedRow> rows = readAdjacent(lastRow.key, lastRow.rowId, true, gap, limit, &skipped);
             if (rows.isEmpty() || skipped < gap) {
                 // The view ends before the position.
                 if (gap == 0)
                     m_cacheAtLast = true;
                 return -1;
             }
-            const bool atLast = rows.size() < BlockSize;
+            const bool atLast = rows.size() < limit;
             if (gap == 0) {
                 appendCache(rows);
                 m_cacheAtLast = atLast;
@@ -805,11 +810,12 @@ int Table::cachedIndexOf(int position)
             if (m_cacheAtFirst)
                 return -1;
             const int gap = m_cacheStart - 1 - position;
+            const int limit = std::clamp(2 * int(m_cache.size()), FirstScreen, BlockSize);
             const CachedRow &firstRow = m_cache.first();
-            QVector<CachedRow> rows = readAdjacent(firstRow.key, firstRow.rowId, false, gap, BlockSize, &skipped);
+            QVector<CachedRow> rows = readAdjacent(firstRow.key, firstRow.rowId, false, gap, limit, &skipped);
             if (rows.isEmpty() || skipped < gap)
                 return -1;  // the positions were no longer right: read from the start below
-            const bool atFirst = rows.size() < BlockSize;
+            const bool atFirst = rows.size() < limit;
             if (gap == 0) {
                 prependCache(rows);
                 if (atFirst) {
@@ -929,10 +935,10 @@ int Table::stepFrom(qint64 rowId, const QVector<QVariant> &values, int position,
         // Not among the rows held: read on from its key.
         int skipped = 0;
         const int reach = std::abs(distance);
-        QVector<CachedRow> rows = readAdjacent(keyFor(rowId, values), rowId, forward, reach - 1, BlockSize, &skipped);
+        QVector<CachedRow> rows = readAdjacent(keyFor(rowId, values), rowId, forward, reach - 1, FirstStep, &skipped);
         if (rows.isEmpty())
             return stay();
-        const bool atEdge = rows.size() < BlockSize;
+        const bool atEdge = rows.size() < FirstStep;
         if (forward) {
             setCache(std::move(rows), -1, false, atEdge);
             land(0);
@@ -950,13 +956,14 @@ int Table::stepFrom(qint64 rowId, const QVector<QVariant> &values, int position,
         return distance;
     }
     int skipped = 0;
+    const int limit = std::clamp(4 * size, FirstStep, BlockSize);
     if (target >= size) {
         if (!m_cacheAtLast) {
             const int gap = target - size;
             const CachedRow &lastRow = m_cache.last();
-            QVector<CachedRow> rows = readAdjacent(lastRow.key, lastRow.rowId, true, gap, BlockSize, &skipped);
+            QVector<CachedRow> rows = readAdjacent(lastRow.key, lastRow.rowId, true, gap, limit, &skipped);
             if (!rows.isEmpty()) {
-                const bool atLast = rows.size() < BlockSize;
+                const bool atLast = rows.size() < limit;
                 if (skipped == 0) {
                     const int before = int(m_cache.size());
                     appendCache(rows);
@@ -980,9 +987,9 @@ int Table::stepFrom(qint64 rowId, const QVector<QVariant> &values, int position,
     if (!m_cacheAtFirst) {
         const int gap = -target - 1;
         const CachedRow &firstRow = m_cache.first();
-        QVector<CachedRow> rows = readAdjacent(firstRow.key, firstRow.rowId, false, gap, BlockSize, &skipped);
+        QVector<CachedRow> rows = readAdjacent(firstRow.key, firstRow.rowId, false, gap, limit, &skipped);
         if (!rows.isEmpty()) {
-            const bool atFirst = rows.size() < BlockSize;
+            const bool atFirst = rows.size() < limit;
             if (skipped == 0) {
                 prependCache(rows);
                 if (atFirst) {
