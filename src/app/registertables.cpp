@@ -45,6 +45,7 @@ void registerTables()
     // After the parameter record: the language table takes its names.
     shell::addDataDirectoryStep(masterdata::fillLanguageTable);
     shell::addDataDirectoryStep(masterdata::fillCountryTable);
+    shell::addDataDirectoryStep(masterdata::correctCountryNumbers);
     shell::addDataDirectoryStep(origin::addOriginPrintRows);
     shell::addDataDirectoryStep(orders::fillOrderPrintTexts);
     shell::addDataDirectoryStep(orders::addOrderPrintRows);
