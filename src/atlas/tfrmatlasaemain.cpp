@@ -3,6 +3,7 @@
 #include "atlas/atlastables.h"
 #include "atlas/clientlist.h"
 #include "atlas/declarationtables.h"
+#include "atlas/entryrows.h"
 #include "atlas/exportunit.h"
 #include "atlas/tae_sachbearbeiterfrm.h"
 #include "atlas/tfrmatlasaewaren.h"
@@ -44,16 +45,11 @@
 namespace atlas {
 
 using platform::Table;
-using shell::EntryControl;
-using shell::EntryLabel;
-using shell::EntryPick;
 using shell::EntryWindow;
 using shell::PickValues;
 
 namespace {
 
-constexpr int EditHeight = 21;
-constexpr int ButtonWidth = 22;
 const QString WebAddressKey = QStringLiteral("Atlas_ZollstellenURL");
 const QString DefaultWebAddress = QStringLiteral("https://www.zoll.de");
 const QString MandatoryQuestion = QStringLiteral("Sie haben nicht alle Mussfelder ausgefüllt!\r\nEin Datenimport in "
@@ -99,110 +95,92 @@ QString s(const char *text)
     return QString::fromUtf8(text);
 }
 
-// Where the party controls stand: inside the frame below the party tabs.
+// Where the party controls stand: inside the frame below the party tabs,
+// wide enough for all six tabs.
 constexpr int PartyX = 10;
 constexpr int PartyY = 150;
-constexpr int PartyWidth = 560;
+constexpr int PartyWidth = 600;
 constexpr int PartyHeight = 215;
 
-// Builds the definition row by row.
-class Builder
-{
-public:
-    shell::EntryWindowDefinition d;
-    QHash<QString, QString> captions; // buttons with a text of their own
-
-    void label(const QString &text, int x, int y, const QString &name = {})
-    {
-        EntryLabel l = EntryLabel::at(text, 0, x, y + 3);
-        l.name = name;
-        d.labels.append(l);
-    }
-    EntryControl &edit(const QString &name, const QString &field, int x, int y, int width)
-    {
-        d.controls.append(EntryControl::edit(name, field).at(0, x, y, width, EditHeight));
-        return d.controls.last();
-    }
-    EntryControl &memo(const QString &name, const QString &field, int x, int y, int width, int height)
-    {
-        d.controls.append(EntryControl::memo(name, field).at(0, x, y, width, height));
-        return d.controls.last();
-    }
-    void button(const QString &name, int x, int y, std::function<std::optional<PickValues>(EntryWindow &)> run,
-        const QString &focusAfter = {}, const QString &caption = {}, int width = ButtonWidth, int height = EditHeight)
-    {
-        EntryPick pick;
-        pick.name = name;
-        pick.geometry = QRect(x, y, width, height);
-        pick.run = std::move(run);
-        pick.focusAfter = focusAfter;
-        if (!caption.isEmpty())
-            captions.insert(name, caption);
-        d.picks.append(pick);
-    }
-};
-
-std::optional<PickValues> codePick(EntryWindow &window, int list, const QString &control, const QString &field)
-{
-    const QString code = TfrmSpecialForm::pickCode(list, window.control(control), &window);
-    if (code.isEmpty())
-        return std::nullopt;
-    return PickValues { { field, code } };
-}
-
-std::optional<PickValues> countryPick(EntryWindow &window, const QString &field, const QString &keyField, bool start)
-{
-    QString value;
-    const QString from = start ? window.head().fieldByName(field).asString() : QString();
-    if (!masterdata::PickCountry(keyField, value, from, &window))
-        return std::nullopt;
-    return PickValues { { field, value } };
-}
-
-std::optional<PickValues> transportPick(EntryWindow &window, const QString &field)
-{
-    QString value;
-    if (!masterdata::PickTransportMode(value, window.head().fieldByName(field).asString(), &window))
-        return std::nullopt;
-    return PickValues { { field, value } };
-}
-
-// The presentation period: "YYYYMMDD" followed by "hhnn".
-std::optional<PickValues> dateTimePick(EntryWindow &window, const QString &field, bool end)
-{
-    const QString text = window.head().fieldByName(field).asString();
-    const QString start = (end ? text.size() > 8 : text.size() >= 8) ? text : QString();
-    QDate date
-        = QDate::fromString(start.mid(6, 2) + QLatin1Char('.') + start.mid(4, 2) + QLatin1Char('.') + start.left(4),
-            QStringLiteral("dd.MM.yyyy"));
-    if (!date.isValid())
-        date = platform::Clock::today();
-    QTime time = QTime::fromString(start.mid(8, 2) + QLatin1Char(':') + start.mid(10, 2), QStringLiteral("HH:mm"));
-    if (!time.isValid())
-        time = platform::Clock::now().time();
-    QString dateText = date.toString(QStringLiteral("dd.MM.yyyy"));
-    QString timeText = time.toString(QStringLiteral("HH:mm:ss"));
-    if (!masterdata::PickDateTime(dateText, timeText))
-        return std::nullopt;
-    const QDate chosenDate = QDate::fromString(dateText, QStringLiteral("dd.MM.yyyy"));
-    QTime chosenTime = QTime::fromString(timeText, QStringLiteral("HH:mm:ss"));
-    if (!chosenTime.isValid())
-        chosenTime = QTime::fromString(timeText, QStringLiteral("HH:mm"));
-    if (!chosenDate.isValid() || !chosenTime.isValid())
-        throw std::runtime_error(
-            QStringLiteral("'%1 %2' ist kein gültiges Datum mit Uhrzeit.").arg(dateText, timeText).toStdString());
-    return PickValues { { field,
-        chosenDate.toString(QStringLiteral("yyyyMMdd")) + chosenTime.toString(QStringLiteral("HHmm")) } };
-}
+// The right-hand column: captions and their fields.
+constexpr int RightX = 650;
+constexpr int RightEditX = 840;
 
 TfrmAtlasAEMain &mainWindow(EntryWindow &window)
 {
     return static_cast<TfrmAtlasAEMain &>(window);
 }
 
-Builder mainBuilder()
+EntryRow codeRow(const char *caption, const char *control, const char *field, int width, int list)
 {
-    Builder b;
+    return { s(caption), s(control), s(field), width, RowPick::CodeList, list };
+}
+
+EntryRow pickRow(const char *caption, const char *control, const char *field, int width, RowPick pick)
+{
+    return { s(caption), s(control), s(field), width, pick };
+}
+
+EntryRow plainRow(const char *caption, const char *control, const char *field, int width)
+{
+    return { s(caption), s(control), s(field), width };
+}
+
+EntryRow mandatory(EntryRow row)
+{
+    row.mandatory = true;
+    return row;
+}
+
+// The parties' tabs: every row of a party, in tab order.
+void addParty(RowBuilder &b, int t)
+{
+    const Party &p = Parties[t];
+    const QString prefix = s(p.prefix);
+    const QString tag = QStringLiteral("P%1").arg(t);
+    const QString customer = QStringLiteral("sbKunde");
+    const auto takeOver = [&customer](const QString &caption, const char *control, const QString &field, int width) {
+        return EntryRow { caption, s(control), field, width, RowPick::None, -1, true, false, customer };
+    };
+    const int x = PartyX + 10;
+    const int ex = PartyX + 170;
+    const EntryRow rows[] = {
+        { QStringLiteral("Identifikationsart:"), s(p.identControl), prefix + QStringLiteral("Ident"), 30,
+            RowPick::CodeList, 6 },
+        takeOver(
+            t < 2 ? QStringLiteral("TIN (Zollnummer):") : QStringLiteral("TIN:"), p.tinControl, s(p.tinField), 160),
+        takeOver(QStringLiteral("Niederlassungsnummer"), p.branchControl, s(p.branchField), 50),
+        takeOver(QStringLiteral("Name:"), p.nameControl, prefix + QStringLiteral("Name"), 380),
+        takeOver(QStringLiteral("Str.:"), p.streetControl, prefix + QStringLiteral("Street"), 380),
+        takeOver(QStringLiteral("PLZ:"), p.postcodeControl, prefix + QStringLiteral("PLZ"), 80),
+        { QStringLiteral("Land:"), s(p.countryControl), prefix + QStringLiteral("Land"), 30, RowPick::Country },
+    };
+    int y = PartyY + 10;
+    int line = 1;
+    for (const EntryRow &row : rows) {
+        b.row(row, x, ex, y, tag + QStringLiteral("L%1").arg(line++));
+        if (row.control == s(p.postcodeControl)) {
+            // The town stands beside the postcode.
+            b.row(takeOver(QStringLiteral("Ort:"), p.townControl, s(p.townField), 250), ex + 95, ex + 130, y,
+                tag + QStringLiteral("L%1").arg(line++));
+        }
+        y += 28;
+    }
+    if (p.clerkKind >= 0) {
+        const int kind = p.clerkKind;
+        b.button(
+            QStringLiteral("sbSachbearbeiter") + tag, ex + 250, y - 28,
+            [kind](EntryWindow &w) -> std::optional<PickValues> {
+                TAE_SachbearbeiterFrm::EditClerk(&w.head(), kind, &w);
+                return std::nullopt;
+            },
+            {}, QStringLiteral("Sachbearbeiter"), 130, 24);
+    }
+}
+
+RowBuilder mainBuilder()
+{
+    RowBuilder b;
     b.d.objectName = QStringLiteral("frmAtlasAEMain");
     b.d.caption = QStringLiteral("Atlas Ausfuhranmeldung");
     b.d.size = QSize(1000, 760);
@@ -210,102 +188,22 @@ Builder mainBuilder()
     b.d.fixedStatusText = QStringLiteral("!Farbige Felder müssen gelüllt sein!");
     b.d.fixedFieldOnKeyUp = true;
     b.d.closePostsParameter = true;
-    b.d.pages = { shell::EntryPage { QString(), 1160 } };
+    b.d.pages = { shell::EntryPage {} };
 
-    // Header for the ATLAS client.
+    // Header for the ATLAS client (the client combo is added by the window).
     b.label(QStringLiteral("Mandanten-ID von Atlas:"), 10, 10);
-    b.label(QStringLiteral("Dez.-KP:"), 340, 10);
-    b.edit(QStringLiteral("DBEditPartnerTIN"), QStringLiteral("Partner_TIN"), 400, 10, 80);
-    b.label(QStringLiteral("Bezugsnummer"), 500, 10);
-    b.edit(QStringLiteral("DBEditBezugsnummer"), QStringLiteral("Bezugsnummer"), 600, 10, 180).colored(MandatoryColor);
-
-    b.label(QStringLiteral("Beteiligtenkonstellation"), 10, 40);
-    b.edit(QStringLiteral("ExDBEdit4"), QStringLiteral("Beteiligten"), 170, 40, 50)
-        .hotKeyClicks(QStringLiteral("sbBeteiligten"));
-    b.button(
-        QStringLiteral("sbBeteiligten"), 222, 40,
-        [](EntryWindow &w) { return codePick(w, 0, QStringLiteral("ExDBEdit4"), QStringLiteral("Beteiligten")); },
-        QStringLiteral("ExDBEdit4"));
-    b.label(QStringLiteral("Anmeldung"), 10, 70);
-    b.edit(QStringLiteral("ExDBEdit6"), QStringLiteral("Art1"), 170, 70, 30)
-        .colored(MandatoryColor)
-        .hotKeyClicks(QStringLiteral("sbArt1"));
-    b.button(
-        QStringLiteral("sbArt1"), 202, 70,
-        [](EntryWindow &w) { return codePick(w, 1, QStringLiteral("ExDBEdit6"), QStringLiteral("Art1")); },
-        QStringLiteral("ExDBEdit6"));
-    b.edit(QStringLiteral("ExDBEdit15"), QStringLiteral("Art3"), 230, 70, 40).colored(MandatoryColor);
-    b.edit(QStringLiteral("ExDBEdit5"), QStringLiteral("Art2"), 280, 70, 40)
-        .colored(MandatoryColor)
-        .hotKeyClicks(QStringLiteral("sbArt2"));
-    b.button(
-        QStringLiteral("sbArt2"), 322, 70,
-        [](EntryWindow &w) { return codePick(w, 2, QStringLiteral("ExDBEdit5"), QStringLiteral("Art2")); },
-        QStringLiteral("ExDBEdit5"));
-    b.label(QStringLiteral("Adressaten-Konstellation"), 360, 40);
-    b.edit(QStringLiteral("ExDBEdit30"), QStringLiteral("AdressKonstellation"), 520, 40, 30)
-        .hotKeyClicks(QStringLiteral("sbAdressKonstellation"));
-    b.button(
-        QStringLiteral("sbAdressKonstellation"), 552, 40,
-        [](EntryWindow &w) {
-            return codePick(w, 7, QStringLiteral("ExDBEdit30"), QStringLiteral("AdressKonstellation"));
-        },
-        QStringLiteral("ExDBEdit30"));
+    b.row(plainRow("Dez.-KP:", "DBEditPartnerTIN", "Partner_TIN", 80), 340, 400, 10);
+    b.row(mandatory(plainRow("Bezugsnummer", "DBEditBezugsnummer", "Bezugsnummer", 180)), 500, 600, 10);
+    b.row(codeRow("Beteiligtenkonstellation", "ExDBEdit4", "Beteiligten", 50, 0), 10, 170, 40);
+    b.row(mandatory(codeRow("Anmeldung", "ExDBEdit6", "Art1", 30, 1)), 10, 170, 70);
+    b.row(mandatory(plainRow("", "ExDBEdit15", "Art3", 40)), 0, 230, 70);
+    b.row(mandatory(codeRow("", "ExDBEdit5", "Art2", 40, 2)), 0, 280, 70);
+    b.row(codeRow("Adressaten-Konstellation", "ExDBEdit30", "AdressKonstellation", 30, 7), 360, 520, 40);
 
     // The six parties; the tab bar above them shows one at a time.
     b.label(QStringLiteral("Adressen"), 10, 104);
-    for (int t = 0; t < PartyCount; ++t) {
-        const Party &p = Parties[t];
-        const QString prefix = s(p.prefix);
-        const QString tag = QStringLiteral("P%1").arg(t);
-        const int x = PartyX + 10;
-        const int ex = PartyX + 150;
-        int y = PartyY + 10;
-        const QString ident = s(p.identControl);
-        const QString identField = prefix + QStringLiteral("Ident");
-        b.label(QStringLiteral("Identifikationsart:"), x, y, tag + QStringLiteral("L1"));
-        b.edit(ident, identField, ex, y, 30).hotKeyClicks(QStringLiteral("sbIdent") + tag);
-        b.button(
-            QStringLiteral("sbIdent") + tag, ex + 32, y,
-            [ident, identField](EntryWindow &w) { return codePick(w, 6, ident, identField); }, ident);
-        const QString customer = QStringLiteral("sbKunde");
-        y += 28;
-        b.label(t < 2 ? QStringLiteral("TIN (Zollnummer):") : QStringLiteral("TIN:"), x, y, tag + QStringLiteral("L2"));
-        b.edit(s(p.tinControl), s(p.tinField), ex, y, 160).hotKeyClicks(customer);
-        y += 28;
-        b.label(QStringLiteral("Niederlassungsnummer"), x, y, tag + QStringLiteral("L3"));
-        b.edit(s(p.branchControl), s(p.branchField), ex, y, 50).hotKeyClicks(customer);
-        y += 28;
-        b.label(QStringLiteral("Name:"), x, y, tag + QStringLiteral("L4"));
-        b.edit(s(p.nameControl), prefix + QStringLiteral("Name"), ex, y, 380).hotKeyClicks(customer);
-        y += 28;
-        b.label(QStringLiteral("Str.:"), x, y, tag + QStringLiteral("L5"));
-        b.edit(s(p.streetControl), prefix + QStringLiteral("Street"), ex, y, 380).hotKeyClicks(customer);
-        y += 28;
-        b.label(QStringLiteral("PLZ:"), x, y, tag + QStringLiteral("L6"));
-        b.edit(s(p.postcodeControl), prefix + QStringLiteral("PLZ"), ex, y, 80).hotKeyClicks(customer);
-        b.label(QStringLiteral("Ort:"), ex + 95, y, tag + QStringLiteral("L7"));
-        b.edit(s(p.townControl), s(p.townField), ex + 130, y, 250).hotKeyClicks(customer);
-        y += 28;
-        const QString country = s(p.countryControl);
-        const QString countryField = prefix + QStringLiteral("Land");
-        b.label(QStringLiteral("Land:"), x, y, tag + QStringLiteral("L8"));
-        b.edit(country, countryField, ex, y, 30).hotKeyClicks(QStringLiteral("sbLand") + tag);
-        b.button(
-            QStringLiteral("sbLand") + tag, ex + 32, y,
-            [countryField](EntryWindow &w) { return countryPick(w, countryField, QStringLiteral("Lkz"), true); },
-            country);
-        if (p.clerkKind >= 0) {
-            const int kind = p.clerkKind;
-            b.button(
-                QStringLiteral("sbSachbearbeiter") + tag, ex + 250, y,
-                [kind](EntryWindow &w) -> std::optional<PickValues> {
-                    TAE_SachbearbeiterFrm::EditClerk(&w.head(), kind, &w);
-                    return std::nullopt;
-                },
-                {}, QStringLiteral("Sachbearbeiter"), 130, 24);
-        }
-    }
+    for (int t = 0; t < PartyCount; ++t)
+        addParty(b, t);
     b.button(
         QStringLiteral("sbKunde"), PartyX + PartyWidth + 6, PartyY - 20,
         [](EntryWindow &w) -> std::optional<PickValues> {
@@ -315,187 +213,69 @@ Builder mainBuilder()
         {}, QStringLiteral("K\nu\nn\nd\ne"), 26, PartyHeight + 20);
 
     // Right column: countries, container, exporter data, transport inland.
-    const int rx = 620;
-    const int re = 800;
-    int y = 104;
-    b.label(QStringLiteral("Best.Land"), rx, y);
-    b.edit(QStringLiteral("DBEdit9"), QStringLiteral("BestLand"), re, y, 30).hotKeyClicks(QStringLiteral("sbBestLand"));
-    b.button(
-        QStringLiteral("sbBestLand"), re + 32, y,
-        [](EntryWindow &w) { return countryPick(w, QStringLiteral("BestLand"), QStringLiteral("Lkz"), true); },
-        QStringLiteral("DBEdit9"));
-    y += 28;
-    b.label(QStringLiteral("Ausf.Land"), rx, y);
-    b.edit(QStringLiteral("ExDBEdit14"), QStringLiteral("AusfLand"), re, y, 30)
-        .hotKeyClicks(QStringLiteral("sbAusfLand"));
-    b.button(
-        QStringLiteral("sbAusfLand"), re + 32, y,
-        [](EntryWindow &w) { return countryPick(w, QStringLiteral("AusfLand"), QStringLiteral("Lkz"), true); },
-        QStringLiteral("ExDBEdit14"));
-    y += 28;
-    b.label(QStringLiteral("Container"), rx, y, QStringLiteral("lblContainer"));
-    y += 28;
-    b.label(QStringLiteral("Vertrauenswürdiger Ausführer:"), rx, y);
-    b.edit(QStringLiteral("DBEdit11"), QStringLiteral("VertrauensAus"), re, y, 120);
-    y += 28;
-    b.label(QStringLiteral("Zugelassener Ausführer:"), rx, y);
-    b.edit(QStringLiteral("ExDBEdit31"), QStringLiteral("ZugelassenAus"), re, y, 120);
-    y += 28;
-    b.label(QStringLiteral("Registrier-Nummer"), rx, y);
-    b.edit(QStringLiteral("DBEdit5"), QStringLiteral("RegistrierNummer"), re, y, 160);
-    y += 28;
-    b.label(QStringLiteral("Kennummer der Sendung"), rx, y);
-    b.edit(QStringLiteral("ExDBEdit13"), QStringLiteral("Kennumer"), re, y, 160);
-    y += 28;
-    b.label(QStringLiteral("Beförderungsmittel im Inland"), rx, y);
-    b.edit(QStringLiteral("DBEdit31"), QStringLiteral("Bfm_Inland"), re, y, 30)
-        .hotKeyClicks(QStringLiteral("sbBfmInland"));
-    b.button(
-        QStringLiteral("sbBfmInland"), re + 32, y,
-        [](EntryWindow &w) { return transportPick(w, QStringLiteral("Bfm_Inland")); }, QStringLiteral("DBEdit31"));
+    int ry = b.column({ pickRow("Best.Land", "DBEdit9", "BestLand", 30, RowPick::Country),
+                          pickRow("Ausf.Land", "ExDBEdit14", "AusfLand", 30, RowPick::Country) },
+        RightX, RightEditX, 104);
+    b.label(QStringLiteral("Container"), RightX, ry, QStringLiteral("lblContainer"));
+    ry = b.column({ plainRow("Vertrauenswürdiger Ausführer:", "DBEdit11", "VertrauensAus", 120),
+                      plainRow("Zugelassener Ausführer:", "ExDBEdit31", "ZugelassenAus", 120),
+                      plainRow("Registrier-Nummer", "DBEdit5", "RegistrierNummer", 130),
+                      plainRow("Kennummer der Sendung", "ExDBEdit13", "Kennumer", 130),
+                      pickRow("Beförderungsmittel im Inland", "DBEdit31", "Bfm_Inland", 30, RowPick::TransportMode) },
+        RightX, RightEditX, ry + 28);
 
-    // Loading place and the means of transport at the border.
-    y = PartyY + PartyHeight + 20;
+    // Loading place; the means of transport at the border beside it.
+    int y = PartyY + PartyHeight + 20;
     b.label(QStringLiteral("Ladeort"), 10, y);
-    b.label(QStringLiteral("Code:"), 80, y);
-    b.edit(QStringLiteral("DBEdit10"), QStringLiteral("LadeOrt_Code"), 130, y, 50);
-    b.label(QStringLiteral("Str.:"), 200, y);
-    b.edit(QStringLiteral("DBEdit13"), QStringLiteral("LadeOrt_Street"), 240, y, 300);
-    y += 28;
-    b.label(QStringLiteral("PLZ:"), 80, y);
-    b.edit(QStringLiteral("DBEdit41"), QStringLiteral("LadeOrt_Plz"), 130, y, 60);
-    b.label(QStringLiteral("Ort:"), 200, y);
-    b.edit(QStringLiteral("DBEdit42"), QStringLiteral("LadeOrt_Ort"), 240, y, 300);
-    y += 28;
-    b.label(QStringLiteral("Zusatz:"), 80, y);
-    b.edit(QStringLiteral("DBEdit43"), QStringLiteral("LadeOrt_Zusatz"), 130, y, 410);
+    b.row(plainRow("Code:", "DBEdit10", "LadeOrt_Code", 50), 80, 130, y);
+    b.row(plainRow("Str.:", "DBEdit13", "LadeOrt_Street", 300), 200, 240, y);
+    b.row(plainRow("PLZ:", "DBEdit41", "LadeOrt_Plz", 60), 80, 130, y + 28);
+    b.row(plainRow("Ort:", "DBEdit42", "LadeOrt_Ort", 300), 200, 240, y + 28);
+    b.row(plainRow("Zusatz:", "DBEdit43", "LadeOrt_Zusatz", 410), 80, 130, y + 56);
 
-    int ry = PartyY + PartyHeight + 20;
-    b.label(QStringLiteral("Beförderungsmittel an der Grenze"), rx, ry);
-    ry += 24;
-    b.label(QStringLiteral("Verkehrszweig:"), rx, ry);
-    b.edit(QStringLiteral("ExDBEdit1"), QStringLiteral("Bfm_Grenze"), re, ry, 30)
-        .hotKeyClicks(QStringLiteral("sbBfmGrenze"));
-    b.button(
-        QStringLiteral("sbBfmGrenze"), re + 32, ry,
-        [](EntryWindow &w) { return transportPick(w, QStringLiteral("Bfm_Grenze")); }, QStringLiteral("ExDBEdit1"));
-    ry += 28;
-    b.label(QStringLiteral("Art::"), rx, ry);
-    b.edit(QStringLiteral("ExDBEdit8"), QStringLiteral("Bfm_Art"), re, ry, 30).hotKeyClicks(QStringLiteral("sbBfmArt"));
-    b.button(
-        QStringLiteral("sbBfmArt"), re + 32, ry,
-        [](EntryWindow &w) { return codePick(w, 4, QStringLiteral("ExDBEdit8"), QStringLiteral("Bfm_Art")); },
-        QStringLiteral("ExDBEdit8"));
-    ry += 28;
-    b.label(QStringLiteral("Kennzeichen:"), rx, ry);
-    b.edit(QStringLiteral("ExDBEdit2"), QStringLiteral("Bfm_Kennzeichen"), re, ry, 180);
-    ry += 28;
-    b.label(QStringLiteral("Staatszugehörigkeit:"), rx, ry);
-    b.edit(QStringLiteral("ExDBEdit3"), QStringLiteral("Bfm_Staat"), re, ry, 30)
-        .hotKeyClicks(QStringLiteral("sbBfmStaat"));
-    b.button(
-        QStringLiteral("sbBfmStaat"), re + 32, ry,
-        [](EntryWindow &w) { return countryPick(w, QStringLiteral("Bfm_Staat"), QStringLiteral("Lkz"), true); },
-        QStringLiteral("ExDBEdit3"));
+    b.label(QStringLiteral("Beförderungsmittel an der Grenze"), RightX, y);
+    ry = b.column({ pickRow("Verkehrszweig:", "ExDBEdit1", "Bfm_Grenze", 30, RowPick::TransportMode),
+                      codeRow("Art::", "ExDBEdit8", "Bfm_Art", 30, 4),
+                      plainRow("Kennzeichen:", "ExDBEdit2", "Bfm_Kennzeichen", 130),
+                      pickRow("Staatszugehörigkeit:", "ExDBEdit3", "Bfm_Staat", 30, RowPick::Country) },
+        RightX, RightEditX, y + 24);
 
-    // Customs offices (button only), business data, presentation, delivery.
-    y += 44;
-    const struct {
-        const char *caption;
-        const char *control;
-        const char *field;
-        const char *button;
-    } offices[] = {
-        { "Ausfuhrzollstelle:", "DBEdit44", "AusfuhrZollstelle", "sbAusfuhrZollstelle" },
-        { "Ausfuhrzollstelle für die eAM:", "DBEdit45", "Ausfuhr_eAE", "sbAusfuhrEAE" },
-        { "vorgesehene Ausfuhrzollstelle::", "DBEdit46", "Ausfuhr_SollZollstelle", "sbSollZollstelle" },
-    };
-    for (const auto &office : offices) {
-        const QString control = s(office.control);
-        const QString field = s(office.field);
-        b.label(s(office.caption), 10, y);
-        b.edit(control, field, 230, y, 90);
-        b.button(
-            s(office.button), 322, y, [control, field](EntryWindow &w) { return codePick(w, 8, control, field); },
-            control);
-        y += 28;
-    }
-    ry = y - 84;
-    b.label(QStringLiteral("Geschäftsart:"), rx, ry);
-    b.edit(QStringLiteral("DBEdit1"), QStringLiteral("GeschArt"), re, ry, 30)
-        .hotKeyClicks(QStringLiteral("sbGeschArt"));
-    b.button(
-        QStringLiteral("sbGeschArt"), re + 32, ry,
-        [](EntryWindow &w) -> std::optional<PickValues> {
-            QString value;
-            if (!masterdata::PickBusinessType(value, &w))
-                return std::nullopt;
-            return PickValues { { QStringLiteral("GeschArt"), value } };
-        },
-        QStringLiteral("DBEdit1"));
-    ry += 28;
-    b.label(QStringLiteral("Rechnungspreis:"), rx, ry);
-    b.edit(QStringLiteral("DBEditGeschRePreis"), QStringLiteral("GeschRePreis"), re, ry, 120);
-    ry += 28;
-    b.label(QStringLiteral("Währung:"), rx, ry);
-    b.edit(QStringLiteral("DBEdit7"), QStringLiteral("GeschWaehrung"), re, ry, 40)
-        .hotKeyClicks(QStringLiteral("sbWaehrung"));
-    b.button(
-        QStringLiteral("sbWaehrung"), re + 42, ry,
-        [](EntryWindow &w) {
-            return countryPick(w, QStringLiteral("GeschWaehrung"), QStringLiteral("Waehrung"), false);
-        },
-        QStringLiteral("DBEdit7"));
+    // Customs offices (button only) on the left, business data on the right.
+    y += 100;
+    QVector<EntryRow> offices = { codeRow("Ausfuhrzollstelle:", "DBEdit44", "AusfuhrZollstelle", 90, 8),
+        codeRow("Ausfuhrzollstelle für die eAM:", "DBEdit45", "Ausfuhr_eAE", 90, 8),
+        codeRow("vorgesehene Ausfuhrzollstelle::", "DBEdit46", "Ausfuhr_SollZollstelle", 90, 8) };
+    for (EntryRow &office : offices)
+        office.hotKey = false;
+    y = b.column(offices, 10, 230, y);
+    ry = b.column({ pickRow("Geschäftsart:", "DBEdit1", "GeschArt", 30, RowPick::BusinessType),
+                      plainRow("Rechnungspreis:", "DBEditGeschRePreis", "GeschRePreis", 120),
+                      pickRow("Währung:", "DBEdit7", "GeschWaehrung", 40, RowPick::Currency) },
+        RightX, RightEditX, ry + 8);
 
-    y += 10;
+    // Presentation period and delivery term; the note on the right.
+    y = std::max(y, ry) + 10;
     b.label(QStringLiteral("Gestellung"), 10, y);
-    b.label(QStringLiteral("Anfang:"), 100, y);
-    b.edit(QStringLiteral("DBEdit17"), QStringLiteral("Gest_Verp_Verl_Anfang"), 160, y, 110)
-        .hotKeyClicks(QStringLiteral("sbGestAnfang"));
-    b.button(
-        QStringLiteral("sbGestAnfang"), 272, y,
-        [](EntryWindow &w) { return dateTimePick(w, QStringLiteral("Gest_Verp_Verl_Anfang"), false); },
-        QStringLiteral("DBEdit17"));
-    b.label(QStringLiteral("Ende:"), 310, y);
-    b.edit(QStringLiteral("DBEdit18"), QStringLiteral("Gest_Verp_Verl_Ende"), 360, y, 110)
-        .hotKeyClicks(QStringLiteral("sbGestEnde"));
-    b.button(
-        QStringLiteral("sbGestEnde"), 472, y,
-        [](EntryWindow &w) { return dateTimePick(w, QStringLiteral("Gest_Verp_Verl_Ende"), true); },
-        QStringLiteral("DBEdit18"));
-
+    b.row(pickRow("Anfang:", "DBEdit17", "Gest_Verp_Verl_Anfang", 110, RowPick::PresentationStart), 100, 160, y);
+    b.row(pickRow("Ende:", "DBEdit18", "Gest_Verp_Verl_Ende", 110, RowPick::PresentationEnd), 310, 360, y);
     y += 40;
     b.label(QStringLiteral("Lieferbedingung"), 10, y);
-    b.label(QStringLiteral("Incoterm:"), 120, y);
-    b.edit(QStringLiteral("DBEdit20"), QStringLiteral("Liefer_Code"), 190, y, 50)
-        .hotKeyClicks(QStringLiteral("sbLiefer"));
-    b.button(
-        QStringLiteral("sbLiefer"), 242, y,
-        [](EntryWindow &w) -> std::optional<PickValues> {
-            QString value;
-            if (!masterdata::PickDeliveryTerm(value, &w))
-                return std::nullopt;
-            return PickValues { { QStringLiteral("Liefer_Code"), value } };
-        },
-        QStringLiteral("DBEdit20"));
-    b.label(QStringLiteral("Ort:"), 280, y);
-    b.edit(QStringLiteral("DBEditLieferCity"), QStringLiteral("Liefer_City"), 320, y, 250);
+    b.row(pickRow("Incoterm:", "DBEdit20", "Liefer_Code", 50, RowPick::DeliveryTerm), 120, 190, y);
+    b.row(plainRow("Ort:", "DBEditLieferCity", "Liefer_City", 250), 280, 320, y);
+    b.label(QStringLiteral("Vermerk"), RightX, y);
     y += 28;
     b.label(QStringLiteral("Text:"), 120, y);
     b.memo(QStringLiteral("DBMemoLieferText"), QStringLiteral("Liefer_Text"), 190, y, 380, 50);
-    b.label(QStringLiteral("Vermerk"), rx, y - 28);
-    b.memo(QStringLiteral("DBMemoVermerk"), QStringLiteral("Vermerk"), rx, y, 350, 50);
+    b.memo(QStringLiteral("DBMemoVermerk"), QStringLiteral("Vermerk"), RightX, y, 320, 50);
 
     // The seal kind and count stand above the seal list (moved there by the window).
-    b.edit(QStringLiteral("ExDBEdit7"), QStringLiteral("VershlussArt"), 0, 0, 30)
-        .hotKeyClicks(QStringLiteral("sbVerschlussArt"));
-    b.button(
-        QStringLiteral("sbVerschlussArt"), 0, 0,
-        [](EntryWindow &w) { return codePick(w, 3, QStringLiteral("ExDBEdit7"), QStringLiteral("VershlussArt")); },
-        QStringLiteral("ExDBEdit7"));
-    b.edit(QStringLiteral("DBEditVerschlussAnzahl"), QStringLiteral("VerschlussAnzahl"), 0, 0, 60);
+    b.row(codeRow("", "ExDBEdit7", "VershlussArt", 30, 3), 0, 0, 0);
+    b.row(plainRow("", "DBEditVerschlussAnzahl", "VerschlussAnzahl", 60), 0, 0, 0);
     return b;
 }
+
+// Height of the bottom lists.
+constexpr int ListsHeight = 240;
 
 // The route grid shows the country's name in place of its code.
 class RouteModel : public platform::DataSetModel
@@ -630,9 +410,9 @@ void TfrmAtlasAEMain::buildParties()
             members[t].append(control(s(name)));
         for (int i = 1; i <= 8; ++i)
             members[t].append(label(tag + QStringLiteral("L%1").arg(i)));
-        for (const QString &button :
-            { QStringLiteral("sbIdent"), QStringLiteral("sbLand"), QStringLiteral("sbSachbearbeiter") })
-            members[t].append(findChild<QWidget *>(button + tag));
+        for (const QString &button : { QStringLiteral("sb") + s(p.identControl),
+                 QStringLiteral("sb") + s(p.countryControl), QStringLiteral("sbSachbearbeiter") + tag })
+            members[t].append(findChild<QWidget *>(button));
     }
     const auto show = [members](int index) {
         for (int t = 0; t < PartyCount; ++t) {
@@ -656,10 +436,10 @@ void TfrmAtlasAEMain::buildContainerPair()
     const int y = caption ? caption->y() - 3 : 160;
     cbContainerNein = new QCheckBox(QStringLiteral("Nein"), surface);
     cbContainerNein->setObjectName(QStringLiteral("DBCheckBoxNein"));
-    cbContainerNein->setGeometry(800, y, 60, EditHeight);
+    cbContainerNein->setGeometry(RightEditX, y, 60, EditHeight);
     cbContainerJa = new QCheckBox(QStringLiteral("Ja"), surface);
     cbContainerJa->setObjectName(QStringLiteral("DBCheckBoxJa"));
-    cbContainerJa->setGeometry(870, y, 60, EditHeight);
+    cbContainerJa->setGeometry(RightEditX + 70, y, 60, EditHeight);
     for (QCheckBox *box : { cbContainerNein, cbContainerJa })
         box->setFont(shell::mainState().FormularAnzeigeFont);
     connect(cbContainerNein, &QCheckBox::clicked, this,
@@ -694,7 +474,11 @@ void TfrmAtlasAEMain::buildLists()
     DeclarationTables &tables = m_register.tables();
     PageControl1 = new QTabWidget(surface);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
-    PageControl1->setGeometry(10, 900, 960, 240);
+    // The lists stand below the delivery text, the page ends below them.
+    const QWidget *text = control(QStringLiteral("DBMemoLieferText"));
+    const int top = text ? text->geometry().bottom() + 24 : 720;
+    PageControl1->setGeometry(10, top, 960, ListsHeight);
+    surface->resize(surface->width(), top + ListsHeight + 10);
 
     const auto page = [this](const QString &caption, shell::TWheelDBGrid *&grid, shell::TMyNav *&navigator,
                           platform::DataSet *dataSet, platform::DataSetModel *model) {
@@ -749,7 +533,7 @@ void TfrmAtlasAEMain::buildLists()
         edit->setFixedWidth(30);
         row->addWidget(edit);
     }
-    if (auto *button = findChild<QWidget *>(QStringLiteral("sbVerschlussArt"))) {
+    if (auto *button = findChild<QWidget *>(QStringLiteral("sbExDBEdit7"))) {
         button->setParent(sealHead);
         button->show();
         row->addWidget(button);

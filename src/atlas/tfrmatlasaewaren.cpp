@@ -2,6 +2,7 @@
 
 #include "atlas/atlastables.h"
 #include "atlas/declarationtables.h"
+#include "atlas/entryrows.h"
 #include "atlas/tfrmatlasaemain.h"
 #include "atlas/tfrmregieatlas.h"
 #include "atlas/tfrmspecialform.h"
@@ -30,59 +31,22 @@
 namespace atlas {
 
 using platform::Table;
-using shell::EntryControl;
 using shell::EntryLabel;
-using shell::EntryPick;
 using shell::EntryWindow;
 using shell::PickValues;
 
 namespace {
 
-constexpr int EditHeight = 21;
+// Where the fields of the goods-item window stand below their captions.
+constexpr int ItemEditX = 190;
+// The item's lists and their navigator.
+constexpr int ItemListsY = 430;
+constexpr int ItemListsHeight = 200;
+constexpr QSize ItemSurface(810, 670);
 
-EntryControl edit(const QString &name, const QString &field, int x, int y, int width)
+EntryRow row(const char *caption, const char *control, const char *field, int width, RowPick pick = RowPick::None)
 {
-    return EntryControl::edit(name, field).at(0, x, y, width, EditHeight);
-}
-
-EntryLabel caption(const QString &text, int x, int y)
-{
-    return EntryLabel::at(text, 0, x, y + 3);
-}
-
-EntryPick button(const QString &name, int x, int y, std::function<std::optional<PickValues>(EntryWindow &)> run,
-    const QString &focusAfter, const QString &text = {}, int width = 22, int height = EditHeight)
-{
-    EntryPick pick;
-    pick.name = name;
-    pick.geometry = QRect(x, y, width, height);
-    pick.run = std::move(run);
-    pick.focusAfter = focusAfter;
-    return pick;
-}
-
-// A pick of the master data that starts on the field's value.
-std::optional<PickValues> valuePick(EntryWindow &window, const QString &field, bool (*pick)(QString &, QWidget *))
-{
-    QString value = window.head().fieldByName(field).asString();
-    if (!pick(value, &window) || value.isEmpty())
-        return std::nullopt;
-    return PickValues { { field, value } };
-}
-
-// The date pick of a supporting document: "YYYYMMDD", started on the
-// field's date or today.
-std::optional<PickValues> datePick(EntryWindow &window, const QString &field)
-{
-    const QString text = window.head().fieldByName(field).asString();
-    QDate start = QDate::fromString(text.left(8), QStringLiteral("yyyyMMdd"));
-    if (!start.isValid())
-        start = platform::Clock::today();
-    QString value;
-    masterdata::PickDate(value, start);
-    if (value.isEmpty())
-        return std::nullopt;
-    return PickValues { { field, value } };
+    return { QString::fromUtf8(caption), QString::fromLatin1(control), QString::fromLatin1(field), width, pick };
 }
 
 shell::EntryWindowDefinition listDefinition(const QString &objectName, const QString &caption, QSize size)
@@ -99,100 +63,63 @@ shell::EntryWindowDefinition listDefinition(const QString &objectName, const QSt
 
 shell::EntryWindowDefinition itemDefinition()
 {
-    shell::EntryWindowDefinition d = listDefinition(
-        QStringLiteral("frmAtlasAEWaren"), QStringLiteral("Packstücke und Warenbezeichnung"), QSize(820, 640));
+    RowBuilder b;
+    b.d = listDefinition(
+        QStringLiteral("frmAtlasAEWaren"), QStringLiteral("Packstücke und Warenbezeichnung"), QSize(830, 700));
     EntryLabel heading = EntryLabel::at(QStringLiteral("EUROPÄISCHE GEMEINSCHAFT"), 0, 10, 8);
     QFont bold(QStringLiteral("Arial"), 10);
     bold.setBold(true);
     heading.withFont(bold, Qt::black).named(QStringLiteral("lblHeading"));
-    d.labels.append(heading);
+    b.d.labels.append(heading);
 
-    d.labels.append(caption(QStringLiteral("Warenbezeichnung"), 10, 34));
-    d.controls.append(EntryControl::memo(QStringLiteral("DBMemo1"), QStringLiteral("WarenBez"))
-                          .at(0, 10, 56, 560, 90)
-                          .hotKeyClicks(QStringLiteral("sbWarenNr")));
-    d.picks.append(button(
+    b.label(QStringLiteral("Warenbezeichnung"), 10, 31);
+    b.memo(QStringLiteral("DBMemo1"), QStringLiteral("WarenBez"), 10, 56, 560, 90)
+        .hotKeyClicks(QStringLiteral("sbWarenNr"));
+    b.button(
         QStringLiteral("sbWarenNr"), 576, 34,
         [](EntryWindow &w) -> std::optional<PickValues> {
             static_cast<TfrmAtlasAEWaren &>(w).PickGoodsNumber();
             return std::nullopt;
         },
-        {}, QStringLiteral("W\na\nr\ne"), 26, 140));
-    d.labels.append(caption(QStringLiteral("Stat. Waren-Nr."), 10, 154));
+        {}, QStringLiteral("W\na\nr\ne"), 26, 140);
+    b.label(QStringLiteral("Stat. Waren-Nr."), 10, 154);
     const char *parts[] = { "WarenNr", "WarenNr_TARIC", "WarenNr_Zus1", "WarenNr_Zus2", "WarenNr_nat" };
     const int widths[] = { 80, 30, 45, 45, 45 };
-    int x = 130;
+    int x = ItemEditX;
     for (int i = 0; i < 5; ++i) {
-        d.controls.append(
-            edit(QStringLiteral("ExDBEdit%1").arg(i + 1), QString::fromLatin1(parts[i]), x, 154, widths[i]));
+        b.edit(QStringLiteral("ExDBEdit%1").arg(i + 1), QString::fromLatin1(parts[i]), x, 154, widths[i]);
         x += widths[i] + 6;
     }
-    struct Row {
-        const char *caption;
-        const char *control;
-        const char *field;
-        int width;
-        int pick; // 0 none, 1 federal state, 2 procedure 1, 3 procedure 2, 4 code list 5
-    };
-    const Row rows[] = {
-        { "Bundesland", "ExDBEdit6", "Bundesland", 30, 1 },
-        { "Rohmasse", "ExDBEdit7", "Rohmasse", 100, 0 },
-        { "Verfahren", "ExDBEdit8", "Verfahren_angemeldet", 50, 2 },
-        { "", "ExDBEdit9", "Verfahren_weiteres", 40, 3 },
-        { "Eigenmasse", "ExDBEdit10", "Eigenmasse", 100, 0 },
-        { "Vorpapier Typ", "Vorpapier_Typ", "Vorpapier_Typ", 60, 4 },
-        { "Menge", "ExDBEdit11", "Menge", 100, 0 },
-        { "Wert", "ExDBEdit12", "Wert", 100, 0 },
-        { "Registrier-Nr. Fremdsystem", "ExDBEdit13", "RegisterFremd", 300, 0 },
-        { "Vermerk", "ExDBEdit14", "Vermerk", 440, 0 },
-    };
-    int y = 184;
-    for (const Row &row : rows) {
-        const QString control = QString::fromLatin1(row.control);
-        const QString field = QString::fromLatin1(row.field);
-        int ex = 130;
-        if (*row.caption)
-            d.labels.append(caption(QString::fromUtf8(row.caption), 10, y));
-        else {
-            y -= 26;
-            ex = 250;
-        }
-        EntryControl c = edit(control, field, ex, y, row.width);
-        if (row.pick) {
-            const QString name = QStringLiteral("sb") + control;
-            c.hotKeyClicks(name);
-            std::function<std::optional<PickValues>(EntryWindow &)> run;
-            switch (row.pick) {
-            case 1:
-                run = [field](EntryWindow &w) { return valuePick(w, field, &masterdata::PickFederalState); };
-                break;
-            case 2:
-                run = [field](EntryWindow &w) { return valuePick(w, field, &masterdata::PickProcedureCode1); };
-                break;
-            case 3:
-                run = [field](EntryWindow &w) { return valuePick(w, field, &masterdata::PickProcedureCode2); };
-                break;
-            default:
-                run = [control, field](EntryWindow &w) -> std::optional<PickValues> {
-                    const QString code = TfrmSpecialForm::pickCode(5, w.control(control), &w);
-                    if (code.isEmpty())
-                        return std::nullopt;
-                    return PickValues { { field, code } };
-                };
-            }
-            d.picks.append(button(name, ex + row.width + 2, y, run, control));
-        }
-        d.controls.append(c);
-        y += 26;
-    }
-    return d;
+    int y = b.column({ row("Bundesland", "ExDBEdit6", "Bundesland", 30, RowPick::FederalState),
+                         row("Rohmasse", "ExDBEdit7", "Rohmasse", 100),
+                         row("Verfahren", "ExDBEdit8", "Verfahren_angemeldet", 50, RowPick::ProcedureCode1) },
+        10, ItemEditX, 184, 26);
+    // The second procedure code stands beside the first.
+    b.row(row("", "ExDBEdit9", "Verfahren_weiteres", 40, RowPick::ProcedureCode2), 0, ItemEditX + 120, y - 26);
+    EntryRow previous = row("Vorpapier Typ", "Vorpapier_Typ", "Vorpapier_Typ", 70, RowPick::CodeList);
+    previous.list = 5;
+    b.column({ row("Eigenmasse", "ExDBEdit10", "Eigenmasse", 100), previous, row("Menge", "ExDBEdit11", "Menge", 100),
+                 row("Wert", "ExDBEdit12", "Wert", 100),
+                 row("Registrier-Nr. Fremdsystem", "ExDBEdit13", "RegisterFremd", 300),
+                 row("Vermerk", "ExDBEdit14", "Vermerk", 440) },
+        10, ItemEditX, y, 26);
+    return b.d;
 }
 
-void runListWindow(
-    TfrmRegieAtlas &documentRegister, QWidget *parent, shell::EntryWindowDefinition definition, Table &table)
+// A small window over one entry of an item list: its rows in tab order, each
+// on the line that lines gives (default: one below the other).
+void runListWindow(TfrmRegieAtlas &documentRegister, QWidget *parent, const QString &objectName, const QString &caption,
+    const QVector<EntryRow> &rows, Table &table, const QVector<int> &lines = {})
 {
+    int width = 0;
+    for (const EntryRow &r : rows)
+        width = std::max(width, r.width + (r.pick == RowPick::None ? 0 : 24));
+    RowBuilder b;
+    b.d = listDefinition(objectName, caption, QSize(170 + width + 30, 70 + 30 * int(rows.size())));
+    for (int i = 0; i < rows.size(); ++i)
+        b.row(rows.at(i), 10, 170, 10 + 30 * lines.value(i, i));
     {
-        AtlasListWindow window(documentRegister, std::move(definition), table, parent);
+        AtlasListWindow window(documentRegister, std::move(b.d), table, parent);
         window.exec();
     }
     shell::PostIfEditing(table);
@@ -237,10 +164,10 @@ TfrmAtlasAEWaren::TfrmAtlasAEWaren(TfrmRegieAtlas &documentRegister, QWidget *pa
     if (auto *goodsButton = findChild<QToolButton *>(QStringLiteral("sbWarenNr")))
         goodsButton->setText(QStringLiteral("W\na\nr\ne"));
     QWidget *surface = scrollBox(0)->widget();
-    surface->resize(surface->width(), 640);
+    surface->resize(ItemSurface);
     PageControl1 = new QTabWidget(surface);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
-    PageControl1->setGeometry(10, 450, 790, 150);
+    PageControl1->setGeometry(10, ItemListsY, 790, ItemListsHeight);
     const int charWidth = fontMetrics().averageCharWidth();
     const QString pos = Fields::Pos;
     const QString position = QStringLiteral("Position");
@@ -287,7 +214,7 @@ TfrmAtlasAEWaren::TfrmAtlasAEWaren(TfrmRegieAtlas &documentRegister, QWidget *pa
     DBNavigator1->setVisibleButtons({ shell::TMyNav::First, shell::TMyNav::Prior, shell::TMyNav::Next,
         shell::TMyNav::Last, shell::TMyNav::Insert, shell::TMyNav::Delete, shell::TMyNav::Edit });
     DBNavigator1->setDataSet(&list(0));
-    DBNavigator1->move(10, 605);
+    DBNavigator1->move(10, ItemListsY + ItemListsHeight + 6);
     DBNavigator1->adjustSize();
     connect(PageControl1, &QTabWidget::currentChanged, this,
         platform::reported(this, [this](int tab) { DBNavigator1->setDataSet(&list(tab)); }));
@@ -351,70 +278,30 @@ void TfrmAtlasAEWaren::EditListEntry()
 
 void ShowVorpapier(TfrmRegieAtlas &documentRegister, QWidget *parent)
 {
-    shell::EntryWindowDefinition d
-        = listDefinition(QStringLiteral("frmAtlas_Vorpapier"), QStringLiteral("Vorpapiere"), QSize(460, 170));
-    d.labels = { caption(QStringLiteral("Typ"), 10, 10), caption(QStringLiteral("Referenz"), 10, 40),
-        caption(QStringLiteral("Zusatz"), 10, 70) };
-    d.controls = { edit(QStringLiteral("DBEdit1"), QStringLiteral("Referenz"), 100, 40, 320),
-        edit(QStringLiteral("DBEdit2"), QStringLiteral("Zusatz"), 100, 70, 240),
-        edit(QStringLiteral("DBEdit3"), QStringLiteral("Typ"), 100, 10, 50) };
-    runListWindow(documentRegister, parent, d, documentRegister.tbVorpapier());
+    // "Typ" stands on top but comes last in the tab order.
+    runListWindow(documentRegister, parent, QStringLiteral("frmAtlas_Vorpapier"), QStringLiteral("Vorpapiere"),
+        { row("Referenz", "DBEdit1", "Referenz", 320), row("Zusatz", "DBEdit2", "Zusatz", 240),
+            row("Typ", "DBEdit3", "Typ", 50) },
+        documentRegister.tbVorpapier(), { 1, 2, 0 });
 }
 
 void ShowPackstueck(TfrmRegieAtlas &documentRegister, QWidget *parent)
 {
-    shell::EntryWindowDefinition d
-        = listDefinition(QStringLiteral("frmAtlas_Packst"), QStringLiteral("Packstücke"), QSize(480, 170));
-    d.labels = { caption(QStringLiteral("Anzahl"), 10, 10), caption(QStringLiteral("Verpackungsart"), 10, 40),
-        caption(QStringLiteral("ZeichenNummern"), 10, 70) };
-    d.controls = { edit(QStringLiteral("DBEdit1"), QStringLiteral("Anzahl"), 130, 10, 60),
-        edit(QStringLiteral("ExDBEdit1"), QStringLiteral("Verpackungsart"), 130, 40, 50)
-            .hotKeyClicks(QStringLiteral("sbVerpackungsart")),
-        edit(QStringLiteral("DBEdit3"), QStringLiteral("ZeichenNummern"), 130, 70, 320) };
-    d.picks = { button(
-        QStringLiteral("sbVerpackungsart"), 182, 40,
-        [](EntryWindow &w) { return valuePick(w, QStringLiteral("Verpackungsart"), &masterdata::PickPackageKind); },
-        QStringLiteral("ExDBEdit1")) };
-    runListWindow(documentRegister, parent, d, documentRegister.tbPackSt());
+    runListWindow(documentRegister, parent, QStringLiteral("frmAtlas_Packst"), QStringLiteral("Packstücke"),
+        { row("Anzahl", "DBEdit1", "Anzahl", 60),
+            row("Verpackungsart", "ExDBEdit1", "Verpackungsart", 50, RowPick::PackageKind),
+            row("ZeichenNummern", "DBEdit3", "ZeichenNummern", 280) },
+        documentRegister.tbPackSt());
 }
 
 void ShowUnterlage(TfrmRegieAtlas &documentRegister, QWidget *parent)
 {
-    shell::EntryWindowDefinition d
-        = listDefinition(QStringLiteral("frmAtlas_Unterlagen"), QStringLiteral("Unterlagen"), QSize(480, 260));
-    d.labels = { caption(QStringLiteral("Typ"), 10, 10), caption(QStringLiteral("Qualifikation"), 10, 40),
-        caption(QStringLiteral("Referenz"), 10, 70), caption(QStringLiteral("Zusatz"), 10, 100),
-        caption(QStringLiteral("Datum der Ausstellung"), 10, 130),
-        caption(QStringLiteral("Datum Gueltigende"), 10, 160) };
-    d.controls
-        = { edit(QStringLiteral("ExDBEdit1"), QStringLiteral("Typ"), 170, 10, 50).hotKeyClicks(QStringLiteral("sbTyp")),
-              edit(QStringLiteral("DBEdit2"), QStringLiteral("Quali"), 170, 40, 50),
-              edit(QStringLiteral("DBEdit3"), QStringLiteral("Referenz"), 170, 70, 280),
-              edit(QStringLiteral("DBEdit4"), QStringLiteral("Zusatz"), 170, 100, 280),
-              edit(QStringLiteral("ExDBEdit2"), QStringLiteral("DatumAusstellung"), 170, 130, 90)
-                  .hotKeyClicks(QStringLiteral("sbDatumAusstellung")),
-              edit(QStringLiteral("ExDBEdit3"), QStringLiteral("DatumGueltigEnde"), 170, 160, 90)
-                  .hotKeyClicks(QStringLiteral("sbDatumGueltigEnde")) };
-    d.picks = {
-        button(
-            QStringLiteral("sbTyp"), 222, 10,
-            [](EntryWindow &) -> std::optional<PickValues> {
-                masterdata::TDocumentCodeRecord record;
-                if (!masterdata::PickDocument(record))
-                    return std::nullopt;
-                return PickValues { { QStringLiteral("Typ"), record.Code }, { QStringLiteral("Quali"), record.Quali } };
-            },
-            QStringLiteral("ExDBEdit1")),
-        button(
-            QStringLiteral("sbDatumAusstellung"), 262, 130,
-            [](EntryWindow &w) { return datePick(w, QStringLiteral("DatumAusstellung")); },
-            QStringLiteral("ExDBEdit2")),
-        button(
-            QStringLiteral("sbDatumGueltigEnde"), 262, 160,
-            [](EntryWindow &w) { return datePick(w, QStringLiteral("DatumGueltigEnde")); },
-            QStringLiteral("ExDBEdit3")),
-    };
-    runListWindow(documentRegister, parent, d, documentRegister.tbUnterlage());
+    runListWindow(documentRegister, parent, QStringLiteral("frmAtlas_Unterlagen"), QStringLiteral("Unterlagen"),
+        { row("Typ", "ExDBEdit1", "Typ", 50, RowPick::Document), row("Qualifikation", "DBEdit2", "Quali", 50),
+            row("Referenz", "DBEdit3", "Referenz", 280), row("Zusatz", "DBEdit4", "Zusatz", 280),
+            row("Datum der Ausstellung", "ExDBEdit2", "DatumAusstellung", 90, RowPick::Date),
+            row("Datum Gueltigende", "ExDBEdit3", "DatumGueltigEnde", 90, RowPick::Date) },
+        documentRegister.tbUnterlage());
 }
 
 } // namespace atlas

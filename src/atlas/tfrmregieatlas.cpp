@@ -51,7 +51,7 @@ const shell::DocumentKind &atlasKind()
         k.parameter = shell::parameterFieldsFor(k.code);
         k.columns = {
             { Fields::BelegNr, QString(), 10 },
-            { QStringLiteral("Datum"), QString(), 10 },
+            { QStringLiteral("Datum"), QString(), 12 },
             { QStringLiteral("EMP_Name"), QStringLiteral("Empfänger"), 54 },
         };
         k.navigationHints = { QStringLiteral("Erste Ausfuhrmeldung"), QStringLiteral("Vorherige Ausfuhrmeldung"),
