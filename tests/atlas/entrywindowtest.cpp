@@ -1,13 +1,17 @@
 #include "registerfixture.h"
 
+#include "atlas/tae_sachbearbeiterfrm.h"
 #include "atlas/tfrmatlasaemain.h"
 #include "atlas/tfrmatlasaewaren.h"
 #include "atlas/tfrmregieatlas.h"
 #include "atlas/tfrmspecialform.h"
+#include "masterdata/masterdatawindow.h"
 #include "masterdata/selectionwindow.h"
+#include "platform/dataedit.h"
 #include "platform/field.h"
 #include "platform/table.h"
 #include "shell/documentroutines.h"
+#include "shell/tmynav.h"
 #include "support/modaldialog.h"
 
 #include <QAbstractButton>
@@ -16,8 +20,10 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <QTreeWidget>
 
 using namespace atlas;
@@ -54,6 +60,31 @@ void sendKey(QWidget *widget, QEvent::Type type, Qt::Key key, bool autoRepeat)
 {
     QKeyEvent event(type, key, Qt::NoModifier, QString(), autoRepeat);
     QApplication::sendEvent(widget, &event);
+}
+
+// F9 pressed and released in a field.
+void pressF9(QWidget *field)
+{
+    field->setFocus();
+    sendKey(field, QEvent::KeyPress, Qt::Key_F9, false);
+    sendKey(field, QEvent::KeyRelease, Qt::Key_F9, false);
+}
+
+// Takes over or cancels the next master-data pick window, whatever kind it is.
+void closeNextPick(bool take)
+{
+    testsupport::onNextModal([take](QDialog *dialog) {
+        if (!take) {
+            dialog->reject();
+            return;
+        }
+        if (auto *list = dynamic_cast<masterdata::SelectionWindow *>(dialog))
+            list->takeButton()->click();
+        else if (auto *window = dynamic_cast<masterdata::MasterDataWindow *>(dialog))
+            window->takeButton()->click();
+        else
+            dialog->accept();
+    });
 }
 
 } // namespace
@@ -267,5 +298,195 @@ TEST_F(AtlasEntryWindowTest, TheGoodsItemDescriptionTakes280Characters)
     // The four list tabs and one navigator.
     EXPECT_EQ(items.PageControl1->count(), 4);
     items.close();
+    window->close();
+}
+
+TEST_F(AtlasEntryWindowTest, GoodsNumberPickFillsTheFivePartsAndReplacesTheDescription)
+{
+    addTemplate();
+    addDeclaration(5);
+    insertRow(masterdata::Tables::GoodsNumbers,
+        { { "waren", "84713000" }, { "Waren2", "12" }, { "Waren3", "3456" }, { "Waren4", "7890" }, { "Waren5", "ABCD" },
+            { "bez1", "Tragbare" }, { "bez2", "Rechner" } });
+    auto window = openOn(5);
+    TfrmAtlasAEWaren items(*m_register);
+    items.show();
+    auto *description = qobject_cast<QPlainTextEdit *>(items.control("DBMemo1"));
+    ASSERT_NE(description, nullptr);
+    const auto goods = [] {
+        QStringList values;
+        for (const char *field : { "WarenNr", "WarenNr_TARIC", "WarenNr_Zus1", "WarenNr_Zus2", "WarenNr_nat" })
+            values.append(listColumn(atlas::Tables::Ware, 5, field).value(0));
+        return values;
+    };
+
+    // Cancelled: the item keeps its description and stays unnumbered.
+    closeNextPick(false);
+    pressF9(description);
+    EXPECT_EQ(listColumn(atlas::Tables::Ware, 5, "WarenBez").value(0), "Pumpe");
+    EXPECT_EQ(goods(), QStringList({ "", "", "", "", "" }));
+
+    // F9 in the description: the five parts, and the goods number's text
+    // replaces a description typed before; the item is posted.
+    description->setPlainText(QStringLiteral("getippt"));
+    closeNextPick(true);
+    pressF9(description);
+    EXPECT_EQ(goods(), QStringList({ "84713000", "12", "3456", "7890", "ABCD" }));
+    const QString stored = listColumn(atlas::Tables::Ware, 5, "WarenBez").value(0);
+    EXPECT_TRUE(stored.startsWith(QStringLiteral("Tragbare"))) << stored.toStdString();
+    EXPECT_FALSE(stored.contains(QStringLiteral("getippt")));
+    EXPECT_FALSE(m_register->tbWarenPos().isEditing());
+    // The second item is untouched.
+    EXPECT_EQ(listColumn(atlas::Tables::Ware, 5, "WarenNr").value(1), "");
+    items.close();
+    dialogs.answer(platform::DialogAnswer::Yes);
+    window->close();
+}
+
+TEST_F(AtlasEntryWindowTest, CustomerTakeOverFillsOnlyThePartyOfTheTabShown)
+{
+    addTemplate();
+    addDeclaration(
+        5, { { "EXP_NiederNr", "0007" }, { "END_Ident", "2" }, { "EMP_Name", "bisher" }, { "ANM_Name", "bisher" } });
+    insertRow(masterdata::Tables::Countries, { { "Land", "004" }, { "Bez", "Deutschland" }, { "Lkz", "DE" } });
+    insertRow(masterdata::Tables::Customers,
+        { { "nummer", 1 }, { "name1", "Muster GmbH" }, { "strasse", "Hauptstraße 1" }, { "PLZ", "1234567" },
+            { "ort", "Köln" }, { "land", "004" }, { "TIN", "DE123456789012" }, { "IsDeuZoll", "J" } });
+    auto window = openOn(5);
+
+    struct Case {
+        int tab;
+        const char *street; // the control F9 is pressed in
+        const char *prefix;
+        const char *tin;
+        const char *town;
+        const char *flag; // "" none
+    };
+    const Case cases[] = {
+        { 3, "DBEdit14", "EXP_", "Exp_TIN", "EXP_City", "EXP_ZollNr_DE" },
+        { 1, "ExDBEdit22", "END_", "END_TIN", "END_Ort", "" },
+        { 4, "DBEdit38", "VER_", "VER_TIN", "VER_City", "VER_Zoll_DE" },
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.prefix);
+        const QString prefix = QString::fromLatin1(c.prefix);
+        window->PageControl2->setCurrentIndex(c.tab);
+        QWidget *street = control(*window, c.street);
+        ASSERT_TRUE(street->isVisible());
+        closeNextPick(true);
+        pressF9(street);
+        EXPECT_EQ(headText(5, c.tin), "DE12345"); // the customer master's seven characters
+        EXPECT_EQ(headText(5, prefix + "Name"), "Muster GmbH");
+        EXPECT_EQ(headText(5, prefix + "Street"), "Hauptstraße 1");
+        EXPECT_EQ(headText(5, prefix + "PLZ"), "12345");
+        EXPECT_EQ(headText(5, c.town), "Köln");
+        EXPECT_EQ(headText(5, prefix + "Land"), "DE");
+        if (*c.flag) {
+            EXPECT_EQ(headText(5, c.flag), "1");
+        }
+    }
+    // The branch number and the end user's identification kind stay; the
+    // parties of the tabs not shown keep their names.
+    EXPECT_EQ(headText(5, "EXP_NiederNr"), "0007");
+    EXPECT_EQ(headText(5, "END_Ident"), "2");
+    EXPECT_EQ(headText(5, "EMP_Name"), "bisher");
+    EXPECT_EQ(headText(5, "ANM_Name"), "bisher");
+
+    // The tall button on the tab shown; cancelled, nothing changes.
+    window->PageControl2->setCurrentIndex(0);
+    closeNextPick(false);
+    window->findChild<QToolButton *>("sbKunde")->click();
+    EXPECT_EQ(headText(5, "EMP_Name"), "bisher");
+    closeNextPick(true);
+    window->findChild<QToolButton *>("sbKunde")->click();
+    EXPECT_EQ(headText(5, "EMP_Name"), "Muster GmbH");
+    EXPECT_EQ(headText(5, "EMP_City"), "Köln");
+    dialogs.answer(platform::DialogAnswer::Yes);
+    window->close();
+}
+
+TEST_F(AtlasEntryWindowTest, RouteEntriesTakeTheCountryPickedAndACancelUndoesTheInsertOrEdit)
+{
+    addTemplate();
+    addDeclaration(5);
+    insertRow(masterdata::Tables::Countries, { { "Land", "038" }, { "Bez", "Österreich" }, { "Lkz", "AT" } });
+    auto window = openOn(5);
+    shell::TMyNav &navigator = *window->navRoute;
+    const auto route = [] { return listColumn(atlas::Tables::Route, 5, "Land"); };
+
+    // Insert, country taken: a second entry with that country.
+    closeNextPick(true);
+    navigator.button(shell::TMyNav::Insert)->click();
+    EXPECT_EQ(route(), QStringList({ "CH", "AT" }));
+    EXPECT_EQ(listColumn(atlas::Tables::Route, 5, "Pos"), QStringList({ "1", "2" }));
+    // Insert, cancelled: no entry.
+    closeNextPick(false);
+    navigator.button(shell::TMyNav::Insert)->click();
+    EXPECT_EQ(route(), QStringList({ "CH", "AT" }));
+    EXPECT_FALSE(m_register->tbRoute().isEditing());
+    // Edit of the first entry, cancelled: it keeps its country; taken: the new one.
+    m_register->tbRoute().first();
+    closeNextPick(false);
+    navigator.button(shell::TMyNav::Edit)->click();
+    EXPECT_EQ(route(), QStringList({ "CH", "AT" }));
+    EXPECT_FALSE(m_register->tbRoute().isEditing());
+    m_register->tbRoute().first();
+    closeNextPick(true);
+    navigator.button(shell::TMyNav::Edit)->click();
+    EXPECT_EQ(route(), QStringList({ "AT", "AT" }));
+    dialogs.answer(platform::DialogAnswer::Yes);
+    window->close();
+}
+
+TEST_F(AtlasEntryWindowTest, ClerkDialogWritesThePartyOfTheTabShown)
+{
+    addTemplate();
+    addDeclaration(5);
+    auto window = openOn(5);
+    struct Case {
+        int tab;
+        const char *button;
+        QStringList fields;
+    };
+    const Case cases[] = {
+        { 2, "sbSachbearbeiterP2", { "ANM_Stellung", "ANM_Bearbeiter", "ANM_EMail", "ANM_Telefax", "ANM_Telefon" } },
+        { 5, "sbSachbearbeiterP5", { "SUB_Stellung", "SUB_Bearbeiter", "SUB_EMail", "SUB_Felefax", "SUB_Telefon" } },
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.button);
+        window->PageControl2->setCurrentIndex(c.tab);
+        auto *button = window->findChild<QToolButton *>(c.button);
+        ASSERT_NE(button, nullptr);
+        EXPECT_TRUE(button->isVisible());
+        testsupport::onNextModal([](QDialog *dialog) {
+            auto *clerk = qobject_cast<TAE_SachbearbeiterFrm *>(dialog);
+            if (!clerk) {
+                dialog->reject();
+                return;
+            }
+            EXPECT_EQ(clerk->windowTitle(), "AE_SachbearbeiterFrm");
+            // Enter moves on; each edit takes 35 characters at most.
+            clerk->edits[0]->setFocus();
+            for (int i = 0; i < 5; ++i) {
+                QWidget *focused = QApplication::focusWidget();
+                EXPECT_EQ(focused, static_cast<QWidget *>(clerk->edits[i]));
+                QTest::keyClicks(focused, i == 1 ? QString(40, u'x') : QStringLiteral("W%1").arg(i));
+                QTest::keyClick(focused, Qt::Key_Return);
+            }
+            // Closing otherwise than by OK keeps what was typed.
+            dialog->reject();
+        });
+        button->click();
+        m_register->PostAtlasTables();
+        EXPECT_EQ(headText(5, c.fields.at(0)), "W0");
+        EXPECT_EQ(headText(5, c.fields.at(1)), QString(35, u'x'));
+        EXPECT_EQ(headText(5, c.fields.at(3)), "W3");
+        EXPECT_EQ(headText(5, c.fields.at(4)), "W4");
+    }
+    // Tabs without a contact person have no button in view.
+    window->PageControl2->setCurrentIndex(0);
+    for (const char *name : { "sbSachbearbeiterP2", "sbSachbearbeiterP3", "sbSachbearbeiterP4", "sbSachbearbeiterP5" })
+        EXPECT_FALSE(window->findChild<QToolButton *>(name)->isVisible()) << name;
+    dialogs.answer(platform::DialogAnswer::Yes);
     window->close();
 }
