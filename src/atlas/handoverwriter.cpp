@@ -34,8 +34,10 @@ SourceRows SourceRows::read(platform::Session &session, const QString &sql, cons
     query.open();
     SourceRows rows;
     auto fields = std::make_shared<QHash<QString, int>>();
-    for (int i = 0; i < query.fieldCount(); ++i)
+    for (int i = 0; i < query.fieldCount(); ++i) {
         fields->insert(query.fieldDef(i).name.toLower(), i);
+        rows.m_names.append(query.fieldDef(i).name);
+    }
     rows.m_fields = fields;
     const int count = query.recordCount();
     rows.m_rows.reserve(count);

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QHash>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <QVector>
 
@@ -30,9 +31,12 @@ public:
     // a whole number its decimal digits. Throws a German DatabaseError for
     // a field the table lacks.
     QString text(int row, const QString &field) const;
+    // The names of the columns, in the order of the statement.
+    QStringList fieldNames() const { return m_names; }
 
 private:
     std::shared_ptr<const QHash<QString, int>> m_fields; // lower-case name -> column
+    QStringList m_names;
     QVector<QVector<QVariant>> m_rows;
 };
 

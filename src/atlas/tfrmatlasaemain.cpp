@@ -6,6 +6,7 @@
 #include "atlas/entryrows.h"
 #include "atlas/exportunit.h"
 #include "atlas/tae_sachbearbeiterfrm.h"
+#include "atlas/tatlasepasprintfrm.h"
 #include "atlas/tfrmatlasaewaren.h"
 #include "atlas/tfrmregieatlas.h"
 #include "atlas/tfrmspecialform.h"
@@ -580,7 +581,12 @@ void TfrmAtlasAEMain::buildMenu()
         shipping->addAction(s(item))->setEnabled(false);
     connect(mnuWechseln, &QMenu::aboutToShow, this, [this] { shell::runReported(this, [this] { postAll(); }); });
     mnuEPASDrucken = new QAction(QStringLiteral("EPAS-Drucken"), bar);
-    mnuEPASDrucken->setEnabled(false);
+    connect(mnuEPASDrucken, &QAction::triggered, this, [this] {
+        shell::runReported(this, [this] {
+            postAll();
+            TAtlasEPASPrintFrm::PrintEpas(m_register.currentNumber(), this);
+        });
+    });
     bar->insertMenu(mnuSchliessen, mnuExport);
     bar->insertMenu(mnuSchliessen, mnuWechseln);
     bar->insertAction(mnuSchliessen, mnuEPASDrucken);

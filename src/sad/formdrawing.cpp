@@ -9,8 +9,6 @@ using platform::PrintCanvas;
 
 namespace {
 
-constexpr int DashLength = 10;
-constexpr int DashPitch = 20;
 constexpr int DotLength = 4;
 constexpr int DotPitch = 8;
 constexpr int SpacedPitch = 26;
@@ -141,7 +139,16 @@ FormPrimitive filledPolygon(const QVector<QPoint> &points, const QColor &color)
     return p;
 }
 
-void TextOutRotated(const QString &text, int x, int y, int height, int angle, PrintCanvas &canvas)
+FormPrimitive strokedLine(int x1, int y1, int x2, int y2, StrokePattern pattern, int pen)
+{
+    FormPrimitive p = primitive(FormPrimitive::Kind::Stroked, x1, y1, x2, y2);
+    p.pen = pen;
+    p.strokeLength = pattern.length;
+    p.strokePitch = pattern.pitch;
+    return p;
+}
+
+void TextOutRotated(const QString &text, int x, int y, int height, int angle, PrintCanvas &canvas, bool bold)
 {
     if (text.isEmpty())
         return;
@@ -150,10 +157,52 @@ void TextOutRotated(const QString &text, int x, int y, int height, int angle, Pr
     // A positive height is a cell height.
     font.height = -height;
     font.angle = angle;
-    font.style = platform::FontStyles();
+    font.style = bold ? platform::FontStyles(platform::FontStyle::Bold) : platform::FontStyles();
     canvas.setFont(font);
     canvas.textOut(x, y, text);
     canvas.setFont(before);
+}
+
+void DrawRotatedBoldText(const QString &text, int x, int y, int angle, int height, PrintCanvas &canvas)
+{
+    if (text.isEmpty())
+        return;
+    const int width = canvas.textWidth(text);
+    // Read downwards (270 degrees) the text runs towards smaller y.
+    TextOutRotated(text, x, y + width / 2, height, angle * 10, canvas, true);
+}
+
+void DrawLine(int x1, int y1, int x2, int y2, PrintCanvas &canvas)
+{
+    canvas.moveTo(x1, y1);
+    canvas.lineTo(x2, y2);
+}
+
+void DrawStrokedLine(PrintCanvas &canvas, const QLine &r, StrokePattern pattern)
+{
+    if (pattern.pitch <= 0)
+        return;
+    const int left = r.x1();
+    const int right = r.x2();
+    const int top = r.y1();
+    const int bottom = r.y2();
+    if (top == bottom) {
+        for (int x = left; x < right; x += pattern.pitch)
+            DrawLine(x, top, std::min(x + pattern.length, right), top, canvas);
+    } else if (left == right) {
+        for (int y = top; y > bottom; y -= pattern.pitch)
+            DrawLine(left, y, left, std::max(y - pattern.length, bottom), canvas);
+    }
+}
+
+void DrawDottedLine(PrintCanvas &canvas, const QLine &r)
+{
+    DrawStrokedLine(canvas, r, FineDots);
+}
+
+void DrawDashedLine(PrintCanvas &canvas, const QLine &r)
+{
+    DrawStrokedLine(canvas, r, Dashes);
 }
 
 void TextOutSpaced(PrintCanvas &canvas, int x, const QString &text, int y)
@@ -183,7 +232,7 @@ void drawForm(PrintCanvas &canvas, const shell::PageOffsets &offsets, const Form
         }
         case FormPrimitive::Kind::Dashes:
             canvas.setPen({ Qt::black, p.pen });
-            strokes(canvas, offsets, p, DashLength, DashPitch);
+            strokes(canvas, offsets, p, Dashes.length, Dashes.pitch);
             break;
         case FormPrimitive::Kind::Dots:
             canvas.setPen({ Qt::black, p.pen });
@@ -214,6 +263,12 @@ void drawForm(PrintCanvas &canvas, const shell::PageOffsets &offsets, const Form
                 const QPoint left = offsets.toDevice(p.x + (p.x2 - p.x - width) / 2, p.y);
                 canvas.textOut(left.x(), left.y(), p.text);
             }
+            break;
+        }
+        case FormPrimitive::Kind::Stroked: {
+            canvas.setPen({ Qt::black, p.pen });
+            const QPoint to = offsets.toDevice(p.x2, p.y2);
+            DrawStrokedLine(canvas, QLine(at, to), { p.strokeLength, p.strokePitch });
             break;
         }
         case FormPrimitive::Kind::Polygon: {

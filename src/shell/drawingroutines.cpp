@@ -97,42 +97,163 @@ void SetCanvasFontHeightAndStyle(PrintCanvas &canvas, int height, FontStyles sty
     canvas.setFontStyle(style);
 }
 
-int PrintMarkupText(PrintCanvas &canvas, int x, int y, int lineGap, const QString &text)
+namespace {
+
+// What a markup text may hold besides the style tags and <BR>, and what the
+// renderer does with the caller's style.
+struct MarkupRules {
+    bool ownStyle = false; // plain on entry, the entry style restored at the end
+    bool spacingAfterBreak = false; // <:2> and <:4> directly after <BR>
+    bool tabs = false; // <Tnnnn>
+    int tabOrigin = 0;
+};
+
+struct MarkupEnd {
+    int widest = 0;
+    int x = 0;
+    int y = 0;
+};
+
+bool isTag(const QString &text, qsizetype i, qsizetype length)
 {
-    const int x0 = x;
+    return i + length - 1 < text.size() && text.at(i) == QLatin1Char('<')
+        && text.at(i + length - 1) == QLatin1Char('>');
+}
+
+MarkupEnd renderMarkup(PrintCanvas &canvas, int x, int y, int lineGap, const QString &text, const MarkupRules &rules)
+{
+    const FontStyles entryStyle = canvas.font().style;
+    if (rules.ownStyle)
+        canvas.setFontStyle(FontStyles());
+    MarkupEnd end { 0, x, y };
     const qsizetype n = text.size();
     qsizetype i = 0;
     while (i < n) {
         const QChar c = text.at(i);
         if (c == QLatin1Char('<')) {
-            if (i + 2 < n && text.at(i + 2) == QLatin1Char('>')) {
+            if (isTag(text, i, 3)) {
                 if (const auto style = tagStyle(text.at(i + 1)))
                     canvas.setFontStyle(canvas.font().style | *style);
                 i += 3;
                 continue;
             }
-            if (i + 3 < n && text.at(i + 1) == QLatin1Char('/') && text.at(i + 3) == QLatin1Char('>')) {
+            if (isTag(text, i, 4) && text.at(i + 1) == QLatin1Char('/')) {
                 if (const auto style = tagStyle(text.at(i + 2)))
                     canvas.setFontStyle(canvas.font().style & ~FontStyles(*style));
                 i += 4;
                 continue;
             }
-            if (i + 3 < n && text.at(i + 1).toUpper() == QLatin1Char('B')
-                && text.at(i + 2).toUpper() == QLatin1Char('R') && text.at(i + 3) == QLatin1Char('>')) {
-                y += canvas.font().height - lineGap;
-                x = x0;
+            if (isTag(text, i, 4) && text.at(i + 1).toUpper() == QLatin1Char('B')
+                && text.at(i + 2).toUpper() == QLatin1Char('R')) {
+                end.widest = std::max(end.widest, end.x);
+                end.y += canvas.font().height - lineGap;
+                end.x = x;
                 i += 4;
+                if (rules.spacingAfterBreak && isTag(text, i, 4) && text.at(i + 1) == QLatin1Char(':')) {
+                    // Divisions truncate towards zero, as the old renderer's did.
+                    const int height = -canvas.font().height;
+                    if (text.at(i + 2) == QLatin1Char('2'))
+                        end.y += height / 2;
+                    else if (text.at(i + 2) == QLatin1Char('4'))
+                        end.y += height - height / 4;
+                    i += 4;
+                }
                 continue;
+            }
+            if (rules.tabs && isTag(text, i, 7) && text.at(i + 1).toUpper() == QLatin1Char('T')) {
+                // Four characters that are no number are drawn as they stand.
+                bool number = false;
+                const int position = text.mid(i + 2, 4).toInt(&number);
+                if (number) {
+                    end.x = rules.tabOrigin + position;
+                    i += 7;
+                    continue;
+                }
             }
         }
         // A character outside the basic plane is one character, not two halves.
         const qsizetype length = c.isHighSurrogate() && i + 1 < n && text.at(i + 1).isLowSurrogate() ? 2 : 1;
         const QString character = text.mid(i, length);
-        canvas.textOut(x, y, character);
-        x += canvas.textWidth(character);
+        canvas.textOut(end.x, end.y, character);
+        end.x += canvas.textWidth(character);
         i += length;
     }
-    return y + canvas.font().height - lineGap;
+    end.y += canvas.font().height - lineGap;
+    if (rules.ownStyle)
+        canvas.setFontStyle(entryStyle);
+    return end;
+}
+
+} // namespace
+
+int PrintMarkupText(PrintCanvas &canvas, int x, int y, int lineGap, const QString &text)
+{
+    return renderMarkup(canvas, x, y, lineGap, text, MarkupRules()).y;
+}
+
+QPoint PrintMarkupTextEx(const QString &text, PrintCanvas &canvas, int x, int y, int lineGap, int tabOrigin)
+{
+    MarkupRules rules;
+    rules.ownStyle = true;
+    rules.spacingAfterBreak = true;
+    rules.tabs = true;
+    rules.tabOrigin = tabOrigin;
+    const MarkupEnd end = renderMarkup(canvas, x, y, lineGap, text, rules);
+    return { end.widest == 0 ? end.x : end.widest, end.y };
+}
+
+QStringList WrapTextLines(const PrintCanvas &canvas, const QString &text, int width)
+{
+    QStringList lines;
+    QString normalised = text;
+    normalised.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    normalised.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    for (const QString &paragraph : normalised.split(QLatin1Char('\n'))) {
+        QString line;
+        for (const QString &word : paragraph.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            const QString joined = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+            if (canvas.textWidth(joined) <= width) {
+                line = joined;
+                continue;
+            }
+            if (!line.isEmpty())
+                lines.append(line);
+            // A word wider than the column is broken where it reaches the edge.
+            line.clear();
+            for (const QChar c : word) {
+                if (!line.isEmpty() && canvas.textWidth(line + c) > width) {
+                    lines.append(line);
+                    line.clear();
+                }
+                line += c;
+            }
+        }
+        lines.append(line);
+    }
+    return lines;
+}
+
+int DrawWrappedText(PrintCanvas &canvas, int x, int y, int width, const QString &text, int maxHeight)
+{
+    if (text.isEmpty())
+        return 0;
+    const int lineHeight = canvas.textHeight(QStringLiteral("A"));
+    int height = 0;
+    for (const QString &line : WrapTextLines(canvas, text, width)) {
+        if (maxHeight >= 0 && height + lineHeight > maxHeight)
+            break;
+        if (!line.isEmpty())
+            canvas.textOut(x, y - height, line);
+        height += lineHeight;
+    }
+    return height;
+}
+
+int WrappedTextHeight(const PrintCanvas &canvas, const QString &text, int width)
+{
+    if (text.isEmpty())
+        return 0;
+    return int(WrapTextLines(canvas, text, width).size()) * canvas.textHeight(QStringLiteral("A"));
 }
 
 void PrintJustifiedLine(PrintCanvas &canvas, int x, int y, bool justify, int width, const QString &text)

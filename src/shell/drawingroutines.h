@@ -3,7 +3,9 @@
 #include "platform/canvasfont.h"
 
 #include <QColor>
+#include <QPoint>
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -27,6 +29,29 @@ void SetCanvasFontHeightAndStyle(platform::PrintCanvas &canvas, int height, plat
 // (x, y); lines are the font height plus lineGap apart. Styles stay on the
 // canvas after the call. Returns the y of the line after the last one.
 int PrintMarkupText(platform::PrintCanvas &canvas, int x, int y, int lineGap, const QString &text);
+
+// The same renderer with the caller's style kept out: the text starts plain
+// and the canvas gets its style back afterwards. Besides the tags above it
+// knows <:2> and <:4> directly after a <BR> (half a line, three quarters of a
+// line further down) and the tab <Tnnnn>: the next character at canvas x
+// tabOrigin + nnnn, so a caller writes page positions and passes the page's
+// origin as a number. A tag cut off by the end of the text, a tab whose four
+// characters are no number and any other shape are drawn as characters.
+// Returns the end point: the widest line's end (the last line's when there is
+// one line) and the y below the last line.
+QPoint PrintMarkupTextEx(
+    const QString &text, platform::PrintCanvas &canvas, int x, int y, int lineGap, int tabOrigin = 0);
+
+// A text broken into lines no wider than width in the canvas's font: at
+// blanks, at line breaks of the text, and inside a word that is wider than
+// the column. Empty paragraphs stay as empty lines.
+QStringList WrapTextLines(const platform::PrintCanvas &canvas, const QString &text, int width);
+// Draws the wrapped lines from (x, y) downwards, one cell height apart; lines
+// that would reach beyond maxHeight (when >= 0) are left out. Returns the
+// height of the lines drawn.
+int DrawWrappedText(platform::PrintCanvas &canvas, int x, int y, int width, const QString &text, int maxHeight = -1);
+// The height the wrapped text takes (0 for an empty text).
+int WrappedTextHeight(const platform::PrintCanvas &canvas, const QString &text, int width);
 
 // Draws one line at (x, y); justified, its blank-separated words are spread
 // over width (an empty word between two blanks takes a gap of its own).

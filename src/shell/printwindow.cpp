@@ -265,7 +265,7 @@ void PrintWindow::choosePrinter()
     if (m_definition.sheets.isEmpty())
         return;
     const QString mainRow = printerRow();
-    if (findPrintRow(*m_settings, mainRow)) {
+    if (findPrintRow(*m_settings, mainRow) && m_definition.rowsChoosePrinter) {
         const QString schnittst = m_settings->fieldByName(QStringLiteral("schnittst")).asString();
         // The printer is found by the name remembered for the row; a printer
         // that is gone asks for a printer as "none" does.

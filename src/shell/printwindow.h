@@ -159,6 +159,9 @@ struct PrintWindowDefinition {
     // opens (asking for one when it has none); the main row unless a kind
     // names another.
     int printerSheet = 0;
+    // false: the rows only record a printer, the window prints on the printer
+    // selected in the program (and shows it).
+    bool rowsChoosePrinter = true;
     QVector<QPair<QString, QString>> renamedRows; // old name, new name
     // A row the user's table lacks is copied from the data directory's master
     // copy of S_BENUTZ.DB, else created with newRowPrinter, copies 1 and no

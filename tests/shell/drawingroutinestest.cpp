@@ -277,3 +277,104 @@ TEST(LayoutRoutinesTest, ButtonShadowFallsOnToolAndFlatButtonsOnly)
 }
 
 } // namespace
+
+// The characters drawn joined into runs: one entry per run of characters
+// drawn side by side on one line in one style.
+static QList<Drawn> runsOf(const RecordingCanvas &canvas)
+{
+    QList<Drawn> runs;
+    int nextX = 0;
+    for (const CanvasCall &c : canvas.texts()) {
+        platform::CanvasFont font = c.font;
+        const int width = platform::CanvasFontMetrics(font).width(c.text) + 0.5;
+        if (!runs.isEmpty() && runs.last().y == c.y && runs.last().style == c.font.style && c.x == nextX)
+            runs.last().text += c.text;
+        else
+            runs.append({ c.text, c.x, c.y, c.font.style });
+        nextX = c.x + width;
+    }
+    return runs;
+}
+
+TEST_F(DrawingRoutinesTest, MarkupExStartsPlainAndPlacesTabsBreaksAndSpacing)
+{
+    const FontStyles bold = FontStyle::Bold;
+    struct Case {
+        QString text;
+        int tabOrigin;
+        QList<Drawn> runs;
+    };
+    const QList<Case> cases = {
+        { "<b>2</b><T0260>Versender / Ausführer<T0600>Nr.", 0,
+            { { "2", 100, -500, bold }, { "Versender / Ausführer", 260, -500, {} }, { "Nr.", 600, -500, {} } } },
+        // Tabs are page positions counted from the origin passed as a number,
+        // so a page far to the left or right still places them.
+        { "a<T0260>b", -12000, { { "a", 100, -500, {} }, { "b", -11740, -500, {} } } },
+        { "a<T0260>b", 15000, { { "a", 100, -500, {} }, { "b", 15260, -500, {} } } },
+        { "</b>Bes.Umst.(S32)</b>", 0, { { "Bes.Umst.(S32)", 100, -500, {} } } },
+        { "<x>a<1>b</q>c", 0, { { "abc", 100, -500, {} } } },
+        { "ab<b", 0, { { "ab<b", 100, -500, {} } } },
+        { "ab</b", 0, { { "ab</b", 100, -500, {} } } },
+        { "a<T02", 0, { { "a<T02", 100, -500, {} } } },
+        { "a<Tx260>b", 0, { { "a<Tx260>b", 100, -500, {} } } },
+        { "a<:2>b", 0, { { "a<:2>b", 100, -500, {} } } },
+        // <BR><:2> with height -35: 35 + 5 - 17; <BR><:4>: 35 + 5 - 27.
+        { "a<BR><:2>b<br><:4>c<BR><:7>d", 0,
+            { { "a", 100, -500, {} }, { "b", 100, -523, {} }, { "c", 100, -536, {} }, { "d", 100, -576, {} } } },
+    };
+    for (const Case &c : cases) {
+        canvas.clear();
+        canvas.setFontStyle({});
+        PrintMarkupTextEx(c.text, canvas, 100, -500, 5, c.tabOrigin);
+        EXPECT_EQ(runsOf(canvas), c.runs) << c.text.toStdString();
+    }
+}
+
+TEST_F(DrawingRoutinesTest, MarkupExEndPointAndTheCallersStyle)
+{
+    const QString lines
+        = "Besondere<br>Vermerke/<br>Vorgelegte<br>Unterlagen/<br>Bescheini-<br>gungen u. Ge-<br>nehmigungen";
+    canvas.setFontStyle(FontStyle::Bold | FontStyle::Italic);
+    const QPoint end = PrintMarkupTextEx(lines, canvas, 100, 0, 5);
+    const QList<Drawn> runs = runsOf(canvas);
+    ASSERT_EQ(runs.size(), 7);
+    int widest = 0;
+    for (int i = 0; i < 7; ++i) {
+        EXPECT_EQ(runs.at(i).x, 100);
+        EXPECT_EQ(runs.at(i).y, -40 * i) << "one font height plus lineGap below the line before";
+        EXPECT_EQ(runs.at(i).style, FontStyles()) << "the caller's style stays out of the text";
+        widest = std::max(widest, 100 + widthOf(runs.at(i).text, {}));
+    }
+    EXPECT_EQ(canvas.font().style, FontStyle::Bold | FontStyle::Italic) << "and is back after the call";
+    EXPECT_NEAR(end.x(), widest, 7);
+    EXPECT_EQ(end.y(), -280);
+
+    canvas.clear();
+    EXPECT_EQ(PrintMarkupTextEx("", canvas, 30, -200, 5), QPoint(30, -240)) << "an empty text: (x, y + height - gap)";
+    EXPECT_TRUE(canvas.texts().isEmpty());
+}
+
+TEST_F(DrawingRoutinesTest, WrappedTextBreaksAtBlanksLineBreaksAndInsideLongWords)
+{
+    canvas.setFontName("Courier New");
+    canvas.setFontHeight(-100);
+    ASSERT_EQ(canvas.textWidth("a"), 60);
+    struct Case {
+        QString text;
+        int width;
+        QStringList lines;
+    };
+    const QList<Case> cases = {
+        { "aa bb cc", 300, { "aa bb", "cc" } },
+        { "aa\nbb  cc", 600, { "aa", "bb cc" } },
+        { "abcdefg", 180, { "abc", "def", "g" } },
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(WrapTextLines(canvas, c.text, c.width), c.lines) << c.text.toStdString();
+
+    const int cell = canvas.textHeight("A");
+    EXPECT_EQ(DrawWrappedText(canvas, 0, 0, 180, "abc def ghi", 2 * cell + 1), 2 * cell)
+        << "lines beyond the height are left out";
+    EXPECT_EQ(canvas.textAt(0, -cell), "def");
+    EXPECT_EQ(canvas.findText("ghi"), nullptr);
+}
