@@ -64,6 +64,11 @@ QString SystemPrinterSet::pdfJobFileName(
     // "Export / Versand: EUR 1" names the kind after the program's name.
     const int colon = int(title.lastIndexOf(QLatin1Char(':')));
     QString base = clean(colon >= 0 ? title.mid(colon + 1) : title);
+    // A title that ends in the document's number ("... - BelegNr.: 8") names
+    // the kind before the colon; the label carries the number.
+    static const QRegularExpression letter(QStringLiteral("\\p{L}"));
+    if (colon >= 0 && !base.contains(letter))
+        base = clean(title.left(colon));
     if (base.isEmpty())
         base = clean(title);
     if (base.isEmpty())

@@ -223,6 +223,9 @@ void EntryWindow::build()
         const int bottom = label->geometry().bottom() + 10;
         if (bottom > surface->height())
             surface->resize(surface->width(), bottom);
+        // A caption sized by its text is not cut at the surface's edge.
+        if (const int right = label->geometry().right() + 10; right > surface->width())
+            surface->resize(right, surface->height());
     }
 
     Table *head = m_head;

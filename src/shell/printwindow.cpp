@@ -471,6 +471,8 @@ void PrintWindow::printDocument()
         if (box)
             box->hide();
     }
+    if (m_definition.progressMaximumOf)
+        m_progress->setRange(0, m_definition.progressMaximumOf(*this));
     m_progress->setValue(0);
     m_progress->show();
     if (m_printing)

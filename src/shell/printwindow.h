@@ -184,6 +184,9 @@ struct PrintWindowDefinition {
     // (else whatever the dialog's answer).
     bool setupStoresOnlyWhenConfirmed = false;
     int progressMaximum = 100;
+    // A maximum that follows the document (its positions): set when OK is
+    // pressed; without it progressMaximum stays.
+    std::function<int(PrintWindow &)> progressMaximumOf;
     // The layout chosen when OK is pressed (a publisher's layout); 0 without.
     // Without it the layout choice decides.
     std::function<int(PrintWindow &)> variant;

@@ -119,7 +119,7 @@ shell::EntryWindowDefinition imoEntryDefinition()
     shell::EntryWindowDefinition d;
     d.objectName = QStringLiteral("frmimo");
     d.caption = QStringLiteral("IMO-Erklärung für gefährliche Güter");
-    d.size = QSize(792, 560);
+    d.size = QSize(840, 560);
     d.pages = { { QString(), FootTop + 360 } };
     d.wheelScrollsFromAnywhere = true;
     d.printCaptionPrefix = QStringLiteral("Druck IMO - Belegnummer: ");
@@ -135,23 +135,23 @@ shell::EntryWindowDefinition imoEntryDefinition()
         boldLabel(QStringLiteral("Erklärung"), 10, 224),
         label(QStringLiteral("Es wird erklärt, daß der Container/das Fahrzeug gemäß  Nr. 12.3.7 oder 17.7.7 "
                              "derAllgemeinen Einleitung zum IMDG-Code"),
-            10, 246, 370, 34)
+            10, 242, 378, 48)
             .wrapping(),
-        label(QStringLiteral("beladen wurde."), 10, 280),
-        label(QStringLiteral("Ausfüllen für Sendungen in Containern oder Fahrzeugen"), 10, 298),
+        label(QStringLiteral("beladen wurde."), 10, 290),
+        label(QStringLiteral("Ausfüllen für Sendungen in Containern oder Fahrzeugen"), 10, 306),
         label(QStringLiteral("5 Name/Funktion, Unternehmen/Organisation des Unterzeichners"), 390, 272),
         label(QStringLiteral("Ort und Datum"), 390, 318),
         label(QStringLiteral("Unterschrift im Auftrag des Packers"), 600, 318),
         label(QStringLiteral("6 Schiffsname und Nr. der Reise"), 10, 326),
-        label(QStringLiteral("Ladehafen"), 200, 326),
+        label(QStringLiteral("Ladehafen"), 215, 326),
         label(QStringLiteral("8 Löschhafen"), 10, 372),
         label(QStringLiteral("(Frei für Text, Anweisungen und sonstige Angaben)"), 390, 364),
         label(QStringLiteral("UN-Nr."), 10, GoodsTop - 34),
-        label(QStringLiteral("Inhalt (richtiger technischer Name)*"), 75, GoodsTop - 34),
-        label(QStringLiteral("Klasse / Unter-\nklasse nach IMO"), 280, GoodsTop - 34, 75, 32),
-        label(QStringLiteral("Verpakungs-\ngruppe"), 355, GoodsTop - 34, 65, 32),
-        label(QStringLiteral("Markierung der Versandstücke"), 425, GoodsTop - 34),
-        label(QStringLiteral("Anzahl und Verp.-Art"), 600, GoodsTop - 34),
+        label(QStringLiteral("Inhalt (richtiger technischer Name)*"), 75, GoodsTop - 34, 200, 32).wrapping(),
+        label(QStringLiteral("Klasse / Unter-\nklasse nach IMO"), 280, GoodsTop - 34, 100, 32),
+        label(QStringLiteral("Verpakungs-\ngruppe"), 380, GoodsTop - 34, 80, 32),
+        label(QStringLiteral("Markierung der Versandstücke"), 465, GoodsTop - 34, 185, 32).wrapping(),
+        label(QStringLiteral("Anzahl und Verp.-Art"), 655, GoodsTop - 34),
         label(QStringLiteral("Bruttomasse (kg)\nNettomenge/-masse**"), 10, MassTop - 34, 120, 32),
         label(QStringLiteral("Merkblatt-Nr. für\nUnfallmaßnahmen"), 135, MassTop - 34, 110, 32),
         label(QStringLiteral("Eigenschaften, Flammpunkt, Kontroll-\nund Notfalltemperatur**"), 250, MassTop - 34, 260,
@@ -214,7 +214,7 @@ shell::EntryWindowDefinition imoEntryDefinition()
         QStringLiteral("Name/Funktion, Unternehmen/Organisation des Unterzeichners"));
     line(18, QStringLiteral("ortdat"), 390, 336, 200, QStringLiteral("Ort und Datum"));
     line(6, QStringLiteral("schiff"), 10, 344, 180, QStringLiteral("Schiffsname und Nr. der Reise"));
-    line(14, QStringLiteral("lade"), 200, 344, 160, QStringLiteral("Ladehafen"));
+    line(14, QStringLiteral("lade"), 215, 344, 160, QStringLiteral("Ladehafen"));
     line(15, QStringLiteral("hafen"), 10, 390, 250, QStringLiteral("Löschhafen"));
     line(116, QStringLiteral("text1"), 390, 382, 330, QStringLiteral("Anweisungen bzw. sonstige Angaben"));
     line(118, QStringLiteral("text2"), 390, 382 + Row, 330, QStringLiteral("Anweisungen bzw. sonstige Angaben"));
@@ -225,8 +225,8 @@ shell::EntryWindowDefinition imoEntryDefinition()
         int x;
         int width;
     };
-    const Column marks { 425, 170 }, counts { 600, 130 }, contents { 75, 200 }, classes { 280, 70 }, numbers { 10, 60 },
-        groups { 355, 65 };
+    const Column marks { 465, 185 }, counts { 655, 150 }, contents { 75, 200 }, classes { 280, 95 }, numbers { 10, 60 },
+        groups { 380, 80 };
     const Column goodsColumns[] = { marks, counts, contents, classes, numbers, groups };
     for (int l = 1; l <= 13; ++l) {
         const QStringList names = imoGoodsLineControls(l);

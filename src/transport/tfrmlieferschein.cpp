@@ -144,7 +144,7 @@ shell::EntryWindowDefinition lieferscheinEntryDefinition()
     // Boxes 10 to 26 in rows of the form.
     const PairBox pairs[] = {
         { 19, "L10_", "(10) Ihre Zeichen", "10. Ihre Zeichen", 0, 0, 120 },
-        { 21, "L11_", "(11) Bestell-Nr., Datum", "11. Bestell-Nr., Datum", 1, 0, 230 },
+        { 21, "L11_", "(11) Bestell-Nr., Datum", "11. Bestell-Nr., Datum", 1, 0, 125 },
         { 23, "L15_", "(15) Zusatzdaten", "15. Zusatzdaten", 2, 0, 130 },
         { 25, "L12_", "(12) Unsere Abteilung", "12. Unsere Abteilung", 0, 1, 120 },
         { 27, "L13_", "(13) Hausruf", "13. Hausruf", 1, 1, 80 },
@@ -185,7 +185,8 @@ shell::EntryWindowDefinition lieferscheinEntryDefinition()
     c.append(EntryControl::edit(edit(42), QStringLiteral("L24_1"))
                  .at(0, 680, row4, 80, EditHeight)
                  .hint(QStringLiteral("23. Gewicht - Netto")));
-    const int row5 = BoxRowsTop + BoxRowStep * 4;
+    // Below the captions under the weights.
+    const int row5 = BoxRowsTop + BoxRowStep * 4 + 20;
     l.append(EntryLabel::at(QStringLiteral("(25) Versandanschrift"), 0, 10, row5 - 18));
     for (int i = 0; i < 2; ++i)
         c.append(EntryControl::edit(edit(43 + i), QStringLiteral("L25_%1").arg(1 + i))

@@ -52,6 +52,8 @@ TfrmLieferscheinAnl::TfrmLieferscheinAnl(TfrmLieferschein &entryWindow, QWidget 
     : shell::EntryWindow(
         entryWindow.documentRegister(), lieferscheinAnlDefinition(), parent, entryWindow.documentRegister().positions())
 {
+    // The line window's menu holds "Schließen" only.
+    mnuDrucken->setVisible(false);
     // The number is shown, not typed; a click on it goes to the article number.
     auto *number = qobject_cast<QLineEdit *>(control(edit(1)));
     number->setReadOnly(true);

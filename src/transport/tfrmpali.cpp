@@ -11,6 +11,7 @@
 #include "shell/positionlist.h"
 #include "transport/tfrmpaliex.h"
 
+#include <QFrame>
 #include <QScrollArea>
 #include <QScrollBar>
 
@@ -134,6 +135,14 @@ Tfrmpali::Tfrmpali(shell::DocumentRegister &documentRegister, QWidget *parent)
     m_grid = new shell::PositionGrid(scrollBox(0)->widget(), *documentRegister.positions(), grid,
         { [this] { addLine(); }, [this] { deleteLine(); }, [this] { editLine(); },
             [this](const QString &text) { setStatusText(0, text); } });
+    // The rules between the consignee, the date, the marks and the lines.
+    QWidget *surface = scrollBox(0)->widget();
+    for (const int y : { 288, 344, 632, 864 }) {
+        auto *rule = new QFrame(surface);
+        rule->setFrameShape(QFrame::HLine);
+        rule->setFrameShadow(QFrame::Sunken);
+        rule->setGeometry(0, y, surface->width(), 2);
+    }
     shell::applyRaisedButtonLook(this);
     scrollBox(0)->verticalScrollBar()->setValue(0);
 }

@@ -1,6 +1,7 @@
 #include "transport/tfrmpali_d.h"
 
 #include "platform/canvasfont.h"
+#include "platform/datamemo.h"
 #include "platform/field.h"
 #include "platform/localformat.h"
 #include "platform/printcanvas.h"
@@ -90,9 +91,13 @@ public:
     void print()
     {
         platform::Table &lines = *m_job.window.positions();
+        // The contents as the window's hidden memo shows them line by line.
+        const auto *memo = m_job.window.findChild<platform::DataMemo *>(QStringLiteral("DBMemo1"));
         QVector<QStringList> contents;
-        for (lines.first(); !lines.eof(); lines.next())
-            contents.append(shell::memoTextLines(lines.fieldByName(QStringLiteral("contents")).asString()));
+        for (lines.first(); !lines.eof(); lines.next()) {
+            contents.append(shell::memoTextLines(
+                memo ? memo->toPlainText() : lines.fieldByName(QStringLiteral("contents")).asString()));
+        }
         QVector<int> counts;
         for (const QStringList &text : std::as_const(contents))
             counts.append(text.size());
@@ -100,8 +105,12 @@ public:
         beginPage(1);
         int page = 1;
         int current = -1;
+        int finished = 0;
         lines.first();
         for (const PackingListPlacement &placed : packingListPlacements(counts)) {
+            // One step of the progress bar for every line printed whole.
+            while (finished < placed.line)
+                m_job.painter.progress(++finished);
             if (placed.page != page) {
                 page = placed.page;
                 beginPage(page);
@@ -116,6 +125,7 @@ public:
             else
                 m_job.painter.text(1300, placed.y, contents.at(placed.line).at(placed.contentsLine));
         }
+        m_job.painter.progress(int(counts.size()));
     }
 
 private:
@@ -182,6 +192,10 @@ shell::PrintWindowDefinition paliPrintDefinition()
     d.administrationPattern = PackingListPrintRow + QLatin1Char('*');
     d.fontHeight = PrintFontHeight;
     d.size = QSize(282, 137);
+    d.progressMaximumOf = [](shell::PrintWindow &window) {
+        platform::Table *lines = window.positions();
+        return (lines && lines->isActive() ? lines->recordCount() : 0) + 15;
+    };
 
     shell::PrintSheet sheet;
     sheet.row = PackingListPrintRow;
@@ -199,6 +213,10 @@ shell::PrintWindowDefinition paliPrintDefinition()
 Tfrmpali_d::Tfrmpali_d(QWidget *parent)
     : shell::PrintWindow(paliPrintDefinition(), parent)
 {
+    auto *memo = new platform::DataMemo(this);
+    memo->setObjectName(QStringLiteral("DBMemo1"));
+    memo->hide();
+    memo->bind(positions(), QStringLiteral("contents"));
 }
 
 } // namespace transport

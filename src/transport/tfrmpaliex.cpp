@@ -31,7 +31,8 @@ shell::EntryWindowDefinition paliexEntryDefinition()
     shell::EntryWindowDefinition d;
     d.objectName = QStringLiteral("frmpaliex");
     d.caption = QStringLiteral("Packliste Positionen");
-    d.size = QSize(743, 344);
+    // The client area below the menu bar.
+    d.size = QSize(743, 372);
     d.fixedFieldList = false;
     d.pickProtocol = shell::PickProtocol::PickEditPost;
     d.labels = {
@@ -57,7 +58,7 @@ shell::EntryWindowDefinition paliexEntryDefinition()
                  .hint(PackageHint)
                  .pick(0));
     c.append(
-        EntryControl::edit(edit(3), QStringLiteral("bez")).at(0, 130, 103, 255, EditHeight).hint(PackageHint).pick(0));
+        EntryControl::edit(edit(3), QStringLiteral("bez")).at(0, 130, 103, 221, EditHeight).hint(PackageHint).pick(0));
     c.append(EntryControl::edit(edit(4), QStringLiteral("packart"))
                  .at(0, 130, 126, 33, EditHeight)
                  .hint(PackageHint)
@@ -90,6 +91,8 @@ TfrmPaliex::TfrmPaliex(Tfrmpali &entryWindow, QWidget *parent)
     : shell::EntryWindow(
         entryWindow.documentRegister(), paliexEntryDefinition(), parent, entryWindow.documentRegister().positions())
 {
+    // The line window's menu holds "&Schließen" only.
+    mnuDrucken->setVisible(false);
     control(edit(1))->setFocusPolicy(Qt::ClickFocus);
     control(edit(7))->setEnabled(false);
     // The number text of the entry window and the line: "BelegNr: 12 (3. Position)".

@@ -1,5 +1,7 @@
 #include "transport/tfrmregiepackliste.h"
 
+#include "platform/datamemo.h"
+#include "platform/table.h"
 #include "shell/parameterrecord.h"
 #include "transport/packinglisttables.h"
 #include "transport/tfrmpali.h"
@@ -55,6 +57,26 @@ const shell::DocumentKind &packingListKind()
 TfrmRegiePackliste::TfrmRegiePackliste(QWidget *parent)
     : shell::DocumentRegister(packingListKind(), parent)
 {
+    // The memo texts of the current line for whoever works on the register's
+    // lines (the generators): never shown.
+    const auto hiddenMemo = [this](const QString &name) {
+        auto *memo = new QPlainTextEdit(this);
+        memo->setObjectName(name);
+        memo->hide();
+        return memo;
+    };
+    Memo1 = hiddenMemo(QStringLiteral("Memo1"));
+    Memo2 = hiddenMemo(QStringLiteral("Memo2"));
+    const auto boundMemo = [this](const QString &name, const QString &field) {
+        auto *memo = new platform::DataMemo(this);
+        memo->setObjectName(name);
+        memo->hide();
+        memo->bind(positions(), field);
+        return memo;
+    };
+    DBMemo1 = boundMemo(QStringLiteral("DBMemo1"), QStringLiteral("Text"));
+    DBMemo2 = boundMemo(QStringLiteral("DBMemo2"), QStringLiteral("contents"));
+    DBMemo3 = boundMemo(QStringLiteral("DBMemo3"), QStringLiteral("Text"));
 }
 
 void TfrmRegiePackliste::OpenDocument(int number)

@@ -2,6 +2,12 @@
 
 #include "shell/documentregister.h"
 
+class QPlainTextEdit;
+
+namespace platform {
+class DataMemo;
+}
+
 namespace transport {
 
 // The kind packing list as the shared register serves it.
@@ -20,6 +26,14 @@ public:
     // Opens the packing list in the entry window with the register hidden; a
     // number no packing list has does nothing.
     static void OpenDocument(int number);
+
+    // Hidden memos: two plain ones, and the current line's remark (DBMemo1,
+    // DBMemo3) and contents (DBMemo2).
+    QPlainTextEdit *Memo1 = nullptr;
+    QPlainTextEdit *Memo2 = nullptr;
+    platform::DataMemo *DBMemo1 = nullptr;
+    platform::DataMemo *DBMemo2 = nullptr;
+    platform::DataMemo *DBMemo3 = nullptr;
 };
 
 // The register while one exists; the entry, line and print windows reach its

@@ -164,9 +164,9 @@ shell::EntryWindowDefinition shipperEntryDefinition()
                      .focusColors(Qt::darkBlue, Qt::white)
                      .leaveColors(background, text));
     };
-    box(2, QStringLiteral("S5_6"), QStringLiteral("PASSANGER AND CARGO AIRCRAFT"), 10, 430, 210,
+    box(2, QStringLiteral("S5_6"), QStringLiteral("PASSANGER AND CARGO AIRCRAFT"), 10, 430, 228,
         QStringLiteral("Passangers and cargo aircraft"));
-    box(3, QStringLiteral("S5_7"), QStringLiteral("CARGO AIRCRAFT ONLY"), 225, 430, 160,
+    box(3, QStringLiteral("S5_7"), QStringLiteral("CARGO AIRCRAFT ONLY"), 242, 430, 150,
         QStringLiteral("Cargo aircraft only"));
     line(24, QStringLiteral("S5_5"), 170, 576, 220, QStringLiteral("Airport of destination"))->scrollOnExit();
     box(1, QStringLiteral("S6"), QStringLiteral("RADIOACTIVE (Y/N)"), 400, 520, 200,

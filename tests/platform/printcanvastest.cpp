@@ -225,6 +225,8 @@ TEST(PrinterServiceTest, PdfFileNamesCarryKindNumberAndTimeAndStayWithin255Bytes
         { "Export / Versand: EUR 1", "Nr. 5 EUR RÜCKSEITE", "EUR 1 Nr. 5 EUR RÜCKSEITE_20240305_140309.pdf" },
         { "Liste", "", "Liste_20240305_140309.pdf" },
         { "Export / Versand: ", "Nr. 7", "Export Versand Nr. 7_20240305_140309.pdf" },
+        { "Shipper`s Declaration - BelegNr.: 8", "Nr. 8",
+            "Shipper`s Declaration - BelegNr. Nr. 8_20240305_140309.pdf" },
         { "", "", "Druckauftrag_20240305_140309.pdf" },
         { "Export / Versand: " + QString(300, QChar(u'Ü')), "Nr. 1", "" },
         { QString::fromUtf8("Export / Versand: \xf0\x9f\x98\x80").repeated(40), "", "" },

@@ -4,6 +4,7 @@
 #include "transport/tfrmlieferscheindruck.h"
 #include "transport/tfrmpali_d.h"
 
+#include <QProgressBar>
 #include <QStringList>
 
 using namespace transport;
@@ -56,6 +57,8 @@ TEST_F(TransportTest, ThePackingListPrintsWeightsAndMeasuresAndRunsOverFollowPag
     dialogs.answer(DialogAnswer::Ok);
     window.printDocument();
     EXPECT_EQ(dialogs.texts().value(0), "Bitte Packliste in den Drucker einlegen !");
+    EXPECT_EQ(window.progressBar()->maximum(), 2 + 15) << "the lines and 15";
+    EXPECT_EQ(window.progressBar()->value(), 2) << "a step for every line";
 
     platform::RecordingCanvas &canvas = printers.canvas();
     ASSERT_EQ(canvas.jobCount(), 3);
