@@ -94,11 +94,27 @@ std::optional<shell::PickValues> pickGoodsNumber(shell::EntryWindow &window, con
 // point of the window: the field takes the code.
 std::optional<shell::PickValues> pickFederalState(shell::EntryWindow &window, const QString &field, const QPoint &at);
 
+// Where box 37's lists of procedure codes start: on the field's code found
+// ignoring case (the first code when it is not there), or on the first code
+// equal to the field's text (the last code when none is).
+enum class ProcedureStart { IgnoringCase, EqualOrLast };
+
 // Box 37's lists of procedure codes, started on the field's code.
 template <class List>
-std::optional<shell::PickValues> pickProcedureCode(shell::EntryWindow &window, const QString &field)
+std::optional<shell::PickValues> pickProcedureCode(
+    shell::EntryWindow &window, const QString &field, ProcedureStart start = ProcedureStart::IgnoringCase)
 {
-    const QString code = List::SelectProcedureCode(window.head().fieldByName(field).asString(), &window);
+    const QString current = window.head().fieldByName(field).asString();
+    QString code;
+    if (start == ProcedureStart::IgnoringCase) {
+        code = List::SelectProcedureCode(current, &window);
+    } else {
+        List list(&window);
+        list.moveToCode(current);
+        list.setPickMode(true);
+        if (list.exec() == QDialog::Accepted)
+            code = list.code();
+    }
     if (code.isEmpty())
         return std::nullopt;
     return shell::PickValues { { field, code } };

@@ -77,7 +77,8 @@ void DeclarationWindow::buildItems()
     DBGrid1->installEventFilter(this);
 
     itemButtons = createItemButtons(surface, m_layout.buttons.x(), m_layout.buttons.y(), table,
-        { [this] { addPosition(); }, [this] { editPosition(); }, [this] { deletePosition(); } });
+        { [this] { addPosition(); }, [this] { editPosition(); }, [this] { deletePosition(); } }, m_layout.buttonRows,
+        m_layout.grid.width());
     table.afterScroll
         = [this](platform::DataSet &dataSet) { itemButtons.updateMoves(static_cast<platform::Table &>(dataSet)); };
     itemButtons.updateMoves(table);

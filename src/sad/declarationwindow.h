@@ -25,6 +25,8 @@ struct ItemsLayout {
     QVector<ItemColumn> columns;
     QRect grid;
     QPoint buttons;
+    // One row across the grid's width, or the moves above the commands.
+    ItemButtonRows buttonRows = ItemButtonRows::MovesAboveCommands;
     QStringList formsAndItemsEdits;
     FormsAndItemsFields formsAndItemsFields;
 };

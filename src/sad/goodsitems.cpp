@@ -9,6 +9,7 @@
 #include "shell/reportedcall.h"
 
 #include <QMenu>
+#include <QStyle>
 #include <QToolButton>
 
 namespace sad {
@@ -132,36 +133,58 @@ void ItemButtons::updateMoves(Table &items) const
     }
 }
 
-ItemButtons createItemButtons(QWidget *surface, int x, int y, Table &items, const ItemCommands &commands)
+ItemButtons createItemButtons(
+    QWidget *surface, int x, int y, Table &items, const ItemCommands &commands, ItemButtonRows rows, int width)
 {
     ItemButtons buttons;
     QWidget *window = surface->window();
-    const auto button = [&](int index, const QString &caption, const std::function<void()> &command) {
+    const bool oneRow = rows == ItemButtonRows::OneRow;
+    constexpr int MoveWidth = 40;
+    constexpr int Gap = 2;
+    const int commandWidth = (width - 4 * (MoveWidth + Gap) - 2 * Gap) / 3;
+    const auto button = [&](int number, int slot, const QString &caption, const std::function<void()> &command) {
         auto *b = new QToolButton(surface);
-        b->setObjectName(QStringLiteral("SpeedButton%1").arg(20 + index));
+        b->setObjectName(QStringLiteral("SpeedButton%1").arg(number));
         b->setText(caption);
-        // The moves in one row, the commands below them with room for their captions.
-        if (index < 4)
-            b->setGeometry(x + index * 110, y, 108, 27);
-        else
-            b->setGeometry(x + (index - 4) * 190, y + 30, 185, 27);
-        b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        b->setToolTip(caption);
+        if (oneRow && slot < 4) {
+            const QStyle::StandardPixmap arrows[] = { QStyle::SP_MediaSkipBackward, QStyle::SP_MediaSeekBackward,
+                QStyle::SP_MediaSeekForward, QStyle::SP_MediaSkipForward };
+            b->setIcon(b->style()->standardIcon(arrows[slot]));
+            b->setToolButtonStyle(Qt::ToolButtonIconOnly);
+            b->setGeometry(x + slot * (MoveWidth + Gap), y, MoveWidth, 27);
+        } else if (oneRow) {
+            b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+            b->setGeometry(x + 4 * (MoveWidth + Gap) + (slot - 4) * (commandWidth + Gap), y, commandWidth, 27);
+        } else {
+            // The moves in one row, the commands below them with room for their captions.
+            b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+            if (slot < 4)
+                b->setGeometry(x + slot * 110, y, 108, 27);
+            else
+                b->setGeometry(x + (slot - 4) * 190, y + 30, 185, 27);
+        }
         QObject::connect(b, &QToolButton::clicked, surface, [window, command] { shell::runReported(window, command); });
         return b;
     };
-    buttons.first = button(0, QStringLiteral("Erste Position"), [&items] { items.first(); });
-    buttons.prior = button(1, QStringLiteral("Vorherige Position"), [&items] {
+    buttons.first = button(20, 0, QStringLiteral("Erste Position"), [&items] { items.first(); });
+    buttons.prior = button(21, 1, QStringLiteral("Vorherige Position"), [&items] {
         if (!items.bof())
             items.prior();
     });
-    buttons.next = button(2, QStringLiteral("Nächste Position"), [&items] {
+    buttons.next = button(22, 2, QStringLiteral("Nächste Position"), [&items] {
         if (!items.eof())
             items.next();
     });
-    buttons.last = button(3, QStringLiteral("Letzte Position"), [&items] { items.last(); });
-    buttons.add = button(4, QStringLiteral("Position hinzufügen"), commands.add);
-    buttons.edit = button(5, QStringLiteral("aktuelle Position bearbeiten"), commands.edit);
-    buttons.remove = button(6, QStringLiteral("Aktuelle Position löschen"), commands.remove);
+    buttons.last = button(23, 3, QStringLiteral("Letzte Position"), [&items] { items.last(); });
+    buttons.add = button(24, 4, QStringLiteral("Position hinzufügen"), commands.add);
+    if (oneRow) {
+        buttons.remove = button(25, 5, QStringLiteral("Aktuelle Position löschen"), commands.remove);
+        buttons.edit = button(26, 6, QStringLiteral("Aktuelle Position bearbeiten"), commands.edit);
+    } else {
+        buttons.edit = button(25, 5, QStringLiteral("aktuelle Position bearbeiten"), commands.edit);
+        buttons.remove = button(26, 6, QStringLiteral("Aktuelle Position löschen"), commands.remove);
+    }
     return buttons;
 }
 

@@ -76,8 +76,18 @@ void addItem(platform::Table &items, const TemplateItemValues &defaults, bool is
 // (or when there is no item).
 bool deleteItem(platform::Table &items);
 
-// The buttons below the items grid: the four moves (108 x 27 pixels) in a
-// row from the given corner, add, edit and delete in the row below.
+// How the buttons below the items grid stand.
+enum class ItemButtonRows {
+    // The four moves (108 x 27 pixels) in a row from the given corner; add,
+    // edit and delete (SpeedButton24 .. 26) in the row below.
+    MovesAboveCommands,
+    // All seven in one row 27 pixels high across the given width: the moves
+    // as arrows with their names as hints, then add, delete and edit
+    // (SpeedButton24 .. 26) with their names as captions.
+    OneRow,
+};
+
+// The buttons below the items grid.
 struct ItemButtons {
     QToolButton *first = nullptr; // "Erste Position"
     QToolButton *prior = nullptr; // "Vorherige Position"
@@ -99,7 +109,8 @@ struct ItemCommands {
 };
 // The buttons are named SpeedButton20 ... SpeedButton26; each command runs
 // reported in the window.
-ItemButtons createItemButtons(QWidget *surface, int x, int y, platform::Table &items, const ItemCommands &commands);
+ItemButtons createItemButtons(QWidget *surface, int x, int y, platform::Table &items, const ItemCommands &commands,
+    ItemButtonRows rows = ItemButtonRows::MovesAboveCommands, int width = 0);
 
 // A pop-up of texts for a box (box 14: the kind of representation before
 // the declarant's name, the exporter's or consignor's code after it): each

@@ -202,11 +202,13 @@ shell::EntryWindowDefinition importItemDefinition()
         routinePick(QStringLiteral("SpeedButton4"), QRect(687, 68, 21, EditHeight), edit(2), pickPreference),
         routinePick(QStringLiteral("SpeedButton6"), QRect(459, 116, 21, EditHeight), edit(3),
             [](shell::EntryWindow &w) {
-                return pickProcedureCode<masterdata::TfrmEinh_Verfahren1>(w, QStringLiteral("f37_1"));
+                return pickProcedureCode<masterdata::TfrmEinh_Verfahren1>(
+                    w, QStringLiteral("f37_1"), ProcedureStart::EqualOrLast);
             }),
         routinePick(QStringLiteral("SpeedButton5"), QRect(527, 116, 21, EditHeight), edit(4),
             [](shell::EntryWindow &w) {
-                return pickProcedureCode<masterdata::TfrmEinh_Verfahren2>(w, QStringLiteral("f37_2"));
+                return pickProcedureCode<masterdata::TfrmEinh_Verfahren2>(
+                    w, QStringLiteral("f37_2"), ProcedureStart::EqualOrLast);
             }),
         routinePick(QStringLiteral("SpeedButton7"), QRect(667, 164, 21, EditHeight), edit(14),
             [](shell::EntryWindow &w) { return pickPreviousDocument(w, QStringLiteral("F40_1")); }),

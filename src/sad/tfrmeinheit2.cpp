@@ -198,7 +198,8 @@ shell::EntryWindowDefinition importEntryDefinition()
     label(QStringLiteral("12 Angaben zum Wert"), 580, 274);
     label(QStringLiteral("13 G.L.P."), 700, 290);
     label(QStringLiteral("14 Anmelder / Vertreter"), 8, 359);
-    label(QStringLiteral("Nr."), 185, 360);
+    // Before the box 14 pop-up button.
+    label(QStringLiteral("Nr."), 162, 360);
     label(QStringLiteral("15 Versendungs-/Ausfuhrland"), 342, 347);
     label(QStringLiteral("15 Vers./Ausf.Code"), 520, 330);
     label(QStringLiteral("17 Best.L.Code"), 640, 330);
@@ -239,10 +240,13 @@ shell::EntryWindowDefinition importEntryDefinition()
     for (int i = 0; i < 5; ++i)
         add(box2.at(i), QStringLiteral("F2_%1").arg(i + 1), 8, 59 + Line * i, 290, Box2)->pick(CustomerBox2);
     add(31, QStringLiteral("F7"), 579, 146, 182, QStringLiteral("7 Bezugsnummer"));
-    add(4, QStringLiteral("F8_0"), 208, 196, 90, Box8)->pick(CustomerBox8);
+    // Box 8 leaves its description standing in the status bar.
+    add(4, QStringLiteral("F8_0"), 208, 196, 90, Box8)->pick(CustomerBox8).keepHintOnExit();
     const QVector<int> box8 = { 6, 32, 33, 36, 37 };
     for (int i = 0; i < 5; ++i)
-        add(box8.at(i), QStringLiteral("F8_%1").arg(i + 1), 8, 219 + Line * i, 290, Box8)->pick(CustomerBox8);
+        add(box8.at(i), QStringLiteral("F8_%1").arg(i + 1), 8, 219 + Line * i, 290, Box8)
+            ->pick(CustomerBox8)
+            .keepHintOnExit();
     add(5, QStringLiteral("F11_1"), 462, 308, 38,
         QStringLiteral("11 Handels- / Erzeugnisland-Code - (hier besteht eine Übernahmemöglichkeit"))
         ->pick(CountryBox11)
@@ -334,7 +338,8 @@ static ItemsLayout importItemsLayout()
         { QStringLiteral("F31_2"), QStringLiteral("Bezeichnung"), 30 },
         { QStringLiteral("F31_3"), QStringLiteral("Bezeichnung"), 30 } };
     layout.grid = QRect(10, 691, 751, 127);
-    layout.buttons = QPoint(11, 821);
+    layout.buttons = QPoint(11, 819);
+    layout.buttonRows = ItemButtonRows::OneRow;
     layout.formsAndItemsEdits = { edit(57), edit(58), edit(59) };
     return layout;
 }

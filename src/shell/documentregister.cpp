@@ -32,6 +32,7 @@
 #include <QPainter>
 #include <QRadioButton>
 #include <QScopeGuard>
+#include <QScrollBar>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -80,6 +81,7 @@ DocumentRegister::DocumentRegister(const DocumentKind &kind, QWidget *parent)
         *m_kind.instance = this;
     buildWindow();
     openTables();
+    fitWidthToColumns();
     applyRaisedButtonLook(this);
 }
 
@@ -193,10 +195,22 @@ void DocumentRegister::buildWindow()
         SpeedButton1->installEventFilter(this);
     }
 
-    int gridWidth = 0;
-    for (const GridColumn &column : std::as_const(m_kind.columns))
-        gridWidth += column.width * fontMetrics().averageCharWidth() + 12;
-    resize(std::max(560, 160 + gridWidth + 40), 390);
+    resize(560, 390);
+}
+
+void DocumentRegister::fitWidthToColumns()
+{
+    // The grid shows every column without a horizontal scroll: the columns
+    // as they stand (numbers and dates widen to their titles and values),
+    // the row marks, the frame and the vertical scroll bar.
+    int gridWidth = 2 * dbgrRegie->frameWidth() + dbgrRegie->verticalScrollBar()->sizeHint().width();
+    if (!dbgrRegie->verticalHeader()->isHidden())
+        gridWidth += dbgrRegie->verticalHeader()->sizeHint().width();
+    for (int column = 0; column < m_kind.columns.size(); ++column)
+        gridWidth += dbgrRegie->columnWidth(column);
+    const QMargins margins = layout()->contentsMargins();
+    const int buttonsWidth = SpeedButton1->width() + layout()->spacing();
+    resize(std::max(width(), margins.left() + buttonsWidth + gridWidth + margins.right()), height());
 }
 
 QToolButton *DocumentRegister::commandButton(const QString &objectName, const QString &caption)

@@ -174,6 +174,8 @@ protected:
 private:
     void printCurrent(const QString &captionPrefix);
     void reloadAfterFailedDelete();
+    // Widens the window so that the grid shows all its columns.
+    void fitWidthToColumns();
     void buildWindow();
     void openTables();
     void ensureTemplate();

@@ -63,6 +63,43 @@ protected:
 // colour #B4B4B4 (about 10:1), not the light grey of disabled text.
 const QColor FixedFieldText = Qt::black;
 
+// The smallest font a caption is shrunk to so that it ends before the next
+// caption or box of its line.
+constexpr qreal SmallestCaptionPoints = 6.0;
+
+// The room a caption or check box has to its right on its surface: up to
+// the next widget that shares its line, or the surface's edge.
+int roomToTheRight(const QWidget *widget)
+{
+    const QRect own = widget->geometry();
+    int right = widget->parentWidget()->width();
+    for (const QObject *object : widget->parentWidget()->children()) {
+        const auto *other = qobject_cast<const QWidget *>(object);
+        if (!other || other == widget || other->isHidden())
+            continue;
+        const QRect r = other->geometry();
+        if (r.left() > own.left() && r.top() < own.bottom() && r.bottom() > own.top())
+            right = std::min(right, r.left());
+    }
+    return right - own.left() - 4;
+}
+
+// A caption written on the form in our font may be wider than the room the
+// form gives it: where the room to its right is too narrow its font is made
+// smaller, so no caption runs into the next one. A check box keeps its width
+// or takes up to that room for its text.
+void fitToRoom(QWidget *widget, int keptWidth)
+{
+    const int allowed = std::max(keptWidth, roomToTheRight(widget));
+    QFont font = widget->font();
+    while (widget->sizeHint().width() > allowed && font.pointSizeF() - 0.5 >= SmallestCaptionPoints) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+        widget->setFont(font);
+    }
+    const int natural = widget->sizeHint().width();
+    widget->resize(keptWidth > 0 ? std::max(keptWidth, std::min(natural, allowed)) : natural, widget->height());
+}
+
 } // namespace
 
 EntryControl EntryControl::edit(const QString &name, const QString &field)
@@ -197,6 +234,10 @@ void EntryWindow::build()
         surfaces.append(surface);
     }
 
+    // Captions of their natural width and check boxes, fitted to their
+    // room once every control stands.
+    QVector<QWidget *> fitting;
+    QVector<QWidget *> checkBoxes;
     for (const EntryLabel &definition : std::as_const(m_definition.labels)) {
         QWidget *surface = surfaces.value(definition.page);
         if (!surface)
@@ -218,6 +259,8 @@ void EntryWindow::build()
         }
         label->setProperty("toggles", definition.toggles);
         label->setWordWrap(definition.wraps);
+        if (definition.geometry.width() <= 0 && !definition.wraps)
+            fitting.append(label);
         // A caption below the last control (the one under a signature) stays
         // on the scrolling surface.
         const int bottom = label->geometry().bottom() + 10;
@@ -257,6 +300,7 @@ void EntryWindow::build()
             box->setValues(definition.checkedValue, definition.uncheckedValue);
             box->bind(head, definition.field);
             box->setFont(definition.inputFont ? state.EingabeFelderFont : state.FormularAnzeigeFont);
+            checkBoxes.append(box);
             widget = box;
             break;
         }
@@ -308,6 +352,10 @@ void EntryWindow::build()
             [this, index] { runReported(this, [this, index] { runPick(index); }); });
         m_pickButtons.append(button);
     }
+    for (QWidget *caption : std::as_const(fitting))
+        fitToRoom(caption, 0);
+    for (QWidget *box : std::as_const(checkBoxes))
+        fitToRoom(box, box->width());
 
     if (m_definition.statusBar) {
         auto *statusBar = new QStatusBar(this);
@@ -669,7 +717,7 @@ void EntryWindow::colourLeft(const EntryControl &box, QWidget *widget)
 
 void EntryWindow::controlLeft(const EntryControl &control, QWidget *widget, Qt::FocusReason reason)
 {
-    if (m_panels[0])
+    if (m_panels[0] && !control.hintStaysOnExit)
         m_panels[0]->clear();
     if (control.kind == EntryControlKind::CheckBox)
         colourLeft(control, widget);

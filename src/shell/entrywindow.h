@@ -56,6 +56,7 @@ struct EntryControl {
     int page = 0;
     QRect geometry; // inside the page's scroll box, pixels
     QString hintText; // status panel 0 while it has the focus
+    bool hintStaysOnExit = false; // leaving it leaves panel 0 as it is
     int pickIndex = -1; // the pick button F9 clicks; -1: none
     bool pickHintSuffix = true; // a pick's box description ends with PickHintSuffix
     bool scrollsOnExit = false; // leaving it scrolls by CalcScrollStep
@@ -104,6 +105,11 @@ struct EntryControl {
     EntryControl &hint(const QString &text)
     {
         hintText = text;
+        return *this;
+    }
+    EntryControl &keepHintOnExit()
+    {
+        hintStaysOnExit = true;
         return *this;
     }
     EntryControl &withDecimals(int count)

@@ -1,12 +1,14 @@
 #include "sadfixture.h"
 
 #include "masterdata/keylookup.h"
+#include "masterdata/procedurecodes.h"
 #include "sad/dutycalculation.h"
 #include "sad/sadwindows.h"
 #include "sad/tfrmeinanl2.h"
 #include "sad/tfrmeinheit2.h"
 #include "sad/tfrmregieimport.h"
 #include "shell/numberrangedialog.h"
+#include "shell/options.h"
 #include "shell/plausibilitydialog.h"
 #include "shell/tfrmdata1.h"
 #include "shell/windowfactories.h"
@@ -15,8 +17,12 @@
 #include <QCheckBox>
 #include <QFrame>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTableView>
 #include <QTest>
 #include <QToolButton>
 
@@ -492,4 +498,102 @@ TEST_F(ImportTest, TheRegisterKeepsTheTemplateAndCopiesWithoutTheMemo)
     EXPECT_EQ(importHead(7, "Positionen"), "2");
     EXPECT_EQ(parameterValue("VorschlagNr_11"), "8") << "the proposal stays at the target + 1";
     documentRegister.reject();
+}
+
+TEST_F(ImportTest, Box37ListsStartOnTheEqualCodeOrOnTheLast)
+{
+    const struct {
+        const char *button;
+        const char *field;
+        const char *stored;
+        const char *shownOn;
+    } cases[] = {
+        { "SpeedButton6", "F37_1", "100", "100" },
+        { "SpeedButton6", "F37_1", "abc", "400" }, // equal as stored, not ignoring case
+        { "SpeedButton6", "F37_1", "999", "400" },
+        { "SpeedButton6", "F37_1", "", "400" },
+        { "SpeedButton5", "F37_2", "ABC", "ABC" },
+        { "SpeedButton5", "F37_2", "777", "400" },
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::string(c.button) + " " + c.stored);
+        restart();
+        for (const QString &table : { masterdata::Tables::ProcedureCodes1, masterdata::Tables::ProcedureCodes2 }) {
+            for (const char *code : { "000", "100", "ABC", "400" })
+                testsupport::insertRecord(table, { { "Code", code } });
+        }
+        addImport(5);
+        addImportItem(5, 1, { { c.field, c.stored } });
+        auto declaration = open(5);
+        auto window = openItem(*declaration, 5, 1);
+        QString shownOn;
+        testsupport::onNextModal([&shownOn](QDialog *dialog) {
+            auto *list = dynamic_cast<masterdata::ProcedureCodeWindow *>(dialog);
+            if (!list) {
+                dialog->reject();
+                FAIL() << "unexpected window";
+            }
+            shownOn = list->code();
+            list->takeButton()->click();
+        });
+        window->findChild<QToolButton *>(QString::fromLatin1(c.button))->click();
+        EXPECT_EQ(shownOn, c.shownOn);
+        EXPECT_EQ(importItem(5, 1, QString::fromLatin1(c.field)), c.shownOn) << "the chosen code is taken";
+        window.reset();
+        declaration.reset();
+        m_register.reset();
+    }
+}
+
+TEST_F(ImportTest, LeavingBox8LeavesItsDescriptionStanding)
+{
+    addImport(5);
+    addImportItem(5, 1);
+    auto window = open(5);
+    const struct {
+        const char *edit;
+        bool stays;
+    } cases[] = { { "DBEdit4", true }, { "DBEdit6", true }, { "DBEdit37", true }, { "DBEdit31", false },
+        { "DBEdit25", false } };
+    for (const auto &c : cases) {
+        QWidget *box = window->control(QString::fromLatin1(c.edit));
+        box->setFocus();
+        const QString shown = window->statusText(0);
+        ASSERT_FALSE(shown.isEmpty()) << c.edit;
+        box->clearFocus();
+        EXPECT_EQ(window->statusText(0), c.stays ? shown : QString()) << c.edit;
+    }
+}
+
+// Every caption of the form stands clear of the controls and captions of its
+// line, in the program's fonts, and no check box cuts its text.
+TEST_F(ImportTest, NoCaptionRunsIntoAnotherControl)
+{
+    shell::OptionenLesen();
+    addImport(5);
+    addImportItem(5, 1);
+    addImportItem(5, 2);
+    auto declaration = open(5);
+    auto item = openItem(*declaration, 5, 2);
+    for (shell::EntryWindow *window :
+        { static_cast<shell::EntryWindow *>(declaration.get()), static_cast<shell::EntryWindow *>(item.get()) }) {
+        for (QLabel *caption : window->scrollBox(0)->widget()->findChildren<QLabel *>()) {
+            if (caption->isHidden() || caption->text().isEmpty())
+                continue;
+            for (QObject *object : caption->parentWidget()->children()) {
+                auto *other = qobject_cast<QWidget *>(object);
+                if (!other || other == caption || other->isHidden())
+                    continue;
+                EXPECT_FALSE(caption->geometry().intersects(other->geometry()))
+                    << window->windowTitle().toStdString() << ": \"" << caption->text().toStdString() << "\" and "
+                    << other->objectName().toStdString() << " "
+                    << (qobject_cast<QLabel *>(other) ? qobject_cast<QLabel *>(other)->text().toStdString() : "");
+            }
+        }
+        for (QCheckBox *box : window->findChildren<QCheckBox *>())
+            EXPECT_LE(box->sizeHint().width(), box->width()) << box->text().toStdString();
+    }
+    // The register shows all its columns.
+    m_register->show();
+    EXPECT_EQ(m_register->findChild<QTableView *>("dbgrRegie")->horizontalScrollBar()->maximum(), 0);
 }
