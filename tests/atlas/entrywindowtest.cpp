@@ -466,6 +466,7 @@ TEST_F(AtlasEntryWindowTest, ClerkDialogWritesThePartyOfTheTabShown)
             }
             EXPECT_EQ(clerk->windowTitle(), "AE_SachbearbeiterFrm");
             // Enter moves on; each edit takes 35 characters at most.
+            QApplication::setActiveWindow(clerk);
             clerk->edits[0]->setFocus();
             for (int i = 0; i < 5; ++i) {
                 QWidget *focused = QApplication::focusWidget();
