@@ -491,3 +491,47 @@ TEST_F(AtlasEntryWindowTest, ClerkDialogWritesThePartyOfTheTabShown)
     dialogs.answer(platform::DialogAnswer::Yes);
     window->close();
 }
+
+TEST_F(AtlasEntryWindowTest, ANewGoodsItemTakesTheTemplateItemsValuesAndOpensTheItemWindow)
+{
+    addTemplate();
+    addDeclaration(5);
+    auto window = openOn(5);
+    QString shown;
+    testsupport::onNextModal([&shown](QDialog *dialog) {
+        auto *items = qobject_cast<TfrmAtlasAEWaren *>(dialog);
+        if (items) {
+            if (auto *description = qobject_cast<QPlainTextEdit *>(items->control("DBMemo1")))
+                shown = description->toPlainText();
+        }
+        dialog->reject();
+    });
+    window->navWaren->button(shell::TMyNav::Insert)->click();
+    EXPECT_EQ(shown, "Muster");
+    // Number and position are the declaration's own; the rest is the template's.
+    EXPECT_EQ(listColumn(atlas::Tables::Ware, 5, "Pos"), QStringList({ "1", "2", "3" }));
+    EXPECT_EQ(listColumn(atlas::Tables::Ware, 5, "WarenBez"), QStringList({ "Pumpe", "Ventil", "Muster" }));
+    EXPECT_EQ(listColumn(atlas::Tables::Ware, 5, "Rohmasse").value(2), "10");
+    EXPECT_FALSE(m_register->tbWarenPos().isEditing());
+    dialogs.answer(platform::DialogAnswer::Yes);
+    window->close();
+}
+
+TEST_F(AtlasEntryWindowTest, PickerHeightFollowsItsRowsUpToAScrollingList)
+{
+    for (int i = 0; i < 30; ++i) {
+        insertRow(masterdata::Tables::CustomsOffices,
+            { { "Zollst", QStringLiteral("DE%1").arg(i, 2, 10, QLatin1Char('0')) },
+                { "Ort", QStringLiteral("Ort %1").arg(i) } });
+    }
+    struct Case {
+        int list;
+        int height;
+    };
+    for (const Case c : { Case { 2, 135 }, Case { 3, 115 }, Case { 8, 475 } }) {
+        SCOPED_TRACE(c.list);
+        TfrmSpecialForm picker;
+        picker.ShowCodeList(c.list);
+        EXPECT_EQ(picker.height(), c.height);
+    }
+}
