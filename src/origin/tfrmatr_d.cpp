@@ -1,6 +1,7 @@
 #include "origin/tfrmatr_d.h"
 
 #include "origin/origintables.h"
+#include "origin/tfrmeur1_d.h"
 #include "platform/table.h"
 
 namespace origin {
@@ -29,13 +30,19 @@ const QVector<PrintItem> &atrLayout()
 {
     static const QVector<PrintItem> layout = [] {
         QVector<PrintItem> items;
-        items << fieldColumn(QStringLiteral("Absender_"), 1, 5, 280, 400, 40);
-        items << fieldAt(QStringLiteral("we2_1"), 1220, 560)
-              << fieldAt(QStringLiteral("We2_2"), 1620, 560).progress(10);
-        items << fieldColumn(QStringLiteral("Empfaenger_"), 1, 8, 280, 670, 40);
-        items << fieldAt(QStringLiteral("Staat1"), 1130, 930)
-              << fieldAt(QStringLiteral("Staat2"), 1590, 930).progress(30);
-        items << fieldColumn(QStringLiteral("Angaben_"), 1, 6, 280, 1080, 40);
+        items << certificateHead({ .left = 280,
+            .exporter = QStringLiteral("Absender_"),
+            .exporterTop = 400,
+            .reference1 = { 1220, 560 },
+            .reference2 = { 1620, 560 },
+            .consignee = QStringLiteral("Empfaenger_"),
+            .consigneeTop = 670,
+            .country1 = QStringLiteral("Staat1"),
+            .country1At = { 1130, 930 },
+            .country2 = QStringLiteral("Staat2"),
+            .country2At = { 1590, 930 },
+            .box6 = QStringLiteral("Angaben_"),
+            .box6Top = 1080 });
         items << fieldColumn(QStringLiteral("Bemerkung_"), 1, 6, 1200, 1080, 40);
         items.last().progress(50);
         items << fieldAt(QStringLiteral("Eintrag1"), 230, 1500) << fieldAt(QStringLiteral("Eintrag2"), 230, 1540);

@@ -73,17 +73,31 @@ QVector<PrintItem> certificateGoodsLines(int description, int mass, int invoices
     return items;
 }
 
+QVector<PrintItem> certificateHead(const CertificateHead &head)
+{
+    QVector<PrintItem> items;
+    items << fieldColumn(head.exporter, 1, 5, head.left, head.exporterTop, 40);
+    items << fieldAt(QStringLiteral("we2_1"), head.reference1.x(), head.reference1.y())
+          << fieldAt(QStringLiteral("We2_2"), head.reference2.x(), head.reference2.y()).progress(10);
+    items << fieldColumn(head.consignee, 1, 8, head.left, head.consigneeTop, 40);
+    items << fieldAt(head.country1, head.country1At.x(), head.country1At.y())
+          << fieldAt(head.country2, head.country2At.x(), head.country2At.y()).progress(30);
+    items << fieldColumn(head.box6, 1, 6, head.left, head.box6Top, 40);
+    return items;
+}
+
 const QVector<PrintItem> &eur1FrontLayout()
 {
     static const QVector<PrintItem> layout = [] {
         QVector<PrintItem> items;
-        items << fieldColumn(QStringLiteral("we1_"), 1, 5, 280, 410, 40);
-        items << fieldAt(QStringLiteral("we2_1"), 1200, 625)
-              << fieldAt(QStringLiteral("We2_2"), 1200, 750).progress(10);
-        items << fieldColumn(QStringLiteral("we3_"), 1, 8, 280, 695, 40);
-        items << fieldAt(QStringLiteral("we4_1"), 1230, 980)
-              << fieldAt(QStringLiteral("we5_1"), 1630, 980).progress(30);
-        items << fieldColumn(QStringLiteral("we6_"), 1, 6, 280, 1090, 40);
+        items << certificateHead({ .left = 280,
+            .exporterTop = 410,
+            .reference1 = { 1200, 625 },
+            .reference2 = { 1200, 750 },
+            .consigneeTop = 695,
+            .country1At = { 1230, 980 },
+            .country2At = { 1630, 980 },
+            .box6Top = 1090 });
         items << fieldColumn(QStringLiteral("we7_"), 1, 6, 1200, 1090, 40);
         items.last().progress(50);
         items << fieldAt(QStringLiteral("Eintrag1"), 280, 1500) << fieldAt(QStringLiteral("Eintrag2"), 280, 1540);

@@ -2,6 +2,9 @@
 
 #include "shell/printwindow.h"
 
+#include <QPoint>
+#include <QString>
+
 namespace shell {
 class DocumentRegister;
 }
@@ -15,6 +18,29 @@ enum Eur1Layout { Orvanta, Selmar, Andere };
 // (invoices) of the movement certificates, 40 apart from top on; the
 // progress bar at 70 after line 12 and 90 after line 25.
 QVector<shell::PrintItem> certificateGoodsLines(int description, int mass, int invoices, int top);
+
+// Boxes 1 to 6 of a certificate's front page (field names of the EUR.1
+// unless given), form positions in 0.1 mm: the
+// five lines of box 1 and the eight of box 3 and the six of box 6 at one
+// left edge, 40 apart; the two fields of box 2 and the two countries of
+// boxes 4 and 5; the progress bar at 10 after box 2 and 30 after boxes 4
+// and 5.
+struct CertificateHead {
+    int left = 0;
+    QString exporter = QStringLiteral("we1_"); // prefix of the box 1 lines (we1_1 .. we1_5)
+    int exporterTop = 0;
+    QPoint reference1; // box 2: we2_1 and We2_2
+    QPoint reference2;
+    QString consignee = QStringLiteral("we3_"); // prefix of the box 3 lines
+    int consigneeTop = 0;
+    QString country1 = QStringLiteral("we4_1"); // box 4
+    QPoint country1At;
+    QString country2 = QStringLiteral("we5_1"); // box 5
+    QPoint country2At;
+    QString box6 = QStringLiteral("we6_"); // prefix of the box 6 lines
+    int box6Top = 0;
+};
+QVector<shell::PrintItem> certificateHead(const CertificateHead &head);
 
 // The EUR.1 front page (boxes 1 to 12) and back page (the exporter's
 // declaration), form positions in 0.1 mm; the items of boxes 11 and 12 and of

@@ -35,13 +35,14 @@ const QVector<PrintItem> &eurMedCertificateLayout()
 {
     static const QVector<PrintItem> layout = [] {
         QVector<PrintItem> items;
-        items << fieldColumn(QStringLiteral("we1_"), 1, 5, 220, 150, 40);
-        items << fieldAt(QStringLiteral("we2_1"), 1160, 410)
-              << fieldAt(QStringLiteral("We2_2"), 1160, 540).progress(10);
-        items << fieldColumn(QStringLiteral("we3_"), 1, 8, 220, 420, 40);
-        items << fieldAt(QStringLiteral("we4_1"), 1140, 740)
-              << fieldAt(QStringLiteral("we5_1"), 1600, 740).progress(30);
-        items << fieldColumn(QStringLiteral("we6_"), 1, 6, 220, 840, 40);
+        items << certificateHead({ .left = 220,
+            .exporterTop = 150,
+            .reference1 = { 1160, 410 },
+            .reference2 = { 1160, 540 },
+            .consigneeTop = 420,
+            .country1At = { 1140, 740 },
+            .country2At = { 1600, 740 },
+            .box6Top = 840 });
         items << fieldAt(QStringLiteral("we7_1"), 1180, 880).cross() << fieldAt(QStringLiteral("we7_2"), 1610, 870)
               << fieldAt(QStringLiteral("we7_3"), 1180, 1010).cross().progress(50);
         items << fieldAt(QStringLiteral("Eintrag1"), 220, 1180) << fieldAt(QStringLiteral("Eintrag2"), 220, 1220);
