@@ -37,6 +37,7 @@
 #include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QStyledItemDelegate>
 #include <QTabBar>
 #include <QTabWidget>
@@ -692,8 +693,16 @@ bool TfrmAtlasAEMain::eventFilter(QObject *watched, QEvent *event)
                 }
             }
         }
-        if (watched == cb_Mandant && event->type() == QEvent::FocusOut)
-            ClientList::add(m_clients, cb_Mandant->currentText());
+        if (watched == cb_Mandant && event->type() == QEvent::FocusOut) {
+            // A new client ID joins the choice list at once, not only the file.
+            const QString id = cb_Mandant->currentText();
+            if (ClientList::add(m_clients, id)
+                && cb_Mandant->findText(id, Qt::MatchFixedString | Qt::MatchCaseSensitive) < 0) {
+                const QSignalBlocker blocker(cb_Mandant);
+                cb_Mandant->addItem(id);
+                cb_Mandant->setEditText(id);
+            }
+        }
         return EntryWindow::eventFilter(watched, event);
     });
 }

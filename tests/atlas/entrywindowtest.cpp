@@ -1,5 +1,6 @@
 #include "registerfixture.h"
 
+#include "atlas/clientlist.h"
 #include "atlas/tae_sachbearbeiterfrm.h"
 #include "atlas/tfrmatlasaemain.h"
 #include "atlas/tfrmatlasaewaren.h"
@@ -7,15 +8,19 @@
 #include "atlas/tfrmspecialform.h"
 #include "masterdata/masterdatawindow.h"
 #include "masterdata/selectionwindow.h"
+#include "platform/datacombobox.h"
 #include "platform/dataedit.h"
 #include "platform/field.h"
 #include "platform/table.h"
 #include "shell/documentroutines.h"
+#include "shell/tfrmdatetime.h"
 #include "shell/tmynav.h"
 #include "support/modaldialog.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCalendarWidget>
+#include <QCheckBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -534,4 +539,131 @@ TEST_F(AtlasEntryWindowTest, PickerHeightFollowsItsRowsUpToAScrollingList)
         picker.ShowCodeList(c.list);
         EXPECT_EQ(picker.height(), c.height);
     }
+}
+
+TEST_F(AtlasEntryWindowTest, PresentationPeriodStartsOnTheFieldsDateOrTodayAndStoresDateAndTime)
+{
+    addTemplate();
+    addDeclaration(5);
+    auto window = openOn(5);
+    struct Case {
+        const char *control;
+        const char *field;
+        const char *before;
+        QDate shown; // the clock stands at 15 March 2024 14:30
+        bool confirm;
+        const char *after;
+    };
+    const Case cases[] = {
+        // "Anfang:" takes eight characters as a date, with the current time.
+        { "DBEdit17", "Gest_Verp_Verl_Anfang", "20240220", QDate(2024, 2, 20), true, "202402201430" },
+        // "Ende:" needs more than eight: the same date starts on today.
+        { "DBEdit18", "Gest_Verp_Verl_Ende", "20240220", QDate(2024, 3, 15), true, "202403151430" },
+        { "DBEdit18", "Gest_Verp_Verl_Ende", "202402200915", QDate(2024, 2, 20), true, "202402200915" },
+        { "DBEdit17", "Gest_Verp_Verl_Anfang", "20240220", QDate(2024, 2, 20), false, "20240220" },
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::string(c.field) + " " + c.before);
+        platform::Table &head = m_register->tbKopf();
+        head.edit();
+        head.fieldByName(c.field).setAsString(c.before);
+        head.post();
+        QDate shown;
+        testsupport::onNextModal([&shown, &c](QDialog *dialog) {
+            auto *picker = qobject_cast<shell::TfrmDateTime *>(dialog);
+            if (!picker) {
+                dialog->reject();
+                return;
+            }
+            shown = picker->MonthCalendar1->selectedDate();
+            (c.confirm ? picker->BtnUebernehmen : picker->BtnAbbruch)->click();
+        });
+        pressF9(control(*window, c.control));
+        EXPECT_EQ(shown, c.shown);
+        EXPECT_EQ(headText(5, c.field), c.after);
+    }
+    dialogs.answer(platform::DialogAnswer::Yes);
+    window->close();
+}
+
+TEST_F(AtlasEntryWindowTest, SupportingDocumentTakesCodeAndQualifierAndItsDateStartsOnToday)
+{
+    addTemplate();
+    addDeclaration(5);
+    insertRow(
+        masterdata::Tables::SupportingDocuments, { { "Code", "N935" }, { "Quali", "Y" }, { "Text", "Rechnung" } });
+    auto window = openOn(5);
+    TfrmAtlasAEWaren items(*m_register);
+    items.show();
+    items.PageControl1->setCurrentIndex(3);
+    QDate shown;
+    testsupport::onNextModal([&shown](QDialog *dialog) {
+        auto *entry = qobject_cast<shell::EntryWindow *>(dialog);
+        if (!entry) {
+            dialog->reject();
+            return;
+        }
+        EXPECT_EQ(entry->windowTitle(), "Unterlagen");
+        testsupport::onNextModal([&shown](QDialog *picker) {
+            auto *date = qobject_cast<shell::TfrmDateTime *>(picker);
+            if (!date) {
+                picker->reject();
+                return;
+            }
+            shown = date->MonthCalendar1->selectedDate();
+            date->BtnUebernehmen->click();
+        });
+        pressF9(entry->control("ExDBEdit2"));
+        closeNextPick(true);
+        pressF9(entry->control("ExDBEdit1"));
+        dialog->reject();
+    });
+    items.DBNavigator1->button(shell::TMyNav::Edit)->click();
+    EXPECT_EQ(shown, QDate(2024, 3, 15));
+    EXPECT_EQ(listColumn(atlas::Tables::Unterlage, 5, "DatumAusstellung"), QStringList { "20240315" });
+    EXPECT_EQ(listColumn(atlas::Tables::Unterlage, 5, "Typ"), QStringList { "N935" });
+    EXPECT_EQ(listColumn(atlas::Tables::Unterlage, 5, "Quali"), QStringList { "Y" });
+    items.close();
+    dialogs.answer(platform::DialogAnswer::Yes);
+    window->close();
+}
+
+TEST_F(AtlasEntryWindowTest, ContainerBoxesHoldTheLastClickAndTheClientIdJoinsTheListOnce)
+{
+    addTemplate();
+    addDeclaration(5, { { "Bezugsnummer", "R1" }, { "Art1", "a" }, { "Art2", "EX" } });
+    auto window = openOn(5);
+    struct Click {
+        QCheckBox *box;
+        const char *stored;
+    };
+    for (const Click &c : { Click { window->cbContainerNein, "N" }, Click { window->cbContainerJa, "J" },
+             Click { window->cbContainerJa, "J" } }) {
+        c.box->click();
+        m_register->PostAtlasTables();
+        EXPECT_EQ(headText(5, "Container"), c.stored);
+        EXPECT_TRUE(c.box->isChecked());
+        EXPECT_NE(window->cbContainerNein->isChecked(), window->cbContainerJa->isChecked());
+    }
+
+    // Leaving the client combo adds its text once; closing writes the list.
+    QWidget *partner = control(*window, "DBEditPartnerTIN");
+    for (int i = 0; i < 2; ++i) {
+        window->cb_Mandant->setFocus();
+        window->cb_Mandant->lineEdit()->clear();
+        QTest::keyClicks(window->cb_Mandant->lineEdit(), QStringLiteral("M-17"));
+        partner->setFocus();
+        QFocusEvent out(QEvent::FocusOut);
+        QApplication::sendEvent(window->cb_Mandant, &out);
+    }
+    QStringList items;
+    for (int i = 0; i < window->cb_Mandant->count(); ++i)
+        items.append(window->cb_Mandant->itemText(i));
+    EXPECT_EQ(items, QStringList { "M-17" });
+    EXPECT_EQ(window->cb_Mandant->currentText(), "M-17");
+    window->close();
+    EXPECT_FALSE(window->isVisible()); // every mandatory field is filled: no question
+    EXPECT_TRUE(dialogs.calls(DialogKind::Confirmation).isEmpty());
+    EXPECT_EQ(ClientList::load().count(QStringLiteral("M-17")), 1);
+    EXPECT_EQ(headText(5, "IdMandantenNr"), "M-17");
 }
