@@ -58,6 +58,8 @@ MasterDataDefinition goodsNumberDefinition()
     d.caption = QStringLiteral("Statistische Warennummern");
     d.table = Tables::GoodsNumbers;
     d.order = QStringLiteral("Waren");
+    // The number may repeat, so it is no key, but a row without it is lost.
+    d.requiredFields = { QStringLiteral("waren") };
     d.columns = { { QStringLiteral("waren"), QStringLiteral("Warennummer") } };
     for (int part = 2; part <= 5; ++part)
         d.columns.append({ QStringLiteral("Waren%1").arg(part), QStringLiteral("Warennummer") });

@@ -110,6 +110,9 @@ struct MasterDataDefinition {
     bool enableButtonsByPosition = true;
     // The field that takes the focus after add and edit.
     QString focusField {};
+    // Text fields a record needs although the table has no key on them (the
+    // goods number): refused when empty, like an empty text key.
+    QStringList requiredFields {};
     // Number proposal on add: the highest number + 1.
     QString numberField {};
     // Add done the window's own way instead (the focus then goes to the

@@ -619,6 +619,10 @@ void MasterDataWindow::refuseEmptyTextKeys()
         if (index >= 0 && platform::isTextType(schema.fieldAt(index).type))
             keys.append(schema.fieldAt(index).name);
     }
+    for (const QString &field : m_definition.requiredFields) {
+        if (!keys.contains(field, Qt::CaseInsensitive))
+            keys.append(field);
+    }
     if (keys.isEmpty())
         return;
     auto previous = m_table->beforePost;

@@ -2,6 +2,7 @@
 #include "masterdata/codetables.h"
 #include "masterdata/countries.h"
 #include "masterdata/forwarders.h"
+#include "masterdata/goodsnumbers.h"
 #include "masterdata/masterdatawindows.h"
 #include "masterdata/packagekinds.h"
 #include "masterdata/preferenceclauses.h"
@@ -233,6 +234,26 @@ TEST_F(MasterDataWindowTest, ARecordBeingAddedIsTheGridsCurrentRowEscapeDropsItA
     window.table().post();
     EXPECT_EQ(model->rowCount(), 3);
     EXPECT_EQ(column(window.table(), "Nummer"), QStringList({ "1", "2", "3" }));
+}
+
+// The goods number is no key (it may repeat), yet a goods row without it
+// could never be found or picked: closing with it empty is refused.
+TEST_F(MasterDataWindowTest, AGoodsRowNeedsItsNumber)
+{
+    MasterDataWindow window(goodsNumberDefinition());
+    window.show();
+    window.clickRecordButton(MasterDataWindow::Add);
+    window.table().setValue("bez1", "Rechner");
+    window.close();
+    EXPECT_TRUE(window.isVisible());
+    ASSERT_EQ(dialogs.calls(platform::DialogKind::Error).size(), 1);
+    EXPECT_EQ(dialogs.lastCall().text, "Der Schlüssel „Warennummer“ darf nicht leer sein.\rBitte geben Sie ihn ein.");
+    EXPECT_EQ(window.table().state(), platform::DataSetState::Insert);
+
+    window.table().setValue("waren", "84713000");
+    window.close();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(testsupport::snapshot(Tables::GoodsNumbers, "waren").size(), 1);
 }
 
 TEST_F(MasterDataWindowTest, DeleteAsksFirst)
