@@ -381,11 +381,13 @@ void correctCountryNumbers(platform::Session &session)
     // The table as it stands: number -> (code, name).
     QHash<QString, QPair<QString, QString>> rows;
     QSet<QString> codes;
+    QHash<QString, QPair<QString, QString>> byCode; // code -> (number, name)
     {
         QSqlQuery q = db.exec(QStringLiteral("SELECT Land, Lkz, Bez FROM %1").arg(countries), {}, Tables::Countries);
         while (q.next()) {
             rows.insert(q.value(0).toString(), { q.value(1).toString(), q.value(2).toString() });
             codes.insert(q.value(1).toString().toUpper());
+            byCode.insert(q.value(1).toString(), { q.value(0).toString(), q.value(2).toString() });
         }
     }
 
@@ -400,8 +402,14 @@ void correctCountryNumbers(platform::Session &session)
             continue;
         const auto found = rows.constFind(iso);
         if (found == rows.cend() || found->first != QLatin1String(row.lkz)
-            || found->second != QString::fromUtf8(row.bez))
+            || found->second != QString::fromUtf8(row.bez)) {
+            // Told, so that the office can set the number itself.
+            const auto own = byCode.constFind(QString::fromUtf8(row.lkz));
+            if (own != byCode.cend() && own->first != land)
+                report.append(QStringLiteral("%1 %2 bleibt bei %3: von Hand geändert (Ländernummer %4).")
+                                  .arg(QString::fromUtf8(row.lkz), own->second, own->first, land));
             continue;
+        }
         moves.insert(iso, { iso, land, QString::fromUtf8(row.lkz), QString::fromUtf8(row.bez) });
     }
     // A number held by a row that stays (the office's own, or one left

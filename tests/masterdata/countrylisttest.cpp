@@ -143,6 +143,9 @@ TEST_F(MasterDataTest, CountryNumbersOfTheFirstDeliveryAreMovedOnce)
     const QString report = QString::fromUtf8(done.readAll());
     EXPECT_TRUE(report.contains("DE Deutschland: 276 -> 004")) << report.toStdString();
     EXPECT_TRUE(report.contains("NZ Neuseeland bleibt bei 554")) << report.toStdString();
+    EXPECT_TRUE(
+        report.contains("IT Italien, eigene Schreibweise bleibt bei 380: von Hand geändert (Ländernummer 005)."))
+        << report.toStdString();
     done.close();
 
     // Later the office gives Switzerland its old number again and adds a
