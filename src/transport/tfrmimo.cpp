@@ -135,10 +135,10 @@ shell::EntryWindowDefinition imoEntryDefinition()
         boldLabel(QStringLiteral("Erklärung"), 10, 224),
         label(QStringLiteral("Es wird erklärt, daß der Container/das Fahrzeug gemäß  Nr. 12.3.7 oder 17.7.7 "
                              "derAllgemeinen Einleitung zum IMDG-Code"),
-            10, 242, 378, 48)
+            10, 244, 378, 34)
             .wrapping(),
-        label(QStringLiteral("beladen wurde."), 10, 290),
-        label(QStringLiteral("Ausfüllen für Sendungen in Containern oder Fahrzeugen"), 10, 306),
+        label(QStringLiteral("beladen wurde."), 10, 280),
+        label(QStringLiteral("Ausfüllen für Sendungen in Containern oder Fahrzeugen"), 10, 298),
         label(QStringLiteral("5 Name/Funktion, Unternehmen/Organisation des Unterzeichners"), 390, 272),
         label(QStringLiteral("Ort und Datum"), 390, 318),
         label(QStringLiteral("Unterschrift im Auftrag des Packers"), 600, 318),

@@ -484,6 +484,18 @@ TEST_F(EntryWindowTest, FontsColoursAndCheckBoxes)
     EXPECT_EQ(documentRegister->head().state(), DataSetState::Browse) << "closing posts";
 }
 
+TEST_F(EntryWindowTest, ACaptionSizedByItsTextBeyondTheLastBoxIsNotCut)
+{
+    EntryWindowDefinition definition = demoEntryDefinition();
+    definition.labels.append(EntryLabel::at("Unterschrift im Auftrag des Versenders", 0, 300, 60).named("lblWeit"));
+    auto window = openOn(5, definition);
+    QLabel *caption = window->label("lblWeit");
+    ASSERT_NE(caption, nullptr);
+    EXPECT_GT(caption->geometry().right(), 410) << "it reaches beyond the boxes";
+    EXPECT_LT(caption->geometry().right(), window->scrollBox(0)->widget()->width());
+    window->close();
+}
+
 TEST_F(EntryWindowTest, AFailedSaveKeepsTheWindowOpen)
 {
     auto window = openOn(6);

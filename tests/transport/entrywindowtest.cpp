@@ -90,6 +90,7 @@ TEST_F(TransportTest, TheTareFollowsGrossAndNetWeight)
     packingLists.positions()->edit();
     TfrmPaliex window(entry);
     window.show();
+    EXPECT_FALSE(window.mnuDrucken->isVisible()) << "the line window's menu is Schließen alone";
     struct Case {
         QString gross;
         QString net;
@@ -126,7 +127,11 @@ TEST_F(TransportTest, NewDeliveryNotePositionsTakeTheTemplatePositionExceptInThe
         ASSERT_TRUE(notes.head().findKey({ 6 }));
         TfrmLieferschein window(notes);
         window.show();
-        clickOpening(*window.positionGrid(), PositionGrid::Add);
+        bool printMenu = true;
+        clickOpening(*window.positionGrid(), PositionGrid::Add, [&printMenu](QDialog *dialog) {
+            printMenu = static_cast<shell::EntryWindow *>(dialog)->mnuDrucken->isVisible();
+        });
+        EXPECT_FALSE(printMenu) << "the position window's menu is Schließen alone";
         window.close();
     }
     EXPECT_EQ(stored(positions, { 6, 3 }, "L28"), "4711");
