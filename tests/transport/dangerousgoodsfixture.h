@@ -10,8 +10,7 @@
 #include "shell/parameterrecord.h"
 #include "shell/printsettings.h"
 #include "shell/users.h"
-#include "support/recordingprinters.h"
-#include "support/testprogramdirectory.h"
+#include "support/documentfixture.h"
 #include "transport/dangerousgoodstables.h"
 
 #include <QVariantMap>
@@ -23,35 +22,25 @@
 // A fresh data directory with the master tables and the dangerous-goods
 // tables and rows, the scripted dialogs service and recording printers
 // (203 x 289 mm printable: a form position (x, y) lands at (x - 35, 40 - y)).
-class DangerousGoodsTest : public ::testing::Test
+class DangerousGoodsTest : public testsupport::DocumentTest
 {
 protected:
+    DangerousGoodsTest()
+        : DocumentTest(transport::registerDangerousGoodsTables)
+    {
+    }
+
     void SetUp() override
     {
-        masterdata::registerMasterdataTables();
-        transport::registerDangerousGoodsTables();
-        shell::resetMainState();
-        directory = std::make_unique<testsupport::TestProgramDirectory>();
+        DocumentTest::SetUp();
         shell::prepareDataDirectory(directory->session());
         transport::addDangerousGoodsRows(directory->session());
     }
 
-    void TearDown() override { directory.reset(); }
-
     void restart()
     {
-        TearDown();
-        dialogs.clear();
         printers.canvas().clear();
-        SetUp();
-    }
-
-    // Appends a record: field 0 := number, then the values by field name.
-    static void addRecord(const QString &table, int number, const QVariantMap &values = {})
-    {
-        QVariantMap record = values;
-        record.insert(platform::SchemaRegistry::instance().find(table)->fieldAt(0).name, number);
-        testsupport::insertRecord(table, record);
+        DocumentTest::restart();
     }
 
     static void addLines(int number, int count)
@@ -104,9 +93,4 @@ protected:
         corrections.fieldByName(field).setAsInteger(value);
         corrections.post();
     }
-
-    std::unique_ptr<testsupport::TestProgramDirectory> directory;
-    platform::ScriptedDialogService dialogs;
-    platform::DialogServiceGuard guard { dialogs };
-    testsupport::RecordingPrinters printers;
 };
