@@ -51,15 +51,6 @@ protected:
         }
     }
 
-    static QString stored(const QString &table, int number, const QString &field)
-    {
-        platform::Table t(platform::Alias::Data, table);
-        t.open();
-        if (!t.findKey({ number }))
-            return QStringLiteral("<none>");
-        return t.fieldByName(field).asString();
-    }
-
     static QStringList linesOf(int number)
     {
         platform::Table t(platform::Alias::Data, transport::DangerousGoodsTables::ShippersLines);
