@@ -270,9 +270,10 @@ RowBuilder mainBuilder()
     b.memo(QStringLiteral("DBMemoLieferText"), QStringLiteral("Liefer_Text"), 190, y, 380, 50);
     b.memo(QStringLiteral("DBMemoVermerk"), QStringLiteral("Vermerk"), RightX, y, 320, 50);
 
-    // The seal kind and count stand above the seal list (moved there by the window).
-    b.row(codeRow("", "ExDBEdit7", "VershlussArt", 30, 3), 0, 0, 0);
-    b.row(plainRow("", "DBEditVerschlussAnzahl", "VerschlussAnzahl", 60), 0, 0, 0);
+    // The seal kind and count stand above the seal list (moved there by the
+    // window); until then they wait above the page, beside no caption.
+    b.row(codeRow("", "ExDBEdit7", "VershlussArt", 30, 3), 0, 0, -100);
+    b.row(plainRow("", "DBEditVerschlussAnzahl", "VerschlussAnzahl", 60), 0, 0, -100);
     return b;
 }
 

@@ -22,6 +22,7 @@
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -666,4 +667,34 @@ TEST_F(AtlasEntryWindowTest, ContainerBoxesHoldTheLastClickAndTheClientIdJoinsTh
     EXPECT_TRUE(dialogs.calls(DialogKind::Confirmation).isEmpty());
     EXPECT_EQ(ClientList::load().count(QStringLiteral("M-17")), 1);
     EXPECT_EQ(headText(5, "IdMandantenNr"), "M-17");
+}
+
+TEST_F(AtlasEntryWindowTest, EveryCaptionHasRoomForItsFullFont)
+{
+    // A caption that would run into its neighbour is drawn smaller by the
+    // entry window: none of the ATLAS windows may need that.
+    addTemplate();
+    addDeclaration(5);
+    const qreal points = shell::mainState().FormularAnzeigeFont.pointSizeF();
+    QStringList shrunk;
+    const auto check = [&](QWidget *window) {
+        for (QLabel *label : window->findChildren<QLabel *>()) {
+            if (label->objectName() != QLatin1String("lblHeading") && label->font().pointSizeF() < points)
+                shrunk.append(window->windowTitle() + QStringLiteral(": ") + label->text());
+        }
+    };
+    auto window = openOn(5);
+    check(window.get());
+    TfrmAtlasAEWaren items(*m_register);
+    check(&items);
+    for (auto show : { &ShowVorpapier, &ShowPackstueck, &ShowUnterlage }) {
+        testsupport::onNextModal([&](QDialog *dialog) {
+            check(dialog);
+            dialog->reject();
+        });
+        show(*m_register, window.get());
+    }
+    EXPECT_TRUE(shrunk.isEmpty()) << shrunk.join(QStringLiteral("; ")).toStdString();
+    dialogs.answer(platform::DialogAnswer::Yes);
+    window->close();
 }
