@@ -3,9 +3,12 @@
 #include "masterdata/codehelp.h"
 #include "masterdata/countries.h"
 #include "masterdata/goodsnumbers.h"
+#include "masterdata/keylookup.h"
 #include "masterdata/packagekinds.h"
 #include "masterdata/picklists.h"
 #include "platform/datasetmodel.h"
+#include "shell/documentroutines.h"
+#include "shell/tfrmdata1.h"
 #include "shell/twheeldbgrid.h"
 
 #include <QLineEdit>
@@ -86,6 +89,25 @@ std::optional<shell::PickValues> pickFederalState(shell::EntryWindow &window, co
     if (list.exec() != QDialog::Accepted || states.isEmpty())
         return std::nullopt;
     return shell::PickValues { { field, states.fieldByName(QStringLiteral("Ulandi")).asString() } };
+}
+
+void attachCountryNumberLookup(shell::EntryWindow &window, const QString &edit, const CountryNumberBox &box)
+{
+    auto *code = qobject_cast<QLineEdit *>(window.control(edit));
+    masterdata::attachKeyLookup(
+        code, [] { return shell::frmData1 ? shell::frmData1->tbLand : nullptr; },
+        { QStringLiteral("Land"), masterdata::KeyMatch::Prefix, masterdata::NoCountryFound, QStringLiteral("Lkz") },
+        [&window, code, box](platform::Table &countries) {
+            platform::Table &declaration = window.head();
+            const QString letters = countries.fieldByName(QStringLiteral("Lkz")).asString();
+            const bool byLetters = letters.compare(code->text(), Qt::CaseInsensitive) == 0;
+            shell::EditIfBrowsing(declaration);
+            declaration.fieldByName(box.nameField)
+                .setAsString(countries.fieldByName(byLetters ? box.letterCodeName : QStringLiteral("Bez")).asString());
+            declaration.fieldByName(box.codeField)
+                .setAsString(byLetters ? letters : countries.fieldByName(QStringLiteral("Land")).asString());
+            shell::PostIfEditing(declaration);
+        });
 }
 
 std::optional<shell::PickValues> pickPreviousDocument(shell::EntryWindow &window, const QString &field)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "masterdata/picktargets.h"
 #include "platform/field.h"
 #include "platform/table.h"
 #include "shell/entrywindow.h"
@@ -59,23 +60,51 @@ std::function<void(masterdata::TfrmLnder_e &, shell::EntryWindow &)> countrySetU
 shell::EntryPick countryPick(const QString &name, const QRect &geometry, int tag, const QString &field, int box,
     const QString &focusBefore, bool byName = false);
 
-// A list read by the window after OK: the field takes the row's value.
+// A list read by the window after OK (a list with tag 0 writes nothing
+// itself): each field takes its value from the chosen row. setUp positions
+// the list before it is shown.
 template <class List>
-shell::EntryPick readPick(const QString &name, const QRect &geometry, const QString &field, const QString &sourceField,
-    const QString &focusAfter)
+shell::EntryPick readPick(const QString &name, const QRect &geometry, QVector<masterdata::PickTargetValue> values,
+    const QString &focusAfter, std::function<void(List &, shell::EntryWindow &)> setUp = {})
 {
     shell::EntryPick pick;
     pick.name = name;
     pick.geometry = geometry;
     pick.focusAfter = focusAfter;
-    pick.run = [field, sourceField](shell::EntryWindow &window) -> std::optional<shell::PickValues> {
+    pick.run = [values, setUp](shell::EntryWindow &window) -> std::optional<shell::PickValues> {
         List list(&window);
+        if (setUp)
+            setUp(list, window);
         if (list.exec() != QDialog::Accepted || list.table().isEmpty())
             return std::nullopt;
-        return shell::PickValues { { field, list.table().fieldByName(sourceField).asString() } };
+        shell::PickValues written;
+        for (const masterdata::PickTargetValue &value : values)
+            written.append({ value.field, value.value(list.table()) });
+        return written;
     };
     return pick;
 }
+
+// The same for one field taking one field of the row.
+template <class List>
+shell::EntryPick readPick(const QString &name, const QRect &geometry, const QString &field, const QString &sourceField,
+    const QString &focusAfter)
+{
+    return readPick<List>(name, geometry, { masterdata::PickTargetValue::fromField(field, sourceField) }, focusAfter);
+}
+
+// A box of a country typed as its number (Land): leaving it with a number
+// that one country begins with writes that country's name and number, with
+// several the clerk chooses in "Übernahme", with none the message comes and
+// the text stays. A text that is exactly a letter code (as the country list
+// leaves it) is taken as that country's letter code with its name from
+// letterCodeName. The head is posted.
+struct CountryNumberBox {
+    QString nameField; // "F17"
+    QString codeField; // "F17_1"
+    QString letterCodeName = QStringLiteral("Bez"); // the name a picked letter code stands with
+};
+void attachCountryNumberLookup(shell::EntryWindow &window, const QString &edit, const CountryNumberBox &box);
 
 // A pick button running a routine of the window's own.
 shell::EntryPick routinePick(const QString &name, const QRect &geometry, const QString &focusAfter,

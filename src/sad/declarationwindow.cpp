@@ -10,10 +10,13 @@
 #include "platform/table.h"
 #include "shell/documentregister.h"
 #include "shell/documentroutines.h"
+#include "shell/mainstate.h"
 #include "shell/reportedcall.h"
 #include "shell/twheeldbgrid.h"
 
+#include <QFrame>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLayout>
 #include <QScrollArea>
 #include <QToolButton>
@@ -105,16 +108,18 @@ void DeclarationWindow::addPosition()
 void DeclarationWindow::editPosition()
 {
     platform::Table &table = items();
-    if (table.isEmpty())
+    if (!table.isEmpty()) {
+        table.edit();
+        openItemWindow();
+    } else if (!m_layout.formsAndItemsAfterEveryCommand) {
         return;
-    table.edit();
-    openItemWindow();
+    }
     storeFormsAndItems(head(), items(), m_layout.formsAndItemsFields);
 }
 
 void DeclarationWindow::deletePosition()
 {
-    if (deleteItem(items()))
+    if (deleteItem(items()) || m_layout.formsAndItemsAfterEveryCommand)
         storeFormsAndItems(head(), items(), m_layout.formsAndItemsFields);
 }
 
@@ -151,7 +156,7 @@ bool DeclarationWindow::eventFilter(QObject *watched, QEvent *event)
                 }
             }
             if (event->type() == QEvent::FocusIn)
-                setStatusText(0, QStringLiteral("31 Packstücke und Warenbezeichnung - (Positionen-erfassung)"));
+                setStatusText(0, m_layout.gridHint);
             else if (event->type() == QEvent::FocusOut)
                 setStatusText(0, QString());
         }
@@ -173,6 +178,32 @@ GoodsItemWindow::GoodsItemWindow(
 int GoodsItemWindow::itemNumber() const
 {
     return head().field(1).asInteger();
+}
+
+QFrame *GoodsItemWindow::createBox44Panel(const Box44Panel &panel, QToolButton **information)
+{
+    auto *frame = new QFrame(scrollBox(0)->widget());
+    frame->setObjectName(QStringLiteral("Panel44"));
+    frame->setFrameShape(QFrame::Box);
+    frame->setGeometry(panel.geometry);
+    frame->lower();
+    auto *caption = new QLabel(panel.caption, frame);
+    caption->setFont(shell::mainState().FormularAnzeigeFont);
+    caption->setWordWrap(true);
+    caption->setGeometry(panel.captionGeometry);
+    for (const QString &name : panel.edits) {
+        QWidget *box = control(name);
+        const QPoint at = box->pos() - frame->pos();
+        box->setParent(frame);
+        box->move(at);
+    }
+    QToolButton *button = createBox44InformationButton(
+        frame, this, panel.informationButton, QStringLiteral("?"), panel.informationGeometry);
+    if (information)
+        *information = button;
+    if (itemNumber() == 1 && !m_declaration.isTemplateDocument())
+        frame->hide();
+    return frame;
 }
 
 bool saveOrOfferCorrection(platform::Table &table, const QString &question)

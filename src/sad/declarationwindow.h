@@ -6,6 +6,9 @@
 #include <QPoint>
 #include <QRect>
 
+class QFrame;
+class QToolButton;
+
 namespace shell {
 class TWheelDBGrid;
 }
@@ -29,6 +32,12 @@ struct ItemsLayout {
     ItemButtonRows buttonRows = ItemButtonRows::MovesAboveCommands;
     QStringList formsAndItemsEdits;
     FormsAndItemsFields formsAndItemsFields;
+    // Boxes 3 and 5 are written after every item command, also after a
+    // cancelled delete and after "edit" without items; else only after a
+    // change.
+    bool formsAndItemsAfterEveryCommand = false;
+    // The box description while the grid has the focus.
+    QString gridHint = QStringLiteral("31 Packstücke und Warenbezeichnung - (Positionen-erfassung)");
 };
 
 // The head window of a kind of the single administrative document: an
@@ -71,6 +80,17 @@ private:
     bool m_shown = false;
 };
 
+// Box 44 of a goods item in a panel of its own: its caption, the edits of
+// the window moved into it and the information button.
+struct Box44Panel {
+    QRect geometry;
+    QString caption;
+    QRect captionGeometry;
+    QStringList edits;
+    QString informationButton;
+    QRect informationGeometry;
+};
+
 // The goods-item window of a kind: an entry window over the register's
 // items table on the current item, whose status panel shows the head
 // window's number with the item number, and whose item number edit is red,
@@ -84,6 +104,12 @@ public:
 
     DeclarationWindow &declaration() const { return m_declaration; }
     int itemNumber() const;
+
+protected:
+    // Builds box 44's panel; on item 1 of an ordinary declaration box 44 is
+    // the head's and the panel is hidden. The information button is given
+    // back through information.
+    QFrame *createBox44Panel(const Box44Panel &panel, QToolButton **information);
 
 private:
     DeclarationWindow &m_declaration;

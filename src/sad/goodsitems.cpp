@@ -1,5 +1,6 @@
 #include "sad/goodsitems.h"
 
+#include "masterdata/codehelp.h"
 #include "platform/dialogservice.h"
 #include "platform/field.h"
 #include "platform/filtercondition.h"
@@ -8,6 +9,7 @@
 #include "shell/entrywindow.h"
 #include "shell/reportedcall.h"
 
+#include <QCursor>
 #include <QMenu>
 #include <QStyle>
 #include <QToolButton>
@@ -207,6 +209,36 @@ QMenu *createBoxTextMenu(
         });
     }
     return menu;
+}
+
+QToolButton *createBoxTextButton(QWidget *surface, const QString &objectName, const QRect &geometry, QMenu *menu)
+{
+    auto *button = new QToolButton(surface);
+    button->setObjectName(objectName);
+    button->setText(QStringLiteral("..."));
+    button->setGeometry(geometry);
+    button->setFocusPolicy(Qt::NoFocus);
+    QObject::connect(button, &QToolButton::clicked, button,
+        [button, menu] { shell::runReported(button, [menu] { menu->popup(QCursor::pos()); }); });
+    return button;
+}
+
+QToolButton *createBox44InformationButton(
+    QWidget *surface, QWidget *window, const QString &objectName, const QString &text, const QRect &geometry)
+{
+    auto *button = new QToolButton(surface);
+    button->setObjectName(objectName);
+    button->setText(text);
+    button->setToolTip(QStringLiteral("Information zu Feld 44 - Keine Übernahme "));
+    button->setGeometry(geometry);
+    button->setFocusPolicy(Qt::NoFocus);
+    QObject::connect(button, &QToolButton::clicked, window, [window] {
+        shell::runReported(window, [window] {
+            masterdata::TfrmInfoF44 information(window);
+            information.exec();
+        });
+    });
+    return button;
 }
 
 QVector<BoxText> box14RepresentationTexts()

@@ -7,6 +7,7 @@
 #include <functional>
 
 class QMenu;
+class QRect;
 class QToolButton;
 class QWidget;
 
@@ -123,6 +124,14 @@ struct BoxText {
 };
 QMenu *createBoxTextMenu(
     shell::EntryWindow &window, const QString &objectName, const QString &field, const QVector<BoxText> &texts);
+
+// The button beside a box that opens its pop-up at the mouse.
+QToolButton *createBoxTextButton(QWidget *surface, const QString &objectName, const QRect &geometry, QMenu *menu);
+
+// The button that shows the information on box 44 ("Information für Feld
+// 44", nothing taken over), over the window.
+QToolButton *createBox44InformationButton(
+    QWidget *surface, QWidget *window, const QString &objectName, const QString &text, const QRect &geometry);
 
 // Box 14 of the single administrative document.
 QVector<BoxText> box14RepresentationTexts();

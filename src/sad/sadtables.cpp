@@ -320,6 +320,7 @@ void registerSadTables()
     registry.add(items);
 
     registerImportTables();
+    registerTransitTables();
 }
 
 } // namespace sad

@@ -11,11 +11,20 @@ inline const QString Einheit = QStringLiteral("EINHEIT.DB"); // export declarati
 inline const QString Einfolg = QStringLiteral("EINFOLG.DB"); // their goods items
 inline const QString Impein = QStringLiteral("S_IMPEIN.DB"); // import declaration heads
 inline const QString Impfol = QStringLiteral("S_IMPFOL.DB"); // their goods items
+inline const QString Ausfuhr = QStringLiteral("AUSFUHR.DB"); // transit declaration heads
+inline const QString Ausfolg = QStringLiteral("AUSFOLG.DB"); // their goods items
 }
 
 // Fields of EINHEIT.DB outside the register's field list: no window of the
 // export declaration shows them, and Neu and Kopieren leave them empty.
 QStringList exportHeadFieldsOutsideList();
+
+// The fields of AUSFUHR.DB outside the register's list (box 14's country,
+// written only by the ATLAS copy): Neu and Kopieren leave them empty.
+QStringList transitHeadFieldsOutsideList();
+
+// Declares the transit declaration's tables (part of registerSadTables).
+void registerTransitTables();
 
 // Declares the tables in the schema registry. The program and the tests call
 // it before they open a data directory.

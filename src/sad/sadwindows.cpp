@@ -6,6 +6,7 @@
 #include "platform/localformat.h"
 #include "sad/tfrmregieae.h"
 #include "sad/tfrmregieimport.h"
+#include "sad/tfrmregiet1_t2.h"
 #include "shell/windowfactories.h"
 
 namespace sad {
@@ -86,6 +87,7 @@ void registerSadWindows()
 {
     shell::registerDocumentKind(QStringLiteral("AE"), [](QWidget *parent) { return new TfrmRegieAE(parent); });
     shell::registerDocumentKind(QStringLiteral("Import"), [](QWidget *parent) { return new TfrmRegieImport(parent); });
+    shell::registerDocumentKind(QStringLiteral("T1_T2"), [](QWidget *parent) { return new TfrmRegieT1_T2(parent); });
     registerExportPickTargets();
     registerImportPickTargets();
 }

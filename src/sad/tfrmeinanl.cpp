@@ -56,6 +56,14 @@ QString edit(int number)
 const QVector<int> Box31Edits = { 25, 26, 27, 28, 11, 9, 10, 29, 13 };
 const QVector<int> Box44Edits = { 8, 20, 21, 22, 23 };
 
+QStringList Box44EditNames()
+{
+    QStringList names;
+    for (int number : Box44Edits)
+        names.append(edit(number));
+    return names;
+}
+
 // Box 31's description, the goods number, the net mass and the unit.
 std::optional<PickValues> pickExportGoodsNumber(shell::EntryWindow &window)
 {
@@ -161,38 +169,12 @@ TfrmEinAnl::TfrmEinAnl(TfrmEinheit &declaration, QWidget *parent)
 
     // Box 44 of the item in its panel; on item 1 of a declaration it is the
     // head's box 44 and not shown here.
-    QWidget *surface = scrollBox(0)->widget();
-    Panel44 = new QFrame(surface);
-    Panel44->setObjectName(QStringLiteral("Panel44"));
-    Panel44->setFrameShape(QFrame::Box);
-    Panel44->setGeometry(10, 276, 415, 36 + 5 * Row + 8);
-    Panel44->lower();
-    auto *caption = new QLabel(
-        QStringLiteral(
-            "44 Besondere Vermerke / Vorgelegte Unterlagen/                    Bescheinugungen und Genehmigungen"),
-        Panel44);
-    caption->setFont(shell::mainState().FormularAnzeigeFont);
-    caption->setWordWrap(true);
-    caption->setGeometry(8, 2, 400, 32);
-    for (int number44 : Box44Edits) {
-        QWidget *box = control(edit(number44));
-        const QPoint at = box->pos() - Panel44->pos();
-        box->setParent(Panel44);
-        box->move(at);
-    }
-    SpeedButtonInfo44 = new QToolButton(Panel44);
-    SpeedButtonInfo44->setObjectName(QStringLiteral("SpeedButton7"));
-    SpeedButtonInfo44->setText(QStringLiteral("?"));
-    SpeedButtonInfo44->setToolTip(QStringLiteral("Information zu Feld 44 - Keine Übernahme "));
-    SpeedButtonInfo44->setGeometry(388, 36, 21, 5 * Row - 3);
-    SpeedButtonInfo44->setFocusPolicy(Qt::NoFocus);
-    connect(SpeedButtonInfo44, &QToolButton::clicked, this, platform::reported(this, [this] {
-        masterdata::TfrmInfoF44 information(this);
-        information.exec();
-    }));
-    const bool firstItem = itemNumber() == 1;
-    if (firstItem && !declaration.isTemplateDocument())
-        Panel44->hide();
+    Panel44 = createBox44Panel(
+        { QRect(10, 276, 415, 36 + 5 * Row + 8),
+            QStringLiteral("44 Besondere Vermerke / Vorgelegte Unterlagen/                    "
+                           "Bescheinugungen und Genehmigungen"),
+            QRect(8, 2, 400, 32), Box44EditNames(), QStringLiteral("SpeedButton7"), QRect(388, 36, 21, 5 * Row - 3) },
+        &SpeedButtonInfo44);
 
     // After a goods number the focus goes to the description unless the
     // option keeps it where it was.

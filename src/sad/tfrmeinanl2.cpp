@@ -248,16 +248,8 @@ TfrmEinAnl2::~TfrmEinAnl2()
 void TfrmEinAnl2::buildBox44Information()
 {
     QWidget *surface = scrollBox(0)->widget();
-    SpeedButton27 = new QToolButton(surface);
-    SpeedButton27->setObjectName(QStringLiteral("SpeedButton27"));
-    SpeedButton27->setText(QStringLiteral("?"));
-    SpeedButton27->setToolTip(QStringLiteral("Information zu Feld 44 - Keine Übernahme "));
-    SpeedButton27->setGeometry(383, 268, 24, 116);
-    SpeedButton27->setFocusPolicy(Qt::NoFocus);
-    connect(SpeedButton27, &QToolButton::clicked, this, shell::reported(this, [this] {
-        masterdata::TfrmInfoF44 information(this);
-        information.exec();
-    }));
+    SpeedButton27 = createBox44InformationButton(
+        surface, this, QStringLiteral("SpeedButton27"), QStringLiteral("?"), QRect(383, 268, 24, 116));
     Image1 = new QToolButton(surface);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setArrowType(Qt::DownArrow);

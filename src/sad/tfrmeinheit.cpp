@@ -23,7 +23,6 @@
 #include "shell/tfrmdata1.h"
 #include "shell/twheeldbgrid.h"
 
-#include <QCursor>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenu>
@@ -422,34 +421,17 @@ void TfrmEinheit::buildBox14()
         *this, QStringLiteral("PopupMenu14Representation"), QStringLiteral("F14_1"), box14RepresentationTexts());
     PopupMenu14Role
         = createBoxTextMenu(*this, QStringLiteral("PopupMenu14Role"), QStringLiteral("f14_2"), box14RoleTexts());
-    SpeedButton14Representation = new QToolButton(surface);
-    SpeedButton14Representation->setObjectName(QStringLiteral("SpeedButton16"));
-    SpeedButton14Representation->setText(QStringLiteral("..."));
-    SpeedButton14Representation->setGeometry(button(330, 292));
-    SpeedButton14Representation->setFocusPolicy(Qt::NoFocus);
-    SpeedButton14Role = new QToolButton(surface);
-    SpeedButton14Role->setObjectName(QStringLiteral("SpeedButton17"));
-    SpeedButton14Role->setText(QStringLiteral("..."));
-    SpeedButton14Role->setGeometry(button(355, 316, 2 * Row + EditHeight));
-    SpeedButton14Role->setFocusPolicy(Qt::NoFocus);
-    connect(SpeedButton14Representation, &QToolButton::clicked, this,
-        [this] { PopupMenu14Representation->popup(QCursor::pos()); });
-    connect(SpeedButton14Role, &QToolButton::clicked, this, [this] { PopupMenu14Role->popup(QCursor::pos()); });
+    SpeedButton14Representation
+        = createBoxTextButton(surface, QStringLiteral("SpeedButton16"), button(330, 292), PopupMenu14Representation);
+    SpeedButton14Role = createBoxTextButton(
+        surface, QStringLiteral("SpeedButton17"), button(355, 316, 2 * Row + EditHeight), PopupMenu14Role);
 }
 
 void TfrmEinheit::buildBox44()
 {
     QWidget *surface = scrollBox(0)->widget();
-    SpeedButtonInfo44 = new QToolButton(surface);
-    SpeedButtonInfo44->setObjectName(QStringLiteral("SpeedButton18"));
-    SpeedButtonInfo44->setText(QStringLiteral("Information zu Feld 44"));
-    SpeedButtonInfo44->setToolTip(QStringLiteral("Information zu Feld 44 - Keine Übernahme "));
-    SpeedButtonInfo44->setGeometry(Left, formY(904) + 3 * Row + 2, 490, EditHeight);
-    SpeedButtonInfo44->setFocusPolicy(Qt::NoFocus);
-    connect(SpeedButtonInfo44, &QToolButton::clicked, this, platform::reported(this, [this] {
-        masterdata::TfrmInfoF44 information(this);
-        information.exec();
-    }));
+    SpeedButtonInfo44 = createBox44InformationButton(surface, this, QStringLiteral("SpeedButton18"),
+        QStringLiteral("Information zu Feld 44"), QRect(Left, formY(904) + 3 * Row + 2, 490, EditHeight));
 }
 
 void TfrmEinheit::attachCountryLookup()

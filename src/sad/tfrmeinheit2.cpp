@@ -1,7 +1,6 @@
 #include "sad/tfrmeinheit2.h"
 
 #include "masterdata/entrypicks.h"
-#include "masterdata/keylookup.h"
 #include "masterdata/picklists.h"
 #include "platform/field.h"
 #include "platform/table.h"
@@ -11,12 +10,9 @@
 #include "shell/documentregister.h"
 #include "shell/documentroutines.h"
 #include "shell/reportedcall.h"
-#include "shell/tfrmdata1.h"
 #include "shell/twheeldbgrid.h"
 
-#include <QCursor>
 #include <QLayout>
-#include <QLineEdit>
 #include <QMenu>
 #include <QScrollArea>
 #include <QToolButton>
@@ -349,7 +345,9 @@ TfrmEinheit2::TfrmEinheit2(shell::DocumentRegister &documentRegister, QWidget *p
 {
     frmEinheit2 = this;
     buildBox14();
-    attachCountryNumberLookup();
+    // Box 15's name stands with a picked letter code as its short name.
+    attachCountryNumberLookup(
+        *this, edit(60), { QStringLiteral("F15"), QStringLiteral("F15_1"), QStringLiteral("Landkbz") });
     // The print comes with the import declaration's print window.
     mnuDrucken->setEnabled(false);
     // After a customs office the focus goes to the items.
@@ -368,35 +366,8 @@ void TfrmEinheit2::buildBox14()
 {
     PopupMenu1
         = createBoxTextMenu(*this, QStringLiteral("PopupMenu1"), QStringLiteral("F14_1"), box14RepresentationTexts());
-    SpeedButton28 = new QToolButton(scrollBox(0)->widget());
-    SpeedButton28->setObjectName(QStringLiteral("SpeedButton28"));
-    SpeedButton28->setText(QStringLiteral("..."));
-    SpeedButton28->setGeometry(button(185, 356));
-    SpeedButton28->setFocusPolicy(Qt::NoFocus);
-    connect(SpeedButton28, &QToolButton::clicked, this,
-        shell::reported(this, [this] { PopupMenu1->popup(QCursor::pos()); }));
-}
-
-void TfrmEinheit2::attachCountryNumberLookup()
-{
-    auto *code = qobject_cast<QLineEdit *>(control(edit(60)));
-    // The box holds the country number when typed and the letter code when
-    // picked from the list; an exact letter code is taken as it stands.
-    masterdata::attachKeyLookup(
-        code, [] { return shell::frmData1 ? shell::frmData1->tbLand : nullptr; },
-        { QStringLiteral("Land"), masterdata::KeyMatch::Prefix, masterdata::NoCountryFound, QStringLiteral("Lkz") },
-        [this, code](platform::Table &countries) {
-            platform::Table &declaration = head();
-            const QString letters = countries.fieldByName(QStringLiteral("Lkz")).asString();
-            const bool byLetters = letters.compare(code->text(), Qt::CaseInsensitive) == 0;
-            shell::EditIfBrowsing(declaration);
-            declaration.fieldByName(QStringLiteral("F15"))
-                .setAsString(
-                    countries.fieldByName(byLetters ? QStringLiteral("Landkbz") : QStringLiteral("Bez")).asString());
-            declaration.fieldByName(QStringLiteral("F15_1"))
-                .setAsString(byLetters ? letters : countries.fieldByName(QStringLiteral("Land")).asString());
-            shell::PostIfEditing(declaration);
-        });
+    SpeedButton28
+        = createBoxTextButton(scrollBox(0)->widget(), QStringLiteral("SpeedButton28"), button(185, 356), PopupMenu1);
 }
 
 void TfrmEinheit2::openItemWindow()

@@ -40,7 +40,6 @@ protected:
 
 private:
     void buildBox14();
-    void attachCountryNumberLookup();
 };
 
 // The import declaration entry window while it is open.

@@ -723,6 +723,8 @@ void EntryWindow::controlLeft(const EntryControl &control, QWidget *widget, Qt::
         colourLeft(control, widget);
     if (const EntryControl *box = controlDefinition(control.highlights))
         colourLeft(*box, this->control(box->name));
+    if (control.postsOnExit)
+        PostIfEditing(*m_head);
     if (control.scrollsOnExit) {
         if (QScrollArea *box = scrollBox(control.page)) {
             QScrollBar *bar = box->verticalScrollBar();

@@ -60,6 +60,7 @@ struct EntryControl {
     int pickIndex = -1; // the pick button F9 clicks; -1: none
     bool pickHintSuffix = true; // a pick's box description ends with PickHintSuffix
     bool scrollsOnExit = false; // leaving it scrolls by CalcScrollStep
+    bool postsOnExit = false; // leaving it posts the document when it is being edited
     int scrollOnEnter = -1; // entering it sets this scroll position
     int scrollOnLeave = -1; // leaving it sets this scroll position
     int pageOnExit = -1; // leaving it shows this page
@@ -136,6 +137,11 @@ struct EntryControl {
     EntryControl &scrollOnExit()
     {
         scrollsOnExit = true;
+        return *this;
+    }
+    EntryControl &postOnExit()
+    {
+        postsOnExit = true;
         return *this;
     }
     EntryControl &enterScrollsTo(int position)

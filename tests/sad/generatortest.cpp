@@ -9,6 +9,7 @@
 #include "sad/exporttargets.h"
 #include "sad/tfrmeinheit.h"
 #include "sad/tfrmregieae.h"
+#include "sad/tfrmregiet1_t2.h"
 #include "shell/documentregister.h"
 #include "shell/windowfactories.h"
 #include "support/modaldialog.h"
@@ -84,35 +85,6 @@ QVector<TestKind> testKinds()
         .string(s("S22"), 23)
         .primaryKey({ s("BELEGNR"), s("POS") });
     kinds.append({ "Versandauftrag", order, orderItems });
-    TableSchema transit = schema("AUSFUHR.DB");
-    transit.integer(s("belegnr"))
-        .date(s("datum"))
-        .strings(s("f8_"), 1, 5, 35)
-        .strings(s("f2_"), 1, 5, 35)
-        .string(s("f1_2"), 1)
-        .string(s("F7"), 22)
-        .string(s("F17_1"), 3)
-        .string(s("F17"), 17)
-        .string(s("f18_1"), 27)
-        .string(s("f18_2"), 3)
-        .string(s("f21_1"), 31)
-        .string(s("f21_2"), 3)
-        .string(s("F25"), 1)
-        .string(s("F27"), 14)
-        .strings(s("f54_"), 1, 5, 28)
-        .strings(s("fb"), 1, 4, 22)
-        .primaryKey({ s("belegnr") });
-    TableSchema transitItems = schema("AUSFOLG.DB");
-    transitItems.integer(s("belegnr"))
-        .integer(s("pos"))
-        .strings(s("f31_"), 1, 9, 45)
-        .strings(s("f44_"), 1, 5, 52)
-        .string(s("f33_1"), 8)
-        .string(s("f35_1"), 11)
-        .string(s("f38"), 11)
-        .string(s("f41_1"), 11)
-        .primaryKey({ s("belegnr"), s("pos") });
-    kinds.append({ "T1_T2", transit, transitItems });
     TableSchema tnt = schema("B_PDIEN2.DB");
     tnt.integer(s("Belegnr"))
         .string(s("Datum"), 10)
@@ -139,6 +111,8 @@ protected:
         courier::registerCourierWindows();
         platform::setWorkstationLocale(QLocale(QLocale::German, QLocale::Germany));
         origin::registerOriginWindows();
+        shell::registerDocumentKind(
+            QStringLiteral("T1_T2"), [](QWidget *parent) { return new TfrmRegieT1_T2(parent); });
         for (const TestKind &kind : testKinds()) {
             shell::DocumentKind k;
             k.code = QStringLiteral("3");
@@ -165,6 +139,7 @@ protected:
         shell::unregisterDocumentKind(QStringLiteral("UZ"));
         shell::unregisterDocumentKind(QStringLiteral("FedEx"));
         shell::unregisterDocumentKind(QStringLiteral("UPS"));
+        shell::unregisterDocumentKind(QStringLiteral("T1_T2"));
         SadTest::TearDown();
     }
 
@@ -193,8 +168,9 @@ protected:
     {
         const GeneratorTarget *target = exportDeclarationTarget(kindKey);
         EXPECT_NE(target, nullptr) << kindKey.toStdString();
-        // Of the targets here the origin documents, FedEx and UPS have an entry window.
-        if (QStringList({ "EUR1", "ATR", "UZ", "FedEx", "UPS" }).contains(kindKey)) {
+        // Of the targets here the origin documents, FedEx, UPS and the transit
+        // declaration have an entry window.
+        if (QStringList({ "EUR1", "ATR", "UZ", "FedEx", "UPS", "T1_T2" }).contains(kindKey)) {
             testsupport::onNextModal([opened](QDialog *dialog) {
                 if (opened)
                     *opened = dialog->objectName();
@@ -261,6 +237,30 @@ TEST_F(GeneratorTest, EveryTargetTakesTheItemsItsFormHolds)
     EXPECT_EQ(stored("Cmrfolg.DB", { 30, 1 }, "C6"), "2 Karton Ware 1");
     EXPECT_EQ(stored("VERSAN.DB", { 30 }, "S25_1"), "60") << "the packages summed";
     EXPECT_EQ(stored("VERSAN.DB", { 30 }, "S28_1"), "300");
+}
+
+TEST_F(GeneratorTest, TheTransitDeclarationTakesEveryLineOfEveryItem)
+{
+    addDeclaration(32, { { "datum", QDate(2024, 3, 5) }, { "f8_1", "Zeder GmbH" }, { "f29", "DE004400" } });
+    for (int position = 1; position <= 30; ++position) {
+        QVariantMap values;
+        for (int line = 1; line <= 9; ++line)
+            values.insert(QStringLiteral("f31_%1").arg(line), QStringLiteral("%1/31.%2").arg(position).arg(line));
+        for (int line = 1; line <= 5; ++line)
+            values.insert(QStringLiteral("f44_%1").arg(line), QStringLiteral("%1/44.%2").arg(position).arg(line));
+        addItem(32, position, values);
+    }
+    EXPECT_TRUE(generate(QStringLiteral("T1_T2"), declaration(32)));
+    EXPECT_EQ(count("AUSFOLG.DB", "belegnr", 32), 30);
+    for (int position : { 1, 30 }) {
+        for (int line = 1; line <= 9; ++line)
+            EXPECT_EQ(stored("AUSFOLG.DB", { 32, position }, QStringLiteral("f31_%1").arg(line)),
+                QStringLiteral("%1/31.%2").arg(position).arg(line));
+        for (int line = 1; line <= 5; ++line)
+            EXPECT_EQ(stored("AUSFOLG.DB", { 32, position }, QStringLiteral("f44_%1").arg(line)),
+                QStringLiteral("%1/44.%2").arg(position).arg(line));
+    }
+    EXPECT_EQ(stored("AUSFUHR.DB", { 32 }, "f8_1"), "Zeder GmbH");
 }
 
 TEST_F(GeneratorTest, TextsAreCutToTheTargetsFieldsAndDatesWrittenAsText)
