@@ -564,9 +564,13 @@ bool TAtlasEPASPrintFrm::PrepareEpasFields()
 
 QString TAtlasEPASPrintFrm::epasFace()
 {
-    static const QString face = QFontDatabase::families().contains(QStringLiteral("Arial Narrow"))
-        ? QStringLiteral("Arial Narrow")
-        : QStringLiteral("Arial");
+    // Arial Narrow counts as installed where the font printed for it is.
+    static const QString face = [] {
+        const QString narrow = QStringLiteral("Arial Narrow");
+        return QFontDatabase::hasFamily(narrow) || QFontDatabase::hasFamily(platform::printFontFamily(narrow))
+            ? narrow
+            : QStringLiteral("Arial");
+    }();
     return face;
 }
 
@@ -762,6 +766,8 @@ void TAtlasEPASPrintFrm::DrawCopyFrame(PrintCanvas &canvas, const PageOffsets &o
     rotatedFont.height = -45;
     const int noteHeight = platform::CanvasFontMetrics(rotatedFont).cellHeight();
     const QPoint at = offsets.toDevice(180 + noteHeight / 2, 606);
+    // Measured in the note's own face and size, the shift centres it on d 606.
+    canvas.setFont(rotatedFont);
     sad::DrawRotatedBoldText(note, at.x(), at.y(), 270, -45, canvas);
     caption(canvas, offsets, 70, 2870,
         QStringLiteral("<b>033025</b>/") + number + QStringLiteral("  Einheitspapier Ausfuhr/Sicherheit <b>(2009)</b>"),

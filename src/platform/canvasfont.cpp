@@ -97,6 +97,7 @@ QString printFontFamily(const QString &name)
 {
     static const QHash<QString, QString> substitutes = {
         { QStringLiteral("arial"), QStringLiteral("Liberation Sans") },
+        { QStringLiteral("arial narrow"), QStringLiteral("Nimbus Sans Narrow") },
         { QStringLiteral("courier new"), QStringLiteral("Liberation Mono") },
         { QStringLiteral("times new roman"), QStringLiteral("Liberation Serif") },
     };

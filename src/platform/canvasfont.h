@@ -57,7 +57,8 @@ struct CanvasBrush {
 };
 
 // The family that prints for a font name: the prints name Windows fonts,
-// which stand here as their metric-compatible Liberation fonts.
+// which stand here as their metric-compatible Liberation fonts (Arial Narrow
+// as Nimbus Sans Narrow).
 QString printFontFamily(const QString &name);
 
 // Font metrics in logical units. Every canvas measures and places text with
