@@ -328,6 +328,22 @@ int main(int argc, char **argv)
     db.createTable(headSchema());
     const QString file = SqliteBackend().databaseFilePath(dir.path());
 
+    // "tablebench moves N ..." times only a register's moves, at the sizes given.
+    const QStringList args = app.arguments();
+    if (args.size() > 2 && args.at(1) == QLatin1String("moves")) {
+        qint64 check = 0;
+        for (int i = 2; i < args.size(); ++i) {
+            const int rows = args.at(i).toInt();
+            const QString fileName = QStringLiteral("BENCHMOVES%1.DB").arg(rows);
+            db.createTable(headSchema(fileName));
+            fillBySql(db, TableSchema::tableNameOf(fileName), rows);
+            registerMoves(db, fileName, rows, rows > Rows ? 5 : 9, check);
+        }
+        std::fflush(stdout);
+        session.closeAll();
+        return check == 42 ? 1 : 0;
+    }
+
     std::printf("%-44s %13s %13s %9s\n", "", "table layer", "raw SQLite", "ratio");
 
     // Append 100,000 records in one transaction.

@@ -189,13 +189,15 @@ TfrmRegieAuftragsdaten::~TfrmRegieAuftragsdaten() = default;
 
 void TfrmRegieAuftragsdaten::recountPackages()
 {
-    // One statement for all orders; only counts that changed are written.
-    const QString counted = QStringLiteral("(SELECT COUNT(*) FROM \"PACK\" WHERE \"PACK\".\"Belegnr\" = "
-                                           "\"RECHNUNG\".\"Belegnr\")");
-    platform::Query update(platform::Alias::Data,
-        QStringLiteral("UPDATE \"RECHNUNG\" SET \"AnzPack\" = %1 WHERE \"AnzPack\" IS NULL OR \"AnzPack\" <> %1")
-            .arg(counted));
-    if (update.execSql() > 0)
+    // The database keeps every order's package count from now on; all
+    // orders are counted only where it did not do so yet.
+    platform::CountLink link;
+    link.headTable = platform::TableSchema::tableNameOf(Tables::Orders);
+    link.keyField = NumberField;
+    link.countField = QStringLiteral("AnzPack");
+    link.detailTable = platform::TableSchema::tableNameOf(Tables::Packages);
+    link.linkField = NumberField;
+    if (head().database().keepCountCurrent(link))
         head().refresh();
 }
 

@@ -28,10 +28,12 @@ void Database::open(bool createIfMissing)
     if (isOpen())
         return;
     m_backend->openConnection(m_connectionName, m_directory, createIfMissing);
+    m_changeWatch = m_backend->watchChanges(connection());
 }
 
 void Database::close()
 {
+    m_changeWatch.reset();
     m_prepared.clear();
     if (QSqlDatabase::contains(m_connectionName)) {
         {
@@ -420,6 +422,8 @@ quint64 Database::generation(const QString &table) const
 
 quint64 Database::othersVersion()
 {
+    if (m_changeWatch)
+        return m_changeWatch->version();
     const QString sql = m_backend->othersChangesSql();
     if (sql.isEmpty())
         return 0;

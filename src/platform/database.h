@@ -99,6 +99,7 @@ private:
     QString m_connectionName;
     std::shared_ptr<DatabaseBackend> m_backend;
     QHash<QString, QSqlQuery> m_prepared;
+    std::unique_ptr<ChangeWatch> m_changeWatch;
     QSet<QString> m_tables;  // lower-case names, filled lazily
     bool m_tablesKnown = false;
     QSet<QString> m_verified;

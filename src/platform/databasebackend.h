@@ -7,6 +7,8 @@
 #include <QString>
 #include <QVariant>
 
+#include <memory>
+
 namespace platform {
 
 // Everything that depends on the SQL dialect of the database server lives in
@@ -21,6 +23,15 @@ struct CountLink {
     QString countField; // of the head
     QString detailTable;
     QString linkField; // of the detail rows, equal to the head's key
+};
+
+// Tells cheaply whether anything was committed to a database since it was
+// asked last: a number that differs after each commit by any connection.
+class ChangeWatch
+{
+public:
+    virtual ~ChangeWatch() = default;
+    virtual quint64 version() = 0;
 };
 
 class DatabaseBackend
@@ -45,6 +56,10 @@ public:
     // A statement whose one value changes whenever another connection has
     // committed a change to the database; empty where there is none.
     virtual QString othersChangesSql() const { return {}; }
+    // A watch over an open connection that answers without a round trip to
+    // the database; null where the backend has none (othersChangesSql is
+    // asked then). It lives no longer than the connection.
+    virtual std::unique_ptr<ChangeWatch> watchChanges(const QSqlDatabase &db) const { return nullptr; }
 
     virtual QString declaredType(const FieldDef &field) const = 0;
     virtual bool parseDeclaredType(const QString &name, const QString &declared, FieldDef *field) const = 0;

@@ -13,6 +13,9 @@
 
 #include <sqlite3.h>
 
+#include <atomic>
+#include <cstring>
+
 namespace platform {
 
 const QString SqliteBackend::FileName = QStringLiteral("Datenbank.sqlite");
@@ -611,6 +614,73 @@ bool SqliteBackend::isReadOnly(const QSqlDatabase &db) const
 {
     sqlite3 *handle = handleOf(db);
     return handle && sqlite3_db_readonly(handle, "main") == 1;
+}
+
+namespace {
+
+// Every commit in WAL mode, by any connection of any process, writes the
+// header of the shared WAL index anew (its change counter, last frame and
+// checksum). The header lies in memory that every connection maps, so
+// comparing it costs no call into the database and no lock; a header read
+// while a writer rewrites it only looks changed once more than it is.
+class WalIndexWatch : public ChangeWatch
+{
+public:
+    static constexpr int HeaderSize = 48;
+    explicit WalIndexWatch(const volatile void *header)
+        : m_header(static_cast<const volatile unsigned char *>(header))
+    {
+        read(m_last);
+    }
+    quint64 version() override
+    {
+        unsigned char now[HeaderSize];
+        read(now);
+        if (std::memcmp(now, m_last, HeaderSize) != 0) {
+            std::memcpy(m_last, now, HeaderSize);
+            ++m_version;
+        }
+        return m_version;
+    }
+
+private:
+    void read(unsigned char *to) const
+    {
+        std::atomic_thread_fence(std::memory_order_acquire);
+        for (int i = 0; i < HeaderSize; ++i)
+            to[i] = m_header[i];
+    }
+    const volatile unsigned char *m_header;
+    unsigned char m_last[HeaderSize] = {};
+    quint64 m_version = 1;
+};
+
+} // namespace
+
+std::unique_ptr<ChangeWatch> SqliteBackend::watchChanges(const QSqlDatabase &db) const
+{
+    sqlite3 *handle = handleOf(db);
+    if (!handle)
+        return nullptr;
+    // Only a connection that reads through the WAL has the index mapped; a
+    // read makes sure it is.
+    QSqlQuery mode(db);
+    if (!mode.exec(QStringLiteral("PRAGMA journal_mode")) || !mode.next()
+        || mode.value(0).toString().compare(QLatin1String("wal"), Qt::CaseInsensitive) != 0)
+        return nullptr;
+    mode.finish();
+    QSqlQuery read(db);
+    if (!read.exec(QStringLiteral("PRAGMA data_version")))
+        return nullptr;
+    read.finish();
+    sqlite3_file *file = nullptr;
+    if (sqlite3_file_control(handle, "main", SQLITE_FCNTL_FILE_POINTER, &file) != SQLITE_OK || !file
+        || !file->pMethods || file->pMethods->iVersion < 2 || !file->pMethods->xShmMap)
+        return nullptr;
+    volatile void *region = nullptr;
+    if (file->pMethods->xShmMap(file, 0, 32 * 1024, 0, &region) != SQLITE_OK || !region)
+        return nullptr;
+    return std::make_unique<WalIndexWatch>(region);
 }
 
 } // namespace platform

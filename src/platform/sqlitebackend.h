@@ -28,6 +28,7 @@ public:
         return withOffset ? QStringLiteral(" LIMIT ? OFFSET ?") : QStringLiteral(" LIMIT ?");
     }
     QString othersChangesSql() const override { return QStringLiteral("PRAGMA data_version"); }
+    std::unique_ptr<ChangeWatch> watchChanges(const QSqlDatabase &db) const override;
 
     QString declaredType(const FieldDef &field) const override;
     bool parseDeclaredType(const QString &name, const QString &declared, FieldDef *field) const override;

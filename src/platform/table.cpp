@@ -9,6 +9,8 @@
 
 #include <QSqlRecord>
 
+#include <algorithm>
+
 namespace platform {
 
 namespace {
@@ -1024,12 +1026,18 @@ bool Table::fetchEdge(bool last, qint64 *rowId, QVector<QVariant> *values)
         *values = m_cache.at(i).values;
         return true;
     }
-    CachedRow row;
-    if (!selectOne(QString(), {}, last, &row))
+    // A few rows, so that the first move after an open stays in them.
+    QVector<CachedRow> rows = readRows(QString(), {}, last, 0, FirstStep);
+    if (rows.isEmpty())
         return false;
-    *rowId = row.rowId;
-    *values = row.values;
-    setCache({std::move(row)}, last ? -1 : 0, !last, last);
+    const bool whole = rows.size() < FirstStep;
+    if (last)
+        std::reverse(rows.begin(), rows.end());
+    const int i = last ? int(rows.size()) - 1 : 0;
+    *rowId = rows.at(i).rowId;
+    *values = rows.at(i).values;
+    setCache(std::move(rows), last ? -1 : 0, !last || whole, last || whole);
+    m_hint = i;
     return true;
 }
 
@@ -1080,10 +1088,48 @@ bool Table::findKey(const QVariantList &keyValues)
     }
     if (parts.isEmpty())
         return false;
+    if (bound.size() == parts.size()) {
+        // No empty value: the first row at or after the key is the one
+        // sought when it matches, and the rows after it in the order come
+        // with it in one read, so that the next move stays in them.
+        QVariantList nearBound;
+        int used = 0;
+        const QString near = keyComparison(keyValues, QStringLiteral(">="), nearBound, &used);
+        QVector<CachedRow> rows = readRows(near, nearBound, false, 0, FirstStep);
+        if (rows.isEmpty() || !keyMatches(rows.first(), nearBound))
+            return false;
+        const CachedRow found = rows.first();
+        if (findCached(found.rowId) < 0) {
+            const bool atLast = rows.size() < FirstStep;
+            setCache(std::move(rows), -1, false, atLast);
+        }
+        positionOn(found);
+        return true;
+    }
     CachedRow row;
     if (!selectOne(parts.join(QStringLiteral(" AND ")), bound, false, &row))
         return false;
     positionOn(row);
+    return true;
+}
+
+bool Table::keyMatches(const CachedRow &row, const QVariantList &storedValues) const
+{
+    for (int i = 0; i < storedValues.size(); ++i) {
+        if (i >= row.key.size() || i >= m_order.size())
+            return false;
+        const QVariant &have = row.key.at(i);
+        const QVariant &want = storedValues.at(i);
+        if (have.isNull())
+            return false;
+        if (m_order.at(i).caseInsensitive && have.typeId() == QMetaType::QString
+            && want.typeId() == QMetaType::QString) {
+            if (compareCaseInsensitive(have.toString(), want.toString()) != 0)
+                return false;
+        } else if (QVariant::compare(have, want) != QPartialOrdering::Equivalent) {
+            return false;
+        }
+    }
     return true;
 }
 
@@ -1435,16 +1481,17 @@ void Table::rowRemoved(qint64 rowId, int)
 {
     m_seenGeneration = m_db->generationByKey(m_generationKey);
     const int i = findCached(rowId);
+    // The key is taken before the row counts as the one removed, which
+    // would answer with the key of the row removed before it.
+    m_removedKey = keyFor(rowId, valuesAsRead());
     m_removedRowId = rowId;
     if (i >= 0) {
-        m_removedKey = m_cache.at(i).key;
         m_cache.remove(i);
         m_removedIndex = i;
         m_hint = std::max(0, i - 1);
         if (m_count >= 0)
             --m_count;
     } else {
-        m_removedKey = keyFor(rowId, valuesAsRead());
         m_removedIndex = -1;
         m_count = -1;
     }

@@ -149,6 +149,9 @@ private:
     QVector<CachedRow> readAdjacent(const QVariantList &key, qint64 rowId, bool forward, int skip, int limit,
                                     int *skipped);
     int countBefore(const QVariantList &key, qint64 rowId);
+    // Whether the row's leading order fields equal the values (as stored),
+    // compared as the order compares them.
+    bool keyMatches(const CachedRow &row, const QVariantList &storedValues) const;
     QVariantList storedKey(const QVector<QVariant> &values) const;
     QVariantList keyFor(qint64 rowId, const QVector<QVariant> &values) const;
     int findCached(qint64 rowId) const;

@@ -252,6 +252,32 @@ TEST_F(TableMovesTest, DeletingAtTheEdgeOfABlockMovesToTheNextRecordWithoutSkipp
     EXPECT_EQ(t.recordCount(), Records - 5);
 }
 
+TEST_F(TableMovesTest, DeletingAfterAnotherUsersChangeMovesToTheNextRecord)
+{
+    auto second = dir->openSecondSession();
+    Table other(Alias::Data, QStringLiteral("TESTKOPF.DB"));
+    other.setSession(second.get());
+    other.open();
+    Table t(Alias::Data, QStringLiteral("TESTKOPF.DB"));
+    t.open();
+    t.setIndexName("iName");
+    const QVector<int> order = expected("SELECT BelegNr FROM TESTKOPF ORDER BY Name1 COLLATE GNOCASE, rowid");
+    t.moveBy(200);
+    for (int round = 0; round < 2; ++round) {
+        // The other user changes a record far from the walk; the rows held
+        // are read again on the delete.
+        ASSERT_TRUE(other.findKey({order.at(500 + round)}));
+        other.edit();
+        other.fieldByName(QStringLiteral("Notiz")).setAsString(QStringLiteral("geändert"));
+        other.post();
+        const int gone = number(t);
+        t.deleteRecord();
+        const int at = int(order.indexOf(gone));
+        EXPECT_EQ(number(t), order.at(at + 1)) << "round " << round;
+        EXPECT_FALSE(t.eof());
+    }
+}
+
 TEST_F(TableMovesTest, BookmarksSurviveOtherUsersChangesAndAChangeOfOrder)
 {
     auto second = dir->openSecondSession();
