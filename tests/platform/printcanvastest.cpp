@@ -71,6 +71,7 @@ TEST(PrintCanvasTest, WindowsFontNamesMeasureWithTheLiberationFonts)
 {
     const QString text = QStringLiteral("Ursprungszeugnis Nr. 4711 – Größe €");
     EXPECT_EQ(printFontFamily(QStringLiteral("arial")), "Liberation Sans");
+    EXPECT_EQ(printFontFamily(QStringLiteral("Arial Narrow")), "Nimbus Sans Narrow");
     EXPECT_EQ(printFontFamily(QStringLiteral("Verdana")), "Verdana");
 
     struct Case {
