@@ -475,7 +475,7 @@ TEST_F(AtlasEntryWindowTest, ClerkDialogWritesThePartyOfTheTabShown)
             QApplication::setActiveWindow(clerk);
             clerk->edits[0]->setFocus();
             for (int i = 0; i < 5; ++i) {
-                QWidget *focused = QApplication::focusWidget();
+                QWidget *focused = clerk->focusWidget();
                 EXPECT_EQ(focused, static_cast<QWidget *>(clerk->edits[i]));
                 QTest::keyClicks(focused, i == 1 ? QString(40, u'x') : QStringLiteral("W%1").arg(i));
                 QTest::keyClick(focused, Qt::Key_Return);
