@@ -43,11 +43,6 @@ const QString AeSetKey = QStringLiteral("AeSet");
 const QString FormNumberKey = QStringLiteral("AeFormularNr");
 const QString FormNumberLetters = QStringLiteral("AE");
 
-bool confirmedOk(const QString &text)
-{
-    return platform::dialogs().confirmation(text, platform::DialogButtons::OkCancel) == platform::DialogAnswer::Ok;
-}
-
 // A whole number asked in an input box, asked again after a wrong one;
 // nothing on Cancel.
 std::optional<int> askCount(const QString &prompt)
@@ -63,14 +58,6 @@ std::optional<int> askCount(const QString &prompt)
             return count;
         platform::dialogs().error(QStringLiteral("Sie haben keine gültige Zahl eingegeben!"));
     }
-}
-
-void showPrinterSetup()
-{
-    auto &printers = PrinterService::instance();
-    const int chosen = platform::dialogs().printerSetup(printers.printerNames(), printers.currentIndex());
-    if (chosen >= 0)
-        printers.setCurrentIndex(chosen);
 }
 
 QStringList defaultPreStampList()
@@ -311,10 +298,10 @@ void TfrmEinheit_d::PrintOnForm()
     const QVector<int> pages = chosenPages();
     for (const int page : pages) {
         if (page == 1) {
-            if (!confirmedOk(QStringLiteral("Bitte Formular Ausfuhranmeldung in den Drucker einlegen!")))
+            if (!shell::confirmedOk(QStringLiteral("Bitte Formular Ausfuhranmeldung in den Drucker einlegen!")))
                 return;
             selectSheetRow(FirstSheet);
-            showPrinterSetup();
+            shell::choosePrinterInSetup();
         }
         // The copies of the row the settings stand on: the first sheet's for
         // pages 1 and 2.
@@ -324,7 +311,7 @@ void TfrmEinheit_d::PrintOnForm()
             askFormNumber();
         for (int copy = 1; copy <= copies; ++copy) {
             if (isTemplate()
-                && !confirmedOk(page == 1 ? QStringLiteral("Die 1. Seite zum VorabStempler drucken !")
+                && !shell::confirmedOk(page == 1 ? QStringLiteral("Die 1. Seite zum VorabStempler drucken !")
                                           : QStringLiteral("Die Ergänzungsseite zum VorabStempler drucken !")))
                 continue;
             printFormPage(page, copy);
@@ -613,7 +600,7 @@ void TfrmEinheit_d::printBackPage(int sheetOfSet)
     const std::optional<int> copies = askCount(QStringLiteral("Bitte geben Sie die Anzahl ein!"));
     if (!copies)
         return;
-    showPrinterSetup();
+    shell::choosePrinterInSetup();
     Duplex = false;
     JobOpen = false;
     PrintExportDeclarationBackSheet(sheetOfSet, *copies);

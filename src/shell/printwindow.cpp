@@ -294,13 +294,25 @@ void PrintWindow::choosePrinter()
     showPrinter();
 }
 
-void PrintWindow::printerSetup()
+bool choosePrinterInSetup()
 {
     auto &printers = PrinterService::instance();
     const int chosen = platform::dialogs().printerSetup(printers.printerNames(), printers.currentIndex());
-    if (chosen >= 0)
-        printers.setCurrentIndex(chosen);
-    else if (m_definition.setupStoresOnlyWhenConfirmed)
+    if (chosen < 0)
+        return false;
+    printers.setCurrentIndex(chosen);
+    return true;
+}
+
+bool confirmedOk(const QString &text)
+{
+    return platform::dialogs().confirmation(text, platform::DialogButtons::OkCancel) == platform::DialogAnswer::Ok;
+}
+
+void PrintWindow::printerSetup()
+{
+    auto &printers = PrinterService::instance();
+    if (!choosePrinterInSetup() && m_definition.setupStoresOnlyWhenConfirmed)
         return;
     const QString index = QString::number(printers.currentIndex());
     for (const PrintSheet &sheet : std::as_const(m_definition.sheets)) {
@@ -533,10 +545,7 @@ bool PrintWindow::printSheet(int sheetIndex, int variant)
         if (found && asked
             && platform::dialogs().confirmation(sheet.question, platform::DialogButtons::OkCancel)
                 == platform::DialogAnswer::Ok) {
-            auto &printers = PrinterService::instance();
-            const int chosen = platform::dialogs().printerSetup(printers.printerNames(), printers.currentIndex());
-            if (chosen >= 0)
-                printers.setCurrentIndex(chosen);
+            choosePrinterInSetup();
         }
         break;
     case FormQuestion::None:

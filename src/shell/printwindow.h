@@ -214,6 +214,12 @@ struct PrintWindowDefinition {
     QString cancelCaption = QStringLiteral("Abbrechen");
 };
 
+// The printer setup dialog; a confirmed choice becomes the current printer.
+// Returns whether the dialog was confirmed.
+bool choosePrinterInSetup();
+// An information with OK and Cancel; true on OK.
+bool confirmedOk(const QString &text);
+
 inline const QString PaperForm = QStringLiteral("Formular");
 inline const QString PaperBlank = QStringLiteral("Weißem Papier");
 
