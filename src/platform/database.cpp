@@ -34,6 +34,7 @@ void Database::open(bool createIfMissing)
 void Database::close()
 {
     m_changeWatch.reset();
+    m_readers.clear();
     m_prepared.clear();
     if (QSqlDatabase::contains(m_connectionName)) {
         {
@@ -97,6 +98,79 @@ void Database::run(QSqlQuery &query, const QString &table)
 {
     if (!query.exec())
         raise(query.lastError(), table);
+}
+
+RowReader &Database::startRead(const QString &sql, const QVariantList &values, const QString &table)
+{
+    auto it = m_readers.find(sql);
+    if (it == m_readers.end()) {
+        QSqlError error;
+        std::unique_ptr<RowReader> reader = m_backend->prepareReader(connection(), sql, &error);
+        if (!reader)
+            raise(error, table);
+        it = m_readers.insert(sql, std::shared_ptr<RowReader>(std::move(reader)));
+    }
+    RowReader &reader = *it.value();
+    if (!reader.start(values)) {
+        const QSqlError error = reader.error();
+        reader.finish();
+        raise(error, table);
+    }
+    return reader;
+}
+
+void Database::endRead(RowReader &reader, const QString &table)
+{
+    const QSqlError error = reader.error();
+    reader.finish();
+    if (error.isValid())
+        raise(error, table);
+}
+
+namespace {
+
+// A read through the driver, for backends without a reader of their own.
+class QueryReader : public RowReader
+{
+public:
+    QueryReader(QSqlQuery query, const DatabaseBackend &backend)
+        : m_query(std::move(query))
+        , m_backend(backend)
+    {
+    }
+    bool start(const QVariantList &values) override
+    {
+        for (int i = 0; i < values.size(); ++i)
+            m_query.bindValue(i, values.at(i));
+        return m_query.exec();
+    }
+    bool next() override { return m_query.next(); }
+    qint64 integer(int column) const override { return m_query.value(column).toLongLong(); }
+    QVariant stored(int column) const override { return m_query.value(column); }
+    QVariant value(int column, FieldType type) const override
+    {
+        return m_backend.fromStorage(type, m_query.value(column));
+    }
+    void finish() override { m_query.finish(); }
+    QSqlError error() const override { return m_query.lastError(); }
+
+private:
+    QSqlQuery m_query;
+    const DatabaseBackend &m_backend;
+};
+
+} // namespace
+
+std::unique_ptr<RowReader> DatabaseBackend::prepareReader(const QSqlDatabase &db, const QString &sql,
+                                                          QSqlError *error) const
+{
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    if (!query.prepare(sql)) {
+        *error = query.lastError();
+        return nullptr;
+    }
+    return std::make_unique<QueryReader>(std::move(query), *this);
 }
 
 void Database::invalidateTableCache()

@@ -71,6 +71,11 @@ public:
     // (and call finish) before anything else uses the same text.
     QSqlQuery &prepared(const QString &sql);
     void run(QSqlQuery &query, const QString &table = {});
+    // A prepared read started with the values; the caller reads its rows
+    // and ends it with endRead before anything else starts the same text.
+    RowReader &startRead(const QString &sql, const QVariantList &values, const QString &table = {});
+    // Ends the read; throws when it stopped on an error.
+    void endRead(RowReader &reader, const QString &table = {});
     [[noreturn]] void raise(const QSqlError &error, const QString &table = {}) const;
 
     // Transactions nest; only the outermost commits.
@@ -100,6 +105,7 @@ private:
     std::shared_ptr<DatabaseBackend> m_backend;
     QHash<QString, QSqlQuery> m_prepared;
     std::unique_ptr<ChangeWatch> m_changeWatch;
+    QHash<QString, std::shared_ptr<RowReader>> m_readers;
     QSet<QString> m_tables;  // lower-case names, filled lazily
     bool m_tablesKnown = false;
     QSet<QString> m_verified;

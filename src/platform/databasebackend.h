@@ -34,6 +34,26 @@ public:
     virtual quint64 version() = 0;
 };
 
+// A prepared read that hands out the columns of each row, as stored or
+// already as the table layer's values, without a detour through the
+// driver's own row cache where the backend can.
+class RowReader
+{
+public:
+    virtual ~RowReader() = default;
+    // Runs the read with the values bound in order; false on an error.
+    virtual bool start(const QVariantList &values) = 0;
+    // The next row; false at the end or on an error.
+    virtual bool next() = 0;
+    virtual qint64 integer(int column) const = 0;
+    virtual QVariant stored(int column) const = 0;
+    virtual QVariant value(int column, FieldType type) const = 0;
+    // Ends the read; the reader can be started again.
+    virtual void finish() = 0;
+    // The error of start or next, invalid when there was none.
+    virtual QSqlError error() const = 0;
+};
+
 class DatabaseBackend
 {
 public:
@@ -75,6 +95,11 @@ public:
     // Primary key and secondary indexes of an existing table.
     virtual QStringList readPrimaryKey(const QSqlDatabase &db, const QString &table) const = 0;
     virtual QVector<IndexDef> readIndexes(const QSqlDatabase &db, const QString &table) const = 0;
+
+    // A read of the statement on the connection; null with the error set
+    // when it cannot be prepared. The default reads through the driver.
+    virtual std::unique_ptr<RowReader> prepareReader(const QSqlDatabase &db, const QString &sql,
+                                                     QSqlError *error) const;
 
     // Values as stored and as the table layer hands them out.
     virtual QVariant toStorage(FieldType type, const QVariant &value) const = 0;

@@ -683,4 +683,171 @@ std::unique_ptr<ChangeWatch> SqliteBackend::watchChanges(const QSqlDatabase &db)
     return std::make_unique<WalIndexWatch>(region);
 }
 
+namespace {
+
+QSqlError sqliteError(sqlite3 *handle, int code)
+{
+    return QSqlError(QStringLiteral("Unable to fetch row"), QString::fromUtf8(sqlite3_errmsg(handle)),
+                     QSqlError::StatementError, QString::number(code));
+}
+
+// Reads straight from the statement: text from its UTF-8 into the value
+// handed out, numbers and dates without an intermediate value.
+class SqliteReader : public RowReader
+{
+public:
+    SqliteReader(sqlite3 *handle, sqlite3_stmt *statement, const SqliteBackend &backend)
+        : m_handle(handle)
+        , m_statement(statement)
+        , m_backend(backend)
+    {
+    }
+    ~SqliteReader() override { sqlite3_finalize(m_statement); }
+
+    bool start(const QVariantList &values) override
+    {
+        m_error = QSqlError();
+        for (int i = 0; i < values.size(); ++i) {
+            const int rc = bind(i + 1, values.at(i));
+            if (rc != SQLITE_OK) {
+                m_error = sqliteError(m_handle, rc);
+                return false;
+            }
+        }
+        return true;
+    }
+    bool next() override
+    {
+        const int rc = sqlite3_step(m_statement);
+        if (rc == SQLITE_ROW)
+            return true;
+        if (rc != SQLITE_DONE)
+            m_error = sqliteError(m_handle, sqlite3_extended_errcode(m_handle));
+        return false;
+    }
+    qint64 integer(int column) const override { return sqlite3_column_int64(m_statement, column); }
+    QVariant stored(int column) const override
+    {
+        switch (sqlite3_column_type(m_statement, column)) {
+        case SQLITE_INTEGER: return QVariant(qlonglong(sqlite3_column_int64(m_statement, column)));
+        case SQLITE_FLOAT: return QVariant(sqlite3_column_double(m_statement, column));
+        case SQLITE_TEXT: return QVariant(text(column));
+        case SQLITE_BLOB: return QVariant(blob(column));
+        default: return QVariant();
+        }
+    }
+    QVariant value(int column, FieldType type) const override
+    {
+        if (sqlite3_column_type(m_statement, column) == SQLITE_NULL)
+            return QVariant();
+        switch (type) {
+        case FieldType::String:
+        case FieldType::Memo: return QVariant(text(column));
+        case FieldType::SmallInt:
+        case FieldType::Integer:
+        case FieldType::AutoInc:
+            if (sqlite3_column_type(m_statement, column) == SQLITE_INTEGER)
+                return QVariant(static_cast<int>(sqlite3_column_int64(m_statement, column)));
+            break;
+        case FieldType::Float:
+        case FieldType::Currency:
+        case FieldType::Bcd:
+            if (sqlite3_column_type(m_statement, column) != SQLITE_TEXT)
+                return QVariant(sqlite3_column_double(m_statement, column));
+            break;
+        case FieldType::Date: {
+            // "yyyy-MM-dd" as it is stored; anything else the long way.
+            const auto *t = reinterpret_cast<const char *>(sqlite3_column_text(m_statement, column));
+            const int n = sqlite3_column_bytes(m_statement, column);
+            if (n == 10 && t[4] == '-' && t[7] == '-') {
+                auto digits = [t](int from, int count) {
+                    int v = 0;
+                    for (int i = from; i < from + count; ++i) {
+                        if (t[i] < '0' || t[i] > '9')
+                            return -1;
+                        v = v * 10 + (t[i] - '0');
+                    }
+                    return v;
+                };
+                const int y = digits(0, 4), m = digits(5, 2), d = digits(8, 2);
+                if (y > 0 && m >= 0 && d >= 0) {
+                    const QDate date(y, m, d);
+                    return date.isValid() ? QVariant(date) : QVariant();
+                }
+            }
+            break;
+        }
+        case FieldType::Boolean:
+            if (sqlite3_column_type(m_statement, column) == SQLITE_INTEGER)
+                return QVariant(sqlite3_column_int64(m_statement, column) != 0);
+            break;
+        default: break;
+        }
+        return m_backend.fromStorage(type, stored(column));
+    }
+    void finish() override { sqlite3_reset(m_statement); }
+    QSqlError error() const override { return m_error; }
+
+private:
+    QString text(int column) const
+    {
+        const auto *t = reinterpret_cast<const char *>(sqlite3_column_text(m_statement, column));
+        return QString::fromUtf8(t, sqlite3_column_bytes(m_statement, column));
+    }
+    QByteArray blob(int column) const
+    {
+        const auto *b = static_cast<const char *>(sqlite3_column_blob(m_statement, column));
+        return QByteArray(b, sqlite3_column_bytes(m_statement, column));
+    }
+    int bind(int index, const QVariant &value)
+    {
+        if (!value.isValid() || value.isNull())
+            return sqlite3_bind_null(m_statement, index);
+        switch (value.typeId()) {
+        case QMetaType::Int:
+        case QMetaType::UInt:
+        case QMetaType::LongLong:
+        case QMetaType::ULongLong:
+        case QMetaType::Short:
+        case QMetaType::UShort:
+        case QMetaType::Bool: return sqlite3_bind_int64(m_statement, index, value.toLongLong());
+        case QMetaType::Double:
+        case QMetaType::Float: return sqlite3_bind_double(m_statement, index, value.toDouble());
+        case QMetaType::QByteArray: {
+            const QByteArray bytes = value.toByteArray();
+            return sqlite3_bind_blob(m_statement, index, bytes.constData(), int(bytes.size()), SQLITE_TRANSIENT);
+        }
+        default: {
+            const QByteArray utf8 = value.toString().toUtf8();
+            return sqlite3_bind_text(m_statement, index, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+        }
+        }
+    }
+
+    sqlite3 *m_handle;
+    sqlite3_stmt *m_statement;
+    const SqliteBackend &m_backend;
+    QSqlError m_error;
+};
+
+} // namespace
+
+std::unique_ptr<RowReader> SqliteBackend::prepareReader(const QSqlDatabase &db, const QString &sql,
+                                                        QSqlError *error) const
+{
+    sqlite3 *handle = handleOf(db);
+    if (!handle)
+        return DatabaseBackend::prepareReader(db, sql, error);
+    sqlite3_stmt *statement = nullptr;
+    const QByteArray utf8 = sql.toUtf8();
+    const int rc = sqlite3_prepare_v3(handle, utf8.constData(), int(utf8.size()), SQLITE_PREPARE_PERSISTENT,
+                                      &statement, nullptr);
+    if (rc != SQLITE_OK) {
+        sqlite3_finalize(statement);
+        *error = sqliteError(handle, sqlite3_extended_errcode(handle));
+        return nullptr;
+    }
+    return std::make_unique<SqliteReader>(handle, statement, *this);
+}
+
 } // namespace platform

@@ -43,6 +43,9 @@ public:
     QStringList readPrimaryKey(const QSqlDatabase &db, const QString &table) const override;
     QVector<IndexDef> readIndexes(const QSqlDatabase &db, const QString &table) const override;
 
+    std::unique_ptr<RowReader> prepareReader(const QSqlDatabase &db, const QString &sql,
+                                             QSqlError *error) const override;
+
     QVariant toStorage(FieldType type, const QVariant &value) const override;
     QVariant fromStorage(FieldType type, QVariant stored) const override;
 

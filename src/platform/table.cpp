@@ -500,26 +500,32 @@ int Table::rowCount()
     return m_count;
 }
 
-QVector<QVariant> Table::readValues(const QSqlQuery &query, int firstColumn) const
+QVector<QVariant> Table::readValues(const RowReader &reader, int firstColumn) const
 {
-    const int n = m_schema.fieldCount();
+    const QVector<FieldDef> &fields = m_schema.fields();
+    const int n = int(fields.size());
     QVector<QVariant> values;
     values.reserve(n);
-    const DatabaseBackend &backend = m_db->backend();
-    const QVector<FieldDef> &fields = m_schema.fields();
     for (int i = 0; i < n; ++i)
-        values.append(backend.fromStorage(fields.at(i).type, query.value(firstColumn + i)));
+        values.append(reader.value(firstColumn + i, fields.at(i).type));
     return values;
 }
 
-Table::CachedRow Table::readCachedRow(const QSqlQuery &query) const
+Table::CachedRow Table::readCachedRow(const RowReader &reader) const
 {
     CachedRow row;
-    row.rowId = query.value(0).toLongLong();
+    row.rowId = reader.integer(0);
+    row.values = readValues(reader, 1);
     row.key.reserve(m_order.size());
-    for (const auto &term : m_order)
-        row.key.append(query.value(1 + term.field));
-    row.values = readValues(query, 1);
+    for (const auto &term : m_order) {
+        // Text is held as stored: the value read is the same text.
+        const QVariant &value = row.values.at(term.field);
+        const FieldType type = m_schema.fieldAt(term.field).type;
+        if ((type == FieldType::String || type == FieldType::Memo) && value.typeId() == QMetaType::QString)
+            row.key.append(value);
+        else
+            row.key.append(reader.stored(1 + term.field));
+    }
     return row;
 }
 
@@ -532,21 +538,18 @@ QVector<Table::CachedRow> Table::readRows(const QString &extraWhere, const QVari
         whereText += whereText.isEmpty() ? QStringLiteral(" WHERE ") : QStringLiteral(" AND ");
         whereText += extraWhere;
     }
-    QSqlQuery &q = m_db->prepared(m_selectPrefix + whereText + (descending ? m_orderDescending : m_orderAscending)
-                                  + m_db->backend().limitClause(offset > 0));
-    int n = 0;
-    for (const auto &v : where.values)
-        q.bindValue(n++, v);
-    for (const auto &v : extraValues)
-        q.bindValue(n++, v);
-    q.bindValue(n++, limit);
+    QVariantList bound = where.values;
+    bound += extraValues;
+    bound.append(limit);
     if (offset > 0)
-        q.bindValue(n++, offset);
-    m_db->run(q, m_schema.tableName());
+        bound.append(offset);
+    RowReader &reader = m_db->startRead(m_selectPrefix + whereText + (descending ? m_orderDescending : m_orderAscending)
+                                            + m_db->backend().limitClause(offset > 0),
+                                        bound, m_schema.tableName());
     QVector<CachedRow> rows;
-    while (q.next())
-        rows.append(readCachedRow(q));
-    q.finish();
+    while (reader.next())
+        rows.append(readCachedRow(reader));
+    m_db->endRead(reader, m_schema.tableName());
     return rows;
 }
 
@@ -626,23 +629,19 @@ QVector<Table::CachedRow> Table::readAdjacent(const QVariantList &key, qint64 ro
         QString whereText = where.text;
         whereText += whereText.isEmpty() ? QStringLiteral(" WHERE ") : QStringLiteral(" AND ");
         whereText += condition.text;
-        QSqlQuery &q = m_db->prepared(m_selectPrefix + whereText + order + limitText);
-        int n = 0;
-        for (const auto &v : where.values)
-            q.bindValue(n++, v);
-        for (const auto &v : condition.values)
-            q.bindValue(n++, v);
-        q.bindValue(n++, wanted);
-        m_db->run(q, m_schema.tableName());
-        while (q.next()) {
+        QVariantList bound = where.values;
+        bound += condition.values;
+        bound.append(wanted);
+        RowReader &reader = m_db->startRead(m_selectPrefix + whereText + order + limitText, bound, m_schema.tableName());
+        while (reader.next()) {
             if (*skipped < skip) {
                 ++*skipped;
-                lastSkipped = readCachedRow(q);
+                lastSkipped = readCachedRow(reader);
             } else {
-                rows.append(readCachedRow(q));
+                rows.append(readCachedRow(reader));
             }
         }
-        q.finish();
+        m_db->endRead(reader, m_schema.tableName());
     }
     if (rows.isEmpty() && *skipped > 0) {
         --*skipped;
@@ -1057,13 +1056,12 @@ void Table::positionOn(const CachedRow &row)
 
 QVector<QVariant> Table::rereadRow(qint64 rowId, bool *found)
 {
-    QSqlQuery &q = m_db->prepared(QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?")
-                                      .arg(m_columns, m_sqlTable, m_db->backend().rowIdExpression()));
-    q.bindValue(0, rowId);
-    m_db->run(q, m_schema.tableName());
-    *found = q.next();
-    QVector<QVariant> values = *found ? readValues(q, 0) : QVector<QVariant>(m_schema.fieldCount());
-    q.finish();
+    RowReader &reader = m_db->startRead(
+        QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?").arg(m_columns, m_sqlTable, m_db->backend().rowIdExpression()),
+        {rowId}, m_schema.tableName());
+    *found = reader.next();
+    QVector<QVariant> values = *found ? readValues(reader, 0) : QVector<QVariant>(m_schema.fieldCount());
+    m_db->endRead(reader, m_schema.tableName());
     return values;
 }
 

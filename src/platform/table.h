@@ -13,6 +13,7 @@
 namespace platform {
 
 class Database;
+class RowReader;
 class Session;
 
 struct LocateOptions {
@@ -133,8 +134,8 @@ private:
     QVariant storageValue(int field, const QVariant &value) const;
     QString conditionSql(const FilterCondition &condition, QVariantList &values) const;
     QString keyComparison(const QVariantList &values, const QString &op, QVariantList &bound, int *used) const;
-    QVector<QVariant> readValues(const QSqlQuery &query, int firstColumn) const;
-    CachedRow readCachedRow(const QSqlQuery &query) const;
+    QVector<QVariant> readValues(const RowReader &reader, int firstColumn) const;
+    CachedRow readCachedRow(const RowReader &reader) const;
     // The rows of the view in order (descending: from the end), with an
     // extra condition, after skipping offset rows.
     QVector<CachedRow> readRows(const QString &extraWhere, const QVariantList &extraValues, bool descending,
