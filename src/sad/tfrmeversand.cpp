@@ -70,10 +70,10 @@ const QString Box51 = QStringLiteral("51 Vorgesehene Durchgangszollstellen (und 
 
 // Top of the boxes below the goods items.
 constexpr int Box44Top = 908;
-constexpr int Box50Top = 1018;
-constexpr int Box51Top = 1250;
-constexpr int Box52Top = 1324;
-constexpr int BoxDTop = 1398;
+constexpr int Box50Top = 1040;
+constexpr int Box51Top = 1270;
+constexpr int Box52Top = 1344;
+constexpr int BoxDTop = 1418;
 
 void addLabels(shell::EntryWindowDefinition &d)
 {
@@ -113,17 +113,19 @@ void addLabels(shell::EntryWindowDefinition &d)
     label(QStringLiteral("20 Lieferbedingung"), 414, 459);
     label(QStringLiteral("21 Kennz. und St- zugeh. des grenzüberschr. aktiven Beförd.Mittels"), 8, 513);
     label(QStringLiteral("22  Währung u. in Rechn. gest.Betr."), 342, 513);
-    label(QStringLiteral("23 Umrech-       nungs-         kurs"), 545, 513);
-    label(QStringLiteral("24 A. d. Geschäfts"), 660, 513);
+    // The printed title breaks into lines within its box.
+    d.labels.append(
+        EntryLabel::at(QStringLiteral("23 Umrech-       nungs-         kurs"), 0, 545, 500, 92, 32).wrapping());
+    label(QStringLiteral("24 A. d. Geschäfts"), 640, 513);
     label(QStringLiteral("25 Verk.zwg."), 10, 554);
     label(QStringLiteral("a. d."), 10, 569);
-    label(QStringLiteral("Grenze"), 36, 569);
+    label(QStringLiteral("Grenze"), 44, 569);
     label(QStringLiteral("26 Inländ."), 100, 554);
     label(QStringLiteral("Vkzweig"), 100, 569);
     label(QStringLiteral("27 Ladeort"), 236, 569);
     label(QStringLiteral("28 Finanz- und Bankangaben"), 442, 569);
     label(QStringLiteral("29 Ausgangszollstelle"), 10, 622);
-    label(QStringLiteral("30 Warenort"), 134, 622);
+    label(QStringLiteral("30 Warenort"), 170, 622);
     label(QStringLiteral("31 Packstücke und Warenbezeichnung"), 10, 673);
     label(QStringLiteral("44. Besondere Vermerke"), 10, Box44Top - 18);
     label(QStringLiteral("50 Hauptverpflichter"), 10, Box50Top - 18);
@@ -183,7 +185,7 @@ QVector<shell::EntryPick> transitPicks()
         readPick<Countries>(QStringLiteral("SpeedButton9"), button(297, 531), { field("F21_2", "Lkz") }, edit(62)),
         readPick<Countries>(QStringLiteral("SpeedButton14"), button(381, 531), { field("F22_1", "Waehrung") }, edit(82),
             countrySetUp(QStringLiteral("F22_1"), 0)),
-        readPick<masterdata::TfrmGesch_e>(QStringLiteral("SpeedButton15"), button(718, 531),
+        readPick<masterdata::TfrmGesch_e>(QStringLiteral("SpeedButton15"), button(698, 531),
             { PickTargetValue::character(QStringLiteral("F24_1"), QStringLiteral("Geart"), 0),
                 PickTargetValue::character(QStringLiteral("F24_2"), QStringLiteral("Geart"), 1) },
             edit(62)),
@@ -233,11 +235,11 @@ shell::EntryWindowDefinition transitEntryDefinition()
     posting(31, QStringLiteral("F4"), 450, 95, 60, QStringLiteral("4 Ladelisten"));
     const int boxA[] = { 15, 21, 22, 70 };
     for (int i = 0; i < 4; ++i)
-        posting(boxA[i], QStringLiteral("A%1").arg(i + 1), 560, 22 + Line * i, 200,
+        posting(boxA[i], QStringLiteral("A%1").arg(i + 1), 560, 22 + Line * i, 190,
             QStringLiteral("A Versendungs- / Ausfuhrzollstelle"));
     add(59, QStringLiteral("F5"), 350, 150, 25, QString());
     posting(67, QStringLiteral("F6"), 450, 150, 60, QStringLiteral("6 Packstücke insgesamt"));
-    posting(18, QStringLiteral("f7"), 579, 146, 182, QStringLiteral("7 Bezugsnummer"));
+    posting(18, QStringLiteral("f7"), 579, 146, 170, QStringLiteral("7 Bezugsnummer"));
     posting(4, QStringLiteral("F8_0"), 208, 196, 90, Box8)->pick(CustomerBox8);
     const int box8[] = { 6, 32, 33, 36, 37 };
     for (int i = 0; i < 5; ++i)
@@ -253,17 +255,17 @@ shell::EntryWindowDefinition transitEntryDefinition()
     posting(40, QStringLiteral("F17"), 540, 424, 180, QStringLiteral("17 Bestimmungsland"))->pick(CountryBox17);
     add(64, QStringLiteral("f19"), 345, 477, 40, QStringLiteral("19 Container"));
     add(79, QStringLiteral("f20_1"), 414, 476, 40, QStringLiteral("20. Lieferbedingungen"))->pick(DeliveryBox20);
-    add(80, QStringLiteral("F20_2"), 496, 476, 264, QStringLiteral("20. Lieferbedingungen"));
+    add(80, QStringLiteral("F20_2"), 496, 476, 254, QStringLiteral("20. Lieferbedingungen"));
     add(10, QStringLiteral("F21_1"), 8, 531, 223, Box21)->pick(TransportBox21);
     add(44, QStringLiteral("F21_2"), 257, 531, 38, Box21)->pick(CountryBox21);
     add(81, QStringLiteral("F22_1"), 342, 531, 38, QStringLiteral("22. Währung"))->pick(CurrencyBox22);
     add(82, QStringLiteral("F22_2"), 412, 531, 120, QStringLiteral("22. in Rerchnung gestellter Betrag"));
-    add(83, QStringLiteral("F24_1"), 668, 531, 23, Box24)->pick(BusinessBox24);
-    add(84, QStringLiteral("F24_2"), 694, 531, 23, Box24)->pick(BusinessBox24);
+    add(83, QStringLiteral("F24_1"), 648, 531, 23, Box24)->pick(BusinessBox24);
+    add(84, QStringLiteral("F24_2"), 674, 531, 23, Box24)->pick(BusinessBox24);
     add(62, QStringLiteral("f25"), 10, 586, 22, QStringLiteral("25 Verkehrszweig an der Grenze"))->pick(TransportBox25);
     add(85, QStringLiteral("F26"), 100, 586, 22, QStringLiteral("26. Inländischer Verkehrszweig"))
         ->pick(TransportBox26);
-    add(87, QStringLiteral("f28"), 442, 586, 318, QStringLiteral("28. Finanz und Bankangaben"));
+    add(87, QStringLiteral("f28"), 442, 586, 308, QStringLiteral("28. Finanz und Bankangaben"));
     add(86, QStringLiteral("F29"), 10, 640, 71, QStringLiteral("29. Ausgangszollstelle"))->pick(CustomsBox29);
 
     const int box44[] = { 1, 2, 23, 24 };
@@ -278,31 +280,31 @@ shell::EntryWindowDefinition transitEntryDefinition()
         QStringLiteral("50 Hauptverpflichter - vertreten durch"));
     scrolling(41, QStringLiteral("f40_7"), 120, Box50Top + 5 * Line, 360,
         QStringLiteral("50 Hauptverpflichter - Ort und Datum"));
-    scrolling(68, QStringLiteral("F49"), 500, Box50Top, 260, QStringLiteral("49 Bezeichnung des Lagers"));
+    scrolling(68, QStringLiteral("F49"), 500, Box50Top, 250, QStringLiteral("49 Bezeichnung des Lagers"));
     for (int i = 0; i < 4; ++i)
-        scrolling(51 + i, QStringLiteral("fb%1").arg(i + 1), 500, Box50Top + 46 + Line * i, 260,
+        scrolling(51 + i, QStringLiteral("fb%1").arg(i + 1), 500, Box50Top + 46 + Line * i, 250,
             QStringLiteral("B Angaben für Verbuchungszwecke"));
     const int box51[] = { 42, 43, 45, 46, 47 };
     for (int i = 0; i < 5; ++i)
-        scrolling(box51[i], QStringLiteral("F51_%1").arg(i + 1), 10 + 150 * i, Box51Top, 145, Box51);
+        scrolling(box51[i], QStringLiteral("F51_%1").arg(i + 1), 10 + 148 * i, Box51Top, 144, Box51);
     scrolling(48, QStringLiteral("F51_6"), 90, Box51Top + Line + 3, 150,
         QStringLiteral("51 Vorgesehene Durchgangszollstellen - Versandtag"));
     const QString box52 = QStringLiteral("52 Sicherheit nicht gültig für");
     scrolling(49, QStringLiteral("f52_1"), 10, Box52Top, 400, box52);
     scrolling(50, QStringLiteral("f52_2"), 10, Box52Top + Line, 400, box52);
     scrolling(56, QStringLiteral("f52_3"), 420, Box52Top, 40, box52);
-    scrolling(61, QStringLiteral("f53"), 500, Box52Top, 260, QStringLiteral("53 Bestimmungsstelle (und Land)"));
+    scrolling(61, QStringLiteral("f53"), 500, Box52Top, 250, QStringLiteral("53 Bestimmungsstelle (und Land)"));
     scrolling(71, QStringLiteral("d1"), 10, BoxDTop, 440, QStringLiteral("D Prüfung durch die Zollstelle"));
     const int boxD[] = { 73, 72, 76, 74, 75 };
     const char *boxDHint[]
         = { "D Ergebnis", "D Angebrachte Verschlüsse Anzahl", "D Zeichen", "D Frist (letzter Tag)", "D Unterschrift" };
     for (int i = 0; i < 5; ++i)
-        scrolling(boxD[i], QStringLiteral("d%1").arg(i + 2), 220, BoxDTop + Line * (i + 1), 230,
+        scrolling(boxD[i], QStringLiteral("d%1").arg(i + 2), 240, BoxDTop + Line * (i + 1), 210,
             QString::fromUtf8(boxDHint[i]));
-    scrolling(55, QStringLiteral("f54_1"), 500, BoxDTop, 260, QStringLiteral("54 Ort und Datum"));
+    scrolling(55, QStringLiteral("f54_1"), 500, BoxDTop, 250, QStringLiteral("54 Ort und Datum"));
     const int box54[] = { 16, 19, 17, 20 };
     for (int i = 0; i < 4; ++i)
-        scrolling(box54[i], QStringLiteral("f54_%1").arg(i + 2), 500, BoxDTop + 18 + Line * (i + 1), 260,
+        scrolling(box54[i], QStringLiteral("f54_%1").arg(i + 2), 500, BoxDTop + 18 + Line * (i + 1), 250,
             QStringLiteral("54 Unterschrift"));
 
     d.picks = transitPicks();
