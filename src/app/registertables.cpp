@@ -18,6 +18,7 @@
 #include "sad/sadtables.h"
 #include "sad/sadwindows.h"
 #include "sad/tfrmeinheit_d.h"
+#include "sad/tfrmeinheit_d2.h"
 #include "shell/parameterrecord.h"
 #include "shell/printsettings.h"
 #include "shell/shelltables.h"
@@ -52,6 +53,7 @@ void registerTables()
     shell::addDataDirectoryStep(courier::addCourierPrintRows);
     shell::addDataDirectoryStep(intrastat::addIntrastatPrintRows);
     shell::addDataDirectoryStep(sad::addExportPrintRows);
+    shell::addDataDirectoryStep(sad::addImportPrintRows);
     shell::addDataDirectoryStep(transport::addDangerousGoodsRows);
 }
 

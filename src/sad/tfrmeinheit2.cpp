@@ -348,8 +348,6 @@ TfrmEinheit2::TfrmEinheit2(shell::DocumentRegister &documentRegister, QWidget *p
     // Box 15's name stands with a picked letter code as its short name.
     attachCountryNumberLookup(
         *this, edit(60), { QStringLiteral("F15"), QStringLiteral("F15_1"), QStringLiteral("Landkbz") });
-    // The print comes with the import declaration's print window.
-    mnuDrucken->setEnabled(false);
     // After a customs office the focus goes to the items.
     connect(pickButton(CustomsBox29), &QAbstractButton::clicked, this,
         shell::reported(this, [this] { DBGrid1->setFocus(); }));

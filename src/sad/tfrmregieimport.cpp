@@ -3,6 +3,7 @@
 #include "platform/table.h"
 #include "sad/sadtables.h"
 #include "sad/tfrmeinheit2.h"
+#include "sad/tfrmeinheit_d2.h"
 #include "shell/documentroutines.h"
 #include "shell/parameterrecord.h"
 
@@ -53,6 +54,7 @@ const shell::DocumentKind &importDeclarationKind()
         k.createEntryWindow = [](shell::DocumentRegister &documentRegister, QWidget *parent) {
             return new TfrmEinheit2(documentRegister, parent);
         };
+        k.createPrintWindow = [](shell::DocumentRegister &, QWidget *parent) { return new TfrmEinheit_d2(parent); };
         return k;
     }();
     return kind;
@@ -61,9 +63,6 @@ const shell::DocumentKind &importDeclarationKind()
 TfrmRegieImport::TfrmRegieImport(QWidget *parent)
     : shell::DocumentRegister(importDeclarationKind(), parent)
 {
-    // The print comes with the import declaration's print window.
-    SpeedButton7->setEnabled(false);
-    Drucken1->setEnabled(false);
 }
 
 void TfrmRegieImport::FormShow()
