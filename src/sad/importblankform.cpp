@@ -85,8 +85,9 @@ QVector<FormBox> firstSheetBoxes()
         b("B", 1130, 1790, 2030, 2130, { s("ANGABEN FÜR VERBUCHUNGSZWECKE") }),
         b("50", 220, 2130, 1450, 2390,
             { s("Hauptverpflichteter"), s("Nr."), s("Unterschrift"), s("vertreten durch"), s("Ort und Datum:") }),
-        b("51", 60, 2390, 1450, 2470, { s("Vorgesehene"), s("Durchgangs-"), s("zollstellen"), s("(und Land)") }),
-        b("52", 60, 2470, 1440, 2550, { s("Sicherheit"), s("nich gültig für"), s("Code") }),
+        // Boxes 51 and 52 carry their captions in the narrow strip (below).
+        b("51", 60, 2390, 1450, 2470, {}),
+        b("52", 60, 2470, 1440, 2550, {}),
         b("53", 1440, 2470, 2030, 2550, { s("Bestimmungsstelle (und Land)") }),
         b("J", 60, 2550, 1360, 2900, { s("PRÜFUNG DURCH DIE BESTIMMUNGSSTELLE") }),
         b("54", 1360, 2550, 2030, 2900, { s("Ort und Datum:"), s("Unterschrift und Name des Anmelders/Vertreters:") }),
@@ -180,6 +181,11 @@ FormDrawing importFirstSheetForm(int copy)
     d << line(1080, 1720, 1080, 2130);
     d << caption(s("Art"), 240, 1725) << caption(s("Bemessungsgrundlage"), 330, 1725) << caption(s("Satz"), 580, 1725)
       << caption(s("Betrag"), 830, 1725) << caption(s("ZA"), 1085, 1725) << caption(s("Summe:"), 240, 2090);
+    // The captions of boxes 51 and 52 in the strip, small enough for its height.
+    d << caption(s("Vorgesehene"), 100, 2393, 17) << caption(s("Durchgangs-"), 100, 2412, 17)
+      << caption(s("zollstellen"), 100, 2431, 17) << caption(s("(und Land)"), 100, 2450, 17);
+    d << caption(s("Sicherheit"), 100, 2473, 17) << caption(s("nich gültig für"), 100, 2492, 17)
+      << caption(s("Code"), 1365, 2473, 17);
     // Box 51's parts and box C.
     for (const int x : { 520, 830, 1140, 1440 })
         d << line(x, 2400, x, 2470);
