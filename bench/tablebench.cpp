@@ -335,6 +335,8 @@ int main(int argc, char **argv)
         for (int i = 2; i < args.size(); ++i) {
             const int rows = args.at(i).toInt();
             const QString fileName = QStringLiteral("BENCHMOVES%1.DB").arg(rows);
+            // Declared, as every table of the program is.
+            SchemaRegistry::instance().add(headSchema(fileName));
             db.createTable(headSchema(fileName));
             fillBySql(db, TableSchema::tableNameOf(fileName), rows);
             registerMoves(db, fileName, rows, rows > Rows ? 5 : 9, check);
@@ -574,6 +576,7 @@ int main(int argc, char **argv)
     // A register's moves at two sizes.
     for (const int rows : {Rows, 10 * Rows}) {
         const QString fileName = QStringLiteral("BENCHMOVES%1.DB").arg(rows);
+        SchemaRegistry::instance().add(headSchema(fileName));
         db.createTable(headSchema(fileName));
         fillBySql(db, TableSchema::tableNameOf(fileName), rows);
         registerMoves(db, fileName, rows, rows > Rows ? 5 : 9, check);
