@@ -19,6 +19,7 @@
 #include "sad/sadwindows.h"
 #include "sad/tfrmeinheit_d.h"
 #include "sad/tfrmeinheit_d2.h"
+#include "sad/tfrmeversand_d.h"
 #include "shell/parameterrecord.h"
 #include "shell/printsettings.h"
 #include "shell/shelltables.h"
@@ -54,6 +55,7 @@ void registerTables()
     shell::addDataDirectoryStep(intrastat::addIntrastatPrintRows);
     shell::addDataDirectoryStep(sad::addExportPrintRows);
     shell::addDataDirectoryStep(sad::addImportPrintRows);
+    shell::addDataDirectoryStep(sad::addTransitPrintRows);
     shell::addDataDirectoryStep(transport::addDangerousGoodsRows);
 }
 

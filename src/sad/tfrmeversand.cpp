@@ -337,8 +337,6 @@ TfrmEversand::TfrmEversand(shell::DocumentRegister &documentRegister, QWidget *p
         surface, this, QStringLiteral("SpeedButton27"), QStringLiteral("?"), QRect(412, Box44Top, 21, 4 * Line - 1));
     // Box 17's code is typed as a country number or left by the list as a letter code.
     attachCountryNumberLookup(*this, edit(77), { QStringLiteral("F17"), QStringLiteral("F17_1") });
-    // The print comes with the transit declaration's print window.
-    mnuDrucken->setEnabled(false);
     // After a customs office the focus goes to the items.
     connect(pickButton(CustomsBox29), &QAbstractButton::clicked, this,
         shell::reported(this, [this] { DBGrid1->setFocus(); }));

@@ -3,6 +3,7 @@
 #include "platform/table.h"
 #include "sad/sadtables.h"
 #include "sad/tfrmeversand.h"
+#include "sad/tfrmeversand_d.h"
 #include "shell/documentroutines.h"
 #include "shell/parameterrecord.h"
 
@@ -46,6 +47,7 @@ const shell::DocumentKind &transitDeclarationKind()
         k.newLeavesEmpty = transitHeadFieldsOutsideList();
         k.copyLeavesEmpty = QStringList { QStringLiteral("F29") } + transitHeadFieldsOutsideList();
         k.instance = &frmRegieT1_T2;
+        k.createPrintWindow = [](shell::DocumentRegister &, QWidget *parent) { return new TfrmEVersand_d(parent); };
         k.createEntryWindow = [](shell::DocumentRegister &documentRegister, QWidget *parent) {
             return new TfrmEversand(documentRegister, parent);
         };
@@ -57,9 +59,6 @@ const shell::DocumentKind &transitDeclarationKind()
 TfrmRegieT1_T2::TfrmRegieT1_T2(QWidget *parent)
     : shell::DocumentRegister(transitDeclarationKind(), parent)
 {
-    // The print comes with the transit declaration's print window.
-    SpeedButton7->setEnabled(false);
-    Drucken1->setEnabled(false);
 }
 
 void TfrmRegieT1_T2::OpenDocument(int number)

@@ -502,9 +502,12 @@ void PrintWindow::printDocument()
             if (PrinterService::instance().printing())
                 PrinterService::instance().abortJob();
         });
+        m_stayOpen = false;
         if (m_definition.printRun)
             m_definition.printRun(*this);
         dropJob.dismiss();
+        if (m_stayOpen)
+            return;
         for (int sheet = 0; !m_definition.printRun && sheet < int(m_definition.sheets.size()); ++sheet) {
             // A form not inserted: nothing more is printed and the window stays.
             if (!printSheet(sheet, variant))

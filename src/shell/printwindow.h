@@ -296,6 +296,8 @@ public:
         const std::function<void(SheetJob &)> &draw);
     // Ends the running job, if any.
     void endJob();
+    // A kind's own run cancelled at a question: the window stays open.
+    void stayOpenAfterRun() { m_stayOpen = true; }
     QMenuBar *menuBar() const { return m_menuBar; }
 
 protected:
@@ -344,6 +346,7 @@ private:
     QLabel *m_copies = nullptr;
     QLabel *m_status = nullptr;
     QProgressBar *m_progress = nullptr;
+    bool m_stayOpen = false;
 };
 
 } // namespace shell
