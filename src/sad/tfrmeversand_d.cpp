@@ -36,20 +36,6 @@ constexpr int FirstSheet = 0;
 constexpr int ContinuationSheet = 1;
 constexpr int SheetsOfSet = 6;
 
-bool confirmedOk(const QString &text)
-{
-    return platform::dialogs().confirmation(text, platform::DialogButtons::OkCancel) == platform::DialogAnswer::Ok;
-}
-
-// The printer setup before a page; its answer only chooses the printer.
-void showPrinterSetup()
-{
-    auto &printers = PrinterService::instance();
-    const int chosen = platform::dialogs().printerSetup(printers.printerNames(), printers.currentIndex());
-    if (chosen >= 0)
-        printers.setCurrentIndex(chosen);
-}
-
 QStringList transitDefaultPreStampList()
 {
     platform::Table parameter(platform::Alias::Data, shell::ParameterTableName);
@@ -186,11 +172,12 @@ void TfrmEVersand_d::LoadPreStampMask()
 bool TfrmEVersand_d::askForPaper(int page, bool range)
 {
     if (blankPaper())
-        return confirmedOk(BlankPaperMessage);
+        return shell::confirmedOk(BlankPaperMessage);
     if (page <= 1)
-        return confirmedOk(QStringLiteral("Bitte Formular T1 in den Drucker einlegen !"));
-    return confirmedOk(range ? QStringLiteral("Bitte Formular T1  - Ergänzungsblätter in den Drucker einlegen !")
-                             : QStringLiteral("Bitte Formular T1 - Ergänzungsblätter in den Drucker einlegen !"));
+        return shell::confirmedOk(QStringLiteral("Bitte Formular T1 in den Drucker einlegen !"));
+    return shell::confirmedOk(range
+            ? QStringLiteral("Bitte Formular T1  - Ergänzungsblätter in den Drucker einlegen !")
+            : QStringLiteral("Bitte Formular T1 - Ergänzungsblätter in den Drucker einlegen !"));
 }
 
 void TfrmEVersand_d::run()
@@ -203,7 +190,7 @@ void TfrmEVersand_d::run()
         return tbbenutz().isEmpty() ? 1 : tbbenutz().fieldByName(QStringLiteral("Anzahl_Kopien")).asInteger();
     };
     if (choice == 2) {
-        showPrinterSetup();
+        shell::choosePrinterInSetup();
         if (!askForPaper(1, false)) {
             stayOpenAfterRun();
             return;
@@ -222,7 +209,7 @@ void TfrmEVersand_d::run()
             return;
         }
         selectSheetRow(page <= 1 ? FirstSheet : ContinuationSheet);
-        showPrinterSetup();
+        shell::choosePrinterInSetup();
         const int copies = rowCopies();
         for (int copy = 1; copy <= copies; ++copy)
             PrintPage(page);
@@ -240,7 +227,7 @@ void TfrmEVersand_d::PrintPage(int page)
 {
     if (page <= 1) {
         selectSheetRow(FirstSheet);
-        if (isTemplate() && !confirmedOk(QStringLiteral("Die 1. Seite zum VorabStempler drucken !")))
+        if (isTemplate() && !shell::confirmedOk(QStringLiteral("Die 1. Seite zum VorabStempler drucken !")))
             return;
         PrintMainSheet();
         return;
@@ -280,9 +267,10 @@ void TfrmEVersand_d::printBacks()
 {
     const shell::PageOffsets offsets = currentRowOffsets(FirstSheet);
     for (int sheet = 1; sheet <= 5; ++sheet) {
-        if (!confirmedOk(QStringLiteral("Bitte legen Sie die Rückseite des %1. Blattes\ndes Einheitspapiers in den "
-                                        "Drucker ein!")
-                             .arg(sheet)))
+        if (!shell::confirmedOk(
+                QStringLiteral("Bitte legen Sie die Rückseite des %1. Blattes\ndes Einheitspapiers in den "
+                               "Drucker ein!")
+                    .arg(sheet)))
             continue;
         drawPage(FirstSheet, 1, sheet, offsets, TransitJobTitle, false, [sheet](shell::SheetJob &job) {
             drawForm(job.painter.canvas(), job.painter.offsets(), transitBack(sheet));
