@@ -171,7 +171,7 @@ TEST_F(ImportPrintTest, PagesCopiesAndQuestions)
 {
     struct Case {
         int items;
-        int page; // -1: Alles
+        int page; // -1: Alles; -2: pages 3 to 2
         int copies;
         int continuationCopies;
         QList<QStringList> pages;
@@ -188,6 +188,8 @@ TEST_F(ImportPrintTest, PagesCopiesAndQuestions)
         { 5, 0, 1, 1, {} },
         { 5, 3, 1, 1, { { "5" } } },
         { 5, 4, 1, 1, { {} } },
+        // A range whose first page lies beyond its last prints the first once.
+        { 5, -2, 1, 1, { { "5" } } },
     };
     for (const Case &c : cases) {
         restart();
@@ -196,7 +198,11 @@ TEST_F(ImportPrintTest, PagesCopiesAndQuestions)
         addImport(5, c.items);
         auto window = openPrint(5);
         EXPECT_EQ(window->edtNummer->isVisible(), c.items > 1);
-        if (c.page >= 0) {
+        if (c.page == -2) {
+            window->pageGroup()->setItemIndex(1);
+            window->firstPageEdit()->setText("3");
+            window->lastPageEdit()->setText("2");
+        } else if (c.page >= 0) {
             window->pageGroup()->setItemIndex(2);
             window->singlePageEdit()->setText(QString::number(c.page));
         }
@@ -279,4 +285,21 @@ TEST_F(ImportPrintTest, LegacyRowsAreRenamed)
     EXPECT_TRUE(rows.findKey({ ImportContinuationRow }));
     EXPECT_FALSE(rows.findKey({ QStringLiteral("EINHEITSPAPIER - IMPORT") }));
     EXPECT_TRUE(dialogs.texts().filter("Es wurde kein Drucker ausgewählt!").isEmpty());
+}
+
+TEST_F(ImportPrintTest, MissingRowsAreCreatedAndTheChosenPrinterGoesIntoBoth)
+{
+    addImport(5, 1);
+    dialogs.answerIndex(1);
+    TfrmEinheit_d2 window;
+    EXPECT_EQ(dialogs.texts().value(0), "Es wurde kein Drucker ausgewählt!");
+    EXPECT_EQ(dialogs.calls(platform::DialogKind::PrinterSetup).size(), 1);
+    platform::Table rows(platform::Alias::User, shell::PrintSettingsTable);
+    rows.open();
+    for (const QString &name : { ImportFirstSheetRow, ImportContinuationRow }) {
+        ASSERT_TRUE(rows.findKey({ name })) << name.toStdString();
+        EXPECT_EQ(rows.fieldByName("schnittst").asString(), "1") << name.toStdString();
+        EXPECT_EQ(rows.fieldByName("Anzahl_Kopien").asInteger(), 1);
+    }
+    EXPECT_FALSE(rows.findKey({ QStringLiteral("AUSFUHRANMELDUNG") })) << "no other form's row";
 }
