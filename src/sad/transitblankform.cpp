@@ -53,7 +53,7 @@ void copyTitle(FormDrawing &d, int sheet)
         { "Kopie für Aussteller", 750 },
     };
     const auto &t = titles[qBound(1, sheet, 6) - 1];
-    d << DrawRotatedText(QString::fromUtf8(t.text), 160, t.y, 270);
+    d << DrawRotatedText(QString::fromUtf8(t.text), 160, t.y, 90);
 }
 
 void mainHeader(FormDrawing &d)
@@ -143,7 +143,7 @@ FormDrawing fullMainFront(int sheet)
     if (sheet == 1) {
         bold(d, QStringLiteral("1"), 170, 120, 50);
         bold(d, QStringLiteral("1"), 170, 1040, 50);
-        bold(d, QStringLiteral("Versandanmeldung"), 1170, 1850, 120);
+        bold(d, QStringLiteral("Versandanmeldung"), 1170, 1850, 80);
     } else {
         colouredTitle(d, QStringLiteral("Kopie für"), 1170, 1850, 120, Silver);
         colouredTitle(d, QStringLiteral("Aussteller"), 1170, 1980, 120, Silver);
