@@ -10,6 +10,7 @@
 #include "shell/numberrangedialog.h"
 #include "shell/options.h"
 #include "shell/plausibilitydialog.h"
+#include "shell/printwindow.h"
 #include "shell/tfrmdata1.h"
 #include "shell/windowfactories.h"
 #include "support/modaldialog.h"
@@ -596,4 +597,24 @@ TEST_F(ImportTest, NoCaptionRunsIntoAnotherControl)
     // The register shows all its columns.
     m_register->show();
     EXPECT_EQ(m_register->findChild<QTableView *>("dbgrRegie")->horizontalScrollBar()->maximum(), 0);
+}
+
+TEST_F(ImportTest, DruckenOpensTheImportPrintOnTheDeclaration)
+{
+    addImport(7, completeHead());
+    addImportItem(7, 1, { { "F31_1", "Ware" } });
+    auto window = open(7);
+    ASSERT_TRUE(window->mnuDrucken->isEnabled());
+    EXPECT_TRUE(m_register->SpeedButton7->isEnabled());
+    QString caption;
+    QString printed;
+    testsupport::onNextModal([&](QDialog *dialog) {
+        caption = dialog->windowTitle();
+        if (auto *print = qobject_cast<shell::PrintWindow *>(dialog))
+            printed = print->head().fieldByName("BELEGNR").asString();
+        dialog->reject();
+    });
+    window->printDocument();
+    EXPECT_EQ(caption, "Druck Einheitspapier - Belegnummer: 7");
+    EXPECT_EQ(printed, "7");
 }
