@@ -266,8 +266,9 @@ TEST_F(EpasPrintTest, ItemsRunOverListPagesEachPrintedOnceAndTheCountMatches)
         printed << itemsOn(job);
         // Nothing of the items is drawn below the foot of the list.
         for (const CanvasCall &call : printers.canvas().texts(printers.canvas().jobs().value(job).number)) {
-            if (call.text.startsWith("Dichtung") || call.text.startsWith("Ersatzteile"))
+            if (call.text.startsWith("Dichtung") || call.text.startsWith("Ersatzteile")) {
                 EXPECT_GE(call.y, onListPage(0, TAtlasEPASPrintFrm::ListFoot).y());
+            }
         }
     }
     EXPECT_EQ(printed, QStringList({ "#1", "#2", "#3", "#4", "#5", "#6", "#7", "#8" }));

@@ -68,21 +68,9 @@ protected:
         return values;
     }
 
-    static void setParameter(const QString &field, const QVariant &value)
-    {
-        platform::Table parameter(platform::Alias::Data, shell::ParameterTableName);
-        parameter.open();
-        parameter.edit();
-        parameter.fieldByName(field).setValue(value);
-        parameter.post();
-    }
+    static void setParameter(const QString &field, const QVariant &value) { testsupport::setParameter(field, value); }
 
-    static QString parameterValue(const QString &field)
-    {
-        platform::Table parameter(platform::Alias::Data, shell::ParameterTableName);
-        parameter.open();
-        return parameter.fieldByName(field).asString();
-    }
+    static QString parameterValue(const QString &field) { return testsupport::parameterValue(field); }
 
     // The template with a seal, a route entry and an item with one entry in
     // each of its lists, and a number of an export declaration made from it.

@@ -411,8 +411,9 @@ TEST_F(KeyLookupTest, UniqueKeyIsTakenSeveralAreOfferedNoneIsReported)
         }
         EXPECT_EQ(lookUpTypedKey(*c.table, c.lookup, c.text), c.result);
         EXPECT_EQ(offered, c.offered);
-        if (!c.current.isEmpty())
+        if (!c.current.isEmpty()) {
             EXPECT_EQ(c.table->fieldByName(c.lookup.field).asString(), c.current);
+        }
         if (c.result == KeyLookupResult::NotFound) {
             ASSERT_EQ(dialogs.calls().size(), 1);
             EXPECT_EQ(dialogs.lastCall().kind, platform::DialogKind::Error);

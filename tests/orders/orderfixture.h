@@ -37,14 +37,7 @@ protected:
         testsupport::insertRecord(table, values);
     }
 
-    static void setParameter(const QString &field, const QVariant &value)
-    {
-        platform::Table parameters(platform::Alias::Data, QStringLiteral("S_PARAME.DB"));
-        parameters.open();
-        parameters.edit();
-        parameters.setValue(field, value);
-        parameters.post();
-    }
+    static void setParameter(const QString &field, const QVariant &value) { testsupport::setParameter(field, value); }
 
     // The values of one field of every record of the table, in key order,
     // of one order (or all rows when number is 0).

@@ -391,8 +391,9 @@ TEST_F(OrderWindowTest, OpeningWechselnRecalculatesTheSumLines)
     EXPECT_EQ(w.pageControl()->currentIndex(), 1);
     EXPECT_EQ(column(Tables::SumLines, "quersum", 3), QStringList({ "150,00", "28,50", "178,50" }));
     for (QAction *item : w.mnuWechseln->actions()) {
-        if (!item->isSeparator() && !item->menu())
+        if (!item->isSeparator() && !item->menu()) {
             EXPECT_FALSE(item->isEnabled()) << item->text().toStdString() << ": its kind is not built yet";
+        }
     }
 }
 
@@ -462,8 +463,9 @@ TEST_F(OrderWindowTest, InsertingASumLineBeforeLineTwo)
         w.sbTexteEinfuegen->click();
         EXPECT_EQ(column(Tables::SumLines, "Pos", 3), c.numbers) << c.ok;
         EXPECT_EQ(column(Tables::SumLines, "bez1", 3), c.texts) << c.ok;
-        if (c.ok)
+        if (c.ok) {
             EXPECT_EQ(column(Tables::SumLines, "quersum", 3).at(1), "----------");
+        }
         window->reject();
     }
 }

@@ -46,17 +46,7 @@ protected:
 
     static void setRows(int copies = 1, int continuationCopies = 1)
     {
-        platform::Table rows(platform::Alias::User, shell::PrintSettingsTable);
-        rows.open();
-        for (const auto &[name, count] :
-            { std::pair { ImportFirstSheetRow, copies }, std::pair { ImportContinuationRow, continuationCopies } }) {
-            shell::createPrintRow(rows, name, "0");
-            rows.findKey({ name });
-            rows.edit();
-            rows.fieldByName("schnittst").setAsString("0");
-            rows.fieldByName("Anzahl_Kopien").setAsInteger(count);
-            rows.post();
-        }
+        testsupport::setPrintRowCopies({ { ImportFirstSheetRow, copies }, { ImportContinuationRow, continuationCopies } });
     }
 
     static void addImport(

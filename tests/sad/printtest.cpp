@@ -60,17 +60,7 @@ protected:
     // Both rows on printer 0 with the copies.
     static void setRows(int copies = 1, int continuationCopies = 1)
     {
-        platform::Table rows(platform::Alias::User, shell::PrintSettingsTable);
-        rows.open();
-        for (const auto &[name, count] :
-            { std::pair { ExportFirstSheetRow, copies }, std::pair { ExportContinuationRow, continuationCopies } }) {
-            shell::createPrintRow(rows, name, "0");
-            rows.findKey({ name });
-            rows.edit();
-            rows.fieldByName("schnittst").setAsString("0");
-            rows.fieldByName("Anzahl_Kopien").setAsInteger(copies == count ? copies : count);
-            rows.post();
-        }
+        testsupport::setPrintRowCopies({ { ExportFirstSheetRow, copies }, { ExportContinuationRow, continuationCopies } });
     }
 
     // A declaration with items "Ware 1" .. "Ware n".
@@ -238,8 +228,9 @@ TEST_F(ExportPrintTest, PreStampRule)
         EXPECT_EQ(canvas.findText("Versender") != nullptr, c.box2) << c.isTemplate << c.preStamp;
         EXPECT_EQ(canvas.findText("Empfänger") != nullptr, c.box8) << c.isTemplate << c.preStamp;
         EXPECT_EQ(canvas.findText("Zeile 5") != nullptr, c.line44_1) << c.isTemplate << c.preStamp;
-        if (c.isTemplate)
+        if (c.isTemplate) {
             EXPECT_EQ(dialogs.texts().value(2), "Die 1. Seite zum VorabStempler drucken !");
+        }
     }
 }
 

@@ -88,21 +88,9 @@ protected:
         return numbers;
     }
 
-    static void setParameter(const QString &field, const QVariant &value)
-    {
-        platform::Table parameter(platform::Alias::Data, shell::ParameterTableName);
-        parameter.open();
-        parameter.edit();
-        parameter.fieldByName(field).setValue(value);
-        parameter.post();
-    }
+    static void setParameter(const QString &field, const QVariant &value) { testsupport::setParameter(field, value); }
 
-    static QString parameterValue(const QString &field)
-    {
-        platform::Table parameter(platform::Alias::Data, shell::ParameterTableName);
-        parameter.open();
-        return parameter.fieldByName(field).asString();
-    }
+    static QString parameterValue(const QString &field) { return testsupport::parameterValue(field); }
 
     std::unique_ptr<testsupport::TestProgramDirectory> directory;
     platform::ScriptedDialogService dialogs;

@@ -52,17 +52,7 @@ protected:
 
     static void setRows(int copies = 1, int continuationCopies = 1)
     {
-        platform::Table rows(platform::Alias::User, shell::PrintSettingsTable);
-        rows.open();
-        for (const auto &[name, count] :
-            { std::pair { TransitFirstSheetRow, copies }, std::pair { TransitContinuationRow, continuationCopies } }) {
-            shell::createPrintRow(rows, name, "0");
-            rows.findKey({ name });
-            rows.edit();
-            rows.fieldByName("schnittst").setAsString("0");
-            rows.fieldByName("Anzahl_Kopien").setAsInteger(count);
-            rows.post();
-        }
+        testsupport::setPrintRowCopies({ { TransitFirstSheetRow, copies }, { TransitContinuationRow, continuationCopies } });
     }
 
     // A transit declaration with items "Ware 1" .. "Ware n".

@@ -98,8 +98,9 @@ TEST(OptionsTest, ColoursReadAsNamesOrIntegers)
         bool ok = false;
         const QColor color = colorFromText(QString::fromLatin1(c.text), &ok);
         EXPECT_EQ(ok, c.ok) << c.text;
-        if (c.ok)
+        if (c.ok) {
             EXPECT_EQ(color, c.color) << c.text;
+        }
     }
     StartupFixture f;
     f.setOption(QStringLiteral("HinterGrundFarbeColor"), QStringLiteral("Himmelblau"));

@@ -91,10 +91,12 @@ TEST_F(ParameterRecordTest, OneRecordWithTheFieldsOfEveryKind)
         EXPECT_EQ(f.plausi, c.plausi);
         EXPECT_EQ(f.memo, c.memo);
         EXPECT_EQ(typeOf(f.proposal), FieldType::Integer);
-        if (!c.plausi.isEmpty())
+        if (!c.plausi.isEmpty()) {
             EXPECT_EQ(typeOf(f.plausi), FieldType::Boolean);
-        if (!c.memo.isEmpty())
+        }
+        if (!c.memo.isEmpty()) {
             EXPECT_EQ(typeOf(f.memo), c.code == "T2L" ? FieldType::Boolean : FieldType::Memo) << c.code.toStdString();
+        }
     }
     EXPECT_EQ(parameterFieldsFor("1_1").preStampFile1, "Vorab.TV0");
     EXPECT_EQ(parameterFieldsFor("1_1").preStampMemo, "MemoVorabAE");

@@ -169,8 +169,9 @@ TEST(StartupTest, ClosingAsksUnlessAutomaticLogoutAndWritesTheOptions)
         f.dialogs.answer(c.answer);
         EXPECT_EQ(window.close(), c.closed);
         EXPECT_EQ(f.dialogs.calls().size(), c.automaticLogout ? 0 : 1);
-        if (!c.automaticLogout)
+        if (!c.automaticLogout) {
             EXPECT_EQ(f.dialogs.calls().at(0).text, "Möchten Sie das Programm wirklich beenden ?");
+        }
         EXPECT_EQ(IniReadString(QStringLiteral("Zollamt1"), QString()), c.closed ? "Zollamt Köln" : "");
         EXPECT_EQ(window.dataModule() == nullptr, c.closed);
     }

@@ -66,21 +66,9 @@ protected:
         return t.fieldByName(field).asString();
     }
 
-    static void setParameter(const QString &field, const QVariant &value)
-    {
-        platform::Table parameter(platform::Alias::Data, shell::ParameterTableName);
-        parameter.open();
-        parameter.edit();
-        parameter.fieldByName(field).setValue(value);
-        parameter.post();
-    }
+    static void setParameter(const QString &field, const QVariant &value) { testsupport::setParameter(field, value); }
 
-    static QString parameterValue(const QString &field)
-    {
-        platform::Table parameter(platform::Alias::Data, shell::ParameterTableName);
-        parameter.open();
-        return parameter.fieldByName(field).asString();
-    }
+    static QString parameterValue(const QString &field) { return testsupport::parameterValue(field); }
 
     // A row of the user's print settings.
     static void addPrintRow(const QString &name, const QString &schnittst = QStringLiteral("0"), int spalte = 0,

@@ -1,5 +1,6 @@
 #include "support/testprogramdirectory.h"
 
+#include "platform/field.h"
 #include "platform/fieldvalue.h"
 #include "platform/registry.h"
 #include "platform/schemaregistry.h"
@@ -119,6 +120,27 @@ void setParameter(const QString &field, const QVariant &value)
     parameter.edit();
     parameter.setValue(field, value);
     parameter.post();
+}
+
+QString parameterValue(const QString &field)
+{
+    platform::Table parameter(platform::Alias::Data, QStringLiteral("S_PARAME.DB"));
+    parameter.open();
+    return parameter.fieldByName(field).asString();
+}
+
+void setPrintRowCopies(const QList<QPair<QString, int>> &rows)
+{
+    platform::Table table(platform::Alias::User, shell::PrintSettingsTable);
+    table.open();
+    for (const auto &[name, copies] : rows) {
+        shell::createPrintRow(table, name, QStringLiteral("0"));
+        table.findKey({ name });
+        table.edit();
+        table.fieldByName(QStringLiteral("schnittst")).setAsString(QStringLiteral("0"));
+        table.fieldByName(QStringLiteral("Anzahl_Kopien")).setAsInteger(copies);
+        table.post();
+    }
 }
 
 } // namespace testsupport

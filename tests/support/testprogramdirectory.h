@@ -2,6 +2,8 @@
 
 #include "platform/session.h"
 
+#include <QList>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -51,5 +53,12 @@ QVector<QStringList> snapshot(const QString &table, const QString &order = {});
 
 // Sets one field of the parameter record S_PARAME.DB.
 void setParameter(const QString &field, const QVariant &value);
+
+// One field of the parameter record S_PARAME.DB as text.
+QString parameterValue(const QString &field);
+
+// The user's print rows by name, each on printer 0 with its copies; a
+// missing row is created.
+void setPrintRowCopies(const QList<QPair<QString, int>> &rows);
 
 } // namespace testsupport
