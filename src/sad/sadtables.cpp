@@ -321,6 +321,7 @@ void registerSadTables()
 
     registerImportTables();
     registerTransitTables();
+    registerSupplementarySheetTable();
 }
 
 } // namespace sad

@@ -13,6 +13,7 @@ inline const QString Impein = QStringLiteral("S_IMPEIN.DB"); // import declarati
 inline const QString Impfol = QStringLiteral("S_IMPFOL.DB"); // their goods items
 inline const QString Ausfuhr = QStringLiteral("AUSFUHR.DB"); // transit declaration heads
 inline const QString Ausfolg = QStringLiteral("AUSFOLG.DB"); // their goods items
+inline const QString EinZus = QStringLiteral("EinZus.db"); // supplementary sheets for inward processing
 }
 
 // Fields of EINHEIT.DB outside the register's field list: no window of the
@@ -25,6 +26,10 @@ QStringList transitHeadFieldsOutsideList();
 
 // Declares the transit declaration's tables (part of registerSadTables).
 void registerTransitTables();
+
+// Declares the table of the supplementary sheet for inward processing
+// (part of registerSadTables).
+void registerSupplementarySheetTable();
 
 // Declares the tables in the schema registry. The program and the tests call
 // it before they open a data directory.

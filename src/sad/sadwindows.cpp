@@ -4,6 +4,7 @@
 #include "platform/dataset.h"
 #include "platform/field.h"
 #include "platform/localformat.h"
+#include "sad/tformregieeinheitzusatz.h"
 #include "sad/tfrmregieae.h"
 #include "sad/tfrmregieimport.h"
 #include "sad/tfrmregiet1_t2.h"
@@ -88,6 +89,8 @@ void registerSadWindows()
     shell::registerDocumentKind(QStringLiteral("AE"), [](QWidget *parent) { return new TfrmRegieAE(parent); });
     shell::registerDocumentKind(QStringLiteral("Import"), [](QWidget *parent) { return new TfrmRegieImport(parent); });
     shell::registerDocumentKind(QStringLiteral("T1_T2"), [](QWidget *parent) { return new TfrmRegieT1_T2(parent); });
+    shell::registerDocumentKind(
+        QStringLiteral("EinheitZusatz"), [](QWidget *parent) { return new TFormRegieEinheitZusatz(parent); });
     registerExportPickTargets();
     registerImportPickTargets();
 }

@@ -89,7 +89,7 @@ struct DocumentKind {
     QString printCaptionPrefix;   // "Druck Eur1 - Belegnummer: "
 
     SearchStyle search = SearchStyle::Suche;
-    QString searchNameField;      // consignee field: "we3_1", "F8_1"
+    QString searchNameField;      // consignee field: "we3_1", "f8_1"; empty: none, a name finds nothing
     QString searchNameCaption = QStringLiteral("Empfänger");
     QString nameIndex;            // secondary index on the name field: "iName"
     bool searchNameCaseSensitive = false; // the name search keeps the letter case typed

@@ -760,6 +760,9 @@ void DocumentRegister::SuchenRoutine(TfrmSuche &dialog)
         return;
     if (dialog.searchKey() == 0)
         m_head->setFilter({ numberSearchCondition(m_head->fieldDef(0).name, text) });
+    else if (m_kind.searchNameField.isEmpty())
+        // A kind without a consignee: no document matches a name.
+        m_head->setFilter({ { m_head->fieldDef(0).name, platform::FilterCondition::Op::IsNull, {}, false } });
     else
         m_head->setFilter(
             { m_kind.searchNameCaseSensitive ? caseSensitiveNameSearchCondition(m_kind.searchNameField, text)

@@ -796,7 +796,7 @@ bool EntryWindow::eventFilter(QObject *watched, QEvent *event)
                 return true;
             }
             if (key->key() == Qt::Key_F6 && definitionOf(watched)) {
-                const bool fixable = m_template && m_definition.fixedFieldList;
+                const bool fixable = m_template && m_definition.fixedFieldList && m_definition.fixedFieldKey;
                 if (fixable && !m_definition.fixedFieldOnKeyUp)
                     runReported(this, [this, watched] { toggleFixedField(static_cast<QWidget *>(watched)); });
                 return fixable;
@@ -820,7 +820,8 @@ bool EntryWindow::eventFilter(QObject *watched, QEvent *event)
                 if (auto *button = findChild<QAbstractButton *>(control->hotKeyButton))
                     button->click();
                 handled = true;
-            } else if (key->key() == Qt::Key_F6 && m_template && m_definition.fixedFieldOnKeyUp) {
+            } else if (key->key() == Qt::Key_F6 && m_template && m_definition.fixedFieldOnKeyUp
+                && m_definition.fixedFieldKey) {
                 runReported(this, [this, watched] { toggleFixedField(static_cast<QWidget *>(watched)); });
             }
             controlKeyReleased(*control, static_cast<QWidget *>(watched), key);

@@ -295,6 +295,8 @@ struct EntryWindowDefinition {
     QString fixedStatusText;
     // F6 marks or frees a fixed field when it is released, not when pressed.
     bool fixedFieldOnKeyUp = false;
+    // F6 marks fixed fields at all; false: the list is only read here.
+    bool fixedFieldKey = true;
 };
 
 // The entry window of a document kind, built from its EntryWindowDefinition over

@@ -531,10 +531,15 @@ bool PrintWindow::printSheet(int sheetIndex, int variant)
     const QVector<int> chosen = m_pages ? chosenPages() : QVector<int>();
     switch (m_definition.question) {
     case FormQuestion::Stop:
+    case FormQuestion::StopThenSetup:
         if (asked
             && platform::dialogs().confirmation(sheet.question, platform::DialogButtons::OkCancel)
                 != platform::DialogAnswer::Ok)
             return false;
+        if (m_definition.question == FormQuestion::StopThenSetup) {
+            findPrintRow(*m_settings, sheet.row);
+            choosePrinterInSetup();
+        }
         break;
     case FormQuestion::Gate:
         if (!found)

@@ -121,6 +121,7 @@ enum class FormQuestion {
     SetupPrompt, // OK shows the printer setup first; the sheet prints either way
     None, // no question
     Stop, // OK prints, Cancel prints nothing and the window stays open
+    StopThenSetup, // as Stop; OK shows the printer setup (its answer unused) first
 };
 
 // The choice of pages of a form whose positions run over several sheets, all
