@@ -5,6 +5,7 @@
 #include "sad/sadtables.h"
 #include "shell/mainstate.h"
 
+#include <QFont>
 #include <QHash>
 #include <QRegularExpression>
 
@@ -179,9 +180,17 @@ shell::EntryWindowDefinition supplementarySheetEntryDefinition()
             if (box >= 0) {
                 const QString caption = sheetBoxes().at(box).caption;
                 const int lines = int(caption.count(QLatin1Char('\n'))) + 1 + int(caption.size() > 100);
-                d.labels << EntryLabel::at(caption, 0, Left, y, Right - Left, 16 * lines)
-                                .named(QStringLiteral("Label_%1").arg(field.name))
-                                .wrapping();
+                EntryLabel label = EntryLabel::at(caption, 0, Left, y, Right - Left, 16 * lines)
+                                       .named(QStringLiteral("Label_%1").arg(field.name))
+                                       .wrapping();
+                if (box == 0) {
+                    QFont heading = state.FormularAnzeigeFont;
+                    heading.setPointSize(12);
+                    label.withFont(heading, state.FormularAnzeigeFontColor);
+                    label.geometry.setHeight(24 * lines);
+                }
+                d.labels << label;
+                y += label.geometry.height() - 16 * lines;
                 y += 16 * lines + 2;
             }
         }
@@ -212,6 +221,14 @@ shell::EntryWindowDefinition supplementarySheetEntryDefinition()
             }
         } else {
             const int width = std::min(Right - Left, field.size * CharWidth + 12);
+            if (field.name == QLatin1String("F15_1")) {
+                // The appeal instruction names the main customs office in
+                // its first line; the edit stands at the end of that line.
+                const QString first = appealInstruction().constFirst();
+                const int firstWidth = int(first.size()) * 13 / 2;
+                d.labels << EntryLabel::at(first, 0, Left, y + 4, firstWidth, 16);
+                x = Left + firstWidth + 4;
+            }
             if (x + width > Right)
                 newLine();
             d.controls << EntryControl::edit(QStringLiteral("DBEdit") + field.name, field.name)
@@ -219,11 +236,11 @@ shell::EntryWindowDefinition supplementarySheetEntryDefinition()
                               .hint(hint);
             x += width + 8;
             // Lines of a box stand one below the other.
-            if (field.name.contains(QRegularExpression(QStringLiteral("^F(V|Z|4|9_1b|10|W_3)_"))))
+            if (field.name.contains(QRegularExpression(QStringLiteral("^F(V|Z|4|9_1b|10|W)_"))))
                 newLine();
             if (field.name == QLatin1String("F15_1")) {
                 newLine();
-                for (const QString &line : appealInstruction()) {
+                for (const QString &line : appealInstruction().mid(1)) {
                     d.labels << EntryLabel::at(line, 0, Left, y, Right - Left, 16);
                     y += 16;
                 }
