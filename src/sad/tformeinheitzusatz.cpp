@@ -213,6 +213,9 @@ shell::EntryWindowDefinition supplementarySheetEntryDefinition()
                                .hint(hint)
                                .focusColors(QColor(0x00, 0x00, 0x80), Qt::white)
                                .leaveColors(state.HinterGrundFarbe, state.FormularAnzeigeFontColor);
+            // Box 8's caption and number take the focus colours with its mark.
+            if (field.name == QLatin1String("F8_1"))
+                control.colouring({ QStringLiteral("Label_F8_1") });
             d.controls << control;
             x += width + 8;
             if (lines > 1) {

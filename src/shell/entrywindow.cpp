@@ -672,8 +672,11 @@ void EntryWindow::controlEntered(const EntryControl &control, QWidget *widget)
         if (QScrollArea *box = scrollBox(control.page))
             box->verticalScrollBar()->setValue(control.scrollOnEnter);
     }
-    if (control.kind == EntryControlKind::CheckBox)
+    if (control.kind == EntryControlKind::CheckBox) {
         colourFocused(control, widget);
+        for (const QString &name : control.colouredLabels)
+            colourFocused(control, label(name));
+    }
     if (const EntryControl *box = controlDefinition(control.highlights))
         colourFocused(*box, this->control(box->name));
 }
@@ -719,8 +722,11 @@ void EntryWindow::controlLeft(const EntryControl &control, QWidget *widget, Qt::
 {
     if (m_panels[0] && !control.hintStaysOnExit)
         m_panels[0]->clear();
-    if (control.kind == EntryControlKind::CheckBox)
+    if (control.kind == EntryControlKind::CheckBox) {
         colourLeft(control, widget);
+        for (const QString &name : control.colouredLabels)
+            colourLeft(control, label(name));
+    }
     if (const EntryControl *box = controlDefinition(control.highlights))
         colourLeft(*box, this->control(box->name));
     if (control.postsOnExit)

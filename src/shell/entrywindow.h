@@ -78,6 +78,9 @@ struct EntryControl {
     // A check box this control colours with the box's focus colours while it
     // has the focus (the edit for the text of an "other" option).
     QString highlights;
+    // Labels (by name) a check box colours with its focus colours while it
+    // has the focus.
+    QStringList colouredLabels;
     QColor color; // background of an edit or memo; invalid: clWindow
     // F9 released in the edit clicks the button of the window with this
     // object name (a pick button or any other); F9 does nothing when no
@@ -175,6 +178,11 @@ struct EntryControl {
     {
         leaveColor = background;
         leaveTextColor = text;
+        return *this;
+    }
+    EntryControl &colouring(const QStringList &labels)
+    {
+        colouredLabels = labels;
         return *this;
     }
     EntryControl &highlighting(const QString &checkBox)

@@ -19,7 +19,9 @@
 #include "support/recordingprinters.h"
 
 #include <QAbstractItemModel>
+#include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -227,6 +229,44 @@ TEST_F(SupplementarySheetTest, EntryWindowHasAControlForEveryFieldAndGreysFixedE
             window.close();
         }
     }
+    documentRegister.reject();
+}
+
+TEST_F(SupplementarySheetTest, FocusedBoxesShowTheirTitleAndCheckBoxesTurnNavy)
+{
+    addSheet(4);
+    TFormRegieEinheitZusatz documentRegister;
+    ASSERT_TRUE(documentRegister.head().findKey({ 4 }));
+    TFormEinheitZusatz window(documentRegister);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    const QColor navy(0x00, 0x00, 0x80);
+    struct Case {
+        const char *control;
+        QString status;
+    };
+    const Case cases[] = {
+        { "DBCheckBoxF0_2", "Zusatzblatt zum Einheitspapier \nfür die Abfertigung von Waren zur" },
+        { "DBEditFZ_7", "Zu Zollbeleg (Nr., Datum)" },
+        { "DBEditF14_1", "Mündlicher Freistellungsbescheid \nbekanntgegeben am" },
+        { "DBEditF15_1", "Hauptzollamt" },
+        { "DBEditFW_2b_2", "Verlängerung der Wiederausfuhrfrist / Gestellungsfrist" },
+        { "DBCheckBoxF8_1",
+            "Unterlagen für den Zollwert abgestempelt und \n- ggf. mit der Nummer des Zollbeleges versehen -\n "
+            "zurückgeben." },
+    };
+    for (const Case &c : cases) {
+        window.control(c.control)->setFocus();
+        EXPECT_EQ(window.statusText(0), c.status) << c.control;
+    }
+    QWidget *box8 = window.control("DBCheckBoxF8_1");
+    EXPECT_EQ(box8->palette().color(QPalette::Window), navy);
+    EXPECT_EQ(box8->palette().color(QPalette::WindowText), QColor(Qt::white));
+    EXPECT_EQ(window.label("Label_F8_1")->palette().color(QPalette::Window), navy) << "box 8's number too";
+    window.control("DBEditF9_1b_1")->setFocus();
+    EXPECT_NE(box8->palette().color(QPalette::Window), navy);
+    EXPECT_NE(window.label("Label_F8_1")->palette().color(QPalette::Window), navy);
+    window.close();
     documentRegister.reject();
 }
 
