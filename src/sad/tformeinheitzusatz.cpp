@@ -205,7 +205,9 @@ shell::EntryWindowDefinition supplementarySheetEntryDefinition()
         if (field.type == platform::FieldType::Boolean) {
             const QString caption = checkBoxCaption(field.name);
             const int lines = int(caption.count(QLatin1Char('\n'))) + 1;
-            const int width = std::min(Right - Left, int(caption.size()) * 8 / lines + 40);
+            // The heading's choices are wider: they take a larger font.
+            const int width = std::min(Right - Left, int(caption.size()) * 8 / lines + 40)
+                + (field.name.startsWith(QLatin1String("F0_")) ? 80 : 0);
             if (x + width > Right)
                 newLine();
             auto control = EntryControl::checkBox(QStringLiteral("DBCheckBox") + field.name, field.name, caption)
@@ -258,6 +260,14 @@ shell::EntryWindowDefinition supplementarySheetEntryDefinition()
 TFormEinheitZusatz::TFormEinheitZusatz(shell::DocumentRegister &documentRegister, QWidget *parent)
     : shell::EntryWindow(documentRegister, supplementarySheetEntryDefinition(), parent)
 {
+    // The heading's two choices stand in the heading's large font.
+    for (const char *name : { "DBCheckBoxF0_1", "DBCheckBoxF0_2" }) {
+        if (QWidget *box = control(QLatin1String(name))) {
+            QFont font = box->font();
+            font.setPointSize(12);
+            box->setFont(font);
+        }
+    }
 }
 
 } // namespace sad
