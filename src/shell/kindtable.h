@@ -51,10 +51,10 @@ struct KindEntry {
     QString caption; // the register's caption
     int number = 0; // the dispatcher's kind number; 0 for kinds with handlers of their own
     KindAction action = KindAction::Register;
-    MenuPlace menu;
-    MenuPlace popup;
-    MenuPlace parcelMenu;
-    ButtonPlace button;
+    MenuPlace menu {};
+    MenuPlace popup {};
+    MenuPlace parcelMenu {};
+    ButtonPlace button {};
 };
 
 // Every kind of the program.
