@@ -236,8 +236,9 @@ TEST(PrinterServiceTest, PdfFileNamesCarryKindNumberAndTimeAndStayWithin255Bytes
     for (const Case &c : cases) {
         const QString path = SystemPrinterSet::pdfJobFileName(dir.path(), c.title, time, c.label);
         const QString name = QFileInfo(path).fileName();
-        if (!c.name.isEmpty())
+        if (!c.name.isEmpty()) {
             EXPECT_EQ(name, c.name);
+        }
         EXPECT_LE(name.toUtf8().size(), 255) << name.left(20).toStdString();
         EXPECT_TRUE(name.endsWith("_20240305_140309.pdf")) << name.right(30).toStdString();
         EXPECT_EQ(QString::fromUtf8(name.toUtf8()), name) << "cut between characters";

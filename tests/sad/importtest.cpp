@@ -41,19 +41,11 @@ protected:
         SadTest::TearDown();
     }
 
-    static void addImport(int number, const QVariantMap &values = {})
-    {
-        QVariantMap record = values;
-        record.insert(QStringLiteral("BELEGNR"), number);
-        testsupport::insertRecord(Tables::Impein, record);
-    }
+    static void addImport(int number, const QVariantMap &values = {}) { addKeyed(Tables::Impein, { number }, values); }
 
     static void addImportItem(int number, int item, const QVariantMap &values = {})
     {
-        QVariantMap record = values;
-        record.insert(QStringLiteral("BELEGNR"), number);
-        record.insert(QStringLiteral("POS"), item);
-        testsupport::insertRecord(Tables::Impfol, record);
+        addKeyed(Tables::Impfol, { number, item }, values);
     }
 
     static QString importHead(int number, const QString &field) { return stored(Tables::Impein, { number }, field); }
@@ -61,17 +53,7 @@ protected:
     {
         return stored(Tables::Impfol, { number, item }, field);
     }
-    static QList<int> importItems(int number)
-    {
-        platform::Table t(platform::Alias::Data, Tables::Impfol);
-        t.open();
-        QList<int> numbers;
-        for (t.first(); !t.eof(); t.next()) {
-            if (t.field(0).asInteger() == number)
-                numbers.append(t.field(1).asInteger());
-        }
-        return numbers;
-    }
+    static QList<int> importItems(int number) { return itemNumbers(Tables::Impfol, number); }
 
     // The entry window on a declaration of a register of its own.
     std::unique_ptr<TfrmEinheit2> open(int number)

@@ -60,6 +60,33 @@ protected:
         testsupport::insertRecord(sad::Tables::Einfolg, record);
     }
 
+    // A row of any declaration table; the key values go into the table's
+    // first fields, whatever their spelling.
+    static void addKeyed(const QString &table, const QVariantList &key, const QVariantMap &values = {})
+    {
+        QVariantMap record = values;
+        {
+            platform::Table t(platform::Alias::Data, table);
+            t.open();
+            for (int i = 0; i < key.size(); ++i)
+                record.insert(t.field(i).fieldName(), key.at(i));
+        }
+        testsupport::insertRecord(table, record);
+    }
+
+    // The item numbers of a document in an item table keyed on (number, item).
+    static QList<int> itemNumbers(const QString &table, int number)
+    {
+        platform::Table t(platform::Alias::Data, table);
+        t.open();
+        QList<int> numbers;
+        for (t.first(); !t.eof(); t.next()) {
+            if (t.field(0).asInteger() == number)
+                numbers.append(t.field(1).asInteger());
+        }
+        return numbers;
+    }
+
     static QString stored(const QString &table, const QVariantList &key, const QString &field)
     {
         platform::Table t(platform::Alias::Data, table);

@@ -33,19 +33,11 @@ namespace {
 class TransitTest : public SadTest
 {
 protected:
-    static void addTransit(int number, const QVariantMap &values = {})
-    {
-        QVariantMap record = values;
-        record.insert(QStringLiteral("belegnr"), number);
-        testsupport::insertRecord(Tables::Ausfuhr, record);
-    }
+    static void addTransit(int number, const QVariantMap &values = {}) { addKeyed(Tables::Ausfuhr, { number }, values); }
 
     static void addTransitItem(int number, int item, const QVariantMap &values = {})
     {
-        QVariantMap record = values;
-        record.insert(QStringLiteral("belegnr"), number);
-        record.insert(QStringLiteral("pos"), item);
-        testsupport::insertRecord(Tables::Ausfolg, record);
+        addKeyed(Tables::Ausfolg, { number, item }, values);
     }
 
     static QString transitHead(int number, const QString &field) { return stored(Tables::Ausfuhr, { number }, field); }
@@ -53,17 +45,7 @@ protected:
     {
         return stored(Tables::Ausfolg, { number, item }, field);
     }
-    static QList<int> transitItems(int number)
-    {
-        platform::Table t(platform::Alias::Data, Tables::Ausfolg);
-        t.open();
-        QList<int> numbers;
-        for (t.first(); !t.eof(); t.next()) {
-            if (t.field(0).asInteger() == number)
-                numbers.append(t.field(1).asInteger());
-        }
-        return numbers;
-    }
+    static QList<int> transitItems(int number) { return itemNumbers(Tables::Ausfolg, number); }
     void TearDown() override
     {
         m_register.reset();
