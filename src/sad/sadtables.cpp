@@ -322,6 +322,7 @@ void registerSadTables()
     registerImportTables();
     registerTransitTables();
     registerSupplementarySheetTable();
+    registerT2LTables();
 }
 
 } // namespace sad

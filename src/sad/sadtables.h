@@ -14,6 +14,8 @@ inline const QString Impfol = QStringLiteral("S_IMPFOL.DB"); // their goods item
 inline const QString Ausfuhr = QStringLiteral("AUSFUHR.DB"); // transit declaration heads
 inline const QString Ausfolg = QStringLiteral("AUSFOLG.DB"); // their goods items
 inline const QString EinZus = QStringLiteral("EinZus.db"); // supplementary sheets for inward processing
+inline const QString EinHT2L = QStringLiteral("EinHT2L.db"); // T2L document heads
+inline const QString EinFT2L = QStringLiteral("EinFT2L.db"); // their goods items
 }
 
 // Fields of EINHEIT.DB outside the register's field list: no window of the
@@ -26,6 +28,9 @@ QStringList transitHeadFieldsOutsideList();
 
 // Declares the transit declaration's tables (part of registerSadTables).
 void registerTransitTables();
+
+// Declares the tables of the T2L document (part of registerSadTables).
+void registerT2LTables();
 
 // Declares the table of the supplementary sheet for inward processing
 // (part of registerSadTables).
