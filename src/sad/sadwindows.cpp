@@ -8,6 +8,7 @@
 #include "sad/tfrmregieae.h"
 #include "sad/tfrmregieimport.h"
 #include "sad/tfrmregiet1_t2.h"
+#include "sad/tfrmregiet2l.h"
 #include "shell/windowfactories.h"
 
 namespace sad {
@@ -89,6 +90,7 @@ void registerSadWindows()
     shell::registerDocumentKind(QStringLiteral("AE"), [](QWidget *parent) { return new TfrmRegieAE(parent); });
     shell::registerDocumentKind(QStringLiteral("Import"), [](QWidget *parent) { return new TfrmRegieImport(parent); });
     shell::registerDocumentKind(QStringLiteral("T1_T2"), [](QWidget *parent) { return new TfrmRegieT1_T2(parent); });
+    shell::registerDocumentKind(QStringLiteral("T2L"), [](QWidget *parent) { return new TfrmRegieT2L(parent); });
     shell::registerDocumentKind(
         QStringLiteral("EinheitZusatz"), [](QWidget *parent) { return new TFormRegieEinheitZusatz(parent); });
     registerExportPickTargets();

@@ -16,7 +16,6 @@ struct KindFields {
     const char *proposal;
     const char *plausi;
     const char *memo;
-    bool memoIsLogical = false;
 };
 
 // Every name in full, the irregular ones included.
@@ -62,7 +61,9 @@ const KindFields Kinds[] = {
     { "BVD", "Vorschlag_BVD", "", "Memo_BVD" },
     { "EURMED", "Vorschlag_EURMED", "", "Memo_EURMED" },
     { "LL", "Vorschlag_LL", "", "Memo_LL" },
-    { "T2L", "Vorschlag_T2L", "", "Memo_T2L", true },
+    // A memo like the others: it holds the names of the template's fixed
+    // edits, which a logical field cannot keep.
+    { "T2L", "Vorschlag_T2L", "", "Memo_T2L" },
 };
 
 } // namespace
@@ -80,10 +81,7 @@ platform::TableSchema parameterTableSchema()
         if (memo.isEmpty() || memos.contains(memo))
             continue;
         memos.append(memo);
-        if (kind.memoIsLogical)
-            schema.boolean(memo);
-        else
-            schema.memo(memo);
+        schema.memo(memo);
     }
     schema.memo(QStringLiteral("MemoVorabAE"));
     schema.memo(QStringLiteral("MemoVorabT12"));

@@ -95,7 +95,7 @@ TEST_F(ParameterRecordTest, OneRecordWithTheFieldsOfEveryKind)
             EXPECT_EQ(typeOf(f.plausi), FieldType::Boolean);
         }
         if (!c.memo.isEmpty()) {
-            EXPECT_EQ(typeOf(f.memo), c.code == "T2L" ? FieldType::Boolean : FieldType::Memo) << c.code.toStdString();
+            EXPECT_EQ(typeOf(f.memo), FieldType::Memo) << c.code.toStdString();
         }
     }
     EXPECT_EQ(parameterFieldsFor("1_1").preStampFile1, "Vorab.TV0");
