@@ -249,6 +249,7 @@ TEST_F(T2LTest, Box14PrefixesTheFirstNameLineAndBox55StoresOneOrZero)
     EXPECT_EQ(t2lHead(12, "F14_1"), "4711");
     EXPECT_EQ(t2lHead(12, "F55_7"), "1");
 
+    window.reset();
     window = open(12);
     qobject_cast<QCheckBox *>(window->control("DBCheckBox2"))->click();
     window->close();
