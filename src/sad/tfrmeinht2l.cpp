@@ -67,12 +67,12 @@ enum HeadPick {
 };
 
 // Top of the parts below the goods items.
-constexpr int ItemsTop = 640;
-constexpr int Box55Top = 830;
-constexpr int Box50Top = 1010;
-constexpr int Box51Top = 1180;
-constexpr int Box52Top = 1252;
-constexpr int BoxDTop = 1312;
+constexpr int ItemsTop = 660;
+constexpr int Box55Top = 842;
+constexpr int Box50Top = 1040;
+constexpr int Box51Top = 1190;
+constexpr int Box52Top = 1260;
+constexpr int BoxDTop = 1320;
 constexpr int Box55Width = 375;
 
 const QString Box2 = QStringLiteral("2 Versender / Ausführer - (hier besteht eine Übernahmemöglichkeit)");
@@ -113,7 +113,7 @@ void addHeadLabels(shell::EntryWindowDefinition &d)
                                       "VON NICHT IM GEMEINSCHAFTLICHEN VERSANDVERFAHREN BEFÖRDERTEN WAREN verwendet, "
                                       "so sind zu diesem Zweck nur die Angaben in den Feldern 1, 2, 3, 5, 14, 31, 32, "
                                       "35, 54 und gegebenenfalls 4, 33, 38, 40 und 44 erforderlich."),
-            0, 350, 218, 400, 110)
+            0, 350, 218, 400, 75)
             .wrapping());
     label(QStringLiteral("14 Anmelder / Vertreter"), 8, 359);
     label(QStringLiteral("Nr."), 185, 360);
@@ -188,9 +188,9 @@ QVector<shell::EntryPick> headPicks()
         transport("btn25", button(41, 600), "F25", "Vkzweig", edit(32)),
         country("btn27", button(439, 600), "F27_2", 27, QStringLiteral("DBGrid1")),
         transport(
-            "btn551", button(10 + Box55Width - 31, box55Transport), "F55_2", "Bez2", QStringLiteral("DBCheckBox1")),
+            "btn551", button(10 + Box55Width - 35, box55Transport), "F55_2", "Bez2", QStringLiteral("DBCheckBox1")),
         transport(
-            "btn552", button(10 + 2 * Box55Width - 31, box55Transport), "F55_6", "Bez2", QStringLiteral("DBCheckBox2")),
+            "btn552", button(10 + 2 * Box55Width - 35, box55Transport), "F55_6", "Bez2", QStringLiteral("DBCheckBox2")),
     };
 }
 
@@ -285,7 +285,7 @@ shell::EntryWindowDefinition t2lEntryDefinition()
     add(59, QStringLiteral("F53"), 500, Box52Top, 250, QStringLiteral("53 Bestimmungsstelle und Land"));
     add(61, QStringLiteral("F54_1"), 500, BoxDTop, 250, QStringLiteral("54 Ort und Datum"));
     for (int i = 0; i < 5; ++i)
-        add(62 + i, QStringLiteral("F54_%1").arg(i + 2), 500, BoxDTop + 2 * Line + 3 + Line * i, 250, Box54);
+        add(62 + i, QStringLiteral("F54_%1").arg(i + 2), 500, BoxDTop + Line + 21 + Line * i, 250, Box54);
 
     d.picks = headPicks();
     return d;
@@ -297,7 +297,7 @@ static ItemsLayout t2lItemsLayout()
     layout.columns = { { QStringLiteral("Pos"), QStringLiteral("Pos."), 5 },
         { QStringLiteral("F31_1"), QStringLiteral("Stat. Bezeichung"), 25 },
         { QStringLiteral("F31_2"), QStringLiteral("Stat. Bezeichung"), 35 },
-        { QStringLiteral("F33"), QStringLiteral("Stat. WarenNr."), 12 } };
+        { QStringLiteral("F33"), QStringLiteral("Stat. WarenNr."), 15 } };
     layout.grid = QRect(10, ItemsTop, 740, 127);
     layout.buttons = QPoint(10, ItemsTop + 130);
     layout.buttonRows = ItemButtonRows::OneRow;
@@ -410,7 +410,7 @@ shell::EntryWindowDefinition t2lItemDefinition()
         QStringLiteral("Statistische Warennummer - (Übernahmemöglichkeit über Feld 31)"));
     add(11, QStringLiteral("F35"), 430, 84, 120, QStringLiteral("35 Rohmasse der Ware"));
     add(12, QStringLiteral("F38"), 600, 84, 120, QStringLiteral("38 Eigenmasse der Ware"));
-    add(13, QStringLiteral("F40"), 430, 134, 290,
+    add(13, QStringLiteral("F40"), 430, 134, 250,
         QStringLiteral("40 Summarische Anmledung / Vorpapier - (hier besteht eine Übernahmemöglichkeit)"))
         ->pick(PreviousDocument40);
     for (int line = 0; line < 5; ++line)
@@ -427,7 +427,7 @@ shell::EntryWindowDefinition t2lItemDefinition()
             [](shell::EntryWindow &w) { return pickPackageKind(w, QStringLiteral("F31_1")); }),
         routinePick(
             QStringLiteral("btn2"), QRect(396, 41, 24, 6 * Line + EditHeight), afterGoodsNumber, pickT2LGoodsNumber),
-        routinePick(QStringLiteral("SpeedButton1"), button(721, 134), edit(13),
+        routinePick(QStringLiteral("SpeedButton1"), button(681, 134), edit(13),
             [](shell::EntryWindow &w) { return pickPreviousDocument(w, QStringLiteral("F40")); }),
         routinePick(QStringLiteral("SpeedButton2"), QRect(556, 220, 21, 4 * Line + EditHeight), QString(),
             showBox44Information),

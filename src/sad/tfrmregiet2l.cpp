@@ -24,7 +24,8 @@ const shell::DocumentKind &t2lKind()
         k.parameter = shell::parameterFieldsFor(k.code);
         k.columns = {
             { QStringLiteral("BelegNr"), QStringLiteral("BelegNr"), 10 },
-            { QStringLiteral("Datum"), QStringLiteral("Datum"), 10 },
+            // The date is text: room for all ten characters.
+            { QStringLiteral("Datum"), QStringLiteral("Datum"), 12 },
             { QStringLiteral("F8_2"), QStringLiteral("Empfänger"), 30 },
         };
         k.navigationHints = { QStringLiteral("Erste Ausfuhrmeldung"), QStringLiteral("Vorherige Ausfuhrmeldung"),
