@@ -14,6 +14,8 @@
 #include "platform/registry.h"
 #include "platform/schemaregistry.h"
 #include "platform/session.h"
+#include "sad/sadtables.h"
+#include "sad/tfrmregiet2l.h"
 #include "shell/parameterrecord.h"
 #include "shell/printsettings.h"
 #include "shell/settings.h"
@@ -86,6 +88,7 @@ int main(int argc, char **argv)
     masterdata::registerMasterdataTables();
     origin::registerOriginTables();
     orders::registerOrderTables();
+    sad::registerSadTables();
     const auto &registry = SchemaRegistry::instance();
     Database &data = session.database(Alias::Data, true);
     data.ensureTables(registry.tables(Alias::Data));
@@ -97,6 +100,8 @@ int main(int argc, char **argv)
          [] { return std::make_unique<origin::TfrmRegieEUR1>(); }},
         {"orders", TableSchema::tableNameOf(orders::Tables::Orders),
          [] { return std::make_unique<orders::TfrmRegieAuftragsdaten>(); }},
+        {"T2L", TableSchema::tableNameOf(sad::Tables::EinHT2L),
+         [] { return std::make_unique<sad::TfrmRegieT2L>(); }},
     };
     constexpr int Repetitions = 9;
     std::printf("register open, shown and closed, ms (min median max), %d runs after one warm-up:\n", Repetitions);
