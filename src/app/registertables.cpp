@@ -18,6 +18,7 @@
 #include "sad/sadtables.h"
 #include "sad/sadwindows.h"
 #include "sad/tfrmeinheit_d.h"
+#include "sad/tfrmeint2lprint.h"
 #include "sad/tfrmeinheit_d2.h"
 #include "sad/tfrmeversand_d.h"
 #include "shell/parameterrecord.h"
@@ -56,6 +57,7 @@ void registerTables()
     shell::addDataDirectoryStep(sad::addExportPrintRows);
     shell::addDataDirectoryStep(sad::addImportPrintRows);
     shell::addDataDirectoryStep(sad::addTransitPrintRows);
+    shell::addDataDirectoryStep(sad::addT2LPrintRows);
     shell::addDataDirectoryStep(transport::addDangerousGoodsRows);
 }
 

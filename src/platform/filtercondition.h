@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <QVector>
 
@@ -9,7 +10,9 @@ namespace platform {
 // One condition of a dataset filter. Values are always bound, never pasted
 // into SQL text, so that "O'Neill" or "50%" are plain values.
 struct FilterCondition {
-    enum class Op { Equal, NotEqual, Less, LessEqual, Greater, GreaterEqual, Prefix, IsNull, NotNull };
+    // AnyPattern: value is a list of patterns as fromPattern reads them; a
+    // record matches when one of them does.
+    enum class Op { Equal, NotEqual, Less, LessEqual, Greater, GreaterEqual, Prefix, IsNull, NotNull, AnyPattern };
 
     QString field;
     Op op = Op::Equal;
@@ -31,6 +34,11 @@ struct FilterCondition {
     // A text the user typed: a trailing '*' makes it a prefix match, as the
     // program's searches have always done.
     static FilterCondition fromPattern(const QString &field, const QString &pattern, bool caseInsensitive = true);
+    // Any of several such texts.
+    static FilterCondition anyPattern(const QString &field, const QStringList &patterns, bool caseInsensitive = true)
+    {
+        return {field, Op::AnyPattern, patterns, caseInsensitive};
+    }
 };
 
 // Parses the simple filter texts the program itself writes, such as

@@ -365,6 +365,16 @@ QString Table::conditionSql(const FilterCondition &c, QVariantList &values) cons
     using Op = FilterCondition::Op;
     const bool emptyValue = !c.value.isValid() || c.value.isNull() || (text && c.value.toString().isEmpty());
     switch (c.op) {
+    case Op::AnyPattern: {
+        QStringList alternatives;
+        const QStringList patterns = c.value.toStringList();
+        for (const QString &pattern : patterns)
+            alternatives.append(
+                QLatin1Char('(') + conditionSql(FilterCondition::fromPattern(c.field, pattern, c.caseInsensitive), values)
+                + QLatin1Char(')'));
+        return alternatives.isEmpty() ? QStringLiteral("1 = 0")
+                                      : QLatin1Char('(') + alternatives.join(QStringLiteral(" OR ")) + QLatin1Char(')');
+    }
     case Op::IsNull:
         return column + QStringLiteral(" IS NULL");
     case Op::NotNull:

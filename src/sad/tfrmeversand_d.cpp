@@ -8,6 +8,7 @@
 #include "sad/exportprintlayout.h"
 #include "sad/prestamplists.h"
 #include "sad/sadtables.h"
+#include "sad/sheetpageloop.h"
 #include "sad/tfrmeinheit_d.h"
 #include "sad/tfrmvorabstempler.h"
 #include "sad/transitblankform.h"
@@ -169,15 +170,14 @@ void TfrmEVersand_d::LoadPreStampMask()
     PreStampMask = transitPreStampMask(*listed, isTemplate());
 }
 
-bool TfrmEVersand_d::askForPaper(int page, bool range)
+QString TfrmEVersand_d::paperQuestion(int page, bool range) const
 {
     if (blankPaper())
-        return shell::confirmedOk(BlankPaperMessage);
+        return BlankPaperMessage;
     if (page <= 1)
-        return shell::confirmedOk(QStringLiteral("Bitte Formular T1 in den Drucker einlegen !"));
-    return shell::confirmedOk(range
-            ? QStringLiteral("Bitte Formular T1  - Ergänzungsblätter in den Drucker einlegen !")
-            : QStringLiteral("Bitte Formular T1 - Ergänzungsblätter in den Drucker einlegen !"));
+        return QStringLiteral("Bitte Formular T1 in den Drucker einlegen !");
+    return range ? QStringLiteral("Bitte Formular T1  - Ergänzungsblätter in den Drucker einlegen !")
+                 : QStringLiteral("Bitte Formular T1 - Ergänzungsblätter in den Drucker einlegen !");
 }
 
 void TfrmEVersand_d::run()
@@ -185,42 +185,10 @@ void TfrmEVersand_d::run()
     LoadPreStampMask();
     NumberAsked = false;
     m_pageCount = pageCount();
-    const int choice = pageGroup()->itemIndex();
-    const auto rowCopies = [this] {
-        return tbbenutz().isEmpty() ? 1 : tbbenutz().fieldByName(QStringLiteral("Anzahl_Kopien")).asInteger();
-    };
-    if (choice == 2) {
-        shell::choosePrinterInSetup();
-        if (!askForPaper(1, false)) {
-            stayOpenAfterRun();
-            return;
-        }
-        const int page = shell::toWholeNumber(singlePageEdit()->text());
-        const int copies = rowCopies();
-        for (int copy = 1; copy <= copies; ++copy)
-            PrintPage(std::max(page, 1));
-        return;
-    }
-    const bool range = choice == 1;
-    int page = range ? shell::toWholeNumber(firstPageEdit()->text()) : 1;
-    for (;;) {
-        if (!askForPaper(page, range)) {
-            stayOpenAfterRun();
-            return;
-        }
-        selectSheetRow(page <= 1 ? FirstSheet : ContinuationSheet);
-        shell::choosePrinterInSetup();
-        const int copies = rowCopies();
-        for (int copy = 1; copy <= copies; ++copy)
-            PrintPage(page);
-        // The items end on the last page.
-        if (page >= m_pageCount)
-            return;
-        const int last = range ? shell::toWholeNumber(lastPageEdit()->text()) : m_pageCount;
-        if (page + 1 > last)
-            return;
-        ++page;
-    }
+    SheetPageLoop loop;
+    loop.paperQuestion = [this](int page, bool range) { return paperQuestion(page, range); };
+    loop.printPage = [this](int page) { PrintPage(page); };
+    printSheetPages(*this, loop);
 }
 
 void TfrmEVersand_d::PrintPage(int page)

@@ -67,8 +67,8 @@ private:
     void fillMainSheet(shell::SheetJob &job, int sheetOfSet);
     void fillContinuationSheet(shell::SheetJob &job, int sheetOfSet);
     void printBacks();
-    // false: the clerk cancelled at the message.
-    bool askForPaper(int page, bool range);
+    // The insert-the-form question before a page.
+    QString paperQuestion(int page, bool range) const;
 
     int m_pageCount = 1;
 };

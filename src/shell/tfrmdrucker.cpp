@@ -200,6 +200,12 @@ void TfrmDrucker::filterRows(const QString &pattern)
     m_settings->setFiltered(true);
 }
 
+void TfrmDrucker::filterRows(const QStringList &patterns)
+{
+    m_settings->setFilter({ platform::FilterCondition::anyPattern(QStringLiteral("name"), patterns, true) });
+    m_settings->setFiltered(true);
+}
+
 QString TfrmDrucker::panelText(int panel) const
 {
     return panel >= 0 && panel < 3 ? m_panels[panel]->text() : QString();

@@ -35,6 +35,8 @@ public:
     // Shows only the rows whose name matches the pattern (a trailing "*"
     // matches any rest), in any letter case.
     void filterRows(const QString &pattern);
+    // The rows that match any of the patterns.
+    void filterRows(const QStringList &patterns);
 
     TWheelDBGrid *DBGrid1 = nullptr;
     QPushButton *BtnOK = nullptr;

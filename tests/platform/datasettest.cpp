@@ -61,6 +61,9 @@ TEST_F(DataSetTest, FiltersMatchPrefixesCaseAndGermanLettersWithValuesBound)
         {FilterCondition::fromPattern("Name1", "me_*"), {"Me_x"}},
         {FilterCondition::equal("BelegNr", "12"), {"Zwölf"}},
         {FilterCondition::fromPattern("Name1", "x' OR '1'='1"), {}},
+        // Any of several patterns, each bound on its own.
+        {FilterCondition::anyPattern("Name1", {"müller", "50%*", "me_*"}), {"Müller", "50% Rabatt", "Me_x"}},
+        {FilterCondition::anyPattern("Name1", {}), {}},
     };
     for (const auto &c : cases) {
         t.setFilter({c.condition});
