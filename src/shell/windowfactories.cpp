@@ -68,6 +68,13 @@ bool hasDocumentKind(const QString &key)
     return registers().contains(key);
 }
 
+QStringList documentKindKeys()
+{
+    QStringList keys = registers().keys();
+    keys.sort();
+    return keys;
+}
+
 std::unique_ptr<DocumentRegister> createDocumentRegister(const QString &key, QWidget *parent)
 {
     const RegisterFactory factory = registers().value(key);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -34,6 +35,8 @@ WindowFactory windowFactory(const QString &key);
 using RegisterFactory = std::function<DocumentRegister *(QWidget *parent)>;
 void registerDocumentKind(const QString &key, RegisterFactory factory);
 bool hasDocumentKind(const QString &key);
+// The keys of every document kind registered, sorted.
+QStringList documentKindKeys();
 // The kind's register, created and not shown; nullptr while the kind is
 // not registered.
 std::unique_ptr<DocumentRegister> createDocumentRegister(const QString &key, QWidget *parent = nullptr);
