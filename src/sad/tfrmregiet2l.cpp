@@ -3,6 +3,7 @@
 #include "platform/table.h"
 #include "sad/sadtables.h"
 #include "sad/tfrmeinht2l.h"
+#include "sad/tfrmeint2lprint.h"
 #include "shell/documentroutines.h"
 #include "shell/parameterrecord.h"
 
@@ -39,7 +40,7 @@ const shell::DocumentKind &t2lKind()
         k.proposalSetBackAfterCopy = true;
         k.hoverHighlight = true;
         k.instance = &frmRegieT2L;
-        // The print window TfrmEinT2LPrint is set here as k.createPrintWindow; without it Drucken does nothing.
+        k.createPrintWindow = [](shell::DocumentRegister &, QWidget *parent) { return new TfrmEinT2LPrint(parent); };
         k.createEntryWindow = [](shell::DocumentRegister &documentRegister, QWidget *parent) {
             return new TfrmEinHT2L(documentRegister, parent);
         };

@@ -2,6 +2,7 @@
 
 #include "platform/printcanvas.h"
 #include "sad/tfrmeint2lprint.h"
+#include "sad/tfrmregiet2l.h"
 #include "shell/printsettings.h"
 #include "shell/radiogroup.h"
 #include "shell/tfrmdrucker.h"
@@ -306,6 +307,25 @@ TEST_F(T2LPrintTest, PrinterParametersShowBothRowsAndNoOther)
     });
     window->acEinstellen->trigger();
     EXPECT_EQ(shown, QStringList({ T2LMainSheetRow, T2LContinuationRow }));
+}
+
+TEST_F(T2LPrintTest, DruckenOfTheRegisterOpensThePrintOnTheDocument)
+{
+    setRows();
+    addT2L(7, 1);
+    TfrmRegieT2L documents;
+    ASSERT_TRUE(documents.head().findKey({ 7 }));
+    QString caption;
+    QString number;
+    testsupport::onNextModal([&](QDialog *dialog) {
+        caption = dialog->windowTitle();
+        if (auto *print = qobject_cast<TfrmEinT2LPrint *>(dialog))
+            number = print->head().fieldByName("BelegNr").asString();
+        dialog->reject();
+    });
+    documents.bbtDruckenClick();
+    EXPECT_EQ(caption, "Druck Einheitspapier T2L - Belegnummer: 7");
+    EXPECT_EQ(number, "7");
 }
 
 } // namespace
