@@ -87,6 +87,10 @@ void TfrmEinT2LPrint::run()
 
 void TfrmEinT2LPrint::PrintPage(int page)
 {
+    // There is no page below 1: it would print item 1 again on a
+    // continuation sheet numbered 0.
+    if (page < 1)
+        return;
     if (page == 1) {
         selectSheetRow(MainSheet);
         PrintMainSheet();

@@ -242,7 +242,8 @@ TEST_F(T2LPrintTest, SinglePagesRangesAndCancel)
     };
     const Case cases[] = {
         { "page beyond the last: its head alone", 2, "4", "", { {} }, false, "4" },
-        { "page 0: a sheet numbered 0 from item 1", 2, "0", "", { { "1", "2", "3" } }, false, "0" },
+        { "page 0 prints nothing", 2, "0", "", {}, false, "" },
+        { "range from 0 starts with page 1", 1, "0", "2", { { "1" }, { "2", "3", "4" } }, true, "2" },
         { "page 1", 2, "1", "", { { "1" } }, true, "" },
         { "range on continuation sheets", 1, "2", "3", { { "2", "3", "4" }, { "5", "6", "7" } }, false, "2" },
         { "range from beyond its end", 1, "3", "2", { { "5", "6", "7" } }, false, "3" },
