@@ -113,7 +113,7 @@ void addHeadLabels(shell::EntryWindowDefinition &d)
                                       "VON NICHT IM GEMEINSCHAFTLICHEN VERSANDVERFAHREN BEFÖRDERTEN WAREN verwendet, "
                                       "so sind zu diesem Zweck nur die Angaben in den Feldern 1, 2, 3, 5, 14, 31, 32, "
                                       "35, 54 und gegebenenfalls 4, 33, 38, 40 und 44 erforderlich."),
-            0, 350, 218, 400, 75)
+            0, 350, 218, 400, 100)
             .wrapping());
     label(QStringLiteral("14 Anmelder / Vertreter"), 8, 359);
     label(QStringLiteral("Nr."), 185, 360);
