@@ -4,6 +4,9 @@
 #include "platform/fieldvalue.h"
 #include "platform/schemaregistry.h"
 
+#include <QDate>
+#include <QDateTime>
+#include <QFileInfo>
 #include <QSqlDriver>
 #include <QSqlRecord>
 
@@ -25,10 +28,34 @@ Database::~Database()
 
 void Database::open(bool createIfMissing)
 {
-    if (isOpen())
+    if (isOpen() && !m_lost)
         return;
+    if (m_lost)
+        close();
     m_backend->openConnection(m_connectionName, m_directory, createIfMissing);
+    m_lost = false;
     m_changeWatch = m_backend->watchChanges(connection());
+}
+
+QString Database::connectionLostMessage()
+{
+    return QStringLiteral("Die Verbindung zum Datenbankserver ist unterbrochen. Die Änderung wurde nicht gespeichert; "
+                          "bitte versuchen Sie es noch einmal, sobald der Server wieder erreichbar ist.");
+}
+
+void Database::reconnectIfLost()
+{
+    if (!m_lost)
+        return;
+    // A transaction that was open on the lost connection is gone with it:
+    // nothing more may run in its place until it has ended.
+    if (m_transactionDepth > 0)
+        throw DatabaseError(connectionLostMessage());
+    try {
+        open(false);
+    } catch (const DatabaseError &error) {
+        throw DatabaseError(connectionLostMessage(), error.message());
+    }
 }
 
 void Database::close()
@@ -48,6 +75,7 @@ void Database::close()
         QSqlDatabase::removeDatabase(m_connectionName);
     }
     m_transactionDepth = 0;
+    m_lost = false;
     m_tablesKnown = false;
     m_tables.clear();
     m_verified.clear();
@@ -65,14 +93,24 @@ QSqlDatabase Database::connection() const
 
 void Database::raise(const QSqlError &error, const QString &table) const
 {
+    if (m_backend->isConnectionLost(error))
+        m_lost = true;
     throw DatabaseError(m_backend->translateError(error, table), error.text());
 }
 
 QSqlQuery Database::exec(const QString &sql, const QVariantList &values, const QString &table)
 {
+    reconnectIfLost();
     QSqlQuery q(connection());
-    q.setForwardOnly(true);
-    if (!q.prepare(sql))
+    q.setForwardOnly(m_backend->forwardOnlyResults());
+    // Statements without values run directly: some servers prepare only
+    // reads and writes, not changes of structure or transactions.
+    if (values.isEmpty()) {
+        if (!q.exec(m_backend->adaptSql(sql)))
+            raise(q.lastError(), table);
+        return q;
+    }
+    if (!q.prepare(m_backend->adaptSql(sql)))
         raise(q.lastError(), table);
     for (const auto &v : values)
         q.addBindValue(v);
@@ -83,11 +121,12 @@ QSqlQuery Database::exec(const QString &sql, const QVariantList &values, const Q
 
 QSqlQuery &Database::prepared(const QString &sql)
 {
+    reconnectIfLost();
     auto it = m_prepared.find(sql);
     if (it == m_prepared.end()) {
         QSqlQuery q(connection());
-        q.setForwardOnly(true);
-        if (!q.prepare(sql))
+        q.setForwardOnly(m_backend->forwardOnlyResults());
+        if (!q.prepare(m_backend->adaptSql(sql)))
             raise(q.lastError());
         it = m_prepared.insert(sql, q);
     }
@@ -102,10 +141,11 @@ void Database::run(QSqlQuery &query, const QString &table)
 
 RowReader &Database::startRead(const QString &sql, const QVariantList &values, const QString &table)
 {
+    reconnectIfLost();
     auto it = m_readers.find(sql);
     if (it == m_readers.end()) {
         QSqlError error;
-        std::unique_ptr<RowReader> reader = m_backend->prepareReader(connection(), sql, &error);
+        std::unique_ptr<RowReader> reader = m_backend->prepareReader(connection(), m_backend->adaptSql(sql), &error);
         if (!reader)
             raise(error, table);
         it = m_readers.insert(sql, std::shared_ptr<RowReader>(std::move(reader)));
@@ -165,12 +205,118 @@ std::unique_ptr<RowReader> DatabaseBackend::prepareReader(const QSqlDatabase &db
                                                           QSqlError *error) const
 {
     QSqlQuery query(db);
-    query.setForwardOnly(true);
+    query.setForwardOnly(forwardOnlyResults());
     if (!query.prepare(sql)) {
         *error = query.lastError();
         return nullptr;
     }
     return std::make_unique<QueryReader>(std::move(query), *this);
+}
+
+bool DatabaseBackend::hasDatabase(const QString &directory) const
+{
+    return QFileInfo::exists(databaseFilePath(directory));
+}
+
+qint64 DatabaseBackend::insertedRowId(QSqlQuery &query) const
+{
+    return query.lastInsertId().toLongLong();
+}
+
+QStringList DatabaseBackend::addColumnSql(const QString &table, const FieldDef &field) const
+{
+    return { QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 %3").arg(quote(table), quote(field.name), declaredType(field)) };
+}
+
+QStringList DatabaseBackend::renameTableSql(const QString &from, const QString &to) const
+{
+    return { QStringLiteral("ALTER TABLE %1 RENAME TO %2").arg(quote(from), quote(to)) };
+}
+
+QVariant DatabaseBackend::toStorage(FieldType type, const QVariant &value) const
+{
+    if (!value.isValid() || value.isNull())
+        return QVariant(QMetaType::fromType<QString>());
+    switch (type) {
+    case FieldType::String:
+    case FieldType::Memo: {
+        const QString s = value.toString();
+        return s.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(s);
+    }
+    case FieldType::SmallInt:
+    case FieldType::Integer:
+    case FieldType::AutoInc:
+        return QVariant(value.toLongLong());
+    case FieldType::Float:
+    case FieldType::Currency:
+    case FieldType::Bcd:
+        return QVariant(value.toDouble());
+    case FieldType::Date: {
+        const QDate d = value.toDate();
+        return d.isValid() ? QVariant(d.toString(Qt::ISODate)) : QVariant(QMetaType::fromType<QString>());
+    }
+    case FieldType::Time: {
+        const QTime t = value.toTime();
+        return t.isValid() ? QVariant(t.toString(QStringLiteral("hh:mm:ss.zzz"))) : QVariant(QMetaType::fromType<QString>());
+    }
+    case FieldType::DateTime: {
+        const QDateTime dt = value.toDateTime();
+        return dt.isValid() ? QVariant(dt.toString(QStringLiteral("yyyy-MM-ddThh:mm:ss.zzz")))
+                            : QVariant(QMetaType::fromType<QString>());
+    }
+    case FieldType::Boolean:
+        return QVariant(value.toBool() ? 1 : 0);
+    case FieldType::Graphic:
+    case FieldType::Blob: {
+        const QByteArray bytes = value.toByteArray();
+        return bytes.isEmpty() ? QVariant(QMetaType::fromType<QByteArray>()) : QVariant(bytes);
+    }
+    }
+    return value;
+}
+
+QVariant DatabaseBackend::fromStorage(FieldType type, QVariant stored) const
+{
+    if (!stored.isValid() || stored.isNull())
+        return QVariant();
+    switch (type) {
+    case FieldType::String:
+    case FieldType::Memo:
+        return stored.typeId() == QMetaType::QString ? std::move(stored) : QVariant(stored.toString());
+    case FieldType::SmallInt:
+    case FieldType::Integer:
+    case FieldType::AutoInc:
+        return QVariant(static_cast<int>(stored.toLongLong()));
+    case FieldType::Float:
+    case FieldType::Currency:
+    case FieldType::Bcd:
+        return QVariant(stored.toDouble());
+    case FieldType::Date: {
+        const QString s = stored.toString();
+        const QDate d = QDate::fromString(s.left(10), Qt::ISODate);
+        return d.isValid() ? QVariant(d) : QVariant();
+    }
+    case FieldType::Time: {
+        const QString s = stored.toString();
+        QTime t = QTime::fromString(s, QStringLiteral("hh:mm:ss.zzz"));
+        if (!t.isValid())
+            t = QTime::fromString(s, QStringLiteral("hh:mm:ss"));
+        return t.isValid() ? QVariant(t) : QVariant();
+    }
+    case FieldType::DateTime: {
+        const QString s = stored.toString();
+        QDateTime dt = QDateTime::fromString(s, QStringLiteral("yyyy-MM-ddThh:mm:ss.zzz"));
+        if (!dt.isValid())
+            dt = QDateTime::fromString(s, Qt::ISODate);
+        return dt.isValid() ? QVariant(dt) : QVariant();
+    }
+    case FieldType::Boolean:
+        return QVariant(stored.toLongLong() != 0);
+    case FieldType::Graphic:
+    case FieldType::Blob:
+        return QVariant(stored.toByteArray());
+    }
+    return stored;
 }
 
 void Database::invalidateTableCache()
@@ -224,6 +370,8 @@ void Database::createTable(const TableSchema &schema)
 {
     Transaction tx(*this);
     exec(m_backend->createTableSql(schema), {}, schema.tableName());
+    for (const QString &sql : m_backend->tableExtrasSql(schema))
+        exec(sql, {}, schema.tableName());
     for (const auto &index : schema.indexes())
         exec(m_backend->createIndexSql(schema, index), {}, schema.tableName());
     tx.commit();
@@ -325,6 +473,8 @@ void Database::copyTable(const QString &from, const QString &to)
     if (tableExists(to))
         dropTable(to);
     exec(m_backend->createTableSql(target), {}, target.tableName());
+    for (const QString &sql : m_backend->tableExtrasSql(target))
+        exec(sql, {}, target.tableName());
     QStringList columns;
     for (const auto &f : source.fields())
         columns.append(quote(f.name));
@@ -363,7 +513,8 @@ void Database::restructure(const QString &tableName, const TableSchema &wanted)
     if (appendOnly) {
         for (int i = current.size(); i < target.fieldCount(); ++i) {
             const FieldDef &f = target.fieldAt(i);
-            exec(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 %3").arg(quote(name), quote(f.name), m_backend->declaredType(f)), {}, name);
+            for (const QString &sql : m_backend->addColumnSql(name, f))
+                exec(sql, {}, name);
         }
     } else {
         // Counts kept by the database go with the old table; they are set
@@ -374,6 +525,8 @@ void Database::restructure(const QString &tableName, const TableSchema &wanted)
         tempSchema.setFileName(temp);
         exec(QStringLiteral("DROP TABLE IF EXISTS %1").arg(quote(temp)));
         exec(m_backend->createTableSql(tempSchema), {}, temp);
+        for (const QString &sql : m_backend->tableExtrasSql(tempSchema))
+            exec(sql, {}, temp);
 
         // Source column of each target field, by name.
         QVector<int> sourceOf(target.fieldCount(), -1);
@@ -390,7 +543,9 @@ void Database::restructure(const QString &tableName, const TableSchema &wanted)
             targetColumns.append(quote(f.name));
             marks.append(QStringLiteral("?"));
         }
-        QSqlQuery read = exec(QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid").arg(sourceColumns.join(QStringLiteral(", ")), quote(name)), {}, name);
+        QSqlQuery read = exec(QStringLiteral("SELECT %1 FROM %2 ORDER BY %3")
+                                  .arg(sourceColumns.join(QStringLiteral(", ")), quote(name), m_backend->rowIdExpression()),
+            {}, name);
         QSqlQuery write(connection());
         if (!write.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                                .arg(quote(temp), targetColumns.join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")))))
@@ -428,7 +583,8 @@ void Database::restructure(const QString &tableName, const TableSchema &wanted)
         read.finish();
         m_prepared.clear();
         exec(QStringLiteral("DROP TABLE %1").arg(quote(name)), {}, name);
-        exec(QStringLiteral("ALTER TABLE %1 RENAME TO %2").arg(quote(temp), quote(name)), {}, name);
+        for (const QString &sql : m_backend->renameTableSql(temp, name))
+            exec(sql, {}, name);
     }
     for (const auto &index : target.indexes())
         exec(m_backend->createIndexSql(target, index), {}, name);
@@ -444,7 +600,7 @@ void Database::transaction()
     if (m_transactionDepth == 0) {
         for (auto &q : m_prepared)
             q.finish();
-        exec(QStringLiteral("BEGIN IMMEDIATE"));
+        exec(m_backend->beginTransactionSql());
         m_rollbackOnly = false;
     }
     ++m_transactionDepth;
@@ -457,6 +613,11 @@ void Database::commit()
     if (--m_transactionDepth == 0) {
         for (auto &q : m_prepared)
             q.finish();
+        if (m_lost) {
+            m_rollbackOnly = false;
+            ++m_epoch;
+            throw DatabaseError(connectionLostMessage());
+        }
         if (m_rollbackOnly) {
             exec(QStringLiteral("ROLLBACK"));
             m_rollbackOnly = false;

@@ -77,6 +77,8 @@ public:
     // Ends the read; throws when it stopped on an error.
     void endRead(RowReader &reader, const QString &table = {});
     [[noreturn]] void raise(const QSqlError &error, const QString &table = {}) const;
+    // The German message for a connection to the server that broke off.
+    static QString connectionLostMessage();
 
     // Transactions nest; only the outermost commits.
     void transaction();
@@ -98,6 +100,8 @@ public:
 
 private:
     void invalidateTableCache();
+    // Opens the connection again after it broke off (outside a transaction).
+    void reconnectIfLost();
 
     QString m_alias;
     QString m_directory;
@@ -113,6 +117,7 @@ private:
     quint64 m_epoch = 0;  // raised by a rollback: every table counts as changed
     int m_transactionDepth = 0;
     bool m_rollbackOnly = false;
+    mutable bool m_lost = false; // the connection broke off: open it again before the next statement
 };
 
 // RAII transaction: rolls back unless committed.

@@ -4,6 +4,7 @@
 
 #include <QSqlDatabase>
 #include <QSqlError>
+#include <QSqlQuery>
 #include <QString>
 #include <QVariant>
 
@@ -64,6 +65,8 @@ public:
     virtual QSqlDatabase openConnection(const QString &connectionName, const QString &directory,
                                         bool createIfMissing) const = 0;
     virtual QString databaseFilePath(const QString &directory) const = 0;
+    // Whether the directory names a database to open (without opening it).
+    virtual bool hasDatabase(const QString &directory) const;
 
     virtual QString quote(const QString &identifier) const = 0;
     virtual QString rowIdExpression() const = 0;
@@ -80,10 +83,39 @@ public:
     // the database; null where the backend has none (othersChangesSql is
     // asked then). It lives no longer than the connection.
     virtual std::unique_ptr<ChangeWatch> watchChanges(const QSqlDatabase &db) const { return nullptr; }
+    // Starts a write transaction.
+    virtual QString beginTransactionSql() const { return QStringLiteral("BEGIN"); }
+    // The statement as this database reads it (identifier case).
+    virtual QString adaptSql(const QString &sql) const { return sql; }
+    // Appended to each ordered term so that empty fields (NULL) come first
+    // in ascending order and last in descending order.
+    virtual QString emptyFirstOrder(bool descending) const { return {}; }
+    // Appended to an INSERT so that it hands back the new row id, and how
+    // it is read after the statement ran.
+    virtual QString insertRowIdSuffix() const { return {}; }
+    virtual qint64 insertedRowId(QSqlQuery &query) const;
+    // Whether an integer primary key is the row id itself.
+    virtual bool integerKeyIsRowId() const { return false; }
+    // Appended to a read of one row inside a write transaction so that no
+    // one else changes it before the transaction ends.
+    virtual QString lockRowSuffix() const { return {}; }
+    // Adds a field at the end of a table.
+    virtual QStringList addColumnSql(const QString &table, const FieldDef &field) const;
+    // Renames a table with everything named after it.
+    virtual QStringList renameTableSql(const QString &from, const QString &to) const;
+    // Whether results are read forward only, as they come. A server that
+    // streams them cannot run another statement on the connection before
+    // the result is read out, so its results are taken in whole instead.
+    virtual bool forwardOnlyResults() const { return true; }
+    // Whether the error means the connection to the database is gone.
+    virtual bool isConnectionLost(const QSqlError &error) const { return false; }
 
     virtual QString declaredType(const FieldDef &field) const = 0;
     virtual bool parseDeclaredType(const QString &name, const QString &declared, FieldDef *field) const = 0;
     virtual QString createTableSql(const TableSchema &schema) const = 0;
+    // Statements that complete a table createTableSql made (its key index,
+    // triggers), run right after it.
+    virtual QStringList tableExtrasSql(const TableSchema &schema) const { return {}; }
     virtual QString createIndexSql(const TableSchema &schema, const IndexDef &index) const = 0;
     virtual QString dropIndexSql(const TableSchema &schema, const IndexDef &index) const = 0;
     virtual QString indexSqlName(const TableSchema &schema, const IndexDef &index) const = 0;
@@ -101,9 +133,10 @@ public:
     virtual std::unique_ptr<RowReader> prepareReader(const QSqlDatabase &db, const QString &sql,
                                                      QSqlError *error) const;
 
-    // Values as stored and as the table layer hands them out.
-    virtual QVariant toStorage(FieldType type, const QVariant &value) const = 0;
-    virtual QVariant fromStorage(FieldType type, QVariant stored) const = 0;
+    // Values as stored and as the table layer hands them out: empty text
+    // as NULL, dates and times as ISO text, Booleans as 0/1.
+    virtual QVariant toStorage(FieldType type, const QVariant &value) const;
+    virtual QVariant fromStorage(FieldType type, QVariant stored) const;
 
     // German message for a database error.
     virtual QString translateError(const QSqlError &error, const QString &table) const = 0;

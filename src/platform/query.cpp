@@ -107,8 +107,8 @@ QSqlQuery Query::run()
 {
     Database &db = database();
     QSqlQuery q(db.connection());
-    q.setForwardOnly(true);
-    const QString sql = translateTableNames(m_sql, db);
+    q.setForwardOnly(db.backend().forwardOnlyResults());
+    const QString sql = db.backend().adaptSql(translateTableNames(m_sql, db));
     if (!q.prepare(sql))
         db.raise(q.lastError());
     for (const auto &v : m_positional)

@@ -1,6 +1,7 @@
 #include "platform/session.h"
 
 #include "platform/databaseerror.h"
+#include "platform/postgresbackend.h"
 #include "platform/sqlitebackend.h"
 
 #include <QDir>
@@ -51,6 +52,7 @@ void Session::setAliasPath(const QString &alias, const QString &directory)
     if (m_paths.value(key) == cleaned)
         return;
     m_databases.remove(key);
+    m_backends.remove(key);
     m_paths.insert(key, cleaned);
 }
 
@@ -70,13 +72,33 @@ Database &Session::database(const QString &alias, bool create)
     auto it = m_databases.find(key);
     if (it != m_databases.end() && it.value()->isOpen())
         return *it.value();
+    // Tables hold on to their database: one that was closed opens again
+    // in place.
+    if (it != m_databases.end()) {
+        it.value()->open(create);
+        return *it.value();
+    }
     if (!m_paths.contains(key))
         throw DatabaseError(QStringLiteral("Der Datenbank-Alias \"%1\" ist nicht eingerichtet.").arg(alias));
     auto db = std::make_shared<Database>(alias, m_paths.value(key),
-                                         QStringLiteral("session%1_%2").arg(m_id, key), m_backend);
+                                         QStringLiteral("session%1_%2").arg(m_id, key), backendOf(alias));
     db->open(create);
     m_databases.insert(key, db);
     return *db;
+}
+
+std::shared_ptr<DatabaseBackend> Session::backendOf(const QString &alias)
+{
+    const QString key = alias.toLower();
+    auto it = m_backends.find(key);
+    if (it == m_backends.end()) {
+        ServerConnection server;
+        std::shared_ptr<DatabaseBackend> backend = m_backend;
+        if (ServerConnection::read(m_paths.value(key), &server))
+            backend = std::make_shared<PostgresBackend>(server);
+        it = m_backends.insert(key, backend);
+    }
+    return it.value();
 }
 
 void Session::closeAll()

@@ -30,11 +30,16 @@ public:
     // database file is created.
     Database &database(const QString &alias, bool create = false);
     void closeAll();
+    // The SQLite backend of a directory without a server connection file.
     const std::shared_ptr<DatabaseBackend> &backend() const { return m_backend; }
+    // The backend of an alias: the server its directory's connection file
+    // names, else SQLite.
+    std::shared_ptr<DatabaseBackend> backendOf(const QString &alias);
 
 private:
     QString m_id;
     std::shared_ptr<DatabaseBackend> m_backend;
+    QHash<QString, std::shared_ptr<DatabaseBackend>> m_backends; // lower-case alias -> backend of its directory
     QHash<QString, QString> m_paths;  // lower-case alias -> directory
     QHash<QString, std::shared_ptr<Database>> m_databases;
 };

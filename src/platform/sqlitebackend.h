@@ -29,6 +29,8 @@ public:
     }
     QString othersChangesSql() const override { return QStringLiteral("PRAGMA data_version"); }
     std::unique_ptr<ChangeWatch> watchChanges(const QSqlDatabase &db) const override;
+    QString beginTransactionSql() const override { return QStringLiteral("BEGIN IMMEDIATE"); }
+    bool integerKeyIsRowId() const override { return true; }
 
     QString declaredType(const FieldDef &field) const override;
     bool parseDeclaredType(const QString &name, const QString &declared, FieldDef *field) const override;
@@ -46,8 +48,6 @@ public:
     std::unique_ptr<RowReader> prepareReader(const QSqlDatabase &db, const QString &sql,
                                              QSqlError *error) const override;
 
-    QVariant toStorage(FieldType type, const QVariant &value) const override;
-    QVariant fromStorage(FieldType type, QVariant stored) const override;
 
     QString translateError(const QSqlError &error, const QString &table) const override;
     bool isBusyError(const QSqlError &error) const override;

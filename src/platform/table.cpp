@@ -260,7 +260,7 @@ void Table::openCursor()
     m_columns = columns.join(QStringLiteral(", "));
     m_generationKey = Database::generationKey(m_schema.tableName());
     m_rowIdKeyField = -1;
-    if (m_schema.primaryKeyFields().size() == 1) {
+    if (m_schema.primaryKeyFields().size() == 1 && db.backend().integerKeyIsRowId()) {
         const int k = m_schema.fieldIndex(m_schema.primaryKeyFields().first());
         if (k >= 0 && m_schema.fieldAt(k).type == FieldType::Integer)
             m_rowIdKeyField = k;
@@ -332,8 +332,9 @@ QString Table::orderBy(bool descending) const
 {
     QStringList parts;
     const QString dir = descending ? QStringLiteral(" DESC") : QString();
+    const QString empty = m_db->backend().emptyFirstOrder(descending);
     for (const auto &term : m_order)
-        parts.append(columnExpression(term) + dir);
+        parts.append(columnExpression(term) + dir + empty);
     parts.append(m_db->backend().rowIdExpression() + dir);
     return QStringLiteral(" ORDER BY ") + parts.join(QStringLiteral(", "));
 }
@@ -1066,8 +1067,15 @@ void Table::positionOn(const CachedRow &row)
 
 QVector<QVariant> Table::rereadRow(qint64 rowId, bool *found)
 {
+    return readStoredRow(rowId, found, false);
+}
+
+QVector<QVariant> Table::readStoredRow(qint64 rowId, bool *found, bool lock)
+{
     RowReader &reader = m_db->startRead(
-        QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?").arg(m_columns, m_sqlTable, m_db->backend().rowIdExpression()),
+        QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?%4")
+            .arg(m_columns, m_sqlTable, m_db->backend().rowIdExpression(),
+                 lock ? m_db->backend().lockRowSuffix() : QString()),
         {rowId}, m_schema.tableName());
     *found = reader.next();
     QVector<QVariant> values = *found ? readValues(reader, 0) : QVector<QVariant>(m_schema.fieldCount());
@@ -1336,7 +1344,8 @@ qint64 Table::writeRecord(bool inserting, qint64 rowId, QVector<QVariant> &value
         QStringList marks;
         for (int i = 0; i < m_schema.fieldCount(); ++i)
             marks.append(QStringLiteral("?"));
-        QSqlQuery &q = m_db->prepared(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)").arg(m_sqlTable, m_columns, marks.join(QLatin1Char(','))));
+        QSqlQuery &q = m_db->prepared(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)%4")
+                                          .arg(m_sqlTable, m_columns, marks.join(QLatin1Char(',')), backend.insertRowIdSuffix()));
         for (int i = 0; i < m_schema.fieldCount(); ++i)
             q.bindValue(i, backend.toStorage(m_schema.fieldAt(i).type, values.at(i)));
         if (!q.exec()) {
@@ -1344,7 +1353,7 @@ qint64 Table::writeRecord(bool inserting, qint64 rowId, QVector<QVariant> &value
             q.finish();
             m_db->raise(error, table);
         }
-        const qint64 newRowId = q.lastInsertId().toLongLong();
+        const qint64 newRowId = backend.insertedRowId(q);
         q.finish();
         m_db->touchByKey(m_generationKey);
         return newRowId;
@@ -1445,7 +1454,9 @@ void Table::checkStoredRecord(qint64 rowId, const QVector<bool> *changed)
 {
     const QVector<QVariant> &known = valuesAsRead();
     bool found = false;
-    const QVector<QVariant> stored = rereadRow(rowId, &found);
+    // Inside the writing transaction: held until it ends, so that no one
+    // changes the record between this read and the write.
+    const QVector<QVariant> stored = readStoredRow(rowId, &found, true);
     if (!found || !isSameRecord(known, stored))
         throw DatabaseError(QStringLiteral("Der Datensatz wurde von einem anderen Benutzer gelöscht."));
     if (!changed)

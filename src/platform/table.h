@@ -90,6 +90,8 @@ protected:
     int positionOf(qint64 rowId) override;
     QVector<QVariant> fetchRow(int position) override;
     QVector<QVariant> rereadRow(qint64 rowId, bool *found) override;
+    // The stored row; with lock, held by this transaction until it ends.
+    QVector<QVariant> readStoredRow(qint64 rowId, bool *found, bool lock);
     bool fetchEdge(bool last, qint64 *rowId, QVector<QVariant> *values) override;
     int stepFrom(qint64 rowId, const QVector<QVariant> &values, int position, int distance, qint64 *targetRowId,
                  QVector<QVariant> *targetValues, int *targetPosition) override;

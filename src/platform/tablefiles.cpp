@@ -2,7 +2,7 @@
 
 #include "platform/databasebackend.h"
 #include "platform/databaseerror.h"
-#include "platform/session.h"
+#include "platform/postgresbackend.h"
 #include "platform/tableschema.h"
 
 #include <QDir>
@@ -22,8 +22,14 @@ bool tableFileExists(const QString &directory, const QString &fileName)
         return true;
     if (!fileName.endsWith(QLatin1String(".db"), Qt::CaseInsensitive))
         return false;
-    const DatabaseBackend &backend = *Session::current().backend();
-    if (!QFileInfo::exists(backend.databaseFilePath(directory)))
+    std::shared_ptr<DatabaseBackend> backendOfDirectory;
+    try {
+        backendOfDirectory = backendForDirectory(directory);
+    } catch (const DatabaseError &) {
+        return false;
+    }
+    const DatabaseBackend &backend = *backendOfDirectory;
+    if (!backend.hasDatabase(directory))
         return false;
     const QString connectionName = QStringLiteral("tablefiles-") + QUuid::createUuid().toString(QUuid::Id128);
     bool found = false;

@@ -6,10 +6,23 @@
 #include "platform/localformat.h"
 #include "shell/application.h"
 #include "support/childprocess.h"
+#include "support/testserver.h"
 
 #include <QLocale>
 
 #include <gtest/gtest.h>
+
+namespace {
+
+// A run with every data directory's tables on the test server: without the
+// server its tests skip, except under CI, where they fail.
+class ServerTablesEnvironment : public ::testing::Environment
+{
+public:
+    void SetUp() override { REQUIRE_TEST_SERVER(); }
+};
+
+} // namespace
 
 int main(int argc, char **argv)
 {
@@ -25,5 +38,7 @@ int main(int argc, char **argv)
     if (const int childResult = testsupport::runChildRoutineIfAsked(); childResult >= 0)
         return childResult;
     ::testing::InitGoogleTest(&argc, argv);
+    if (testsupport::serverTablesRequested())
+        ::testing::AddGlobalTestEnvironment(new ServerTablesEnvironment);
     return RUN_ALL_TESTS();
 }

@@ -10,8 +10,11 @@
 #include "shell/printsettings.h"
 #include "shell/settings.h"
 #include "shell/shelltables.h"
+#include "support/testserver.h"
 
 #include <QDir>
+#include <QElapsedTimer>
+#include <QThread>
 
 namespace testsupport {
 
@@ -22,6 +25,11 @@ TestProgramDirectory::TestProgramDirectory()
     root.mkpath(QStringLiteral("Data"));
     root.mkpath(QStringLiteral("User1"));
     root.mkpath(QStringLiteral("registry"));
+    if (serverTablesRequested()) {
+        m_server = createTestDatabase();
+        m_serverDatabase = m_server.database;
+        m_server.write(dataDirectory());
+    }
     shell::setProgramDirectory(path());
     shell::CurrentDocumentNumber = 1;
     platform::Registry::setStoreFiles(filePath(QStringLiteral("registry/machine.ini")),
@@ -56,6 +64,8 @@ TestProgramDirectory::~TestProgramDirectory()
     m_session.closeAll();
     platform::Session::setCurrent(nullptr);
     shell::setProgramDirectory(QString());
+    if (!m_serverDatabase.isEmpty())
+        dropTestDatabase(m_server);
 }
 
 QString TestProgramDirectory::path() const
@@ -84,6 +94,14 @@ std::unique_ptr<platform::Session> TestProgramDirectory::openSecondSession() con
     session->setAliasPath(platform::Alias::Data, dataDirectory());
     session->setAliasPath(platform::Alias::User, userDirectory());
     return session;
+}
+
+void awaitOthersChange(platform::Database &db, quint64 seen)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (db.othersVersion() == seen && timer.elapsed() < 5000)
+        QThread::msleep(1);
 }
 
 void insertRecord(const QString &table, const QVariantMap &values)

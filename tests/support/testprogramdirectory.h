@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/postgresbackend.h"
 #include "platform/session.h"
 
 #include <QList>
@@ -18,7 +19,8 @@ namespace testsupport {
 // fresh database holding every table declared so far, a user directory
 // "User1/" with its own tables, Export.ini beside them, and the registry
 // stores inside. It becomes the program directory and the current session
-// for its lifetime.
+// for its lifetime. In a run on the test server (EV_TEST_BACKEND=postgres)
+// "Data/" names a fresh database of that server instead.
 class TestProgramDirectory
 {
 public:
@@ -40,8 +42,15 @@ public:
 private:
     QTemporaryDir m_dir;
     QString m_path; // without trailing '/'
+    QString m_serverDatabase; // the test server's database this directory made, if any
+    platform::ServerConnection m_server;
     platform::Session m_session;
 };
+
+// Waits (a few seconds at most) until the database has heard of a change
+// another connection committed since it said "seen" (othersVersion): a
+// server tells its other connections just after the commit, not with it.
+void awaitOthersChange(platform::Database &db, quint64 seen);
 
 // Appends one record to a table of the data directory with the values given
 // by field name.
