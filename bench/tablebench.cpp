@@ -10,6 +10,7 @@
 #include "platform/germantext.h"
 #include "platform/field.h"
 #include "platform/filtercondition.h"
+#include "platform/postgresbackend.h"
 #include "platform/schemaregistry.h"
 #include "platform/session.h"
 #include "platform/sqlitebackend.h"
@@ -23,6 +24,7 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
+#include <libpq-fe.h>
 #include <sqlite3.h>
 
 #include <algorithm>
@@ -315,11 +317,167 @@ void registerMoves(Database &db, const QString &fileName, int rows, int repetiti
     }
 }
 
+// A prepared statement of raw libpq, its rows read out as text.
+struct RawServerStatement {
+    PGconn *connection;
+    QByteArray name;
+    RawServerStatement(PGconn *c, const char *statementName, const QString &sql, int parameters)
+        : connection(c)
+        , name(statementName)
+    {
+        PGresult *r = PQprepare(c, statementName, sql.toUtf8().constData(), parameters, nullptr);
+        if (PQresultStatus(r) != PGRES_COMMAND_OK)
+            std::fprintf(stderr, "%s\n", PQerrorMessage(c));
+        PQclear(r);
+    }
+    // Runs it with text parameters and reads every value of every row.
+    int read(const QStringList &parameters, qint64 &check)
+    {
+        std::vector<QByteArray> texts;
+        std::vector<const char *> values;
+        for (const QString &p : parameters)
+            texts.push_back(p.toUtf8());
+        for (const QByteArray &t : texts)
+            values.push_back(t.constData());
+        PGresult *r = PQexecPrepared(connection, name.constData(), int(values.size()), values.data(), nullptr,
+                                     nullptr, 0);
+        const int rows = PQntuples(r);
+        const int columns = PQnfields(r);
+        for (int row = 0; row < rows; ++row)
+            for (int c = 0; c < columns; ++c)
+                check += QString::fromUtf8(PQgetvalue(r, row, c), PQgetlength(r, row, c)).size();
+        PQclear(r);
+        return rows;
+    }
+};
+
+// "tablebench server DIRECTORY [ROWS]": the same register moves on the
+// PostgreSQL database that the directory's Datenbankserver.ini names
+// (it must hold no table BENCHSERVER), each beside raw libpq with prepared
+// statements reading the same rows.
+int serverMoves(const QString &directory, int rows)
+{
+    ServerConnection server;
+    if (!ServerConnection::read(directory, &server)) {
+        std::fprintf(stderr, "no %s in %s\n", qPrintable(ServerConnection::FileName), qPrintable(directory));
+        return 2;
+    }
+    Session session;
+    Session::setCurrent(&session);
+    session.setAliasPath(Alias::Data, directory);
+    Database &db = session.database(Alias::Data);
+    const QString fileName = QStringLiteral("BENCHSERVER.DB");
+    SchemaRegistry::instance().add(headSchema(fileName));
+    db.createTable(headSchema(fileName));
+    QStringList values = { QStringLiteral("i"), QStringLiteral("DATE '2024-01-01' + (i % 365)"),
+        QStringLiteral("(ARRAY['Müller','Meier','Schmidt','Schneider','Fischer','Weber','Wagner','Becker'])[i % 8 + 1] || i") };
+    for (int i = 0; i < StringFields; ++i)
+        values.append(QStringLiteral("'Inhalt %1'").arg(i));
+    values << QStringLiteral("i * 1.5") << QStringLiteral("NULL");
+    QStringList columns;
+    const TableSchema schema = headSchema(fileName);
+    for (const auto &f : schema.fields())
+        columns.append(db.quote(f.name));
+    db.exec(QStringLiteral("INSERT INTO benchserver (%1) SELECT %2 FROM generate_series(1, %3) AS i")
+                .arg(columns.join(QStringLiteral(", ")), values.join(QStringLiteral(", ")))
+                .arg(rows));
+    db.exec(QStringLiteral("ANALYZE benchserver"));
+
+    QString conninfo = QStringLiteral("host='%1' port=%2 dbname='%3'").arg(server.host).arg(server.port).arg(server.database);
+    if (!server.user.isEmpty())
+        conninfo += QStringLiteral(" user='%1'").arg(server.user);
+    PGconn *raw = PQconnectdb(conninfo.toUtf8().constData());
+    if (PQstatus(raw) != CONNECTION_OK) {
+        std::fprintf(stderr, "%s\n", PQerrorMessage(raw));
+        PQfinish(raw);
+        return 2;
+    }
+    qint64 check = 0;
+    const int repetitions = 9;
+    auto time = [&](const std::function<void()> &step, int times) {
+        std::vector<double> result;
+        step();
+        for (int r = 0; r < times; ++r) {
+            QElapsedTimer timer;
+            timer.start();
+            step();
+            result.push_back(ms(timer));
+        }
+        return result;
+    };
+    const QString all = columns.join(QStringLiteral(", "));
+    const QString byName = QStringLiteral(" ORDER BY name1 COLLATE gnocase NULLS FIRST, ev_rowid");
+    std::printf("%d heads on the server, ms (min median max) table layer | raw libpq | ratio of medians:\n", rows);
+
+    RawServerStatement onKey(raw, "onkey",
+        QStringLiteral("SELECT %1 FROM benchserver WHERE belegnr >= $1 ORDER BY belegnr LIMIT 4").arg(all), 1);
+    reportSpread("open on a key", time([&] {
+        Table t(Alias::Data, fileName);
+        t.open();
+        t.findKey({ rows / 2 });
+        check += readAll(t);
+    }, repetitions), time([&] { onKey.read({ QString::number(rows / 2) }, check); }, repetitions));
+
+    RawServerStatement firstByName(raw, "firstbyname", QStringLiteral("SELECT %1 FROM benchserver").arg(all) + byName
+                                                             + QStringLiteral(" LIMIT 4"), 0);
+    reportSpread("open + Next", time([&] {
+        Table t(Alias::Data, fileName);
+        t.setIndexName("iName");
+        t.open();
+        check += readAll(t);
+        t.next();
+        check += readAll(t);
+    }, repetitions), time([&] { firstByName.read({}, check); }, repetitions));
+
+    constexpr int Finds = 1000;
+    QStringList findNames;
+    for (int i = 0; i < Finds; ++i) {
+        const int n = 1 + int(QRandomGenerator::global()->bounded(rows));
+        findNames.append(QString::fromUtf8(names[n % 8]) + QString::number(n));
+    }
+    {
+        Table t(Alias::Data, fileName);
+        t.setIndexName("iName");
+        t.open();
+        RawServerStatement find(raw, "find",
+            QStringLiteral("SELECT %1 FROM benchserver WHERE name1 COLLATE gnocase >= $1").arg(all) + byName
+                + QStringLiteral(" LIMIT 2"),
+            1);
+        reportSpread("1,000 x (find by name + Next)", time([&] {
+            for (const QString &name : findNames) {
+                t.findKey({ name });
+                check += readAll(t);
+                t.next();
+                check += readAll(t);
+            }
+        }, 3), time([&] {
+            for (const QString &name : findNames)
+                find.read({ name }, check);
+        }, 3));
+    }
+
+    RawServerStatement walk(raw, "walk", QStringLiteral("SELECT %1 FROM benchserver ORDER BY belegnr").arg(all), 0);
+    reportSpread("walk all records with Next", time([&] {
+        Table t(Alias::Data, fileName);
+        t.open();
+        for (t.first(); !t.eof(); t.next())
+            check += readAll(t);
+    }, 3), time([&] { walk.read({}, check); }, 3));
+
+    PQfinish(raw);
+    db.dropTable(fileName);
+    session.closeAll();
+    Session::setCurrent(nullptr);
+    return check == 42 ? 1 : 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
+    if (app.arguments().size() > 2 && app.arguments().at(1) == QLatin1String("server"))
+        return serverMoves(app.arguments().at(2), app.arguments().size() > 3 ? app.arguments().at(3).toInt() : Rows);
     QTemporaryDir dir;
     SchemaRegistry::instance().add(headSchema());
     Session &session = Session::current();

@@ -16,7 +16,7 @@ endfunction()
 # One test program per source folder: every .cpp of the test folder.
 # ev_test(name [MOC] DEPENDS ...)
 function(ev_test name)
-  cmake_parse_arguments(ARG "MOC;SERVER_RUN" "" "SOURCES;DEPENDS" ${ARGN})
+  cmake_parse_arguments(ARG "MOC;SERVER_RUN" "SERVER_FILTER" "SOURCES;DEPENDS" ${ARGN})
   if(NOT ARG_SOURCES)
     file(GLOB ARG_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   endif()
@@ -26,13 +26,21 @@ function(ev_test name)
     set_target_properties(${name} PROPERTIES AUTOMOC ON)
   endif()
   # The tests that need the throwaway PostgreSQL server find it through
-  # EV_TEST_POSTGRES; with SERVER_RUN every test runs a second time with
-  # its data directory's tables on that server.
+  # EV_TEST_POSTGRES; with SERVER_RUN every test (with SERVER_FILTER those
+  # the gtest filter names) runs a second time with its data directory's
+  # tables on that server.
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
     PROPERTIES ENVIRONMENT "EV_TEST_POSTGRES=${EV_TEST_POSTGRES_FILE}" FIXTURES_REQUIRED postgres_server
     DISCOVERY_TIMEOUT 60)
-  if(ARG_SERVER_RUN)
+  if(ARG_SERVER_FILTER)
+    gtest_discover_tests(${name}
+      DISCOVERY_MODE PRE_TEST
+      TEST_SUFFIX "@postgres"
+      TEST_FILTER "${ARG_SERVER_FILTER}"
+      PROPERTIES ENVIRONMENT "EV_TEST_SERVER_TABLES=${EV_TEST_POSTGRES_FILE}" FIXTURES_REQUIRED postgres_server
+      DISCOVERY_TIMEOUT 60)
+  elseif(ARG_SERVER_RUN)
     gtest_discover_tests(${name}
       DISCOVERY_MODE PRE_TEST
       TEST_SUFFIX "@postgres"

@@ -10,6 +10,7 @@
 #include <QRegularExpression>
 #include <QSqlDriver>
 #include <QSqlQuery>
+#include <QUuid>
 
 #include <libpq-fe.h>
 
@@ -66,6 +67,21 @@ std::shared_ptr<DatabaseBackend> backendForDirectory(const QString &directory)
     if (ServerConnection::read(directory, &server))
         return std::make_shared<PostgresBackend>(server);
     return std::make_shared<SqliteBackend>();
+}
+
+bool probeServer(const QString &directory)
+{
+    ServerConnection server;
+    if (!ServerConnection::read(directory, &server))
+        return false;
+    const PostgresBackend backend(server);
+    const QString name = QStringLiteral("probe-") + QUuid::createUuid().toString(QUuid::Id128);
+    {
+        QSqlDatabase db = backend.openConnection(name, directory, false);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    return true;
 }
 
 PostgresBackend::PostgresBackend(ServerConnection server)

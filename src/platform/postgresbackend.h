@@ -29,6 +29,12 @@ struct ServerConnection {
 // the SQLite file in it.
 std::shared_ptr<DatabaseBackend> backendForDirectory(const QString &directory);
 
+// For a directory with a connection file: connects to the server once and
+// returns true, or throws a German DatabaseError that says whether the
+// server is unreachable, the database missing or the user without rights.
+// Creates nothing. False for a directory without a connection file.
+bool probeServer(const QString &directory);
+
 // PostgreSQL through Qt's QPSQL driver. Identifiers are stored in lower case
 // so that statements may write table and field names in any case, quoted
 // or not. Each table has a hidden identity column as its row id, a unique

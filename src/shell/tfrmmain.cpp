@@ -601,6 +601,9 @@ bool TfrmMain::FormCreate()
     Windows2000OrLater = IsWindows2000OrLater();
 
     state.DatenBankPfad = IniReadString(QStringLiteral("DatenBankPfad"), QString());
+    // A server that does not answer ends the program before anything is made.
+    if (!dataServerAnswers(state.DatenBankPfad))
+        return false;
     if (!isDataDirectory(state.DatenBankPfad)) {
         TPathDialog dialog;
         dialog.Title = PathDialogTitle;

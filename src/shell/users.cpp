@@ -2,8 +2,10 @@
 
 #include "platform/database.h"
 #include "platform/databaseerror.h"
+#include "platform/dialogservice.h"
 #include "platform/field.h"
 #include "platform/inifile.h"
+#include "platform/postgresbackend.h"
 #include "platform/query.h"
 #include "platform/schemaregistry.h"
 #include "platform/session.h"
@@ -126,8 +128,27 @@ QString dataDirectoryMarker()
 
 bool isDataDirectory(const QString &directory)
 {
+    // A directory whose connection file names a database that answers is
+    // one, even before its tables are made there.
+    try {
+        if (platform::probeServer(directory))
+            return true;
+    } catch (const platform::DatabaseError &) {
+        return false;
+    }
     return platform::tableFileExists(directory, dataDirectoryMarker())
         || platform::tableFileExists(directory, UserTableName);
+}
+
+bool dataServerAnswers(const QString &directory)
+{
+    try {
+        platform::probeServer(directory);
+    } catch (const platform::DatabaseError &error) {
+        platform::dialogs().error(error.message());
+        return false;
+    }
+    return true;
 }
 
 bool isUnusedProgramDirectory(const QString &directory)

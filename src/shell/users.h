@@ -48,6 +48,9 @@ QString dataDirectoryMarker();
 // table, or, made before the program had orders, the user table (the start
 // then creates the tables it lacks).
 bool isDataDirectory(const QString &directory);
+// For a data directory whose tables lie on a database server: whether the
+// server answers; when not, the German message is shown.
+bool dataServerAnswers(const QString &directory);
 
 // A program directory in which the program never ran: no Export.ini, no
 // "Data" and no user directory.

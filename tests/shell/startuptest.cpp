@@ -1,6 +1,7 @@
 #include "startupfixture.h"
 
 #include "platform/database.h"
+#include "platform/postgresbackend.h"
 #include "platform/registry.h"
 #include "platform/schemaregistry.h"
 #include "platform/session.h"
@@ -131,6 +132,30 @@ TEST(StartupTest, DataDirectoryWithOrWithoutSeparatorOrChosenInTheFolderDialog)
         }
         EXPECT_EQ(shown, c.dialogShown) << c.name;
     }
+}
+
+TEST(StartupTest, ADataDirectoryOnAServerThatDoesNotAnswerEndsTheStartWithTheReasonAndMakesNothing)
+{
+    StartupFixture f;
+    f.setOption(QStringLiteral("AutomatischAnmelden"), QStringLiteral("1"));
+    const int port = 1; // where nothing listens
+    const QString office = f.dir->filePath(QStringLiteral("Buero"));
+    QDir().mkpath(office);
+    platform::ServerConnection server;
+    server.host = QStringLiteral("127.0.0.1");
+    server.port = port;
+    server.database = QStringLiteral("buero");
+    server.user = QStringLiteral("meier");
+    ASSERT_TRUE(server.write(office));
+    f.setOption(QStringLiteral("DatenBankPfad"), office);
+    TfrmMain window;
+    EXPECT_FALSE(window.FormCreate());
+    ASSERT_EQ(f.dialogs.texts().size(), 1);
+    EXPECT_TRUE(f.dialogs.texts().first().startsWith(
+        QStringLiteral("Der Datenbankserver 127.0.0.1:%1 ist nicht erreichbar.").arg(port)))
+        << f.dialogs.texts().first().toStdString();
+    EXPECT_EQ(QDir(office).entryList(QDir::Files), QStringList { platform::ServerConnection::FileName });
+    window.close();
 }
 
 TEST(StartupTest, TitleCarriesTheMajorVersion)

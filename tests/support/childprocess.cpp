@@ -34,15 +34,20 @@ int runChildRoutineIfAsked()
     return routine(qEnvironmentVariable(ArgumentsVariable).split(QLatin1Char('\n')));
 }
 
-ChildResult runChild(const QString &name, const QStringList &arguments, int timeoutMs)
+std::unique_ptr<QProcess> startChild(const QString &name, const QStringList &arguments)
 {
-    QProcess process;
+    auto process = std::make_unique<QProcess>();
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QString::fromLatin1(RoutineVariable), name);
     environment.insert(QString::fromLatin1(ArgumentsVariable), arguments.join(QLatin1Char('\n')));
-    process.setProcessEnvironment(environment);
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(QCoreApplication::applicationFilePath(), {});
+    process->setProcessEnvironment(environment);
+    process->setProcessChannelMode(QProcess::MergedChannels);
+    process->start(QCoreApplication::applicationFilePath(), {});
+    return process;
+}
+
+ChildResult waitChild(QProcess &process, int timeoutMs)
+{
     ChildResult result;
     if (!process.waitForFinished(timeoutMs)) {
         process.kill();
@@ -53,6 +58,12 @@ ChildResult runChild(const QString &name, const QStringList &arguments, int time
     result.exitCode = process.exitCode();
     result.output += QString::fromLocal8Bit(process.readAll());
     return result;
+}
+
+ChildResult runChild(const QString &name, const QStringList &arguments, int timeoutMs)
+{
+    const std::unique_ptr<QProcess> process = startChild(name, arguments);
+    return waitChild(*process, timeoutMs);
 }
 
 } // namespace testsupport

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QString>
+#include <QProcess>
 #include <QStringList>
+
+#include <memory>
 
 namespace testsupport {
 
@@ -23,6 +26,11 @@ struct ChildResult {
     int exitCode = -1;
     QString output; // standard output and error
 };
+
+// Starts the routine in a new process of this program without waiting, so
+// that several run at once; waitChild waits for its end.
+std::unique_ptr<QProcess> startChild(const QString &name, const QStringList &arguments);
+ChildResult waitChild(QProcess &process, int timeoutMs = 60000);
 
 // Runs the routine in a new process of this program and waits for its end.
 ChildResult runChild(const QString &name, const QStringList &arguments, int timeoutMs = 60000);
