@@ -161,6 +161,20 @@ void reportSpread(const char *what, const std::vector<double> &ours, const std::
                 r.median, r.max, r.median > 0 ? o.median / r.median : 0.0);
 }
 
+// The times of a step repeated after one warm-up run.
+std::vector<double> timeRuns(const std::function<void()> &step, int times)
+{
+    std::vector<double> result;
+    step();
+    for (int r = 0; r < times; ++r) {
+        QElapsedTimer timer;
+        timer.start();
+        step();
+        result.push_back(ms(timer));
+    }
+    return result;
+}
+
 // Each step of a register over one table size: ours and raw alternate, each
 // timed repetitions times after a warm-up.
 void registerMoves(Database &db, const QString &fileName, int rows, int repetitions, qint64 &check)
@@ -175,17 +189,7 @@ void registerMoves(Database &db, const QString &fileName, int rows, int repetiti
         const int n = 1 + int(QRandomGenerator::global()->bounded(rows));
         findNames.push_back(QString::fromUtf8(names[n % 8]) + QString::number(n));
     }
-    auto time = [&](const std::function<void()> &step, int times) {
-        std::vector<double> result;
-        step();  // warm
-        for (int r = 0; r < times; ++r) {
-            QElapsedTimer timer;
-            timer.start();
-            step();
-            result.push_back(ms(timer));
-        }
-        return result;
-    };
+    const auto time = timeRuns;
     auto screenOf = [&](Table &t) {
         DataSetModel model(&t, {});
         for (int r = 0; r < Screen && r < model.rowCount(); ++r)
@@ -394,23 +398,13 @@ int serverMoves(const QString &directory, int rows)
     }
     qint64 check = 0;
     const int repetitions = 9;
-    auto time = [&](const std::function<void()> &step, int times) {
-        std::vector<double> result;
-        step();
-        for (int r = 0; r < times; ++r) {
-            QElapsedTimer timer;
-            timer.start();
-            step();
-            result.push_back(ms(timer));
-        }
-        return result;
-    };
+    const auto time = timeRuns;
     const QString all = columns.join(QStringLiteral(", "));
     const QString byName = QStringLiteral(" ORDER BY name1 COLLATE gnocase NULLS FIRST, ev_rowid");
     std::printf("%d heads on the server, ms (min median max) table layer | raw libpq | ratio of medians:\n", rows);
 
     RawServerStatement onKey(raw, "onkey",
-        QStringLiteral("SELECT %1 FROM benchserver WHERE belegnr >= $1 ORDER BY belegnr LIMIT 4").arg(all), 1);
+        QStringLiteral("SELECT %1 FROM benchserver WHERE belegnr >= $1 ORDER BY belegnr NULLS FIRST LIMIT 4").arg(all), 1);
     reportSpread("open on a key", time([&] {
         Table t(Alias::Data, fileName);
         t.open();
@@ -456,7 +450,7 @@ int serverMoves(const QString &directory, int rows)
         }, 3));
     }
 
-    RawServerStatement walk(raw, "walk", QStringLiteral("SELECT %1 FROM benchserver ORDER BY belegnr").arg(all), 0);
+    RawServerStatement walk(raw, "walk", QStringLiteral("SELECT %1 FROM benchserver ORDER BY belegnr NULLS FIRST").arg(all), 0);
     reportSpread("walk all records with Next", time([&] {
         Table t(Alias::Data, fileName);
         t.open();
