@@ -343,7 +343,7 @@ void TfrmRegieAuftragsdaten::FormClose()
     postOrDrop(orders);
     const int current = currentNumber();
     orders.cancelRange();
-    if (isTemplate() && orders.recordCount() <= 1) {
+    if (isTemplate() && orders.countUpTo(2) <= 1) {
         // The register never holds the template alone after a close: order
         // 1 with one empty position, sum line and package.
         orders.append();

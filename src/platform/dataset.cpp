@@ -246,6 +246,62 @@ int DataSet::recordCount()
     return rowCount();
 }
 
+int DataSet::countUpTo(int limit)
+{
+    checkActive();
+    syncView();
+    if (limit <= 0)
+        return 0;
+    return std::min(rowCountUpTo(limit), limit);
+}
+
+int DataSet::rowCountUpTo(int limit)
+{
+    return std::min(rowCount(), limit);
+}
+
+DataSet::RowsAround DataSet::rowsAround(int reach)
+{
+    checkActive();
+    syncView();
+    RowsAround around;
+    if (m_rowId < 0 || m_state == DataSetState::Insert)
+        return around;
+    // Steps from the current record one row at a time; true when the view
+    // ended before reach rows.
+    auto walk = [&](int direction, QVector<qint64> &ids, QVector<QVector<QVariant>> &rows) {
+        qint64 rowId = m_rowId;
+        QVector<QVariant> values = m_buffer;
+        int position = m_position;
+        for (int i = 0; i < reach; ++i) {
+            qint64 nextRowId = -1;
+            QVector<QVariant> nextValues;
+            int nextPosition = -1;
+            if (stepFrom(rowId, values, position, direction, &nextRowId, &nextValues, &nextPosition) == 0
+                || nextRowId < 0)
+                return true;
+            ids.append(nextRowId);
+            rows.append(nextValues);
+            rowId = nextRowId;
+            values = std::move(nextValues);
+            position = nextPosition;
+        }
+        return false;
+    };
+    QVector<qint64> beforeIds;
+    QVector<QVector<QVariant>> beforeRows;
+    around.atFirst = walk(-1, beforeIds, beforeRows);
+    for (qsizetype i = beforeIds.size() - 1; i >= 0; --i) {
+        around.rowIds.append(beforeIds.at(i));
+        around.values.append(beforeRows.at(i));
+    }
+    around.current = int(around.rowIds.size());
+    around.rowIds.append(m_rowId);
+    around.values.append(m_buffer);
+    around.atLast = walk(1, around.rowIds, around.values);
+    return around;
+}
+
 int DataSet::recNo()
 {
     if (!isActive() || m_state == DataSetState::Insert)

@@ -61,6 +61,10 @@ public:
     bool eof() const { return m_eof; }
     bool isEmpty();
     int recordCount();
+    // The number of records, but at most limit, reading no more than limit
+    // of them: countUpTo(2) > 1 asks "more than one record?" at the same
+    // cost over any number of records.
+    int countUpTo(int limit);
     int recNo();  // 1-based position of the current record, 0 when there is none
     void setRecNo(int recNo);
     // Re-reads the rows, staying on the current record where it still exists.
@@ -105,6 +109,19 @@ public:
     QVector<QVariant> rowAt(int position);
     int currentPosition();  // 0-based, -1 when there is no current record
 
+    // The current record with up to reach rows on each side of it, in the
+    // order, read without moving and without knowing their positions.
+    struct RowsAround {
+        QVector<qint64> rowIds;
+        QVector<QVector<QVariant>> values;
+        int current = -1;      // index of the current record; -1: none (or being added)
+        bool atFirst = false;  // the first row is the first of the view
+        bool atLast = false;   // the last row is the last of the view
+    };
+    RowsAround rowsAround(int reach);
+    // The row id of the current record, -1 when there is none.
+    qint64 currentRowId() const { return m_rowId; }
+
     // Signals to controls are held back while disabled (nested).
     void disableControls();
     void enableControls();
@@ -145,6 +162,8 @@ protected:
     virtual void openCursor() = 0;  // fills the fields
     virtual void closeCursor() = 0;
     virtual int rowCount() = 0;
+    // At most limit; the default counts every row.
+    virtual int rowCountUpTo(int limit);
     virtual qint64 rowIdAt(int position) = 0;
     virtual int positionOf(qint64 rowId) = 0;  // -1 when not in view
     virtual QVector<QVariant> fetchRow(int position) = 0;
@@ -196,7 +215,6 @@ protected:
     void doAfterScroll();
     void doBeforeScroll();
     void checkActive() const;
-    qint64 currentRowId() const { return m_rowId; }
     void forgetPosition() { m_position = -1; }
 
 private:

@@ -10,6 +10,14 @@
 
 namespace platform {
 
+namespace {
+// Rows read on each side of the current record while positions are not
+// known: a few screens of a grid.
+constexpr int AroundReach = 64;
+// Rows from an end of those at which a view settles the positions.
+constexpr int EndMargin = 4;
+} // namespace
+
 DataSetModel::DataSetModel(QObject *parent)
     : QAbstractTableModel(parent)
 {
@@ -80,6 +88,8 @@ int DataSetModel::fieldOf(int column) const
 
 const QVector<QVariant> &DataSetModel::row(int position) const
 {
+    if (m_provisional)
+        return m_aroundValues.at(position);
     if (m_cachedPosition != position) {
         // Views read rows while they paint: an error must not unwind through
         // their frames (nor open a dialog inside the painting).
@@ -160,9 +170,55 @@ void DataSetModel::setCurrentRow(int row)
 {
     if (!m_dataSet || !m_dataSet->isActive() || row < 0 || row >= m_rowCount || m_moving || isInsertRow(row))
         return;
+    if (m_provisional) {
+        if (row == m_currentRow && !m_dataSet->isEditing())
+            return;
+        if (!m_dataSet->gotoBookmark(Bookmark { m_aroundIds.at(row), {} }))
+            reload(); // the record has gone meanwhile
+        return;
+    }
     if (row == m_dataSet->currentPosition() && !m_dataSet->isEditing())
         return;
     m_dataSet->setRecNo(row + 1);
+}
+
+void DataSetModel::setPositionsOnDemand(bool on)
+{
+    if (m_onDemand == on)
+        return;
+    m_onDemand = on;
+    if (!on)
+        settlePositions();
+}
+
+bool DataSetModel::readAround()
+{
+    const DataSet::RowsAround around = m_dataSet->rowsAround(AroundReach);
+    if (around.current < 0 || (around.atFirst && around.atLast))
+        return false;
+    m_aroundIds = around.rowIds;
+    m_aroundValues = around.values;
+    m_aroundAtFirst = around.atFirst;
+    m_aroundAtLast = around.atLast;
+    m_rowCount = int(m_aroundIds.size());
+    return true;
+}
+
+bool DataSetModel::nearUnknownEnd(int first, int last) const
+{
+    if (!m_provisional)
+        return false;
+    return (!m_aroundAtFirst && first < EndMargin) || (!m_aroundAtLast && last >= m_rowCount - EndMargin);
+}
+
+void DataSetModel::settlePositions()
+{
+    if (!m_provisional)
+        return;
+    const bool onDemand = m_onDemand;
+    m_onDemand = false;
+    reload();
+    m_onDemand = onDemand;
 }
 
 void DataSetModel::reload()
@@ -173,6 +229,9 @@ void DataSetModel::reload()
     m_cachedRow.clear();
     m_fieldIndexes.clear();
     m_rowCount = 0;
+    m_provisional = false;
+    m_aroundIds.clear();
+    m_aroundValues.clear();
     const bool active = m_dataSet && m_dataSet->isActive();
     if (active) {
         if (m_columns.isEmpty()) {
@@ -183,11 +242,14 @@ void DataSetModel::reload()
             for (const DataSetColumn &column : std::as_const(m_columns))
                 m_fieldIndexes.append(m_dataSet->fieldIndex(column.fieldName));
         }
-        m_rowCount = m_dataSet->recordCount();
         // A record being added is the last row until it is posted.
         m_inserting = m_dataSet->state() == DataSetState::Insert;
-        if (m_inserting)
-            ++m_rowCount;
+        m_provisional = m_onDemand && !m_inserting && readAround();
+        if (!m_provisional) {
+            m_rowCount = m_dataSet->recordCount();
+            if (m_inserting)
+                ++m_rowCount;
+        }
     } else {
         m_inserting = false;
         for (int i = 0; i < m_columns.size(); ++i)
@@ -202,7 +264,17 @@ void DataSetModel::reload()
 
 void DataSetModel::followCurrent()
 {
-    int current = m_dataSet && m_dataSet->isActive() && m_rowCount > 0 ? m_dataSet->currentPosition() : -1;
+    int current = -1;
+    if (m_provisional) {
+        current = int(m_aroundIds.indexOf(m_dataSet->currentRowId()));
+        if (current < 0) {
+            // The record moved beyond the rows known: the rows around it.
+            reload();
+            return;
+        }
+    } else if (m_dataSet && m_dataSet->isActive() && m_rowCount > 0) {
+        current = m_dataSet->currentPosition();
+    }
     if (m_inserting)
         current = m_rowCount - 1;
     if (current == m_currentRow)
@@ -226,6 +298,19 @@ void DataSetModel::recordChanged()
     if (!m_dataSet || !m_dataSet->isActive()) {
         if (m_wasActive)
             reload();
+        return;
+    }
+    if (m_provisional) {
+        // The current record as read now; the rows around it are read again
+        // when they are left.
+        if (!m_dataSet->isEditing() && m_currentRow >= 0 && m_currentRow < m_aroundValues.size()
+            && m_aroundIds.at(m_currentRow) == m_dataSet->currentRowId()) {
+            QVector<QVariant> &values = m_aroundValues[m_currentRow];
+            for (int i = 0; i < values.size() && i < m_dataSet->fieldCount(); ++i)
+                values[i] = m_dataSet->value(i);
+        }
+        emitRowChanged(m_currentRow);
+        followCurrent();
         return;
     }
     // Rows may have come or gone without a dataSetChanged (another dataset

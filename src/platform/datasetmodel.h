@@ -53,6 +53,20 @@ public:
     // Makes the row the dataset's current record.
     void setCurrentRow(int row);
 
+    // Positions on demand, for grids over many records: the model starts
+    // with the rows around the current record (a few screens) and counts
+    // the records and places the current one only when the view needs it
+    // (settlePositions: the scroll bar taken, the view near the end of
+    // those rows), so that showing it costs the same over any number of
+    // records. A view that holds every record is exact from the start.
+    void setPositionsOnDemand(bool on);
+    // Rows are the records' true positions and rowCount() their number.
+    bool positionsSettled() const { return !m_provisional; }
+    void settlePositions();
+    // Whether rows first .. last come near an end of the rows known that is
+    // not an end of the records (the view should settle the positions).
+    bool nearUnknownEnd(int first, int last) const;
+
 signals:
     void currentRowChanged(int row);
 
@@ -77,6 +91,14 @@ private:
     bool m_moving = false;
     bool m_inserting = false; // the last row is the record being added
     bool isInsertRow(int row) const;
+    // Reads the rows around the current record; false when they are all.
+    bool readAround();
+    bool m_onDemand = false;
+    bool m_provisional = false; // rows are m_aroundIds, not positions
+    QVector<qint64> m_aroundIds;
+    QVector<QVector<QVariant>> m_aroundValues;
+    bool m_aroundAtFirst = false;
+    bool m_aroundAtLast = false;
     // The row read last: a view asks for every column of a row in turn.
     mutable int m_cachedPosition = -1;
     mutable QVector<QVariant> m_cachedRow;

@@ -511,6 +511,30 @@ int Table::rowCount()
     return m_count;
 }
 
+int Table::rowCountUpTo(int limit)
+{
+    if (m_count >= 0)
+        return std::min(m_count, limit);
+    if (m_cacheAtFirst && m_cacheAtLast)
+        return std::min(int(m_cache.size()), limit);
+    // The rows held are rows of the view.
+    if (m_cache.size() >= limit)
+        return limit;
+    const Where &where = viewWhere();
+    QSqlQuery &q = m_db->prepared(QStringLiteral("SELECT COUNT(*) FROM (SELECT 1 FROM %1%2%3) AS upto")
+                                      .arg(m_sqlTable, where.text, m_db->backend().limitClause(false)));
+    int n = 0;
+    for (const auto &v : where.values)
+        q.bindValue(n++, v);
+    q.bindValue(n, limit);
+    m_db->run(q, m_schema.tableName());
+    const int count = q.next() ? q.value(0).toInt() : 0;
+    q.finish();
+    if (count < limit)
+        m_count = count;
+    return count;
+}
+
 QVector<QVariant> Table::readValues(const RowReader &reader, int firstColumn) const
 {
     const QVector<FieldDef> &fields = m_schema.fields();

@@ -86,6 +86,7 @@ protected:
     void openCursor() override;
     void closeCursor() override;
     int rowCount() override;
+    int rowCountUpTo(int limit) override;
     qint64 rowIdAt(int position) override;
     int positionOf(qint64 rowId) override;
     QVector<QVariant> fetchRow(int position) override;

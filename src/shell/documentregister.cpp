@@ -307,7 +307,12 @@ void DocumentRegister::openTables()
     const int charWidth = fontMetrics().averageCharWidth();
     for (const GridColumn &column : std::as_const(m_kind.columns))
         columns.append({ column.field, column.caption, column.width * charWidth + 12 });
-    m_model = new platform::DataSetModel(m_head, columns, this);
+    // The grid starts with the documents around the current one and counts
+    // them only when the clerk takes the scroll bar.
+    m_model = new platform::DataSetModel(this);
+    m_model->setPositionsOnDemand(true);
+    m_model->setColumns(columns);
+    m_model->setDataSet(m_head);
     dbgrRegie->setModel(m_model);
     updateNavigation();
 }
@@ -464,13 +469,13 @@ void DocumentRegister::applyTemplateRange()
 {
     if (m_kind.templateHiding != TemplateHiding::Range)
         return;
-    if (m_head->recordCount() > 1) {
+    if (m_head->countUpTo(2) > 1) {
         const bool onDocument = currentNumber() != TemplateNumber;
         const platform::Bookmark mark = m_head->bookmark();
         m_head->cancelRange();
         m_head->setIndexName(QString());
         m_head->setRange({ 1 }, { MaxDocumentNumber });
-        if (onDocument && m_head->recordCount() > 2 && m_head->bookmarkValid(mark))
+        if (onDocument && m_head->countUpTo(3) > 2 && m_head->bookmarkValid(mark))
             m_head->gotoBookmark(mark);
         else
             m_head->first();
@@ -482,7 +487,7 @@ void DocumentRegister::applyTemplateFilter()
 {
     if (m_kind.templateHiding != TemplateHiding::Filter)
         return;
-    if (m_lookup->recordCount() < 2) {
+    if (m_lookup->countUpTo(2) < 2) {
         m_head->setFiltered(false);
         return;
     }
@@ -505,7 +510,7 @@ void DocumentRegister::updateNavigation()
         if (!m_head || !m_head->isActive())
             return;
         // A table of one record counts as being at its end.
-        const bool atEnd = m_head->eof() || (m_head->bof() && m_head->recordCount() <= 1);
+        const bool atEnd = m_head->eof() || (m_head->bof() && m_head->countUpTo(2) <= 1);
         const bool atStart = m_head->bof();
         const bool forward = !atEnd;
         const bool back = atEnd || !atStart;
@@ -859,7 +864,7 @@ void DocumentRegister::FormClose()
     if (m_kind.storesCurrentNumberOnClose)
         CurrentDocumentNumber = currentNumber();
     m_head->cancelRange();
-    if (isTemplate() && m_head->recordCount() <= 1) {
+    if (isTemplate() && m_head->countUpTo(2) <= 1) {
         // The kind never holds the template alone after a close.
         m_head->append();
         m_head->field(0).setAsInteger(1);
@@ -869,7 +874,7 @@ void DocumentRegister::FormClose()
         if (m_positions && m_kind.positionOneOnClose) {
             if (m_kind.positionOneWhenAlone)
                 m_positions->setMasterSource(nullptr, QString());
-            if (!m_kind.positionOneWhenAlone || m_positions->recordCount() <= 1) {
+            if (!m_kind.positionOneWhenAlone || m_positions->countUpTo(2) <= 1) {
                 m_positions->append();
                 m_positions->field(0).setAsInteger(1);
                 m_positions->field(1).setAsInteger(1);

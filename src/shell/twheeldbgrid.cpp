@@ -5,6 +5,7 @@
 #include "platform/reportedcall.h"
 
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QScopedValueRollback>
 #include <QStyle>
 #include <QWheelEvent>
@@ -26,6 +27,43 @@ TWheelDBGrid::TWheelDBGrid(QWidget *parent)
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     verticalHeader()->hide();
+    connect(verticalScrollBar(), &QScrollBar::sliderPressed, this, platform::reported(this, &TWheelDBGrid::settlePositions));
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {
+        if (m_settleQueued || !m_model || m_model->positionsSettled())
+            return;
+        m_settleQueued = true;
+        QMetaObject::invokeMethod(
+            this, [this] { platform::runReported(this, [this] { settleNearEnd(); }); }, Qt::QueuedConnection);
+    });
+}
+
+void TWheelDBGrid::settleNearEnd()
+{
+    m_settleQueued = false;
+    if (!m_model || m_model->positionsSettled())
+        return;
+    const int first = rowAt(0);
+    int last = rowAt(viewport()->height() - 1);
+    if (last < 0)
+        last = m_model->rowCount() - 1;
+    if (first >= 0 && m_model->nearUnknownEnd(first, last))
+        settlePositions();
+}
+
+void TWheelDBGrid::settlePositions()
+{
+    if (!m_model || m_model->positionsSettled())
+        return;
+    // The rows known are consecutive: the top row keeps its distance from
+    // the current one.
+    const int top = rowAt(0);
+    const int current = m_model->currentRow();
+    m_model->settlePositions();
+    const int settled = m_model->currentRow();
+    if (top < 0 || current < 0 || settled < 0)
+        return;
+    const int row = std::clamp(settled - (current - top), 0, std::max(0, m_model->rowCount() - 1));
+    scrollTo(m_model->index(row, std::max(0, currentIndex().column())), QAbstractItemView::PositionAtTop);
 }
 
 void TWheelDBGrid::setModel(QAbstractItemModel *model)

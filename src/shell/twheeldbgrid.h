@@ -28,10 +28,16 @@ protected:
 private:
     void showCurrentRow(int row);
     void applyColumnWidths();
+    // A model that knows only the rows around the current record counts
+    // them when the scroll bar is taken or the view nears their end; the
+    // rows on screen stay where they are.
+    void settlePositions();
+    void settleNearEnd();
 
     QPointer<platform::DataSetModel> m_model;
     QVector<QMetaObject::Connection> m_connections;
     bool m_following = false;
+    bool m_settleQueued = false;
 };
 
 } // namespace shell

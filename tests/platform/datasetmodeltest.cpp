@@ -135,4 +135,57 @@ TEST_F(DataSetModelTest, FollowsEditsInsertsDeletesAndMovedKeys)
     EXPECT_EQ(column(model, 0), QStringList({ "25", "30" }));
 }
 
+TEST_F(DataSetModelTest, OnDemandRowsAroundTheCurrentRecordThenEveryRowWhenSettled)
+{
+    // Three records fit into the rows read around the current one: the
+    // positions are known at once.
+    {
+        DataSetModel small;
+        small.setPositionsOnDemand(true);
+        small.setDataSet(table.get());
+        EXPECT_TRUE(small.positionsSettled());
+        EXPECT_EQ(small.rowCount(), 3);
+    }
+
+    for (int number = 100; number < 400; ++number) {
+        table->append();
+        table->setValue("BelegNr", number);
+        table->setValue("Name1", QStringLiteral("Name %1").arg(number));
+        table->post();
+    }
+    ASSERT_TRUE(table->findKey({ 250 }));
+    DataSetModel model;
+    model.setPositionsOnDemand(true);
+    model.setColumns({ { "BelegNr", "", 0 }, { "Name1", "", 0 } });
+    model.setDataSet(table.get());
+    ASSERT_FALSE(model.positionsSettled());
+    EXPECT_LT(model.rowCount(), 303) << "not every record is counted on opening";
+    const auto shown = [&model](int row) { return model.data(model.index(row, 0)).toInt(); };
+    const int current = model.currentRow();
+    EXPECT_EQ(shown(current), 250);
+    EXPECT_EQ(shown(current - 1), 249);
+    EXPECT_EQ(shown(current + 1), 251);
+
+    // A click on a row moves the table; an edit shows in its row.
+    model.setCurrentRow(current + 3);
+    EXPECT_EQ(table->value("BelegNr").toInt(), 253);
+    table->edit();
+    table->setValue("Name1", QStringLiteral("Geändert"));
+    table->post();
+    EXPECT_EQ(model.data(model.index(model.currentRow(), 1)).toString(), "Geändert");
+    EXPECT_EQ(shown(model.currentRow()), 253);
+
+    // A move beyond the rows read: the rows around the new record.
+    table->last();
+    EXPECT_EQ(shown(model.currentRow()), 399);
+    EXPECT_EQ(model.currentRow(), model.rowCount() - 1);
+
+    // Settled (the clerk takes the scroll bar): every row, the current one kept.
+    model.settlePositions();
+    EXPECT_TRUE(model.positionsSettled());
+    EXPECT_EQ(model.rowCount(), 303);
+    EXPECT_EQ(model.currentRow(), 302);
+    EXPECT_EQ(shown(0), 10);
+}
+
 } // namespace
