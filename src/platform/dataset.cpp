@@ -236,7 +236,8 @@ bool DataSet::isEmpty()
     syncView();
     if (m_rowId >= 0 && m_position >= 0)
         return false;
-    return rowCount() == 0;
+    // One row answers the question; the view need not be counted.
+    return rowCountUpTo(1) == 0;
 }
 
 int DataSet::recordCount()

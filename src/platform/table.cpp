@@ -564,17 +564,32 @@ Table::CachedRow Table::readCachedRow(const RowReader &reader) const
     return row;
 }
 
+namespace {
+
+// The WHERE of a read from a position: the seek condition first, then the
+// view's own conditions. SQLite takes the first bound it meets on a column
+// for its index range; with a range on the key column first (the registers'
+// 1 .. 1999999999), a read from the middle walked the index from the
+// range's start.
+QString seekFirst(const QString &seek, const QString &viewWhereText)
+{
+    static const QString Where = QStringLiteral(" WHERE ");
+    if (seek.isEmpty())
+        return viewWhereText;
+    if (viewWhereText.isEmpty())
+        return Where + seek;
+    return Where + seek + QStringLiteral(" AND ") + viewWhereText.mid(Where.size());
+}
+
+} // namespace
+
 QVector<Table::CachedRow> Table::readRows(const QString &extraWhere, const QVariantList &extraValues, bool descending,
                                           int offset, int limit)
 {
     const Where &where = viewWhere();
-    QString whereText = where.text;
-    if (!extraWhere.isEmpty()) {
-        whereText += whereText.isEmpty() ? QStringLiteral(" WHERE ") : QStringLiteral(" AND ");
-        whereText += extraWhere;
-    }
-    QVariantList bound = where.values;
-    bound += extraValues;
+    const QString whereText = seekFirst(extraWhere, where.text);
+    QVariantList bound = extraValues;
+    bound += where.values;
     bound.append(limit);
     if (offset > 0)
         bound.append(offset);
@@ -661,11 +676,9 @@ QVector<Table::CachedRow> Table::readAdjacent(const QVariantList &key, qint64 ro
         const int wanted = skip - *skipped + limit - int(rows.size());
         if (wanted <= 0)
             break;
-        QString whereText = where.text;
-        whereText += whereText.isEmpty() ? QStringLiteral(" WHERE ") : QStringLiteral(" AND ");
-        whereText += condition.text;
-        QVariantList bound = where.values;
-        bound += condition.values;
+        const QString whereText = seekFirst(condition.text, where.text);
+        QVariantList bound = condition.values;
+        bound += where.values;
         bound.append(wanted);
         RowReader &reader = m_db->startRead(m_selectPrefix + whereText + order + limitText, bound, m_schema.tableName());
         while (reader.next()) {
@@ -690,14 +703,12 @@ int Table::countBefore(const QVariantList &key, qint64 rowId)
     const Where &where = viewWhere();
     int count = 0;
     for (const Condition &condition : adjacentConditions(key, rowId, false)) {
-        QString whereText = where.text;
-        whereText += whereText.isEmpty() ? QStringLiteral(" WHERE ") : QStringLiteral(" AND ");
-        whereText += condition.text;
+        const QString whereText = seekFirst(condition.text, where.text);
         QSqlQuery &q = m_db->prepared(QStringLiteral("SELECT COUNT(*) FROM %1%2").arg(m_sqlTable, whereText));
         int n = 0;
-        for (const auto &v : where.values)
-            q.bindValue(n++, v);
         for (const auto &v : condition.values)
+            q.bindValue(n++, v);
+        for (const auto &v : where.values)
             q.bindValue(n++, v);
         m_db->run(q, m_schema.tableName());
         if (q.next())
